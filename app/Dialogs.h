@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one seam through which every message box and file dialog passes, so
+// that tests answer them instead of hanging. The program installs the real
+// one (modal Qt dialogs); tests install a scripted one.
+class IDialogs {
+public:
+    virtual ~IDialogs() = default;
+    // A modal message box with one text and an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The chosen file name, or empty text when cancelled. `filter` is in the
+    // "Text Documents (*.tarn)|*.tarn" form.
+    virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& filter) = 0;
+};
+
+// The dialogs in use; never null (the real ones until replaced).
+IDialogs& Dialogs();
+// Replaces the dialogs in use and returns the previous ones (tests).
+IDialogs* SetDialogs(IDialogs* dialogs);
+
+// Shorthand for Dialogs().ShowMessage(active window, text).
+void ShowMessage(const QString& text);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The frames of the drive protocol and the reading of replies, as plain
+// functions of text. No port, no waiting.
+
+constexpr quint8 kFormatPlain = 0;        // value right after the address
+constexpr quint8 kFormatMarked = 1;       // "=0x" between address and value
+constexpr quint8 kFormatUndetermined = 0xFF; // the greeting got no answer
+constexpr int kMinReplyLength = 10;
+
+// ":P" and three digits: ":P005", ":P100", ":P987".
+QByteArray AddressFrame(quint16 number);
+// Address, "????", CR.
+QByteArray ReadRequest(quint16 number);
+// Address, ["=0x",] value, CR by format; empty for an undetermined format.
+QByteArray WriteRequest(quint16 number, const QString& value, quint8 format);
+// The read request of parameter 0.
+QByteArray GreetingRequest();
+
+// The value text in `received` for a read of `number`. The reply is the
+// frame that starts with the request's address; characters are counted from
+// it. Fewer than 10 characters received: empty text (no answer). 10 or more
+// but no frame of that address, or format 1 without "=0x": "None".
+QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format);
+
+// True when `received` does not repeat characters 2..9 (format 0) or 2..12
+// (format 1) of `request`. A reply too short to hold the range differs.
+bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format);
+
+// The format that a greeting reply sets: 1 for "=0x" at characters 6..8,
+// else 0; kFormatUndetermined when fewer than 10 characters arrived.
+quint8 JudgeGreeting(const QByteArray& received);

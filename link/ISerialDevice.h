@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The byte pipe under TMSComm: the real one is QSerialPort, tests use
+// FakeSerialDevice. Nothing here throws; TMSComm turns failures into errors.
+class ISerialDevice {
+public:
+    virtual ~ISerialDevice() = default;
+
+    // Opens `device` at 9600 8N1. On failure returns false and leaves the
+    // port's own message in ErrorText().
+    virtual bool Open(const QString& device) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+
+    // Queues bytes for sending; does not wait for them to leave.
+    virtual bool Write(const QByteArray& bytes) = 0;
+    // Bytes received and not yet taken.
+    virtual qint64 BytesWaiting() = 0;
+    // Takes every waiting byte.
+    virtual QByteArray TakeAll() = 0;
+    // Throws away every waiting byte.
+    virtual void DiscardInput() = 0;
+
+    // The message of the last failure, in the port's own words.
+    virtual QString ErrorText() const = 0;
+    // True once the open port vanished (unplugged adapter, hung-up pty);
+    // the device has then closed itself.
+    virtual bool Vanished() const = 0;
+};

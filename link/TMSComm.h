@@ -1,0 +1,61 @@
+#pragma once
+
+#include "link/ISerialDevice.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+// The serial-port control of the main window (`MSComm1`). Properties keep
+// the names the program uses; every failure (port missing or in use, an
+// operation on a closed port, a port that vanished) throws ECommError with
+// the port's own message, on the operation that meets it.
+class TMSComm {
+public:
+    explicit TMSComm(std::unique_ptr<ISerialDevice> device);
+
+    // Stored line settings; the program never changes them.
+    static constexpr int kBaudRate = 9600;
+    static constexpr int kDataBits = 8;
+    static constexpr int kStopBits = 1;
+    static constexpr int kInBufferSize = 1024;
+    static constexpr int kOutBufferSize = 512;
+
+    quint16 CommPort() const;
+    void SetCommPort(quint16 port);
+
+    bool PortOpen() const;
+    // true opens the device that CommPort names (ComDeviceName); false closes.
+    void SetPortOpen(bool open);
+    // The device path opened last, e.g. "/dev/ttyUSB0" (for the status tooltip).
+    QString DeviceName() const;
+
+    int InputMode() const;
+    void SetInputMode(int mode);
+    int InputLen() const;
+    void SetInputLen(int len);
+
+    // Characters waiting; setting it to 0 throws them away.
+    quint16 InBufferCount();
+    void SetInBufferCount(quint16 count);
+
+    // Queues the text for sending at once.
+    void SetOutput(const QByteArray& text);
+    // Takes every waiting character.
+    QByteArray Input();
+
+    ISerialDevice& Device() { return *device_; }
+
+private:
+    void RequireOpen(const char* operation) const;
+
+    std::unique_ptr<ISerialDevice> device_;
+    quint16 commPort_ = 1;
+    int inputMode_ = 0;
+    int inputLen_ = 0;
+    QString deviceName_;
+};
+
+// How COM n names a device: "COMn" on Windows; elsewhere the environment
+// variable TARN_COM<n> when set, else /dev/ttyS<n-1>.
+QString ComDeviceName(quint16 port);

@@ -1,0 +1,1 @@
+// Shared test helpers are added here as the suites need them.
