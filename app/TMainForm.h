@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class TMSComm;
+class TStringGrid;
+class TTabControl;
+class ISerialDevice;
+
+// The main window: menu, tab control with the parameter grid, status bar,
+// and the serial-port control. Handlers are named after the component and
+// the event; each lives in the file of its subsystem:
+//   app/TMainForm.cpp          constructor, Exit1Click, About1Click,
+//                              fgCommProtocolInit, Delay
+//   link/MainFormSetup.cpp     Setup_ParametersClick
+//   editing/MainFormSheets.cpp ParaTabControlChange, ParaTabControlChanging
+//   editing/MainFormGrid.cpp   grdPnxxxSheetSelectCell, ...GetEditMask,
+//                              ...KeyPress, ...SetEditText, ...EditAbandoned
+//   files/MainFormFiles.cpp    Save2Click, Open2Click
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `device` is the byte pipe under MSComm1 (QSerialPort in the program,
+    // a test double in tests). Creates CommForm (shown) and PmDataForm,
+    // SavePmForm, OpenPmForm, ReadpmForm (hidden), and hides ParaTabControl.
+    explicit TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Components, by their names.
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* Open2 = nullptr;
+    QAction* Save2 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Setup_Parameters = nullptr;
+    QAction* About1 = nullptr;
+    TTabControl* ParaTabControl = nullptr;
+    TStringGrid* grdPnxxxSheet = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel = nullptr; // the status bar's one panel
+    std::unique_ptr<TMSComm> MSComm1;
+
+    static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";
+
+public slots:
+    void Open2Click();
+    void Save2Click();
+    void Exit1Click();
+    void Setup_ParametersClick();
+    void About1Click();
+    void ParaTabControlChange();
+    void ParaTabControlChanging(bool& allowChange);
+
+    void grdPnxxxSheetSelectCell(int aCol, int aRow, bool& canSelect);
+    void grdPnxxxSheetGetEditMask(int aCol, int aRow, QString& value);
+    void grdPnxxxSheetKeyPress(char& key);
+    void grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& value);
+    // Editing ended without Enter: the cell gets the stored value back.
+    void grdPnxxxSheetEditAbandoned(int aCol, int aRow);
+    // An editor opened: lowers CommitRequested.
+    void grdPnxxxSheetEditorOpened(int aCol, int aRow);
+
+public:
+    quint8 fgCommProtocolInit();
+    void Delay(quint32 ms);
+};
+
+// The window globals, alive from start-up to exit.
+class TCommForm;
+class TPmDataForm;
+class TSavePmForm;
+class TOpenPmForm;
+class TReadpmForm;
+extern TMainForm* MainForm;
+extern TCommForm* CommForm;
+extern TPmDataForm* PmDataForm;
+extern TSavePmForm* SavePmForm;
+extern TOpenPmForm* OpenPmForm;
+extern TReadpmForm* ReadpmForm;

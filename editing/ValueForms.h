@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+// The forms of one parameter value and the conversions between them.
+// Value text: the drive's form ("01F4", "None", or empty). Word: the
+// number it denotes. Display text: what the value column shows. Hex text:
+// what an edit stores.
+
+enum class DisplayForm {
+    Decimal,
+    SignedDecimal,
+    ThreeDigitGroup,
+    TwoDigitGroup,
+    FourDigitGroup,
+    PairGroup,
+    SignalSelect,
+};
+
+// The single text-to-integer conversion: leading spaces skipped; "0x",
+// "0X", "$", "x" or "X" starts up to eight hex digits (the eighth sets the
+// sign bit); otherwise an optional sign and decimal digits within 32 bits.
+// Anything else throws EConvertError "'<text>' is not a valid integer value"
+// with the whole text.
+qint32 StrToInt(const QString& text);
+
+// The word of a value text: StrToInt("0x" + valueText), so "None" fails as
+// '0xNone' and an empty text as '0x'.
+qint32 WordOf(const QString& valueText);
+
+// The low 16 bits of the word read as two's complement (FF9C -> -100).
+qint16 SignedValueOf(const QString& valueText);
+
+// Upper-case hex, at least four digits. A negative n gives its 16-bit two's
+// complement in four digits (-1000 -> FC18); every accepted value fits.
+QString HexText(qint32 n);
+
+// Refreshes the derived records from the parameter's value text; both do
+// nothing for a number outside their lists. UpdateSignedValue throws the
+// conversion error for a text that is not hexadecimal.
+void SplitDigits(quint16 number);
+void UpdateSignedValue(quint16 number);
+
+// The display text of parameter `number` in `form`, from the records
+// (value text for Decimal, PmSignedValues for Signed decimal, the digit
+// characters of PmSystemStringSheet for the group forms and Signal select).
+// Decimal and Signal select throw the conversion error on a bad text.
+QString DisplayText(DisplayForm form, quint16 number);
+
+// The value text made from typed text `typed` laid out as `form` shows it
+// (Decimal/Signed: the hex text of the number; groups: the digits at the
+// mask's positions; Signal select: "0", the two-digit group in two hex
+// digits, the last digit).
+QString EditedValueText(DisplayForm form, const QString& typed);
