@@ -1,0 +1,43 @@
+#pragma once
+
+#include "files/ParameterFile.h"
+#include "link/DriveLink.h"
+
+#include <functional>
+
+// The two long runs of exchanges behind saving and loading. Both go sheet
+// by sheet in file order and report progress after each sheet: 10, 20, ...
+// 80 after sheets 0 to 7 and 100 after sheet 9.
+
+// Called with the new position of the progress bar (0..100).
+using ProgressCallback = std::function<void(int percent)>;
+
+// The bar's position after sheet `sheetIndex` has been done.
+int ProgressAfterSheet(int sheetIndex);
+
+// Reads all 309 parameters in file order (one read each, no extra read),
+// stores every result as the parameter's value text in PmStringSheet and
+// returns them. Errors of the serial port (ECommError) pass through; what
+// was read before stays stored.
+ParameterValues ReadAllParameters(const ProgressCallback& progress);
+
+// How a run of writes ended.
+struct LoadResult {
+    bool complete = true;     // every write went through or was not meant to be sent
+    quint16 failedNumber = 0; // when not complete: the parameter whose write failed
+    WriteOutcome failure = WriteOutcome::Written;
+};
+
+// True for the parameters that loading stores but never writes (Pn900, Pn901).
+bool IsNeverWritten(quint16 number);
+
+// Writes `values` to the drive in file order, skipping Pn900 and Pn901
+// (307 writes at most). "None" and empty values are not sent and the run
+// goes on. A write that the drive rejects or does not answer, or that cannot
+// be made because no greeting was answered, ends the run at once: nothing
+// after it is written and no further progress is reported. Errors of the
+// serial port pass through.
+LoadResult WriteAllParameters(const ParameterValues& values, const ProgressCallback& progress);
+
+// The message for a load that stopped at `number`: "Pn101 寫入失敗，載入已停止".
+QString LoadStoppedMessage(quint16 number);

@@ -1,0 +1,41 @@
+#include "files/ParameterFile.h"
+
+#include "app/TarnError.h"
+
+#include <QSaveFile>
+
+QString FileKey(quint16 number) {
+    return QStringLiteral("P%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+QByteArray FileLine(quint16 number, const QString& value) {
+    return FileKey(number).toLatin1() + value.toLatin1() + "\r\n";
+}
+
+QByteArray ParameterFileBytes(const ParameterValues& values) {
+    QByteArray bytes;
+    bytes.reserve(kSlotCount * 10);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        bytes += FileLine(NumberOfSlot(slot), values[slot]);
+    }
+    return bytes;
+}
+
+QString WithTarnSuffix(const QString& chosen) {
+    if (chosen.endsWith(QLatin1String(".tarn"), Qt::CaseInsensitive)) {
+        return chosen;
+    }
+    return chosen + QLatin1String(".tarn");
+}
+
+void WriteParameterFile(const QString& fileName, const ParameterValues& values) {
+    const QByteArray bytes = ParameterFileBytes(values);
+    // QSaveFile writes beside the target and renames only on commit, so a
+    // failure at any point leaves an existing file as it was.
+    QSaveFile file(fileName);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written) {
+        throw EFileError(QStringLiteral("Cannot create file %1").arg(fileName));
+    }
+}
