@@ -1,0 +1,207 @@
+#include "editing/ValueForms.h"
+
+#include "app/TarnError.h"
+#include "catalogue/ParameterRecords.h"
+
+#include <array>
+
+namespace {
+[[noreturn]] void Fail(const QString& text) {
+    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+}
+
+int HexDigit(QChar c) {
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9') {
+        return u - '0';
+    }
+    if (u >= 'A' && u <= 'F') {
+        return u - 'A' + 10;
+    }
+    if (u >= 'a' && u <= 'f') {
+        return u - 'a' + 10;
+    }
+    return -1;
+}
+
+// Hex digits from `pos` to the end; the eighth significant digit lands in the
+// sign bit, a ninth overflows.
+bool ParseHex(const QString& text, int pos, quint32& value) {
+    if (pos >= text.size()) {
+        return false;
+    }
+    value = 0;
+    for (; pos < text.size(); ++pos) {
+        const int d = HexDigit(text[pos]);
+        if (d < 0 || value > 0x0FFFFFFFu) {
+            return false;
+        }
+        value = (value << 4) | static_cast<quint32>(d);
+    }
+    return true;
+}
+
+// Optional sign, then decimal digits to the end, within 32 bits signed.
+bool ParseDecimal(const QString& text, int pos, qint64& value) {
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == QLatin1Char('-') || text[pos] == QLatin1Char('+'))) {
+        negative = text[pos] == QLatin1Char('-');
+        ++pos;
+    }
+    if (pos >= text.size()) {
+        return false;
+    }
+    value = 0;
+    for (; pos < text.size(); ++pos) {
+        const ushort u = text[pos].unicode();
+        if (u < '0' || u > '9') {
+            return false;
+        }
+        value = value * 10 + (u - '0');
+        if (value > 2147483648LL) {
+            return false;
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    return value <= 2147483647LL;
+}
+
+// Length of a hex prefix at `pos` ("0x", "0X", "$", "x", "X"), or 0.
+int HexPrefixAt(const QString& text, int pos) {
+    const QStringView rest = QStringView(text).mid(pos);
+    if (rest.startsWith(QLatin1String("0x")) || rest.startsWith(QLatin1String("0X"))) {
+        return 2;
+    }
+    if (rest.startsWith(QLatin1Char('$')) || rest.startsWith(QLatin1Char('x')) ||
+        rest.startsWith(QLatin1Char('X'))) {
+        return 1;
+    }
+    return 0;
+}
+
+// Character k (1..4) of a text; empty beyond its end.
+QString CharAt(const QString& text, int k) {
+    return k <= text.size() ? text.mid(k - 1, 1) : QString();
+}
+
+// The four digit characters of `number`: its block when it is digit-wise,
+// else the same characters taken from its value text.
+std::array<QString, 4> DigitsOf(quint16 number) {
+    if (const std::array<QString, 4>* block = PmSystemStringSheet.Digits(number)) {
+        return *block;
+    }
+    const QString& text = PmStringSheet.Value(number);
+    return {CharAt(text, 1), CharAt(text, 2), CharAt(text, 3), CharAt(text, 4)};
+}
+
+QString SignalSelectText(const std::array<QString, 4>& c) {
+    const qint32 n = WordOf(c[1] + c[2]);
+    const QString group = n <= 9 ? QLatin1Char('0') + c[2] : QString::number(n);
+    return group + QLatin1Char('-') + c[3];
+}
+
+} // namespace
+
+qint32 StrToInt(const QString& text) {
+    int pos = 0;
+    while (pos < text.size() && text[pos] == QLatin1Char(' ')) {
+        ++pos;
+    }
+    if (const int prefix = HexPrefixAt(text, pos)) {
+        quint32 value = 0;
+        if (!ParseHex(text, pos + prefix, value)) {
+            Fail(text);
+        }
+        return static_cast<qint32>(value);
+    }
+    qint64 value = 0;
+    if (!ParseDecimal(text, pos, value)) {
+        Fail(text);
+    }
+    return static_cast<qint32>(value);
+}
+
+qint32 WordOf(const QString& valueText) {
+    return StrToInt(QStringLiteral("0x") + valueText);
+}
+
+qint16 SignedValueOf(const QString& valueText) {
+    return static_cast<qint16>(static_cast<quint16>(WordOf(valueText) & 0xFFFF));
+}
+
+QString HexText(qint32 n) {
+    // The drive takes four digits, so a negative value within 16 bits goes as
+    // its 16-bit two's complement; only a value no range admits needs eight.
+    const quint32 bits = (n < 0 && n >= -32768) ? static_cast<quint16>(n) : static_cast<quint32>(n);
+    return QStringLiteral("%1").arg(bits, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+void SplitDigits(quint16 number) {
+    std::array<QString, 4>* block = PmSystemStringSheet.Digits(number);
+    if (block == nullptr) {
+        return;
+    }
+    const QString& text = PmStringSheet.Value(number);
+    for (int k = 1; k <= 4; ++k) {
+        (*block)[k - 1] = CharAt(text, k);
+    }
+}
+
+void UpdateSignedValue(quint16 number) {
+    const int index = SignedIndexOf(number);
+    if (index >= 0) {
+        PmSignedValues[index] = SignedValueOf(PmStringSheet.Value(number));
+    }
+}
+
+QString DisplayText(DisplayForm form, quint16 number) {
+    switch (form) {
+    case DisplayForm::Decimal:
+        return QString::number(WordOf(PmStringSheet.Value(number)));
+    case DisplayForm::SignedDecimal: {
+        const int index = SignedIndexOf(number);
+        return QString::number(index >= 0 ? PmSignedValues[index]
+                                          : SignedValueOf(PmStringSheet.Value(number)));
+    }
+    default:
+        break;
+    }
+    const std::array<QString, 4> c = DigitsOf(number);
+    switch (form) {
+    case DisplayForm::ThreeDigitGroup:
+        return c[1] + QLatin1Char('-') + c[2] + QLatin1Char('-') + c[3];
+    case DisplayForm::TwoDigitGroup:
+        return c[2] + QLatin1Char('-') + c[3];
+    case DisplayForm::FourDigitGroup:
+        return c[0] + QLatin1Char('-') + c[1] + QLatin1Char('-') + c[2] + QLatin1Char('-') + c[3];
+    case DisplayForm::PairGroup:
+        return c[0] + c[1] + QLatin1Char('-') + c[2] + c[3];
+    default:
+        return SignalSelectText(c);
+    }
+}
+
+QString EditedValueText(DisplayForm form, const QString& typed) {
+    const auto t = [&typed](int k) { return CharAt(typed, k); };
+    switch (form) {
+    case DisplayForm::Decimal:
+    case DisplayForm::SignedDecimal:
+        return HexText(StrToInt(typed));
+    case DisplayForm::ThreeDigitGroup:
+        return QLatin1Char('0') + t(1) + t(3) + t(5);
+    case DisplayForm::TwoDigitGroup:
+        return QLatin1String("00") + t(1) + t(3);
+    case DisplayForm::FourDigitGroup:
+        return t(1) + t(3) + t(5) + t(7);
+    case DisplayForm::PairGroup:
+        return t(1) + t(2) + t(4) + t(5);
+    case DisplayForm::SignalSelect: {
+        const qint32 n = StrToInt(t(1) + t(2));
+        return QLatin1Char('0') + QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0')).toUpper() +
+               t(4);
+    }
+    }
+    return QString();
+}
