@@ -1,0 +1,3 @@
+#include "editing/CommitState.h"
+
+quint8 CommitRequested = 0;
