@@ -31,10 +31,12 @@ QString WithTarnSuffix(const QString& chosen) {
 void WriteParameterFile(const QString& fileName, const ParameterValues& values) {
     const QByteArray bytes = ParameterFileBytes(values);
     // QSaveFile writes beside the target and renames only on commit, so a
-    // failure at any point leaves an existing file as it was.
+    // failure at any point leaves an existing file as it was. Unbuffered, a
+    // short write (disk full, size limit) shows in write()'s count; buffered,
+    // the final flush can lose it and a cut file gets committed.
     QSaveFile file(fileName);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(bytes) == bytes.size() && file.commit();
     if (!written) {
         throw EFileError(QStringLiteral("Cannot create file %1").arg(fileName));
     }
