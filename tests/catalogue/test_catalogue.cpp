@@ -1,0 +1,220 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/ParameterRecords.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+#include <algorithm>
+#include <map>
+
+namespace {
+// Data rows per sheet 0..7 (the grid has one header row more).
+constexpr std::array<int, 8> kRowsPerSheet{4, 21, 14, 39, 12, 37, 31, 37};
+
+bool IsDigitWise(DisplayForm f) {
+    return f != DisplayForm::Decimal && f != DisplayForm::SignedDecimal;
+}
+
+template <std::size_t N> bool Contains(const std::array<quint16, N>& list, quint16 n) {
+    return std::find(list.begin(), list.end(), n) != list.end();
+}
+
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+} // namespace
+
+// Faults in the catalogue data: lost or doubled rows, a number on the wrong
+// sheet, a form that disagrees with the records' lists, a bound that cannot
+// be shown or checked, a text that drifted.
+class TestCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void holdsEveryEntryOnce() {
+        QCOMPARE(int(Catalogue().size()), 196);
+        QSet<quint16> numbers;
+        for (const CatalogueEntry& e : Catalogue()) {
+            QVERIFY2(!numbers.contains(e.number), qPrintable(PnName(e.number)));
+            numbers.insert(e.number);
+        }
+        const auto withRow = std::count_if(Catalogue().begin(), Catalogue().end(),
+                                           [](const CatalogueEntry& e) { return e.row > 0; });
+        QCOMPARE(int(withRow), 195);
+        QCOMPARE(EntryOf(724)->row, 0);
+    }
+
+    void rowsRunWithoutGapsInCatalogueOrder() {
+        for (int sheet = 0; sheet < 8; ++sheet) {
+            int expectedRow = 1;
+            quint16 lastNumber = 0;
+            bool first = true;
+            for (const CatalogueEntry* e : CatalogueOfSheet(sheet)) {
+                QVERIFY2(first || e->number > lastNumber, qPrintable(PnName(e->number)));
+                first = false;
+                lastNumber = e->number;
+                if (e->row == 0) {
+                    continue;
+                }
+                QCOMPARE(e->row, expectedRow);
+                QCOMPARE(EntryAtRow(sheet, e->row), e);
+                ++expectedRow;
+            }
+            QCOMPARE(expectedRow - 1, kRowsPerSheet[sheet]);
+            QCOMPARE(EntryAtRow(sheet, 0), nullptr);
+            QCOMPARE(EntryAtRow(sheet, expectedRow), nullptr);
+        }
+        QVERIFY(CatalogueOfSheet(8).empty());
+        QVERIFY(CatalogueOfSheet(9).empty());
+        QCOMPARE(EntryAtRow(9, 1), nullptr);
+    }
+
+    void sheetSevenShowsTheDecidedRows() {
+        QCOMPARE(EntryAtRow(7, 11)->number, quint16(721));
+        QCOMPARE(EntryAtRow(7, 12)->number, quint16(722));
+        QCOMPARE(EntryAtRow(7, 13)->number, quint16(723));
+        QCOMPARE(EntryAtRow(7, 14)->number, quint16(726));
+        QCOMPARE(EntryAtRow(7, 15)->number, quint16(727));
+        const CatalogueEntry* pn722 = EntryOf(722);
+        QCOMPARE(pn722->form, DisplayForm::Decimal);
+        QCOMPARE(QString(pn722->minText), QString("1"));
+        QCOMPARE(QString(pn722->maxText), QString("12700"));
+    }
+
+    void everyNumberHasASlotOnItsSheet() {
+        for (const CatalogueEntry& e : Catalogue()) {
+            QVERIFY2(SlotOf(e.number) >= 0, qPrintable(PnName(e.number)));
+            QCOMPARE(e.number / 100, e.sheet);
+        }
+        for (quint16 held : {303, 334, 335, 404, 405, 411, 414, 513, 514, 515, 608, 619, 628, 701,
+                             706, 710, 713, 717, 725}) {
+            QVERIFY2(EntryOf(held) == nullptr, qPrintable(PnName(held)));
+            QVERIFY(SlotOf(held) >= 0);
+        }
+    }
+
+    void formsAgreeWithTheRecordLists() {
+        const std::map<quint16, DisplayForm> digitWise{
+            {0, DisplayForm::ThreeDigitGroup},   {200, DisplayForm::ThreeDigitGroup},
+            {300, DisplayForm::ThreeDigitGroup}, {400, DisplayForm::ThreeDigitGroup},
+            {500, DisplayForm::ThreeDigitGroup}, {602, DisplayForm::ThreeDigitGroup},
+            {626, DisplayForm::ThreeDigitGroup}, {700, DisplayForm::ThreeDigitGroup},
+            {109, DisplayForm::TwoDigitGroup},   {114, DisplayForm::TwoDigitGroup},
+            {415, DisplayForm::FourDigitGroup},  {512, DisplayForm::PairGroup}};
+        int digitWiseShown = 0;
+        int signedShown = 0;
+        for (const CatalogueEntry& e : Catalogue()) {
+            const QByteArray name = PnName(e.number).toLatin1();
+            QCOMPARE(IsDigitWise(e.form), Contains(kDigitWiseParameters, e.number));
+            QCOMPARE(e.form == DisplayForm::SignedDecimal, Contains(kSignedParameters, e.number));
+            if (IsDigitWise(e.form)) {
+                ++digitWiseShown;
+                const bool signalSelect = e.number >= 525 && e.number <= 539;
+                const DisplayForm expected =
+                    signalSelect ? DisplayForm::SignalSelect : digitWise.at(e.number);
+                QVERIFY2(e.form == expected, name.constData());
+            }
+            signedShown += e.form == DisplayForm::SignedDecimal;
+        }
+        QCOMPARE(digitWiseShown, 27); // all but Pn902, Pn909, Pn913
+        QCOMPARE(signedShown, 18);    // all but the fifteen of sheet 9
+    }
+
+    void decimalBoundsFitSixteenBits() {
+        const QSet<quint16> maxPn904{304, 305, 306, 307, 308, 309, 310, 311, 406, 708};
+        const QSet<quint16> minPn904{304, 305, 306, 307, 308, 309, 310, 311, 407};
+        for (const CatalogueEntry& e : Catalogue()) {
+            if (IsDigitWise(e.form)) {
+                continue;
+            }
+            const QByteArray name = PnName(e.number).toLatin1();
+            QCOMPARE(QString(e.minText) == "-Pn904", minPn904.contains(e.number));
+            QCOMPARE(QString(e.maxText) == "Pn904", maxPn904.contains(e.number));
+            const bool isSigned = e.form == DisplayForm::SignedDecimal;
+            qint64 min = minPn904.contains(e.number) ? -1 : 0;
+            qint64 max = maxPn904.contains(e.number) ? 1 : 0;
+            bool ok = true;
+            if (!minPn904.contains(e.number)) {
+                min = QString(e.minText).toLongLong(&ok);
+                QVERIFY2(ok, name.constData());
+            }
+            if (!maxPn904.contains(e.number)) {
+                max = QString(e.maxText).toLongLong(&ok);
+                QVERIFY2(ok, name.constData());
+            }
+            QVERIFY2(min <= max, name.constData());
+            QVERIFY2(min >= (isSigned ? -32768 : 0), name.constData());
+            QVERIFY2(max <= (isSigned ? 32767 : 65535), name.constData());
+        }
+    }
+
+    void digitWiseBoundsFollowTheirPattern() {
+        const std::map<DisplayForm, QRegularExpression> pattern{
+            {DisplayForm::ThreeDigitGroup, QRegularExpression("^[0-9]-[0-9]-[0-9]$")},
+            {DisplayForm::TwoDigitGroup, QRegularExpression("^[0-9]-[0-9]$")},
+            {DisplayForm::FourDigitGroup, QRegularExpression("^[0-9]-[0-9]-[0-9]-[0-9]$")},
+            {DisplayForm::PairGroup, QRegularExpression("^[0-9]{2}-[0-9]{2}$")},
+            {DisplayForm::SignalSelect, QRegularExpression("^[0-9]{2}-[0-9]$")}};
+        for (const CatalogueEntry& e : Catalogue()) {
+            if (!IsDigitWise(e.form)) {
+                continue;
+            }
+            const QByteArray name = PnName(e.number).toLatin1();
+            QVERIFY2(pattern.at(e.form).match(e.minText).hasMatch(), name.constData());
+            QVERIFY2(pattern.at(e.form).match(e.maxText).hasMatch(), name.constData());
+            QVERIFY2(!QString(e.minText).contains(QRegularExpression("[1-9]")), name.constData());
+        }
+        QCOMPARE(QString(EntryOf(512)->maxText), QString("08-08"));
+        QCOMPARE(QString(EntryOf(534)->maxText), QString("44-1"));
+        QCOMPARE(QString(EntryOf(535)->maxText), QString("22-1"));
+    }
+
+    // Control modes and units come from small sets; a typo in one row shows
+    // up as a text outside them, a lost text as a set not fully used.
+    void textsComeFromTheSetsInUse() {
+        const QSet<QString> modes{Utf8("S,P,T(重開機)"), Utf8("S,P,T(立即)"), Utf8("S(立即)"),
+                                  Utf8("S(重開機)"),     Utf8("P(立即)"),     Utf8("P(重開機)"),
+                                  Utf8("T(立即)"),       Utf8("T(重開機)"),   Utf8("M(立即)"),
+                                  Utf8("Tm(立即)"),      Utf8("Tm(重開機)"),  Utf8("IJ(立即)"),
+                                  Utf8("IJ(重開機)"),    Utf8("(立即)"),      Utf8("IJ(立即))")};
+        const QSet<QString> units{
+            "---",      "%",     "V",      "Hz",       "0.1Hz",  "ms",   "0.1ms",   "0.01/s",
+            "0.01/sec", "RPM",   "0.1RPM", "RPM/10ms", "Counts", "PLS",  "PLS/REV", "PLS/10V",
+            "Pulse",    "pulse", "0.01",   "0.01V",    "0.01v",  "0.1%", "0.01MPa", "0.001L/min"};
+        QSet<QString> modesSeen;
+        QSet<QString> unitsSeen;
+        for (const CatalogueEntry& e : Catalogue()) {
+            const QByteArray name = PnName(e.number).toLatin1();
+            QVERIFY2(modes.contains(Utf8(e.controlMode)), name.constData());
+            QVERIFY2(units.contains(Utf8(e.unit)), name.constData());
+            QVERIFY2(!QString(e.description).trimmed().isEmpty(), name.constData());
+            modesSeen.insert(Utf8(e.controlMode));
+            unitsSeen.insert(Utf8(e.unit));
+            if (IsDigitWise(e.form)) {
+                QCOMPARE(QString(e.unit), QString("---"));
+            }
+        }
+        QCOMPARE(modesSeen, modes);
+        QCOMPARE(unitsSeen, units);
+    }
+
+    void oddTextsStayAsListed() {
+        QList<quint16> doubleParenthesis;
+        for (const CatalogueEntry& e : Catalogue()) {
+            if (Utf8(e.controlMode) == Utf8("IJ(立即))")) {
+                doubleParenthesis << e.number;
+            }
+        }
+        QCOMPARE(doubleParenthesis, (QList<quint16>{731, 733, 734, 739}));
+        QCOMPARE(QString(EntryOf(301)->unit), QString("0.01v"));
+        QCOMPARE(QString(EntryOf(501)->unit), QString("0.01V"));
+        QCOMPARE(Utf8(EntryOf(208)->description), Utf8(EntryOf(209)->description));
+        QCOMPARE(Utf8(EntryOf(409)->description), Utf8(EntryOf(207)->description));
+        QCOMPARE(Utf8(EntryOf(500)->description), Utf8(EntryOf(512)->description));
+        QCOMPARE(Utf8(EntryOf(327)->description), Utf8("直線減速度時間選擇 1"));
+        QCOMPARE(Utf8(EntryOf(400)->description), Utf8("轉矩命令,轉矩限制及轉速限制選擇"));
+        QCOMPARE(Utf8(EntryOf(525)->description), Utf8("輸入信號選擇 1 --- CN1-6/SON"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCatalogue)
+#include "test_catalogue.moc"
