@@ -75,12 +75,21 @@ EditOutcome CheckDigitGroup(const CatalogueEntry& entry, const QString& typed, i
     return Judge(entry, newText, PartsWithinLimits(parts, entry));
 }
 
+// A pair group's characters become the value text as typed, so a blank
+// position must fail like any other non-digit, although the conversion
+// itself would skip a leading space.
+qint32 PairValue(const QString& group) {
+    if (group.contains(QLatin1Char(' ')))
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(group));
+    return StrToInt(group);
+}
+
 // "dd-dd": both groups are converted before either is compared.
 EditOutcome CheckPairGroup(const CatalogueEntry& entry, const QString& typed) {
     const QString newText = EditedValueText(entry.form, typed);
     if (newText == PmStringSheet.Value(entry.number))
         return {EditVerdict::Unchanged, QString()};
-    const std::vector<qint32> parts{StrToInt(typed.mid(0, 2)), StrToInt(typed.mid(3, 2))};
+    const std::vector<qint32> parts{PairValue(typed.mid(0, 2)), PairValue(typed.mid(3, 2))};
     return Judge(entry, newText, PartsWithinLimits(parts, entry));
 }
 

@@ -1,6 +1,8 @@
 #include "app/TMainForm.h"
 
-void TMainForm::grdPnxxxSheetSelectCell(int, int, bool& canSelect) { canSelect = true; }
+void TMainForm::grdPnxxxSheetSelectCell(int, int, bool& canSelect) {
+    canSelect = true;
+}
 
 void TMainForm::grdPnxxxSheetGetEditMask(int, int, QString&) {}
 

@@ -2,4 +2,6 @@
 
 void TMainForm::ParaTabControlChange() {}
 
-void TMainForm::ParaTabControlChanging(bool& allowChange) { allowChange = true; }
+void TMainForm::ParaTabControlChanging(bool& allowChange) {
+    allowChange = true;
+}

@@ -12,8 +12,3 @@
 // that is not hexadecimal; the read ends there (earlier numbers keep their
 // new texts, later ones their old ones).
 void ReadSheet(int sheetIndex);
-
-// Sets the Pn904Bounds limits that reading `sheetIndex` derives from
-// Pn904's stored value text; nothing for sheets other than 3, 4 and 7.
-// Each limit converts the text anew, so a bad text fails at the first one.
-void SetPn904Bounds(int sheetIndex);
