@@ -6,8 +6,8 @@
 // The frames of the drive protocol and the reading of replies, as plain
 // functions of text. No port, no waiting.
 
-constexpr quint8 kFormatPlain = 0;        // value right after the address
-constexpr quint8 kFormatMarked = 1;       // "=0x" between address and value
+constexpr quint8 kFormatPlain = 0;           // value right after the address
+constexpr quint8 kFormatMarked = 1;          // "=0x" between address and value
 constexpr quint8 kFormatUndetermined = 0xFF; // the greeting got no answer
 constexpr int kMinReplyLength = 10;
 
@@ -27,7 +27,10 @@ QByteArray GreetingRequest();
 QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format);
 
 // True when `received` does not repeat characters 2..9 (format 0) or 2..12
-// (format 1) of `request`. A reply too short to hold the range differs.
+// (format 1) of `request`. Characters are counted from the first frame that
+// starts with the request's address, or from the first character received
+// when there is none. A reply too short to hold the range differs; an
+// undetermined format never differs.
 bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format);
 
 // The format that a greeting reply sets: 1 for "=0x" at characters 6..8,

@@ -22,10 +22,13 @@ public:
     static constexpr int kOutBufferSize = 512;
 
     quint16 CommPort() const;
+    // Throws ECommError while the port is open.
     void SetCommPort(quint16 port);
 
     bool PortOpen() const;
-    // true opens the device that CommPort names (ComDeviceName); false closes.
+    // true opens the device that CommPort names (ComDeviceName); does nothing
+    // when already open; throws ECommError naming the device and carrying
+    // the port's message when it cannot be opened. false closes.
     void SetPortOpen(bool open);
     // The device path opened last, e.g. "/dev/ttyUSB0" (for the status tooltip).
     QString DeviceName() const;
@@ -35,13 +38,15 @@ public:
     int InputLen() const;
     void SetInputLen(int len);
 
-    // Characters waiting; setting it to 0 throws them away.
+    // Characters waiting; setting it to 0 throws them away (any other value
+    // throws ECommError).
     quint16 InBufferCount();
     void SetInBufferCount(quint16 count);
 
     // Queues the text for sending at once.
     void SetOutput(const QByteArray& text);
-    // Takes every waiting character.
+    // Takes the waiting characters: all of them with InputLen 0, else at
+    // most InputLen (the rest stays waiting).
     QByteArray Input();
 
     ISerialDevice& Device() { return *device_; }
@@ -54,6 +59,7 @@ private:
     int inputMode_ = 0;
     int inputLen_ = 0;
     QString deviceName_;
+    QByteArray pending_; // taken from the device but beyond InputLen
 };
 
 // How COM n names a device: "COMn" on Windows; elsewhere the environment

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "link/ISerialDevice.h"
+
+#include <QSerialPort>
+
+// The real byte pipe: a QSerialPort at 9600 8N1 with a 1024-byte receive
+// buffer. A port that vanishes while open (ResourceError: unplugged
+// adapter, hung-up pty) is closed in the same moment, because Qt would
+// otherwise report read errors in a tight loop for as long as it stays open.
+class QtSerialDevice : public ISerialDevice {
+public:
+    QtSerialDevice();
+    ~QtSerialDevice() override;
+
+    bool Open(const QString& device) override;
+    void Close() override;
+    bool IsOpen() const override;
+    bool Write(const QByteArray& bytes) override;
+    qint64 BytesWaiting() override;
+    QByteArray TakeAll() override;
+    void DiscardInput() override;
+    QString ErrorText() const override;
+    bool Vanished() const override;
+
+private:
+    void OnError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    QString errorText_;
+    bool vanished_ = false;
+};
