@@ -1,15 +1,69 @@
 #include "app/TMainForm.h"
 
-void TMainForm::grdPnxxxSheetSelectCell(int, int, bool& canSelect) {
-    canSelect = true;
+#include "app/Dialogs.h"
+#include "app/TStringGrid.h"
+#include "app/TTabControl.h"
+#include "app/TarnError.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/SheetRanges.h"
+#include "editing/CommitState.h"
+#include "editing/EditMasks.h"
+#include "editing/EditRules.h"
+#include "editing/WriteThrough.h"
+
+namespace {
+
+// Sheets 8 and 9 have no catalogue, so nothing on them is checked.
+const CatalogueEntry* EditedEntry(int sheet, int col, int row) {
+    if (col != kValueColumn || sheet < 0 || sheet > 7)
+        return nullptr;
+    return EntryAtRow(sheet, row);
 }
 
-void TMainForm::grdPnxxxSheetGetEditMask(int, int, QString&) {}
+} // namespace
 
-void TMainForm::grdPnxxxSheetKeyPress(char&) {}
+void TMainForm::grdPnxxxSheetSelectCell(int aCol, int, bool&) {
+    grdPnxxxSheet->SetEditing(aCol == kValueColumn);
+}
 
-void TMainForm::grdPnxxxSheetSetEditText(int, int, const QString&) {}
+void TMainForm::grdPnxxxSheetGetEditMask(int aCol, int aRow, QString& value) {
+    value = EditMaskOf(ParaTabControl->TabIndex(), aCol, aRow);
+}
 
-void TMainForm::grdPnxxxSheetEditAbandoned(int, int) {}
+void TMainForm::grdPnxxxSheetKeyPress(char& key) {
+    FilterEditKey(key);
+}
 
-void TMainForm::grdPnxxxSheetEditorOpened(int, int) {}
+void TMainForm::grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& value) {
+    if (CommitRequested == 0)
+        return;
+    CommitRequested = 0;
+    const int sheet = ParaTabControl->TabIndex();
+    if (const CatalogueEntry* entry = EditedEntry(sheet, aCol, aRow)) {
+        const EditOutcome outcome = CheckEdit(*entry, value);
+        if (outcome.verdict == EditVerdict::Rejected) {
+            grdPnxxxSheet->SetCell(kValueColumn, aRow, outcome.text);
+            ShowMessage(QStringLiteral("不在允許範圍內"));
+        } else if (outcome.verdict == EditVerdict::Accepted) {
+            StoreAcceptedEdit(*entry, outcome.text);
+        }
+    }
+    if (const std::optional<quint16> failed = WriteThrough(sheet))
+        ShowMessage(PnName(*failed) + QStringLiteral(" 寫入失敗"));
+}
+
+void TMainForm::grdPnxxxSheetEditAbandoned(int aCol, int aRow) {
+    const CatalogueEntry* entry = EditedEntry(ParaTabControl->TabIndex(), aCol, aRow);
+    if (entry == nullptr)
+        return;
+    try {
+        grdPnxxxSheet->SetCell(kValueColumn, aRow, DisplayText(entry->form, entry->number));
+    } catch (const EConvertError&) {
+        // The stored text is not a number (a failed read): the fill could not
+        // show it either, so the cell keeps what it has.
+    }
+}
+
+void TMainForm::grdPnxxxSheetEditorOpened(int, int) {
+    CommitRequested = 0;
+}
