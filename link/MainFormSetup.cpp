@@ -1,5 +1,30 @@
 #include "app/TMainForm.h"
 
-// Connecting: trims the sheets to those the drive offers, clears pending
-// edits, greets the drive and shows the first sheet.
-void TMainForm::Setup_ParametersClick() {}
+#include "app/TTabControl.h"
+#include "catalogue/ParameterRecords.h"
+#include "catalogue/TPmDataForm.h"
+#include "editing/ReadSheet.h"
+#include "link/DriveLink.h"
+
+namespace {
+
+// Sheets Pn6xx to Pn9xx are not offered once the drive is set up.
+constexpr int kFirstRemovedTab = 6;
+constexpr int kLastRemovedTab = 9;
+
+} // namespace
+
+void TMainForm::Setup_ParametersClick() {
+    // Only the tabs still there are removed, so 設定 can run again, also
+    // after one that the drive did not answer.
+    for (int index = kLastRemovedTab; index >= kFirstRemovedTab; --index) {
+        if (index < ParaTabControl->TabCount())
+            ParaTabControl->DeleteTab(index);
+    }
+    ParaTabControl->SetTabIndex(0);
+    PendingWrite.LowerAll();
+    ReplyFormat = fgCommProtocolInit();
+    ReadSheet(0);
+    PmDataForm->FillPn0xxSheet();
+    ParaTabControl->show();
+}
