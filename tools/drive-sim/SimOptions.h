@@ -1,0 +1,34 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+// The virtual drive's command line. Parsing fails with a message instead of
+// guessing: a test that mistypes a fault should not run against a healthy
+// drive.
+struct SimOptions {
+    std::string linkPath;      // --link: symlink to the slave device
+    int format = 1;            // --format 0|1
+    std::string loadPath;      // --load FILE.tarn
+    std::string logPath;       // --log FILE
+    std::string statePath;     // --state FILE
+    bool silent = false;       // --silent: never answer
+    std::set<int> unmarked;    // --unmarked: reads answered without "=0x"
+    std::set<int> rejected;    // --reject: writes echoed wrong, not stored
+    bool shortReplies = false; // --short: replies cut to 9 characters
+    int lateMs = 0;            // --late MS: extra delay before every reply
+    bool garbage = false;      // --garbage: junk bytes before every reply
+    bool chunked = false;      // --chunked: every reply in three pieces
+    int hangupAfter = -1;      // --hangup-after N: close after N requests
+    double processingMs = 2.0; // --processing-ms: delay before a reply starts
+    double charMs = 1.0417;    // --char-ms: pacing of each character
+};
+
+// Fills `options` from argv. Returns false and sets `error` on a bad option.
+bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);
+
+// "5,100,987" into numbers; false on anything that is not a list of numbers.
+bool ParseNumberList(const std::string& text, std::set<int>& numbers);
+
+// The usage text printed for --help and on errors.
+const char* SimUsage();

@@ -1,0 +1,309 @@
+#include "SimServer.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sstream>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 's';
+    [[maybe_unused]] ssize_t ignored = write(signalPipe[1], &byte, 1);
+}
+
+std::string Printable(const std::string& bytes) {
+    std::string text;
+    for (unsigned char c : bytes) {
+        if (c == '\r') {
+            text += "\\r";
+        } else if (c == '\n') {
+            text += "\\n";
+        } else if (c < 0x20 || c >= 0x7F || c == '\\') {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            text += escaped;
+        } else {
+            text += static_cast<char>(c);
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+double MonotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
+SimServer::SimServer(SimOptions options) : options_(std::move(options)) {}
+
+SimServer::~SimServer() {
+    HangUp();
+    if (!options_.linkPath.empty()) {
+        unlink(options_.linkPath.c_str());
+    }
+    if (log_) {
+        std::fclose(log_);
+    }
+}
+
+bool SimServer::Start() {
+    std::string error;
+    if (!options_.loadPath.empty() && !memory_.Load(options_.loadPath, error)) {
+        std::fprintf(stderr, "tarn-drive-sim: %s\n", error.c_str());
+        return false;
+    }
+    if (!options_.logPath.empty()) {
+        log_ = std::fopen(options_.logPath.c_str(), "w");
+        if (!log_) {
+            std::fprintf(stderr, "tarn-drive-sim: cannot write %s\n", options_.logPath.c_str());
+            return false;
+        }
+    }
+    char name[256] = {};
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
+        std::fprintf(stderr, "tarn-drive-sim: openpty: %s\n", std::strerror(errno));
+        return false;
+    }
+    slavePath_ = name;
+    // Raw: no echo, no CR translation, no line editing; bytes pass as sent.
+    termios mode{};
+    tcgetattr(slave_, &mode);
+    cfmakeraw(&mode);
+    cfsetspeed(&mode, B9600);
+    tcsetattr(slave_, TCSANOW, &mode);
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+    if (!options_.linkPath.empty()) {
+        unlink(options_.linkPath.c_str());
+        if (symlink(slavePath_.c_str(), options_.linkPath.c_str()) != 0) {
+            std::fprintf(stderr, "tarn-drive-sim: symlink %s: %s\n", options_.linkPath.c_str(),
+                         std::strerror(errno));
+            return false;
+        }
+    }
+    SaveState();
+    if (pipe(signalPipe) != 0) {
+        return false;
+    }
+    std::signal(SIGTERM, OnSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::printf("DEVICE %s\n", slavePath_.c_str());
+    std::fflush(stdout);
+    return true;
+}
+
+int SimServer::Run() {
+    while (!quit_) {
+        pollfd fds[3] = {{signalPipe[0], POLLIN, 0}, {master_, POLLIN, 0}, {-1, POLLIN, 0}};
+        if (stdinOpen_) {
+            fds[2].fd = STDIN_FILENO;
+        }
+        timespec wait{};
+        timespec* timeout = nullptr;
+        if (!outgoing_.empty()) {
+            const double ms = std::max(0.0, outgoing_.front().dueMs - MonotonicMs());
+            wait.tv_sec = static_cast<time_t>(ms / 1000);
+            wait.tv_nsec = static_cast<long>((ms - wait.tv_sec * 1000.0) * 1e6);
+            timeout = &wait;
+        }
+        if (ppoll(fds, 3, timeout, nullptr) < 0 && errno != EINTR) {
+            std::perror("tarn-drive-sim: ppoll");
+            return 1;
+        }
+        if (fds[0].revents & POLLIN) {
+            break;
+        }
+        if (master_ >= 0 && (fds[1].revents & POLLIN)) {
+            OnMasterReadable();
+        }
+        if (fds[2].revents & (POLLIN | POLLHUP)) {
+            OnStdinReadable();
+        }
+        SendDue();
+    }
+    return 0;
+}
+
+void SimServer::OnMasterReadable() {
+    char buffer[512];
+    const ssize_t count = read(master_, buffer, sizeof buffer);
+    if (count <= 0) {
+        return;
+    }
+    received_.append(buffer, static_cast<std::size_t>(count));
+    std::size_t end;
+    while (master_ >= 0 && (end = received_.find('\r')) != std::string::npos) {
+        std::string line = received_.substr(0, end);
+        received_.erase(0, end + 1);
+        Log("RX", line + "\r");
+        // Noise before a frame is skipped, as a drive resynchronises on ':'.
+        const std::size_t start = line.rfind(':');
+        OnRequest(start == std::string::npos ? line : line.substr(start));
+    }
+}
+
+void SimServer::OnRequest(const std::string& request) {
+    ++requests_;
+    if (options_.hangupAfter >= 0 && requests_ > options_.hangupAfter) {
+        HangUp();
+        return;
+    }
+    const DriveMemory::Answer answer =
+        memory_.Respond(request, options_.format, options_.unmarked, options_.rejected);
+    if (answer.stored) {
+        SaveState();
+    }
+    if (answer.answered && !options_.silent) {
+        ScheduleReply(answer.reply);
+    }
+}
+
+void SimServer::ScheduleReply(std::string reply) {
+    if (options_.shortReplies) {
+        reply.resize(std::min<std::size_t>(reply.size(), 9));
+    }
+    if (options_.garbage) {
+        reply = "#~%" + reply;
+    }
+    const std::string logText = reply;
+    // The line carries one reply at a time: a reply queued behind another
+    // starts when the previous one has left.
+    double due = std::max(MonotonicMs() + options_.processingMs + options_.lateMs, lineFreeMs_);
+    if (options_.chunked) {
+        const std::size_t piece = (reply.size() + 2) / 3;
+        for (std::size_t at = 0; at < reply.size(); at += piece) {
+            outgoing_.push_back({due, reply.substr(at, piece), at == 0 ? logText : ""});
+            due += 4.0;
+        }
+    } else {
+        for (std::size_t at = 0; at < reply.size(); ++at) {
+            outgoing_.push_back({due, reply.substr(at, 1), at == 0 ? logText : ""});
+            due += options_.charMs;
+        }
+    }
+    lineFreeMs_ = due;
+}
+
+void SimServer::SendDue() {
+    const double now = MonotonicMs();
+    while (!outgoing_.empty() && outgoing_.front().dueMs <= now) {
+        const Outgoing item = outgoing_.front();
+        outgoing_.pop_front();
+        if (master_ < 0) {
+            continue;
+        }
+        if (!item.logText.empty()) {
+            Log("TX", item.logText);
+        }
+        // Nobody reading (the tool's port is closed) just loses the bytes, as
+        // on a real line.
+        [[maybe_unused]] ssize_t ignored = write(master_, item.bytes.data(), item.bytes.size());
+    }
+}
+
+void SimServer::OnStdinReadable() {
+    char buffer[256];
+    const ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
+    if (count <= 0) {
+        stdinOpen_ = false; // a closed stdin is not a request to stop
+        return;
+    }
+    stdinLine_.append(buffer, static_cast<std::size_t>(count));
+    std::size_t end;
+    while (!quit_ && (end = stdinLine_.find('\n')) != std::string::npos) {
+        std::string line = stdinLine_.substr(0, end);
+        stdinLine_.erase(0, end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty()) {
+            continue;
+        }
+        std::printf("%s\n", OnCommand(line).c_str());
+        std::fflush(stdout);
+    }
+}
+
+std::string SimServer::OnCommand(const std::string& line) {
+    std::istringstream words(line);
+    std::string verb, first, second;
+    words >> verb >> first >> second;
+    int number = -1;
+    if (!first.empty() && std::all_of(first.begin(), first.end(), ::isdigit)) {
+        number = std::stoi(first);
+    }
+    if (verb == "quit") {
+        quit_ = true;
+    } else if (verb == "set" && memory_.Set(number, second) && second.size() == 4) {
+        SaveState();
+    } else if (verb == "reject" && number >= 0) {
+        options_.rejected.insert(number);
+    } else if (verb == "unreject" && number >= 0) {
+        options_.rejected.erase(number);
+    } else if (verb == "unmark" && number >= 0) {
+        options_.unmarked.insert(number);
+    } else if (verb == "mark" && number >= 0) {
+        options_.unmarked.erase(number);
+    } else if (verb == "late" && number >= 0) {
+        options_.lateMs = number;
+    } else if (verb == "format" && (first == "0" || first == "1")) {
+        options_.format = number;
+    } else if (verb == "hangup") {
+        HangUp();
+    } else if (verb == "fault" && (second == "on" || second == "off")) {
+        const bool on = second == "on";
+        if (first == "silent") {
+            options_.silent = on;
+        } else if (first == "short") {
+            options_.shortReplies = on;
+        } else if (first == "garbage") {
+            options_.garbage = on;
+        } else if (first == "chunked") {
+            options_.chunked = on;
+        } else {
+            return "ERR unknown fault " + first;
+        }
+    } else {
+        return "ERR " + line;
+    }
+    return "OK";
+}
+
+void SimServer::HangUp() {
+    outgoing_.clear();
+    if (master_ >= 0) {
+        close(master_);
+        master_ = -1;
+    }
+    if (slave_ >= 0) {
+        close(slave_);
+        slave_ = -1;
+    }
+}
+
+void SimServer::Log(const char* direction, const std::string& bytes) {
+    if (!log_) {
+        return;
+    }
+    std::fprintf(log_, "%.3f %s %s\n", MonotonicMs(), direction, Printable(bytes).c_str());
+    std::fflush(log_);
+}
+
+void SimServer::SaveState() {
+    if (!options_.statePath.empty() && !memory_.SaveState(options_.statePath)) {
+        std::fprintf(stderr, "tarn-drive-sim: cannot write %s\n", options_.statePath.c_str());
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "DriveMemory.h"
+#include "SimOptions.h"
+
+#include <cstdio>
+#include <deque>
+#include <string>
+
+// The virtual drive's life: a pseudo-terminal in raw mode, one loop that
+// sleeps in ppoll until a request byte, a command line, a signal or the
+// next paced reply byte is due, and the faults switched on.
+class SimServer {
+public:
+    explicit SimServer(SimOptions options);
+    ~SimServer();
+
+    // Opens the pty and the files; prints "DEVICE <path>". False on failure
+    // (the reason is on stderr).
+    bool Start();
+    // Serves until SIGTERM, SIGINT or "quit". Returns the exit code.
+    int Run();
+
+private:
+    struct Outgoing {
+        double dueMs;
+        std::string bytes;
+        std::string logText; // non-empty on the first piece of a reply
+    };
+
+    void OnMasterReadable();
+    void OnRequest(const std::string& request);
+    void ScheduleReply(std::string reply);
+    void SendDue();
+    void OnStdinReadable();
+    std::string OnCommand(const std::string& line);
+    void HangUp();
+    void Log(const char* direction, const std::string& bytes);
+    void SaveState();
+
+    SimOptions options_;
+    DriveMemory memory_;
+    int master_ = -1;
+    int slave_ = -1;
+    std::string slavePath_;
+    std::FILE* log_ = nullptr;
+    std::string received_;
+    std::string stdinLine_;
+    bool stdinOpen_ = true;
+    bool quit_ = false;
+    int requests_ = 0;
+    double lineFreeMs_ = 0; // when the last scheduled byte has left
+    std::deque<Outgoing> outgoing_;
+};
+
+// Milliseconds on the monotonic clock (the clock the log is stamped with).
+double MonotonicMs();

@@ -1,0 +1,28 @@
+// tarn-drive-sim: a drive stand-in on a pseudo-terminal for running and
+// testing the tool without hardware. See tools/README.md.
+#include "SimOptions.h"
+#include "SimServer.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(SimUsage(), stdout);
+            return 0;
+        }
+    }
+    SimOptions options;
+    std::string error;
+    if (!ParseSimOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "tarn-drive-sim: %s\n%s", error.c_str(), SimUsage());
+        return 2;
+    }
+    SimServer server(options);
+    if (!server.Start()) {
+        return 1;
+    }
+    return server.Run();
+}
