@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <functional>
+
+// Hands the grid's cells a TGridEditor made by the grid itself and keeps
+// Qt's own editing rules out: it writes nothing into the model and handles
+// no editor keys, so the grid alone decides what ends editing and how.
+class TGridDelegate : public QStyledItemDelegate {
+public:
+    using EditorFactory = std::function<QWidget*(QWidget* parent, const QModelIndex& index)>;
+    TGridDelegate(EditorFactory factory, QObject* parent);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    EditorFactory factory_;
+};
