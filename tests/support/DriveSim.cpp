@@ -1,0 +1,132 @@
+#include "DriveSim.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+
+namespace {
+
+// The log shows CR as "\r" and other control bytes as "\xNN".
+QByteArray Unescape(const QByteArray& text) {
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 >= text.size()) {
+            bytes += text[i];
+        } else if (text[i + 1] == 'r') {
+            bytes += '\r';
+            ++i;
+        } else if (text[i + 1] == 'n') {
+            bytes += '\n';
+            ++i;
+        } else if (text[i + 1] == 'x' && i + 3 < text.size()) {
+            bytes += char(text.mid(i + 2, 2).toInt(nullptr, 16));
+            i += 3;
+        } else {
+            bytes += text[i];
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+DriveSim::DriveSim(QStringList options) : options_(std::move(options)) {}
+
+DriveSim::~DriveSim() {
+    Stop();
+}
+
+QString DriveSim::Program() {
+    return qEnvironmentVariable("TARN_DRIVE_SIM");
+}
+
+bool DriveSim::Start() {
+    if (Program().isEmpty()) {
+        error_ = QStringLiteral("TARN_DRIVE_SIM is not set");
+        return false;
+    }
+    QStringList arguments = options_;
+    arguments << QStringLiteral("--log") << dir_.filePath(QStringLiteral("traffic.log"))
+              << QStringLiteral("--state") << dir_.filePath(QStringLiteral("state.txt"));
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start(Program(), arguments);
+    if (!process_.waitForStarted(5000)) {
+        error_ = process_.errorString();
+        return false;
+    }
+    const QByteArray line = ReadLine(5000);
+    if (!line.startsWith("DEVICE ")) {
+        error_ = QStringLiteral("no DEVICE line: ") + QString::fromLocal8Bit(line) +
+                 QString::fromLocal8Bit(process_.readAllStandardError());
+        return false;
+    }
+    device_ = QString::fromLocal8Bit(line.mid(7));
+    return true;
+}
+
+bool DriveSim::Command(const QString& line) {
+    if (process_.state() != QProcess::Running) {
+        return false;
+    }
+    process_.write(line.toLocal8Bit() + '\n');
+    process_.waitForBytesWritten(1000);
+    return ReadLine(5000) == "OK";
+}
+
+QList<DriveSim::LogEntry> DriveSim::Log() const {
+    QList<LogEntry> entries;
+    QFile file(dir_.filePath(QStringLiteral("traffic.log")));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return entries;
+    }
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QList<QByteArray> parts = raw.split(' ');
+        if (parts.size() < 3) {
+            continue;
+        }
+        const qsizetype bytesAt = parts[0].size() + parts[1].size() + 2;
+        entries.append(
+            {parts[0].toDouble(), QString::fromLatin1(parts[1]), Unescape(raw.mid(bytesAt))});
+    }
+    return entries;
+}
+
+QMap<quint16, QString> DriveSim::State() const {
+    QMap<quint16, QString> values;
+    QFile file(dir_.filePath(QStringLiteral("state.txt")));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return values;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.size() == 8 && line.startsWith('P')) {
+            values.insert(line.mid(1, 3).toUShort(), QString::fromLatin1(line.mid(4)));
+        }
+    }
+    return values;
+}
+
+void DriveSim::Stop() {
+    if (process_.state() == QProcess::NotRunning) {
+        return;
+    }
+    process_.write("quit\n");
+    if (!process_.waitForFinished(2000)) {
+        process_.terminate();
+        if (!process_.waitForFinished(2000)) {
+            process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+}
+
+QByteArray DriveSim::ReadLine(int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!process_.canReadLine()) {
+        if (deadline.hasExpired() || process_.state() != QProcess::Running ||
+            !process_.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
+            if (!process_.canReadLine()) {
+                return {};
+            }
+        }
+    }
+    return process_.readLine().trimmed();
+}
