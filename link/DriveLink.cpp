@@ -3,12 +3,12 @@
 #include "link/DriveProtocol.h"
 #include "link/InputBlocker.h"
 #include "link/TMSComm.h"
+#include "link/WakeTimer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 #include <QtGlobal>
 
 quint8 ReplyFormat = kFormatPlain;
@@ -58,13 +58,6 @@ public:
     WaitScope(const WaitScope&) = delete;
     WaitScope& operator=(const WaitScope&) = delete;
 };
-
-// Whole milliseconds still to wait, rounded up, so the timer never fires
-// before the deadline.
-int RemainingMs(qint64 limitNs, qint64 elapsedNs) {
-    const qint64 remainingNs = qMax<qint64>(0, limitNs - elapsedNs);
-    return int((remainingNs + 999999) / 1000000);
-}
 
 } // namespace
 
@@ -147,20 +140,17 @@ void Delay(quint32 ms) {
         return;
     }
     QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    // The loop sleeps in the event dispatcher until the timer fires (at least
+    WakeTimer wake(loop);
+    // The loop sleeps in the event dispatcher until the deadline (at least
     // one round, so waiting events are handled even for 0 ms); it is re-armed
-    // in the rare case that it fired at the deadline, not past it.
+    // in the rare case that it woke at the deadline, not past it.
     do {
-        timer.start(RemainingMs(limitNs, clock.nsecsElapsed()));
+        wake.Arm(limitNs - clock.nsecsElapsed() + 1);
         loop.exec();
-        if (timer.isActive()) {
+        if (wake.Pending()) {
             // The loop was told to end (the application is quitting), so it
             // would return at once from now on: sleep out the rest instead.
-            timer.stop();
+            wake.Disarm();
             const qint64 leftNs = limitNs - clock.nsecsElapsed();
             if (leftNs >= 0) {
                 QThread::usleep(quint64(leftNs / 1000 + 1));

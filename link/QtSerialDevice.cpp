@@ -75,7 +75,11 @@ void QtSerialDevice::OnError(QSerialPort::SerialPortError error) {
         return;
     }
     errorText_ = port_.errorString();
-    if (error == QSerialPort::ResourceError && port_.isOpen()) {
+    // A hung-up pty reads as end of file, which Qt reports as a ReadError
+    // (with a stale errno text) rather than a ResourceError; either way the
+    // device is gone and every further event-loop round would report it again.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (gone && port_.isOpen()) {
         vanished_ = true;
         port_.close();
     }

@@ -5,9 +5,10 @@
 #include <QSerialPort>
 
 // The real byte pipe: a QSerialPort at 9600 8N1 with a 1024-byte receive
-// buffer. A port that vanishes while open (ResourceError: unplugged
-// adapter, hung-up pty) is closed in the same moment, because Qt would
-// otherwise report read errors in a tight loop for as long as it stays open.
+// buffer. A port that vanishes while open (an unplugged adapter, a hung-up
+// pty: Qt reports a ResourceError or a ReadError) is closed in the same
+// moment, because Qt would otherwise report read errors in a tight loop for
+// as long as it stays open.
 class QtSerialDevice : public ISerialDevice {
 public:
     QtSerialDevice();

@@ -99,7 +99,7 @@ QByteArray TMSComm::Input() {
 
 void TMSComm::RequireOpen(const char* operation) const {
     if (device_->Vanished()) {
-        throw ECommError(QStringLiteral("%1 (COM%2) is gone: %3")
+        throw ECommError(QStringLiteral("%1 (COM%2) was lost (unplugged or hung up): %3")
                              .arg(deviceName_)
                              .arg(commPort_)
                              .arg(device_->ErrorText()));

@@ -1,0 +1,76 @@
+#include "link/WakeTimer.h"
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+
+#ifdef Q_OS_LINUX
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
+
+WakeTimer::WakeTimer(QEventLoop& loop) : loop_(loop) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, &loop_, [this] { Fire(); });
+#ifdef Q_OS_LINUX
+    timerFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (timerFd_ >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(timerFd_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop_, [this] {
+            quint64 expirations = 0;
+            if (read(timerFd_, &expirations, sizeof expirations) > 0) {
+                Fire();
+            }
+        });
+    }
+#endif
+}
+
+WakeTimer::~WakeTimer() {
+    notifier_.reset();
+#ifdef Q_OS_LINUX
+    if (timerFd_ >= 0) {
+        close(timerFd_);
+    }
+#endif
+}
+
+void WakeTimer::Arm(qint64 ns) {
+    Disarm();
+    pending_ = true;
+#ifdef Q_OS_LINUX
+    if (timerFd_ >= 0) {
+        // A zero it_value would disarm the timerfd, so "now" is 1 ns away.
+        const qint64 wait = qMax<qint64>(1, ns);
+        itimerspec spec{};
+        spec.it_value.tv_sec = time_t(wait / 1000000000);
+        spec.it_value.tv_nsec = long(wait % 1000000000);
+        if (timerfd_settime(timerFd_, 0, &spec, nullptr) == 0) {
+            return;
+        }
+    }
+#endif
+    // Whole milliseconds, rounded up so the loop never ends early.
+    timer_.start(int((qMax<qint64>(0, ns) + 999999) / 1000000));
+}
+
+void WakeTimer::Disarm() {
+    pending_ = false;
+    timer_.stop();
+#ifdef Q_OS_LINUX
+    if (timerFd_ >= 0) {
+        const itimerspec off{};
+        timerfd_settime(timerFd_, 0, &off, nullptr);
+        quint64 expirations = 0;
+        [[maybe_unused]] const ssize_t drained = read(timerFd_, &expirations, sizeof expirations);
+    }
+#endif
+}
+
+void WakeTimer::Fire() {
+    if (!pending_) {
+        return;
+    }
+    pending_ = false;
+    loop_.quit();
+}
