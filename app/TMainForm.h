@@ -4,6 +4,7 @@
 #include <memory>
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -68,6 +69,10 @@ public slots:
 public:
     quint8 fgCommProtocolInit();
     void Delay(quint32 ms);
+
+protected:
+    // Closing the main window ends the program.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // The window globals, alive from start-up to exit.

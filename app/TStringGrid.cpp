@@ -313,6 +313,8 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TStringGrid::updateGeometries() {
     QTableWidget::updateGeometries();
+    if (!corner_)
+        return; // Qt lays out before the constructor has made the corner
     const int frame = frameWidth();
     corner_->setGeometry(frame, frame, fixedColWidth_, horizontalHeader()->height());
     corner_->raise();

@@ -3,6 +3,7 @@
 #include "app/TarnError.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -19,6 +20,12 @@ TTabControl::TTabControl(QWidget* parent) : QWidget(parent) {
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(tabBar_);
+    // The pane under the tabs, with the page inset as in a tab control.
+    pane_ = new QFrame(this);
+    pane_->setFrameShape(QFrame::StyledPanel);
+    paneLayout_ = new QVBoxLayout(pane_);
+    paneLayout_->setContentsMargins(4, 4, 4, 4);
+    layout_->addWidget(pane_, 1);
     connect(tabBar_, &QTabBar::currentChanged, this, &TTabControl::UserPicked);
 }
 
@@ -62,8 +69,8 @@ void TTabControl::SetTabIndex(int index) {
 }
 
 void TTabControl::SetPage(QWidget* page) {
-    page->setParent(this);
-    layout_->addWidget(page, 1);
+    page->setParent(pane_);
+    paneLayout_->addWidget(page, 1);
 }
 
 void TTabControl::SelectQuietly(int index) {

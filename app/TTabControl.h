@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class QFrame;
 class QTabBar;
 class QVBoxLayout;
 
@@ -46,6 +47,8 @@ private:
 
     QTabBar* tabBar_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
+    QFrame* pane_ = nullptr;
+    QVBoxLayout* paneLayout_ = nullptr;
     int index_ = -1;
     bool quiet_ = false;
 };

@@ -1,0 +1,22 @@
+#include "app/ErrorHandler.h"
+
+#include "app/Dialogs.h"
+#include "app/TarnError.h"
+
+#include <exception>
+
+QString CurrentErrorText() {
+    try {
+        throw;
+    } catch (const TarnError& error) {
+        return error.Text();
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+void ShowCurrentError() {
+    ShowMessage(CurrentErrorText());
+}

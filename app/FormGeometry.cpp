@@ -1,0 +1,18 @@
+#include "app/FormGeometry.h"
+
+#include <QWidget>
+
+void PlaceForm(QWidget* form, int left, int top, int width, int height) {
+    form->move(left, top);
+    form->resize(width - kFrameWidth, height - kFrameHeight);
+}
+
+QFont PixelFont(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+Qt::WindowFlags CaptionOnlyFlags() {
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}

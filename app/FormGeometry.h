@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// Window sizes are given as outer sizes (frame and caption included), the
+// way a form designer states them; Qt sizes the inside of a window, so the
+// usual frame (8 px each side, 23 px caption) is taken off.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 39;
+
+// Puts `form` at (left, top) with the outer size width × height.
+void PlaceForm(QWidget* form, int left, int top, int width, int height);
+
+// The named font at a pixel size; Qt substitutes a near one when the family
+// is not installed (the Chinese texts then come from the system's CJK font).
+QFont PixelFont(const QString& family, int pixels);
+
+// Window flags of a small window that shows only its caption: no system
+// menu, no close box.
+Qt::WindowFlags CaptionOnlyFlags();

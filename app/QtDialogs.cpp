@@ -1,0 +1,39 @@
+#include "app/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, "TARN/B", text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFileFilter(filter));
+}
+
+QString QtDialogs::SaveFileName(QWidget* parent, const QString& filter) {
+    // The save dialog remembers the last name chosen for its next run.
+    static QString lastName;
+    const QString name =
+        QFileDialog::getSaveFileName(parent, QString(), lastName, QtFileFilter(filter));
+    if (!name.isEmpty())
+        lastName = name;
+    return name;
+}
+
+QString QtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList qtFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        // Qt reads the patterns from the parentheses of the description.
+        if (description.contains('(' + pattern + ')'))
+            qtFilters << description;
+        else
+            qtFilters << description + " (" + pattern + ")";
+    }
+    return qtFilters.join(";;");
+}

@@ -1,0 +1,29 @@
+#include "app/Startup.h"
+
+#include "app/ErrorHandler.h"
+#include "app/TMainForm.h"
+#include "link/ISerialDevice.h"
+
+#include <QApplication>
+
+int RunProgram(QApplication& app, const std::function<void()>& createWindows) {
+    // The main window stays hidden until a port is open, so Qt must not end
+    // the program while only the connect dialog is up; the windows
+    // themselves end it when they close.
+    app.setQuitOnLastWindowClosed(false);
+    if (!RunGuarded(createWindows)) {
+        DestroyWindows();
+        return 1;
+    }
+    const int code = app.exec();
+    DestroyWindows();
+    return code;
+}
+
+void CreateWindows(std::unique_ptr<ISerialDevice> device) {
+    new TMainForm(std::move(device));
+}
+
+void DestroyWindows() {
+    delete MainForm;
+}

@@ -1,0 +1,17 @@
+#include "app/TApplication.h"
+
+#include "app/ErrorHandler.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("TARN/B");
+    setApplicationVersion("1.03");
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentError();
+        return false;
+    }
+}

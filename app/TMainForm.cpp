@@ -1,0 +1,212 @@
+#include "app/TMainForm.h"
+
+#include "app/Dialogs.h"
+#include "app/ErrorHandler.h"
+#include "app/FormGeometry.h"
+#include "app/TOpenPmForm.h"
+#include "app/TReadpmForm.h"
+#include "app/TSavePmForm.h"
+#include "app/TStringGrid.h"
+#include "app/TTabControl.h"
+#include "catalogue/TPmDataForm.h"
+#include "link/DriveLink.h"
+#include "link/TCommForm.h"
+#include "link/TMSComm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+TMainForm* MainForm = nullptr;
+TCommForm* CommForm = nullptr;
+TPmDataForm* PmDataForm = nullptr;
+TSavePmForm* SavePmForm = nullptr;
+TOpenPmForm* OpenPmForm = nullptr;
+TReadpmForm* ReadpmForm = nullptr;
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(name);
+    return menu;
+}
+
+void BuildMenu(TMainForm& form) {
+    form.MainMenu1 = form.menuBar();
+    form.MainMenu1->setObjectName("MainMenu1");
+    QMenu* file = AddMenu(form.MainMenu1, "File", "檔案");
+    form.Open2 = AddItem(file, "Open2", "載入檔案");
+    form.Save2 = AddItem(file, "Save2", "儲存檔案");
+    file->addSeparator()->setObjectName("N1");
+    form.Exit1 = AddItem(file, "Exit1", "離開");
+    QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
+    form.Setup_Parameters = AddItem(parameters, "Setup_Parameters", "設定");
+    QMenu* help = AddMenu(form.MainMenu1, "Help", "幫助");
+    form.About1 = AddItem(help, "About1", "關於");
+}
+
+void BuildSheetArea(TMainForm& form) {
+    auto* centre = new QWidget(&form);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    form.ParaTabControl = new TTabControl(centre);
+    form.ParaTabControl->setObjectName("ParaTabControl");
+    form.ParaTabControl->SetTabs(
+        {"Pn0xx", "Pn1xx", "Pn2xx", "Pn3xx", "Pn4xx", "Pn5xx", "Pn6xx", "Pn7xx", "Pn8xx", "Pn9xx"});
+    layout->addWidget(form.ParaTabControl);
+    form.grdPnxxxSheet = new TStringGrid();
+    form.grdPnxxxSheet->setObjectName("grdPnxxxSheet");
+    form.grdPnxxxSheet->setFont(PixelFont("MS Sans Serif", 16));
+    form.grdPnxxxSheet->SetEditing(false);
+    form.ParaTabControl->SetPage(form.grdPnxxxSheet);
+    form.setCentralWidget(centre);
+}
+
+void BuildStatusBar(TMainForm& form) {
+    form.StatusBar1 = form.statusBar();
+    form.StatusBar1->setObjectName("StatusBar1");
+    form.StatusBar1->setSizeGripEnabled(false);
+    form.StatusPanel = new QLabel("PortOpen", form.StatusBar1);
+    form.StatusPanel->setObjectName("StatusPanel");
+    form.StatusPanel->setFixedWidth(125);
+    form.StatusBar1->addWidget(form.StatusPanel);
+}
+
+// Menu commands run guarded: an error ends the command, not the program.
+void WireCommand(TMainForm& form, QAction* action, void (TMainForm::*handler)()) {
+    QObject::connect(action, &QAction::triggered, &form,
+                     [&form, handler] { RunGuarded([&] { (form.*handler)(); }); });
+}
+
+void WireMenu(TMainForm& form) {
+    WireCommand(form, form.Open2, &TMainForm::Open2Click);
+    WireCommand(form, form.Save2, &TMainForm::Save2Click);
+    WireCommand(form, form.Exit1, &TMainForm::Exit1Click);
+    WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
+    WireCommand(form, form.About1, &TMainForm::About1Click);
+}
+
+void WireSheets(TMainForm& form) {
+    TTabControl* tabs = form.ParaTabControl;
+    tabs->OnChanging = [&form](bool& allowChange) {
+        // A failing check keeps the sheet on show.
+        if (!RunGuarded([&] { form.ParaTabControlChanging(allowChange); }))
+            allowChange = false;
+    };
+    tabs->OnChange = [&form] { RunGuarded([&] { form.ParaTabControlChange(); }); };
+
+    TStringGrid* grid = form.grdPnxxxSheet;
+    grid->OnSelectCell = [&form](int col, int row, bool& canSelect) {
+        RunGuarded([&] { form.grdPnxxxSheetSelectCell(col, row, canSelect); });
+    };
+    grid->OnGetEditMask = [&form](int col, int row, QString& value) {
+        RunGuarded([&] { form.grdPnxxxSheetGetEditMask(col, row, value); });
+    };
+    grid->OnKeyPress = [&form](char& key) { RunGuarded([&] { form.grdPnxxxSheetKeyPress(key); }); };
+    grid->OnSetEditText = [&form](int col, int row, const QString& value) {
+        RunGuarded([&] { form.grdPnxxxSheetSetEditText(col, row, value); });
+    };
+    grid->OnEditAbandoned = [&form](int col, int row) {
+        RunGuarded([&] { form.grdPnxxxSheetEditAbandoned(col, row); });
+    };
+    grid->OnEditorOpened = [&form](int col, int row) {
+        RunGuarded([&] { form.grdPnxxxSheetEditorOpened(col, row); });
+    };
+}
+
+void BeginBusy() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+void EndBusy() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void ForgetWindows() {
+    MainForm = nullptr;
+    CommForm = nullptr;
+    PmDataForm = nullptr;
+    SavePmForm = nullptr;
+    OpenPmForm = nullptr;
+    ReadpmForm = nullptr;
+}
+
+void CreateForms(TMainForm& form) {
+    CommForm = new TCommForm(&form);
+    CommForm->show();
+    PmDataForm = new TPmDataForm(&form);
+    PmDataForm->hide();
+    SavePmForm = new TSavePmForm(&form);
+    SavePmForm->hide();
+    OpenPmForm = new TOpenPmForm(&form);
+    OpenPmForm->hide();
+    ReadpmForm = new TReadpmForm(&form);
+    ReadpmForm->hide();
+}
+
+} // namespace
+
+TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent) : QMainWindow(parent) {
+    // The windows created below reach the main window through the global.
+    MainForm = this;
+    try {
+        setObjectName("MainForm");
+        setWindowTitle("TARN/B");
+        PlaceForm(this, 259, 146, 1246, 751);
+        BuildMenu(*this);
+        BuildSheetArea(*this);
+        BuildStatusBar(*this);
+        MSComm1 = std::make_unique<TMSComm>(std::move(device));
+        SetDriveComm(MSComm1.get());
+        SetExchangeHooks(BeginBusy, EndBusy);
+        WireMenu(*this);
+        WireSheets(*this);
+        CreateForms(*this);
+        ParaTabControl->hide();
+    } catch (...) {
+        // The child windows go with the half-built main window.
+        SetDriveComm(nullptr);
+        SetExchangeHooks(nullptr, nullptr);
+        ForgetWindows();
+        throw;
+    }
+}
+
+TMainForm::~TMainForm() {
+    SetExchangeHooks(nullptr, nullptr);
+    SetDriveComm(nullptr);
+    ForgetWindows();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    // Closing the main window, by 離開 or its close box, ends the program.
+    QCoreApplication::quit();
+}
+
+void TMainForm::Exit1Click() {
+    close();
+}
+
+void TMainForm::About1Click() {
+    ShowMessage("Ver 1.03");
+}
+
+quint8 TMainForm::fgCommProtocolInit() {
+    return GreetDrive();
+}
+
+void TMainForm::Delay(quint32 ms) {
+    ::Delay(ms);
+}

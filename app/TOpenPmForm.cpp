@@ -1,0 +1,5 @@
+#include "app/TOpenPmForm.h"
+
+TOpenPmForm::TOpenPmForm(QWidget* parent) : TProgressForm("燒錄參數中...", 617, 408, parent) {
+    setObjectName("OpenPmForm");
+}

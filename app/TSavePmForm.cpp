@@ -1,0 +1,5 @@
+#include "app/TSavePmForm.h"
+
+TSavePmForm::TSavePmForm(QWidget* parent) : TProgressForm("下載參數中...", 618, 409, parent) {
+    setObjectName("SavePmForm");
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The connect dialog: the first window the user sees. OK opens the chosen
+// COM port, greets the drive and shows the main window; closing the dialog
+// by its close box ends the program.
+class TCommForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCommForm(QWidget* parent = nullptr);
+
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* btnConnect = nullptr;
+
+public slots:
+    // Opens COM n for the selected item n and greets the drive. A port that
+    // cannot be opened throws ECommError before anything else changes but
+    // CommPort: the dialog stays and another number may be tried.
+    void btnConnectClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
