@@ -1,0 +1,47 @@
+#pragma once
+
+// Answers the program's message boxes and file dialogs in UI tests: every
+// message is recorded instead of shown, and file dialogs take their answers
+// from queues (an empty queue answers "cancelled"). While one lives it is
+// the dialog seam in use; it puts the previous one back when it goes.
+//
+//   ScriptedDialogs dialogs;
+//   dialogs.openAnswers << "/tmp/x.tarn";
+//   ... run a command ...
+//   QCOMPARE(dialogs.messages, QStringList{"請重開驅動器"});
+#include "app/Dialogs.h"
+
+#include <QStringList>
+#include <functional>
+
+class ScriptedDialogs : public IDialogs {
+public:
+    ScriptedDialogs() : previous_(SetDialogs(this)) {}
+    ~ScriptedDialogs() override { SetDialogs(previous_); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    void ShowMessage(QWidget*, const QString& text) override {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
+    QString OpenFileName(QWidget*, const QString& filter) override {
+        filters << filter;
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QString SaveFileName(QWidget*, const QString& filter) override {
+        filters << filter;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+
+    QStringList messages;    // every message shown, in order
+    QStringList openAnswers; // answers of the next open dialogs
+    QStringList saveAnswers; // answers of the next save dialogs
+    QStringList filters;     // the filter each file dialog was given
+    // Optional: runs when a message is shown (e.g. to check the windows).
+    std::function<void(const QString&)> onMessage;
+
+private:
+    IDialogs* previous_;
+};
