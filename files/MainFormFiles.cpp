@@ -1,8 +1,70 @@
+#include "app/Dialogs.h"
 #include "app/TMainForm.h"
+#include "app/TOpenPmForm.h"
+#include "app/TSavePmForm.h"
+#include "app/TTabControl.h"
+#include "catalogue/ParameterRecords.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
 
-// Saving all parameters to a file and loading a file into the drive.
-// The menu handlers are filled in once the progress windows exist.
+#include <QProgressBar>
 
-void TMainForm::Save2Click() {}
+// Saving all parameters of the drive to a file, and loading a file into the
+// drive. The file format and both runs of exchanges live in the core; these
+// handlers only drive the windows around them.
 
-void TMainForm::Open2Click() {}
+namespace {
+
+// Hides a progress window however the run behind it ends: the windows have
+// no close box, so one left up by an error would stay on screen.
+class HideWhenDone {
+public:
+    explicit HideWhenDone(QWidget* window) : window_(window) {}
+    ~HideWhenDone() { window_->hide(); }
+    HideWhenDone(const HideWhenDone&) = delete;
+    HideWhenDone& operator=(const HideWhenDone&) = delete;
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+void TMainForm::Save2Click() {
+    ParaTabControl->hide();
+    SavePmForm->ProgressBar1->setValue(0);
+    SavePmForm->show();
+    ParameterValues values;
+    {
+        const HideWhenDone hide(SavePmForm);
+        values =
+            ReadAllParameters([](int percent) { SavePmForm->ProgressBar1->setValue(percent); });
+    }
+    const QString chosen = Dialogs().SaveFileName(this, kFileFilter);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    WriteParameterFile(WithTarnSuffix(chosen), values);
+}
+
+void TMainForm::Open2Click() {
+    ParaTabControl->hide();
+    OpenPmForm->ProgressBar1->setValue(0);
+    const QString fileName = Dialogs().OpenFileName(this, kFileFilter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    // Checked whole first: a refused file throws here, before anything
+    // is stored or sent.
+    const ParameterValues values = ReadParameterFile(fileName);
+    PmStringSheet.Slots = values;
+    OpenPmForm->show();
+    LoadResult result;
+    {
+        const HideWhenDone hide(OpenPmForm);
+        result = WriteAllParameters(
+            values, [](int percent) { OpenPmForm->ProgressBar1->setValue(percent); });
+    }
+    ShowMessage(result.complete ? QStringLiteral("請重開驅動器")
+                                : LoadStoppedMessage(result.failedNumber));
+}
