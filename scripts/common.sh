@@ -1,0 +1,54 @@
+# Shared by run-demo.sh and test.sh: installing what is missing and building.
+# Sourced, not run.
+
+TARN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TARN_BUILD_DIR="${TARN_BUILD_DIR:-$TARN_ROOT/build}"
+TARN_BUILD_TYPE="${TARN_BUILD_TYPE:-RelWithDebInfo}"
+
+# What building and running need on Debian or Ubuntu.
+TARN_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-qpa-plugins cmake ninja-build g++ fonts-noto-cjk)
+
+tarn_say() { printf '==> %s\n' "$*"; }
+
+# Installs the given packages that are not installed yet; does nothing (and
+# needs no network) when all of them are.
+tarn_install() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    if ! command -v apt-get >/dev/null; then
+        echo "Missing packages: ${missing[*]}; this script installs them with apt-get only." >&2
+        return 1
+    fi
+    local run=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+            return 1
+        fi
+        run=(sudo)
+    fi
+    tarn_say "Installing ${missing[*]}"
+    "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds the given targets, or everything.
+tarn_build() {
+    if [ ! -f "$TARN_BUILD_DIR/build.ninja" ]; then
+        tarn_say "Configuring in $TARN_BUILD_DIR"
+        cmake -S "$TARN_ROOT" -B "$TARN_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="$TARN_BUILD_TYPE"
+    fi
+    tarn_say "Building ${*:-everything}"
+    if [ $# -eq 0 ]; then
+        cmake --build "$TARN_BUILD_DIR"
+    else
+        cmake --build "$TARN_BUILD_DIR" --target "$@"
+    fi
+}
