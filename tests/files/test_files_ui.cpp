@@ -1,0 +1,237 @@
+#include "ParameterFileSamples.h"
+#include "app/Dialogs.h"
+#include "app/Startup.h"
+#include "app/TMainForm.h"
+#include "app/TOpenPmForm.h"
+#include "app/TSavePmForm.h"
+#include "app/TTabControl.h"
+#include "catalogue/ParameterRecords.h"
+#include "link/DriveLink.h"
+#include "link/DriveProtocol.h"
+#include "link/TMSComm.h"
+#include "support/FakeSerialDevice.h"
+
+#include <QAction>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Answers the file dialogs from a script and keeps every message shown.
+class AnsweringDialogs : public IDialogs {
+public:
+    QString openAnswer;
+    QString saveAnswer;
+    QStringList messages;
+    QStringList filters;
+    int openAsked = 0;
+    int saveAsked = 0;
+
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    QString OpenFileName(QWidget*, const QString& filter) override {
+        ++openAsked;
+        filters << filter;
+        return openAnswer;
+    }
+    QString SaveFileName(QWidget*, const QString& filter) override {
+        ++saveAsked;
+        filters << filter;
+        return saveAnswer;
+    }
+};
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void PutBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// What a progress window showed when the drive saw one request.
+struct Seen {
+    bool visible;
+    int bar;
+};
+
+} // namespace
+
+// The save and load menu commands with their windows, against a scripted
+// port. Everything reaches them through the menu actions, so errors pass
+// the top-level handler and end up in the dialogs as message boxes.
+class TestFilesUi : public QObject {
+    Q_OBJECT
+
+    AnsweringDialogs dialogs_;
+    FakeSerialDevice* fake_ = nullptr;
+    QMap<quint16, QString> drive_;
+    QTemporaryDir dir_;
+
+    ParameterValues Marked() {
+        ParameterValues values;
+        values.fill("BEEF");
+        return values;
+    }
+
+private slots:
+    void init() {
+        dialogs_ = AnsweringDialogs();
+        SetDialogs(&dialogs_);
+        auto device = std::make_unique<FakeSerialDevice>();
+        fake_ = device.get();
+        CreateWindows(std::move(device));
+        MainForm->MSComm1->SetPortOpen(true);
+        ReplyFormat = kFormatPlain;
+        drive_.clear();
+        fake_->SetResponder(FakeSerialDevice::EchoingDrive(kFormatPlain, &drive_));
+        ResetParameterRecords();
+        PmStringSheet.Slots = Marked();
+        MainForm->ParaTabControl->show();
+    }
+
+    void cleanup() {
+        DestroyWindows();
+        SetDialogs(nullptr);
+    }
+
+    void refusedFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fragment");
+        for (const samples::Damaged& d : samples::DamagedFiles()) {
+            QTest::newRow(d.name) << d.bytes << QStringLiteral("第 %1 行：").arg(d.line);
+        }
+        QTest::newRow("missing file") << QByteArray() << QStringLiteral("無法開啟");
+    }
+    void refusedFileChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fragment);
+        const QString path = dir_.filePath(QTest::currentDataTag() + QStringLiteral(".tarn"));
+        if (fragment != QStringLiteral("無法開啟")) {
+            PutBytes(path, bytes);
+        }
+        dialogs_.openAnswer = path;
+
+        MainForm->Open2->trigger();
+
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY2(dialogs_.messages[0].contains(path), qPrintable(dialogs_.messages[0]));
+        QVERIFY2(dialogs_.messages[0].contains(fragment), qPrintable(dialogs_.messages[0]));
+        QCOMPARE(PmStringSheet.Slots, Marked());
+        QVERIFY(fake_->Writes().isEmpty());
+        QVERIFY(!OpenPmForm->isVisible());
+        QVERIFY(!MainForm->ParaTabControl->isVisible());
+    }
+
+    void cancelledOpenDoesNothing() {
+        MainForm->Open2->trigger();
+        QCOMPARE(dialogs_.openAsked, 1);
+        QCOMPARE(dialogs_.filters, QStringList{TMainForm::kFileFilter});
+        QVERIFY(dialogs_.messages.isEmpty());
+        QVERIFY(fake_->Writes().isEmpty());
+        QCOMPARE(PmStringSheet.Slots, Marked());
+        QVERIFY(!MainForm->ParaTabControl->isVisible());
+    }
+
+    void stoppedLoadIsTold_data() {
+        QTest::addColumn<int>("failing");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("writes");
+        QTest::newRow("drive rejects Pn101") << 101 << false << 6;
+        QTest::newRow("drive silent at Pn000") << 0 << true << 1;
+    }
+    void stoppedLoadIsTold() {
+        QFETCH(int, failing);
+        QFETCH(bool, silent);
+        QFETCH(int, writes);
+        const ParameterValues values = samples::DistinctValues();
+        const QString path = dir_.filePath("stop.tarn");
+        PutBytes(path, ParameterFileBytes(values));
+        dialogs_.openAnswer = path;
+        QList<Seen> seen;
+        auto echo = FakeSerialDevice::EchoingDrive(kFormatPlain, &drive_);
+        fake_->SetResponder([&](const QByteArray& request) -> QByteArray {
+            seen << Seen{OpenPmForm->isVisible(), OpenPmForm->ProgressBar1->value()};
+            if (request.startsWith(AddressFrame(quint16(failing)))) {
+                return silent ? QByteArray() : AddressFrame(quint16(failing)) + "FFFF\r";
+            }
+            return echo(request);
+        });
+
+        MainForm->Open2->trigger();
+
+        // The stop is told, and the drive is not asked to restart.
+        QCOMPARE(dialogs_.messages, QStringList{PnName(quint16(failing)) +
+                                                " 寫入失敗，載入已停止"}); // no restart request
+        QCOMPARE(fake_->Writes().size(), writes);
+        QCOMPARE(PmStringSheet.Slots, values); // stored whole before the first write
+        QVERIFY(!OpenPmForm->isVisible());
+        QCOMPARE(seen.size(), writes);
+        for (int i = 0; i < seen.size(); ++i) {
+            QVERIFY(seen[i].visible);
+            QCOMPARE(seen[i].bar, i < 4 ? 0 : 10);
+        }
+    }
+
+    // One full save (about 12 s of waits), cancelled at the dialog.
+    void cancelledSaveKeepsTheValuesAndWritesNoFile() {
+        const ParameterValues distinct = samples::DistinctValues();
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            drive_[NumberOfSlot(slot)] = distinct[slot];
+        }
+        QList<Seen> seen;
+        auto echo = FakeSerialDevice::EchoingDrive(kFormatPlain, &drive_);
+        fake_->SetResponder([&](const QByteArray& request) {
+            seen << Seen{SavePmForm->isVisible(), SavePmForm->ProgressBar1->value()};
+            return echo(request);
+        });
+        QDir folder(dir_.filePath("cancel"));
+        QVERIFY(folder.mkpath("."));
+
+        MainForm->Save2->trigger();
+
+        QCOMPARE(dialogs_.saveAsked, 1);
+        QCOMPARE(dialogs_.filters, QStringList{TMainForm::kFileFilter});
+        QVERIFY(dialogs_.messages.isEmpty());
+        QVERIFY(folder.isEmpty());
+        QCOMPARE(PmStringSheet.Slots, distinct);
+        QVERIFY(!SavePmForm->isVisible());
+        QCOMPARE(SavePmForm->ProgressBar1->value(), 100);
+        QVERIFY(!MainForm->ParaTabControl->isVisible());
+        QCOMPARE(seen.size(), kSlotCount);
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const int sheet = NumberOfSlot(slot) / 100;
+            QVERIFY(seen[slot].visible);
+            QCOMPARE(seen[slot].bar, sheet == 0 ? 0 : (sheet == 9 ? 80 : sheet * 10));
+        }
+    }
+
+    void failedFileWriteIsShownAndKeepsTheOld() {
+        // The reads are cut short by a port that vanishes after sheet 0; the
+        // dialog is never reached and the old file stays.
+        const QString path = dir_.filePath("old.tarn");
+        PutBytes(path, "old\r\n");
+        dialogs_.saveAnswer = path;
+        int requests = 0;
+        fake_->SetResponder([&](const QByteArray& request) -> QByteArray {
+            if (++requests == 4) {
+                fake_->Vanish("hung up");
+            }
+            return request;
+        });
+
+        MainForm->Save2->trigger();
+
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY2(dialogs_.messages[0].contains("hung up"), qPrintable(dialogs_.messages[0]));
+        QCOMPARE(dialogs_.saveAsked, 0);
+        QVERIFY(!SavePmForm->isVisible());
+        QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
+    }
+};
+
+QTEST_MAIN(TestFilesUi)
+#include "test_files_ui.moc"
