@@ -1,0 +1,135 @@
+// The reading of drive replies (reads, write echoes, the greeting) against
+// arbitrary received bytes. Input layout: byte 0 picks the reply format,
+// bytes 1-2 the parameter number, bytes 3-6 a value text, the rest is what
+// the port received. Beside crashes and sanitizer reports it checks what
+// the replies promise: a read never yields more than four characters, and
+// only from the frame of the parameter asked; a drive's own reply (after
+// any garbage without that address) gives back the value it carried; an
+// exact echo never differs and an echo changed after the address always
+// does; the greeting sets format 1 exactly for "=0x" at characters 6 to 8.
+#include "link/DriveProtocol.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void Finding(const char* what, const QByteArray& detail = {}) {
+    std::fprintf(stderr, "FINDING: %s [%s]\n", what, detail.toPercentEncoding().constData());
+    std::abort();
+}
+
+bool KnownFormat(quint8 format) {
+    return format == kFormatPlain || format == kFormatMarked;
+}
+
+void CheckRead(const QByteArray& received, quint16 number, quint8 format) {
+    const QString value = ParseReadReply(received, number, format);
+    if (received.size() < kMinReplyLength || !KnownFormat(format)) {
+        if (!value.isEmpty()) {
+            Finding("a read without a usable reply returned a value", received);
+        }
+        return;
+    }
+    if (value == QLatin1String("None")) {
+        return;
+    }
+    if (value.size() > 4) {
+        Finding("a read returned more than four characters", received);
+    }
+    // The value must stand right behind the first frame of this address.
+    const QByteArray address = AddressFrame(number);
+    const qsizetype start = received.indexOf(address);
+    const QByteArray marker = format == kFormatMarked ? "=0x" : "";
+    if (start < 0) {
+        Finding("a read took a value from a reply without its address", received);
+    }
+    if (received.mid(start + address.size(), marker.size() + value.size()) !=
+        marker + value.toLatin1()) {
+        Finding("a read took characters from the wrong place", received);
+    }
+}
+
+// The drive's own reply to a read, after `garbage`, must give its value back.
+void CheckReadRoundTrip(const QByteArray& garbage, quint16 number, const QByteArray& value,
+                        quint8 format) {
+    const QByteArray address = AddressFrame(number);
+    if (!KnownFormat(format) || garbage.contains(address)) {
+        return;
+    }
+    const QByteArray reply =
+        address + (format == kFormatMarked ? "=0x" : "") + value + QByteArray("\r");
+    const QByteArray received = garbage + reply;
+    if (received.size() < kMinReplyLength) {
+        return;
+    }
+    if (ParseReadReply(received, number, format).toLatin1() != value) {
+        Finding("a read lost the value of its own reply", received);
+    }
+}
+
+void CheckEcho(const QByteArray& garbage, quint16 number, const QByteArray& value,
+               quint8 format) {
+    const QByteArray request = WriteRequest(number, QString::fromLatin1(value), format);
+    if (!KnownFormat(format)) {
+        if (!request.isEmpty() || EchoDiffers(request, garbage, format)) {
+            Finding("an undetermined format sent or judged a write", garbage);
+        }
+        return;
+    }
+    const int last = format == kFormatPlain ? 9 : 12;
+    if (request.size() < last || garbage.contains(request.left(5))) {
+        return;
+    }
+    const QByteArray echo = garbage + request;
+    if (EchoDiffers(request, echo, format)) {
+        Finding("an exact echo was judged different", echo);
+    }
+    // Change one compared character after the address.
+    const int position = 6 + int(quint8(garbage.isEmpty() ? 0 : garbage.back())) % (last - 5);
+    QByteArray changed = echo;
+    changed[garbage.size() + position - 1] = char(changed[garbage.size() + position - 1] ^ 0x01);
+    if (!EchoDiffers(request, changed, format)) {
+        Finding("a changed echo was judged equal", changed);
+    }
+}
+
+void CheckGreeting(const QByteArray& received) {
+    const quint8 format = JudgeGreeting(received);
+    if (received.size() < kMinReplyLength) {
+        if (format != kFormatUndetermined) {
+            Finding("a short greeting reply settled a format", received);
+        }
+        return;
+    }
+    const quint8 expected = received.mid(5, 3) == "=0x" ? kFormatMarked : kFormatPlain;
+    if (format != expected) {
+        Finding("the greeting judged the wrong format", received);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 7) {
+        return 0;
+    }
+    // Mostly the two real formats, sometimes undetermined or any byte.
+    static constexpr quint8 kFormats[3] = {kFormatPlain, kFormatMarked, kFormatUndetermined};
+    const quint8 format = data[0] < 0xC0 ? kFormats[data[0] % 3] : quint8(data[0] & 0x3F);
+    const quint16 rawNumber = quint16(data[1] << 8 | data[2]);
+    const QByteArray value(reinterpret_cast<const char*>(data + 3), 4);
+    const QByteArray received(reinterpret_cast<const char*>(data + 7), qsizetype(size - 7));
+
+    CheckRead(received, rawNumber, format);
+    CheckGreeting(received);
+    // The round trips hold for the numbers the program uses (0..987).
+    const quint16 number = quint16(rawNumber % 988);
+    CheckReadRoundTrip(received, number, value, format);
+    CheckEcho(received, number, value, format);
+    CheckEcho(received, number, value + received.left(4), format);
+    return 0;
+}
