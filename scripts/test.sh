@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless.
-# Exits non-zero when any test fails.
+# Then fuzzes for a minute per target where clang++ is present.
+# Exits non-zero when any test or fuzzer fails.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -10,3 +11,8 @@ tarn_build
 export QT_QPA_PLATFORM=offscreen
 tarn_say "Running the tests"
 ctest --test-dir "$TARN_BUILD_DIR" --output-on-failure -j "${TARN_TEST_JOBS:-2}"
+
+# Fuzzing needs clang, which this script does not install.
+if command -v clang++ >/dev/null; then
+    "$TARN_ROOT/scripts/fuzz.sh" 60
+fi
