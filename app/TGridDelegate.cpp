@@ -1,5 +1,8 @@
 #include "app/TGridDelegate.h"
 
+#include <QApplication>
+#include <QPainter>
+
 TGridDelegate::TGridDelegate(EditorFactory factory, QObject* parent)
     : QStyledItemDelegate(parent), factory_(std::move(factory)) {}
 
@@ -14,4 +17,22 @@ void TGridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelInde
 
 bool TGridDelegate::eventFilter(QObject*, QEvent*) {
     return false;
+}
+
+void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+
+    const bool selected = cell.state & QStyle::State_Selected;
+    painter->save();
+    painter->setClipRect(cell.rect);
+    painter->setFont(cell.font);
+    painter->setPen(cell.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(cell.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter->restore();
 }

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QFont>
 #include <QVBoxLayout>
 
 TMainForm* MainForm = nullptr;
@@ -68,7 +69,11 @@ void BuildSheetArea(TMainForm& form) {
     layout->addWidget(form.ParaTabControl);
     form.grdPnxxxSheet = new TStringGrid();
     form.grdPnxxxSheet->setObjectName("grdPnxxxSheet");
-    form.grdPnxxxSheet->setFont(PixelFont("MS Sans Serif", 16));
+    // The grid's columns are sized for a narrow sans-serif face; where that
+    // face is missing, a condensed one keeps "Pn100" and "RPM/10ms" whole.
+    QFont gridFont = PixelFont("MS Sans Serif", 16);
+    gridFont.setStretch(QFont::SemiCondensed);
+    form.grdPnxxxSheet->setFont(gridFont);
     form.grdPnxxxSheet->SetEditing(false);
     form.ParaTabControl->SetPage(form.grdPnxxxSheet);
     form.setCentralWidget(centre);
