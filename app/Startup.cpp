@@ -5,6 +5,8 @@
 #include "link/ISerialDevice.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 int RunProgram(QApplication& app, const std::function<void()>& createWindows) {
     // The main window stays hidden until a port is open, so Qt must not end
@@ -14,6 +16,15 @@ int RunProgram(QApplication& app, const std::function<void()>& createWindows) {
     if (!RunGuarded(createWindows)) {
         DestroyWindows();
         return 1;
+    }
+    // For the start-up benchmark: once the connect dialog has been shown and
+    // the first events handled, say so and end.
+    if (qEnvironmentVariableIsSet("TARN_EXIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, &app, [&app] {
+            std::fputs("SHOWN\n", stdout);
+            std::fflush(stdout);
+            app.exit(0);
+        });
     }
     const int code = app.exec();
     DestroyWindows();

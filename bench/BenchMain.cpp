@@ -1,0 +1,238 @@
+// tarn-bench: how close the exchanges and the long runs come to the
+// protocol's own waits, what waiting costs in CPU, and how fast and small
+// the program starts. Prints a Markdown table. Runs against the virtual
+// drive on a pty through the real serial-port path; needs no display
+// (it sets the offscreen platform itself).
+#include "app/Startup.h"
+#include "app/TMainForm.h"
+#include "app/TStringGrid.h"
+#include "bench/Stats.h"
+#include "catalogue/TPmDataForm.h"
+#include "editing/ReadSheet.h"
+#include "files/DriveTransfer.h"
+#include "link/DriveLink.h"
+#include "link/QtSerialDevice.h"
+#include "link/TMSComm.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTextStream>
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr double kReadFloorMs = 40;
+constexpr double kWriteFloorMs = 50;
+constexpr int kExchangeRuns = 200;
+constexpr int kSheetRuns = 5;
+constexpr int kTransferRuns = 2;
+constexpr int kStartRuns = 10;
+constexpr int kSheet = 3;
+constexpr int kSheetReads = 43; // Pn904, its two limits, Pn300..Pn339
+
+QTextStream out(stdout);
+
+struct Row {
+    QString measure;
+    int count;
+    Summary s;
+    QString unit;
+    QString floor;
+    QString target;
+    bool met;
+    int decimals = 1;
+};
+std::vector<Row> rows;
+
+void Add(const QString& measure, const std::vector<double>& samples, const QString& unit,
+         const QString& floor, const QString& target, bool met, int decimals = 1) {
+    rows.push_back({measure, int(samples.size()), Summarize(samples), unit, floor, target, met,
+                    decimals});
+}
+
+void Progress(const char* what) {
+    std::fprintf(stderr, "... %s\n", what);
+}
+
+// Launches the program until it reports the connect dialog shown, several
+// times; wall time from start to that report.
+std::vector<double> MeasureStartUp() {
+    std::vector<double> samples;
+    for (int i = 0; i < kStartRuns; ++i) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TARN_EXIT_WHEN_SHOWN", "1");
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::SeparateChannels);
+        QElapsedTimer clock;
+        clock.start();
+        program.start(TARN_PROGRAM, {});
+        QByteArray seen;
+        while (!seen.contains("SHOWN") && program.waitForReadyRead(10000))
+            seen += program.readAllStandardOutput();
+        const double ms = clock.nsecsElapsed() / 1e6;
+        program.waitForFinished(10000);
+        if (!seen.contains("SHOWN"))
+            throw std::runtime_error("tarnb did not report the connect dialog shown");
+        samples.push_back(ms);
+    }
+    return samples;
+}
+
+QString StartDrive(QProcess& drive) {
+    drive.start(TARN_DRIVE_SIM, {"--format", "0"});
+    QByteArray line;
+    while (!line.contains('\n') && drive.waitForReadyRead(5000))
+        line += drive.readAllStandardOutput();
+    if (!line.startsWith("DEVICE "))
+        throw std::runtime_error("the virtual drive did not name its device");
+    return QString::fromLocal8Bit(line.mid(7, line.indexOf('\n') - 7)).trimmed();
+}
+
+template <typename F> std::vector<double> TimeEach(int runs, F&& exchange) {
+    std::vector<double> samples;
+    samples.reserve(runs);
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        exchange(i);
+        samples.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return samples;
+}
+
+void ExchangeRow(const QString& name, const std::vector<double>& samples, double floor) {
+    const double median = Summarize(samples).median;
+    Add(name, samples, "ms", Fixed(floor, 0) + " ms", "median ≤ floor + 1 ms",
+        median <= floor + 1, 2);
+}
+
+int WritesMeant(const ParameterValues& values) {
+    int count = 0;
+    for (int slot = 0; slot < int(values.size()); ++slot) {
+        const QString& v = values[size_t(slot)];
+        if (!v.isEmpty() && v != "None")
+            ++count;
+    }
+    return count;
+}
+
+void PrintTable() {
+    out << "| Measure | n | min | median | p95 | max | floor | target | result |\n";
+    out << "|---|---:|---:|---:|---:|---:|---|---|---|\n";
+    for (const Row& r : rows) {
+        const auto f = [&](double v) { return Fixed(v, r.decimals); };
+        out << "| " << r.measure << " (" << r.unit << ") | " << r.count << " | " << f(r.s.min)
+            << " | " << f(r.s.median) << " | " << f(r.s.p95) << " | " << f(r.s.max) << " | "
+            << r.floor << " | " << r.target << " | " << (r.met ? "met" : "**MISSED**") << " |\n";
+    }
+    out.flush();
+}
+
+void Run() {
+    Progress("start-up");
+    const std::vector<double> startUp = MeasureStartUp();
+    const double childRss = PeakRssMb(true);
+
+    QProcess drive;
+    const QString device = StartDrive(drive);
+    qputenv("TARN_COM7", device.toLocal8Bit());
+    CreateWindows(std::make_unique<QtSerialDevice>());
+    TMSComm& comm = *MainForm->MSComm1;
+    comm.SetCommPort(7);
+    comm.SetPortOpen(true);
+    comm.SetInputMode(0);
+    comm.SetInputLen(0);
+    SetDriveComm(&comm);
+    ReplyFormat = GreetDrive();
+    if (ReplyFormat != 0)
+        throw std::runtime_error("the virtual drive did not answer the greeting");
+
+    Progress("exchanges");
+    const auto reads = TimeEach(kExchangeRuns, [](int) {
+        if (ReadParameter(904).isEmpty())
+            throw std::runtime_error("a read was not answered");
+    });
+    const auto greetings = TimeEach(kExchangeRuns, [](int) { ReplyFormat = GreetDrive(); });
+    const auto writes = TimeEach(kExchangeRuns, [](int i) {
+        if (WriteParameterOutcome(101, i % 2 ? "0005" : "0004") != WriteOutcome::Written)
+            throw std::runtime_error("a write was not confirmed");
+    });
+    ExchangeRow("read", reads, kReadFloorMs);
+    ExchangeRow("greeting", greetings, kReadFloorMs);
+    ExchangeRow("write", writes, kWriteFloorMs);
+
+    Progress("sheet read and fill");
+    std::vector<double> fills;
+    const auto sheetReads = TimeEach(kSheetRuns, [&](int) { ReadSheet(kSheet); });
+    // Into the main window's grid, which stays hidden here: no painting.
+    fills = TimeEach(kSheetRuns, [](int) { PmDataForm->FillSheet(kSheet); });
+    if (MainForm->grdPnxxxSheet->RowCount() < 2)
+        throw std::runtime_error("the sheet fill wrote no rows");
+    const double sheetFloor = kSheetReads * kReadFloorMs;
+    const double sheetMedian = Summarize(sheetReads).median;
+    Add("Pn3xx sheet read", sheetReads, "ms", Fixed(sheetFloor, 0) + " ms (43 × 40)",
+        "≤ 1.03 × floor", sheetMedian <= 1.03 * sheetFloor);
+    Add("Pn3xx sheet fill", fills, "ms", "—", "(beside the read)", true, 2);
+
+    Progress("save and load");
+    std::vector<double> saveRatios, loadRatios, cpuShares;
+    ParameterValues values;
+    for (int i = 0; i < kTransferRuns; ++i) {
+        const double cpuBefore = CpuSeconds();
+        QElapsedTimer clock;
+        clock.start();
+        values = ReadAllParameters([](int) {});
+        const double ms = clock.nsecsElapsed() / 1e6;
+        cpuShares.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
+        saveRatios.push_back(ms / (309 * kReadFloorMs));
+    }
+    for (int i = 0; i < kTransferRuns; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const LoadResult result = WriteAllParameters(values, [](int) {});
+        const double ms = clock.nsecsElapsed() / 1e6;
+        if (!result.complete)
+            throw std::runtime_error("a load stopped before its end");
+        loadRatios.push_back(ms / (307 * kWriteFloorMs));
+    }
+    if (WritesMeant(values) < 307)
+        std::fprintf(stderr, "note: only %d values were meant to be written\n", WritesMeant(values));
+    Add("save, 309 reads", saveRatios, "× floor", "309 × 40 ms", "≤ 1.03 × floor",
+        Summarize(saveRatios).max <= 1.03, 4);
+    Add("load, 307 writes", loadRatios, "× floor", "307 × 50 ms", "≤ 1.03 × floor",
+        Summarize(loadRatios).max <= 1.03, 4);
+    Add("CPU while a save waits", cpuShares, "% of one core", "—", "≤ 5 %",
+        Summarize(cpuShares).max <= 5, 2);
+    Add("start-up to connect dialog shown", startUp, "ms", "—", "< 500 ms",
+        Summarize(startUp).median < 500, 0);
+    Add("peak RSS of tarnb", {childRss}, "MB", "—", "< 100 MB", childRss < 100);
+    const double selfRss = PeakRssMb(false);
+    Add("peak RSS of the bench (windows + save/load)", {selfRss}, "MB", "—", "< 100 MB",
+        selfRss < 100);
+
+    SetDriveComm(nullptr);
+    DestroyWindows();
+    drive.terminate();
+    drive.waitForFinished(3000);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    try {
+        Run();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tarn-bench: %s\n", error.what());
+        return 1;
+    }
+    PrintTable();
+    return 0;
+}
