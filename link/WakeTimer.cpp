@@ -42,10 +42,10 @@ void WakeTimer::Arm(qint64 ns) {
     if (timerFd_ >= 0) {
         // A zero it_value would disarm the timerfd, so "now" is 1 ns away.
         const qint64 wait = qMax<qint64>(1, ns);
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(wait / 1000000000);
-        spec.it_value.tv_nsec = long(wait % 1000000000);
-        if (timerfd_settime(timerFd_, 0, &spec, nullptr) == 0) {
+        itimerspec due{};
+        due.it_value.tv_sec = time_t(wait / 1000000000);
+        due.it_value.tv_nsec = long(wait % 1000000000);
+        if (timerfd_settime(timerFd_, 0, &due, nullptr) == 0) {
             return;
         }
     }
