@@ -2,6 +2,10 @@
 
 #include "link/TMSComm.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#endif
+
 QtSerialDevice::QtSerialDevice() {
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { OnError(error); });
@@ -51,6 +55,15 @@ bool QtSerialDevice::Write(const QByteArray& bytes) {
 }
 
 qint64 QtSerialDevice::BytesWaiting() {
+#ifdef Q_OS_UNIX
+    // Qt moves bytes from the driver into its buffer only when the event loop
+    // sees the port readable; a reply that came in during the wait's last
+    // round would not be counted yet. Collect it now, so the count is current.
+    int pending = 0;
+    if (port_.isOpen() && ioctl(port_.handle(), FIONREAD, &pending) == 0 && pending > 0) {
+        port_.waitForReadyRead(0);
+    }
+#endif
     return port_.bytesAvailable();
 }
 

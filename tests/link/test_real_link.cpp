@@ -118,6 +118,21 @@ private slots:
         QCOMPARE(ReadParameter(102), QStringLiteral("2222"));
     }
 
+    // A reply that reached the driver while no event loop ran (the end of a
+    // wait on a busy machine) must still be counted and taken.
+    void replyNotYetSeenByTheEventLoopIsCounted() {
+        DriveSim sim({"--format", "0"});
+        QVERIFY2(sim.Start(), qPrintable(sim.Error()));
+        auto comm = OpenComm(sim.Device());
+        QVERIFY(sim.Command("set 101 ABCD"));
+        comm->SetOutput(ReadRequest(101));
+        QDeadlineTimer deadline(5000);
+        while (comm->InBufferCount() < kMinReplyLength && !deadline.hasExpired()) {
+            QThread::msleep(1);
+        }
+        QCOMPARE(comm->Input(), QByteArray(":P101ABCD\r"));
+    }
+
     void portThatCannotBeOpenedNamesTheDevice() {
         const QString missing = QStringLiteral("/dev/tarn-no-such-port");
         qputenv("TARN_COM7", missing.toLocal8Bit());

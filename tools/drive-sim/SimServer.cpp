@@ -133,6 +133,14 @@ int SimServer::Run() {
             OnStdinReadable();
         }
         SendDue();
+        // The state file is rewritten once the reply has left, so a slow disk
+        // never delays an echo past the tool's wait.
+        if (stateDirty_ && outgoing_.empty()) {
+            SaveState();
+        }
+    }
+    if (stateDirty_) {
+        SaveState();
     }
     return 0;
 }
@@ -163,9 +171,7 @@ void SimServer::OnRequest(const std::string& request) {
     }
     const DriveMemory::Answer answer =
         memory_.Respond(request, options_.format, options_.unmarked, options_.rejected);
-    if (answer.stored) {
-        SaveState();
-    }
+    stateDirty_ = stateDirty_ || answer.stored;
     if (answer.answered && !options_.silent) {
         ScheduleReply(answer.reply);
     }
@@ -303,6 +309,7 @@ void SimServer::Log(const char* direction, const std::string& bytes) {
 }
 
 void SimServer::SaveState() {
+    stateDirty_ = false;
     if (!options_.statePath.empty() && !memory_.SaveState(options_.statePath)) {
         std::fprintf(stderr, "tarn-drive-sim: cannot write %s\n", options_.statePath.c_str());
     }

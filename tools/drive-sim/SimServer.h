@@ -49,6 +49,7 @@ private:
     bool stdinOpen_ = true;
     bool quit_ = false;
     int requests_ = 0;
+    bool stateDirty_ = false; // a write stored, state file not yet rewritten
     double lineFreeMs_ = 0; // when the last scheduled byte has left
     std::deque<Outgoing> outgoing_;
 };
