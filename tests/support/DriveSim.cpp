@@ -1,6 +1,8 @@
 #include "DriveSim.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 
 namespace {
@@ -27,9 +29,18 @@ QByteArray Unescape(const QByteArray& text) {
     return bytes;
 }
 
+// The drive's log and state files go to memory where the machine has it:
+// a drive stalled by a busy disk would answer after the tool's wait.
+QString FolderTemplate() {
+    const QString memory = QStringLiteral("/dev/shm");
+    const QString root = QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
+    return root + QStringLiteral("/tarn-drive-XXXXXX");
+}
+
 } // namespace
 
-DriveSim::DriveSim(QStringList options) : options_(std::move(options)) {}
+DriveSim::DriveSim(QStringList options)
+    : options_(std::move(options)), dir_(FolderTemplate()) {}
 
 DriveSim::~DriveSim() {
     Stop();

@@ -156,10 +156,11 @@ void SimServer::OnMasterReadable() {
     while (master_ >= 0 && (end = received_.find('\r')) != std::string::npos) {
         std::string line = received_.substr(0, end);
         received_.erase(0, end + 1);
-        Log("RX", line + "\r");
         // Noise before a frame is skipped, as a drive resynchronises on ':'.
         const std::size_t start = line.rfind(':');
         OnRequest(start == std::string::npos ? line : line.substr(start));
+        // Logged after the reply is timed, so a slow log file cannot delay it.
+        Log("RX", line + "\r");
     }
 }
 
@@ -211,12 +212,12 @@ void SimServer::SendDue() {
         if (master_ < 0) {
             continue;
         }
-        if (!item.logText.empty()) {
-            Log("TX", item.logText);
-        }
         // Nobody reading (the tool's port is closed) just loses the bytes, as
         // on a real line.
         [[maybe_unused]] ssize_t ignored = write(master_, item.bytes.data(), item.bytes.size());
+        if (!item.logText.empty()) {
+            Log("TX", item.logText);
+        }
     }
 }
 
