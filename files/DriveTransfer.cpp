@@ -20,6 +20,43 @@ ParameterValues ReadAllParameters(const ProgressCallback& progress) {
     return values;
 }
 
+QList<quint16> ParametersWithoutValue(const ParameterValues& values) {
+    QList<quint16> missing;
+    for (const SheetRange& range : kSheetRanges) {
+        for (int i = 0; i < range.count; ++i) {
+            const QString& value = values[range.firstSlot + i];
+            if (value.isEmpty() || value == QLatin1String("None")) {
+                missing << static_cast<quint16>(range.first + i);
+            }
+        }
+    }
+    return missing;
+}
+
+bool NothingAnswered(const QList<quint16>& withoutValue) {
+    return withoutValue.size() == kSlotCount;
+}
+
+QString SaveGapsMessage(const QList<quint16>& withoutValue) {
+    constexpr int kNamesShown = 8;
+    if (withoutValue.isEmpty()) {
+        return {};
+    }
+    QStringList names;
+    for (int i = 0; i < withoutValue.size() && i < kNamesShown; ++i) {
+        names << PnName(withoutValue[i]);
+    }
+    QString text = QStringLiteral("檔案已儲存，但下列參數沒有讀到數值：") + names.join(QStringLiteral("、"));
+    if (withoutValue.size() > kNamesShown) {
+        text += QStringLiteral("…（共 %1 個）").arg(withoutValue.size());
+    }
+    return text;
+}
+
+QString NothingAnsweredMessage() {
+    return QStringLiteral("驅動器沒有回應，檔案未儲存");
+}
+
 bool IsNeverWritten(quint16 number) {
     return number == 900 || number == 901;
 }

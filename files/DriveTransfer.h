@@ -3,6 +3,7 @@
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 
+#include <QList>
 #include <functional>
 
 // The two long runs of exchanges behind saving and loading. Both go sheet
@@ -20,6 +21,21 @@ int ProgressAfterSheet(int sheetIndex);
 // returns them. Errors of the serial port (ECommError) pass through; what
 // was read before stays stored.
 ParameterValues ReadAllParameters(const ProgressCallback& progress);
+
+// The parameters of a save that gave no value (no answer, or an answer not
+// in the expected form), in file order.
+QList<quint16> ParametersWithoutValue(const ParameterValues& values);
+
+// True when not one parameter gave a value: the drive is not there, and a
+// file of keys only must not replace a good one.
+bool NothingAnswered(const QList<quint16>& withoutValue);
+
+// What a save tells after writing a file with gaps, empty when there are
+// none: the first few names and how many there are in all.
+QString SaveGapsMessage(const QList<quint16>& withoutValue);
+
+// Shown instead of the save dialog when the drive gave no value at all.
+QString NothingAnsweredMessage();
 
 // How a run of writes ended.
 struct LoadResult {

@@ -40,11 +40,21 @@ void TMainForm::Save2Click() {
         values =
             ReadAllParameters([](int percent) { SavePmForm->ProgressBar1->setValue(percent); });
     }
+    // A drive that gave nothing would leave a file of keys only, which could
+    // replace a good one: the save is not offered then.
+    const QList<quint16> withoutValue = ParametersWithoutValue(values);
+    if (NothingAnswered(withoutValue)) {
+        ShowMessage(NothingAnsweredMessage());
+        return;
+    }
     const QString chosen = Dialogs().SaveFileName(this, kFileFilter);
     if (chosen.isEmpty()) {
         return;
     }
     WriteParameterFile(WithTarnSuffix(chosen), values);
+    if (!withoutValue.isEmpty()) {
+        ShowMessage(SaveGapsMessage(withoutValue));
+    }
 }
 
 void TMainForm::Open2Click() {

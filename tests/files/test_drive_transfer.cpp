@@ -186,6 +186,44 @@ private slots:
         QCOMPARE(LoadStoppedMessage(101), QStringLiteral("Pn101 寫入失敗，載入已停止"));
         QCOMPARE(LoadStoppedMessage(5), QStringLiteral("Pn005 寫入失敗，載入已停止"));
     }
+
+    // Which values count as gaps, and what the save says about them.
+    void saveGapsAreNamed_data() {
+        QTest::addColumn<QList<int>>("emptySlots");
+        QTest::addColumn<QList<int>>("noneSlots");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none") << QList<int>{} << QList<int>{} << QString();
+        QTest::newRow("one empty, one None")
+            << QList<int>{0} << QList<int>{308}
+            << QStringLiteral("檔案已儲存，但下列參數沒有讀到數值：Pn000、Pn987");
+        QTest::newRow("nine") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << QList<int>{}
+                              << QStringLiteral("檔案已儲存，但下列參數沒有讀到數值：Pn001、Pn002、"
+                                                "Pn003、Pn100、Pn101、Pn102、Pn103、Pn104…（共 9 個）");
+    }
+    void saveGapsAreNamed() {
+        QFETCH(QList<int>, emptySlots);
+        QFETCH(QList<int>, noneSlots);
+        QFETCH(QString, message);
+        ParameterValues values;
+        values.fill(QStringLiteral("0000"));
+        for (int slot : emptySlots)
+            values[slot].clear();
+        for (int slot : noneSlots)
+            values[slot] = QStringLiteral("None");
+        const QList<quint16> gaps = ParametersWithoutValue(values);
+        QCOMPARE(gaps.size(), emptySlots.size() + noneSlots.size());
+        QCOMPARE(SaveGapsMessage(gaps), message);
+        QVERIFY(!NothingAnswered(gaps));
+    }
+
+    void driveThatGaveNothingIsNotSaved() {
+        ParameterValues values;
+        values.fill(QStringLiteral("None"));
+        values[5].clear();
+        QVERIFY(NothingAnswered(ParametersWithoutValue(values)));
+        values[5] = QStringLiteral("0000");
+        QVERIFY(!NothingAnswered(ParametersWithoutValue(values)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDriveTransfer)
