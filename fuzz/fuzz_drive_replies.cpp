@@ -112,7 +112,9 @@ void CheckGreeting(const QByteArray& received) {
         }
         return;
     }
-    const quint8 expected = received.mid(5, 3) == "=0x" ? kFormatMarked : kFormatPlain;
+    const qsizetype frame = received.indexOf(":P");
+    const quint8 expected =
+        received.mid(frame < 0 ? 5 : frame + 5, 3) == "=0x" ? kFormatMarked : kFormatPlain;
     if (format != expected) {
         Finding("the greeting judged the wrong format", received);
     }

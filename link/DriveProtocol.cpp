@@ -86,5 +86,9 @@ quint8 JudgeGreeting(const QByteArray& received) {
     if (received.size() < kMinReplyLength) {
         return kFormatUndetermined;
     }
-    return Chars(received, 6, 8) == "=0x" ? kFormatMarked : kFormatPlain;
+    // Noise before the first frame (line noise at power-up) is skipped, as
+    // the reads do; with no frame at all the reply is judged as it came.
+    const qsizetype start = received.indexOf(":P");
+    const QByteArray reply = received.mid(start < 0 ? 0 : start);
+    return Chars(reply, 6, 8) == "=0x" ? kFormatMarked : kFormatPlain;
 }

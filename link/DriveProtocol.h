@@ -33,6 +33,7 @@ QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format
 // undetermined format never differs.
 bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format);
 
-// The format that a greeting reply sets: 1 for "=0x" at characters 6..8,
-// else 0; kFormatUndetermined when fewer than 10 characters arrived.
+// The format that a greeting reply sets: 1 for "=0x" at characters 6..8 of
+// the first frame (counted from its ":P", noise before it skipped), else 0;
+// kFormatUndetermined when fewer than 10 characters arrived.
 quint8 JudgeGreeting(const QByteArray& received);

@@ -115,17 +115,19 @@ private slots:
         QCOMPARE(EchoDiffers(request, received, quint8(format)), differs);
     }
 
-    void greetingJudgesCharactersSixToEight_data() {
+    void greetingJudgesTheMarkOfTheFirstFrame_data() {
         QTest::addColumn<QByteArray>("received");
         QTest::addColumn<int>("format");
         QTest::newRow("marked") << QByteArray(":P000=0x0000\r") << 1;
         QTest::newRow("plain") << QByteArray(":P0000000\r") << 0;
         QTest::newRow("capital X is not the mark") << QByteArray(":P000=0X0000\r") << 0;
         QTest::newRow("stale marked reply first") << QByteArray(":P101=0x0005\r:P0000000\r") << 1;
-        QTest::newRow("noise shifts the mark") << QByteArray("#~%:P000=0x0000\r") << 0;
+        QTest::newRow("noise before the frame") << QByteArray("#~%:P000=0x0000\r") << 1;
+        QTest::newRow("noise, plain") << QByteArray("#~%:P0000000\r") << 0;
+        QTest::newRow("no frame") << QByteArray("#~%xxx=0x0000\r") << 0;
         QTest::newRow("nine characters") << QByteArray(":P000=0x0") << int(kFormatUndetermined);
     }
-    void greetingJudgesCharactersSixToEight() {
+    void greetingJudgesTheMarkOfTheFirstFrame() {
         QFETCH(QByteArray, received);
         QFETCH(int, format);
         QCOMPARE(int(JudgeGreeting(received)), format);
