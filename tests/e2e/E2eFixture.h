@@ -42,11 +42,20 @@ struct E2eFixture {
         if (!sim.Start())
             return false;
         qputenv("TARN_COM1", sim.Device().toLocal8Bit());
+        OpenWindows();
+        return PressOk();
+    }
+    void OpenWindows() {
         ResetParameterRecords();
         CommitRequested = 0;
         CreateWindows(std::make_unique<QtSerialDevice>());
         windows = true;
+    }
+    // True when the main window came up.
+    static bool PressOk() {
         QTest::mouseClick(CommForm->btnConnect, Qt::LeftButton);
+        if (!MainForm->isVisible())
+            return false;
         MainForm->activateWindow();
         return QTest::qWaitForWindowExposed(MainForm);
     }
@@ -71,6 +80,14 @@ struct E2eFixture {
     }
 
     int Mark() const { return sim.Log().size(); }
+    // The last log entries, for failure messages.
+    QByteArray Tail(int count = 8) const {
+        QByteArray text;
+        for (const DriveSim::LogEntry& e : sim.Log().mid(qMax(0, sim.Log().size() - count)))
+            text += QByteArray::number(e.ms, 'f', 3) + ' ' + e.direction.toLatin1() + ' ' +
+                    e.bytes.trimmed() + '\n';
+        return text;
+    }
     // Requests the drive received from log entry `from` on.
     QList<QByteArray> RequestsFrom(int from) const {
         QList<QByteArray> requests;
@@ -79,6 +96,13 @@ struct E2eFixture {
             if (log[i].direction == QLatin1String("RX"))
                 requests << log[i].bytes;
         return requests;
+    }
+    // The read requests for parameters `first` to `last`.
+    static QList<QByteArray> Reads(int first, int last) {
+        QList<QByteArray> reads;
+        for (int n = first; n <= last; ++n)
+            reads << QStringLiteral(":P%1????\r").arg(n, 3, 10, QLatin1Char('0')).toLatin1();
+        return reads;
     }
     // The same, writes only.
     QList<QByteArray> WritesFrom(int from) const {

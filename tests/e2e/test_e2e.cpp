@@ -43,10 +43,7 @@ private slots:
 
         int mark = f.Mark();
         f.ShowSheet(1);
-        QList<QByteArray> sheet1;
-        for (int n = 100; n <= 120; ++n)
-            sheet1 << QStringLiteral(":P%1????\r").arg(n).toLatin1();
-        QCOMPARE(f.RequestsFrom(mark), sheet1);
+        QCOMPARE(f.RequestsFrom(mark), f.Reads(100, 120));
 
         mark = f.Mark();
         f.ShowSheet(3);
@@ -113,10 +110,8 @@ private slots:
 
         f.dialogs.openAnswers << first;
         MainForm->Open2->trigger();
-        if (f.dialogs.messages.size() != 1 || f.dialogs.messages[0] != QStringLiteral("請重開驅動器"))
-            for (const DriveSim::LogEntry& e : f.sim.Log().mid(f.sim.Log().size() - 8))
-                qWarning() << e.ms << e.direction << e.bytes;
-        QCOMPARE(f.dialogs.messages, QStringList{QStringLiteral("請重開驅動器")});
+        QVERIFY2(f.dialogs.messages == QStringList{QStringLiteral("請重開驅動器")},
+                 qPrintable(f.dialogs.messages.join('|') + '\n' + f.Tail()));
         const QMap<quint16, QString> after = f.sim.State();
         QCOMPARE(after.size(), before.size());
         for (auto it = before.begin(); it != before.end(); ++it)

@@ -6,30 +6,10 @@
 #include "link/QtSerialDevice.h"
 #include "link/TMSComm.h"
 #include "support/DriveSim.h"
+#include "support/ProcessCpu.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
-#include <sys/resource.h>
-
-namespace {
-
-// CPU time (user + system) this process has used, in seconds.
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-           usage.ru_stime.tv_usec / 1e6;
-}
-
-void RunEventLoopFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-} // namespace
 
 class RealLinkTest : public QObject {
     Q_OBJECT
@@ -167,9 +147,7 @@ private slots:
 
         // Qt reports a hung-up pty in a tight loop while it stays open; a
         // closed port lets the event loop sleep.
-        const double before = CpuSeconds();
-        RunEventLoopFor(1000);
-        const double used = CpuSeconds() - before;
+        const double used = CpuWhileIdle(1000);
         QVERIFY2(used < 0.3, qPrintable(QStringLiteral("%1 s of CPU in 1 s idle").arg(used)));
     }
 };
