@@ -29,12 +29,6 @@ QByteArray FileOf(const QMap<quint16, QString>& state, const QList<quint16>& non
     return ParameterFileBytes(values);
 }
 
-void PutFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 // Clicks and keys a user might send while an exchange waits: another tab,
 // a value typed into the grid, the menu bar. `sent` records that they went
 // while an exchange was in progress, so the test cannot pass vacuously.
@@ -162,7 +156,7 @@ private slots:
         const QString path = dir.filePath("load.tarn");
         ParameterValues values;
         values.fill(QStringLiteral("00AA"));
-        PutFile(path, ParameterFileBytes(values));
+        QVERIFY(PutFile(path, ParameterFileBytes(values)));
         const QMap<quint16, QString> before = f.sim.State();
 
         QVERIFY(f.sim.Command(fault));
@@ -223,7 +217,7 @@ private slots:
         f.SetUp();
         QTemporaryDir dir;
         const QString path = dir.filePath("old.tarn");
-        PutFile(path, "old\r\n");
+        QVERIFY(PutFile(path, "old\r\n"));
         QVERIFY(f.sim.Command("fault silent on"));
         f.dialogs.saveAnswers << path;
         MainForm->Save2->trigger();
@@ -241,7 +235,7 @@ private slots:
         f.SetUp();
         QTemporaryDir dir;
         const QString path = dir.filePath("old.tarn");
-        PutFile(path, "old\r\n");
+        QVERIFY(PutFile(path, "old\r\n"));
         f.dialogs.saveAnswers << path;
         MainForm->Save2->trigger();
 
