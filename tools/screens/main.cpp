@@ -143,8 +143,15 @@ int main(int argc, char* argv[]) {
     Shoot(ReadpmForm, "reading");
     ReadpmForm->hide();
 
+    // Two parameters answer without the mark during the save: the message
+    // that names them after the file is written.
+    drive.write("unmark 101\nunmark 215\n");
+    drive.waitForBytesWritten(3000);
     ShootWhenHalfway(SavePmForm, "saving");
+    dialogs.nextShot = "save-gaps";
     MainForm->Save2->trigger();
+    drive.write("mark 101\nmark 215\n");
+    drive.waitForBytesWritten(3000);
     ShootWhenHalfway(OpenPmForm, "loading");
     dialogs.nextShot = "restart-drive";
     MainForm->Open2->trigger();
