@@ -1,7 +1,7 @@
 #include "app/ErrorHandler.h"
 
 #include "app/Dialogs.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <exception>
 

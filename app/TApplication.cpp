@@ -1,10 +1,11 @@
 #include "app/TApplication.h"
 
 #include "app/ErrorHandler.h"
+#include "core/Version.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("TARN/B");
-    setApplicationVersion("1.03");
+    setApplicationVersion(TARN_VERSION);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -9,6 +9,7 @@
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
 #include "catalogue/TPmDataForm.h"
+#include "core/Version.h"
 #include "link/DriveLink.h"
 #include "link/TCommForm.h"
 #include "link/TMSComm.h"
@@ -205,7 +206,7 @@ void TMainForm::Exit1Click() {
 }
 
 void TMainForm::About1Click() {
-    ShowMessage("Ver 1.03");
+    ShowMessage(QStringLiteral("Ver " TARN_VERSION));
 }
 
 quint8 TMainForm::fgCommProtocolInit() {

@@ -3,7 +3,7 @@
 #include "app/TGridDelegate.h"
 #include "app/TGridEditor.h"
 #include "app/TGridSelectionModel.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "app/TTabControl.h"
 
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <QFont>
 #include <QFrame>

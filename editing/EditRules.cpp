@@ -1,6 +1,6 @@
 #include "editing/EditRules.h"
 
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
 #include "catalogue/SheetRanges.h"
 

@@ -3,7 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/SheetRanges.h"
 #include "editing/CommitState.h"

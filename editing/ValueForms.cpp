@@ -1,6 +1,6 @@
 #include "editing/ValueForms.h"
 
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "files/ParameterFile.h"
 
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <QFile>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // are the keys in file order, each followed by nothing, "None" or four hex
 // digits; a refusal names the line of the first offending token; an
 // accepted file re-serialises to the same values and then byte for byte.
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/SheetRanges.h"
 #include "files/ParameterFile.h"
 

@@ -4,7 +4,7 @@
 // finding. Beside that it checks StrToInt against a plain oracle of its
 // grammar, the exact refusal text, the round trips through HexText, WordOf
 // and SignedValueOf, and the shape of edit and display texts.
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
 #include "editing/ValueForms.h"
 

@@ -1,6 +1,6 @@
 #include "link/TMSComm.h"
 
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <QtGlobal>
 #include <algorithm>

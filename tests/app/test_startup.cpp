@@ -9,7 +9,7 @@
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/TPmDataForm.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"

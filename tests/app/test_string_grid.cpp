@@ -3,7 +3,7 @@
 // handlers rely on them.
 #include "app/TGridEditor.h"
 #include "app/TStringGrid.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <QApplication>
 #include <QClipboard>

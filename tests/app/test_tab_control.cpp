@@ -1,7 +1,7 @@
 // The tab control adapter: the tab list, deleting by index with the
 // control's own error, and change events raised only for the user's pick.
 #include "app/TTabControl.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 
 #include <QTabBar>
 #include <QtTest>

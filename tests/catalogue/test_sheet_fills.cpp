@@ -1,7 +1,7 @@
 #include "SheetValues.h"
 
 #include "app/TStringGrid.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ParameterRecords.h"
 #include "catalogue/TPmDataForm.h"

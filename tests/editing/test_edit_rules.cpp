@@ -1,4 +1,4 @@
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ParameterRecords.h"
 #include "editing/EditRules.h"

@@ -1,4 +1,4 @@
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
 #include "editing/ReadSheet.h"
 #include "editing/ValueForms.h"

@@ -1,4 +1,4 @@
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "editing/ValueForms.h"
 
 #include <QtTest>

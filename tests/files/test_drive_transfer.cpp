@@ -1,5 +1,5 @@
 #include "ParameterFileSamples.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
 #include "files/DriveTransfer.h"
 #include "link/DriveLink.h"

@@ -1,5 +1,5 @@
 #include "ParameterFileSamples.h"
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "files/ParameterFile.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The serial-port control and the protocol over a real pty, against the
 // virtual drive.
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
 #include "link/QtSerialDevice.h"

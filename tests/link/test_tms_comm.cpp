@@ -1,5 +1,5 @@
 // The serial-port control's properties and failures, over a scripted port.
-#include "app/TarnError.h"
+#include "core/TarnError.h"
 #include "link/TMSComm.h"
 #include "support/FakeSerialDevice.h"
 
