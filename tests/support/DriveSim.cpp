@@ -2,8 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -39,8 +39,7 @@ QString FolderTemplate() {
 
 } // namespace
 
-DriveSim::DriveSim(QStringList options)
-    : options_(std::move(options)), dir_(FolderTemplate()) {}
+DriveSim::DriveSim(QStringList options) : options_(std::move(options)), dir_(FolderTemplate()) {}
 
 DriveSim::~DriveSim() {
     Stop();
@@ -53,6 +52,12 @@ QString DriveSim::Program() {
 bool DriveSim::Start() {
     if (Program().isEmpty()) {
         error_ = QStringLiteral("TARN_DRIVE_SIM is not set");
+        return false;
+    }
+    // Each drive has a folder of its own, so drives running side by side
+    // never share a log or a state file; without one it does not start.
+    if (!dir_.isValid()) {
+        error_ = QStringLiteral("no folder for the drive's files: ") + dir_.errorString();
         return false;
     }
     QStringList arguments = options_;

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 // The virtual drive (tarn-drive-sim, found through TARN_DRIVE_SIM) run by a
-// test: started with its traffic log and state file in a temporary folder,
-// stopped when this object goes.
+// test: started with its traffic log and state file in a temporary folder of
+// its own (so several can run at once), stopped when this object goes.
 class DriveSim {
 public:
     struct LogEntry {

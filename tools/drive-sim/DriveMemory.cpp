@@ -18,6 +18,12 @@ bool IsHex(const std::string& text) {
     return !text.empty();
 }
 
+// What a drive takes as a value: a 16-bit word in four hex digits, or eight
+// digits (a sign-extended negative number).
+bool IsValueText(const std::string& text) {
+    return IsHex(text) && (text.size() == 4 || text.size() == 8);
+}
+
 std::string Upper(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -53,16 +59,10 @@ DriveMemory::DriveMemory() {
 }
 
 bool DriveMemory::Set(int number, const std::string& hexText) {
-    if (number < 0 || number >= kParameterCount || !IsHex(hexText)) {
+    if (number < 0 || number >= kParameterCount || !IsValueText(hexText)) {
         return false;
     }
-    if (hexText.size() == 4) {
-        values_[number] = Upper(hexText);
-    } else if (hexText.size() == 8) {
-        values_[number] = Upper(hexText.substr(4));
-    } else {
-        return false;
-    }
+    values_[number] = Upper(hexText.substr(hexText.size() - 4));
     return true;
 }
 
@@ -106,8 +106,7 @@ bool DriveMemory::SaveState(const std::string& path) const {
 }
 
 DriveMemory::Answer DriveMemory::Respond(const std::string& request, int format,
-                                         const std::set<int>& unmarked,
-                                         const std::set<int>& rejected) {
+                                         const NumberFaults& faults) {
     Answer answer;
     if (request.size() < 5 || request.compare(0, 2, ":P") != 0 ||
         !std::isdigit((unsigned char)request[2]) || !std::isdigit((unsigned char)request[3]) ||
@@ -121,27 +120,21 @@ DriveMemory::Answer DriveMemory::Respond(const std::string& request, int format,
     std::string rest = request.substr(5);
     if (rest == "????") {
         answer.answered = true;
-        const bool marked = format == 1 && unmarked.count(number) == 0;
+        const bool marked = format == 1 && faults.unmarked.count(number) == 0;
         answer.reply = SimAddress(number) + (marked ? "=0x" : "") + values_[number] + "\r";
         return answer;
     }
     const std::string value = rest.compare(0, 3, "=0x") == 0 ? rest.substr(3) : rest;
-    const std::size_t valueAt = request.size() - value.size();
-    if (rejected.count(number) != 0) {
-        if (!IsHex(value) || (value.size() != 4 && value.size() != 8)) {
-            return answer;
-        }
-        std::string echo = request;
-        echo[valueAt] = echo[valueAt] == '0' ? '1' : '0';
-        answer.answered = true;
-        answer.reply = echo + "\r";
-        return answer;
-    }
-    if (!Set(number, value)) {
+    if (!IsValueText(value)) {
         return answer;
     }
     answer.answered = true;
-    answer.stored = true;
     answer.reply = request + "\r";
+    if (faults.rejected.count(number) != 0) {
+        const std::size_t valueAt = request.size() - value.size();
+        answer.reply[valueAt] = request[valueAt] == '0' ? '1' : '0';
+    } else if (faults.kept.count(number) == 0) {
+        answer.stored = Set(number, value);
+    }
     return answer;
 }

@@ -4,6 +4,13 @@
 #include <set>
 #include <string>
 
+// Faults tied to parameter numbers, looked up on every request.
+struct NumberFaults {
+    std::set<int> unmarked; // reads answered without "=0x"
+    std::set<int> rejected; // writes echoed with a wrong digit, not stored
+    std::set<int> kept;     // writes echoed exactly, not stored
+};
+
 // The drive's side of the protocol: a value for every parameter 0..987 and
 // the answer to one request line. No I/O beyond the parameter files.
 class DriveMemory {
@@ -31,11 +38,10 @@ public:
         bool stored = false;   // a write was accepted
         std::string reply;     // with its CR
     };
-    // The answer to one request line (without its CR). Reads of a number in
-    // `unmarked` come without "=0x"; writes of a number in `rejected` are
-    // echoed with a different first value digit and not stored.
-    Answer Respond(const std::string& request, int format, const std::set<int>& unmarked,
-                   const std::set<int>& rejected);
+    // The answer to one request line (without its CR), with the faults of
+    // `faults` applied. A write of a number both rejected and kept is
+    // rejected.
+    Answer Respond(const std::string& request, int format, const NumberFaults& faults);
 
 private:
     std::array<std::string, kParameterCount> values_;

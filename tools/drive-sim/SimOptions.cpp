@@ -3,6 +3,12 @@
 #include <cstdlib>
 #include <sstream>
 
+const NumberFault kNumberFaults[3] = {
+    {"--unmarked", "unmark", "mark", &NumberFaults::unmarked},
+    {"--reject", "reject", "unreject", &NumberFaults::rejected},
+    {"--keep", "keep", "unkeep", &NumberFaults::kept},
+};
+
 namespace {
 
 bool ParseInt(const std::string& text, int& value) {
@@ -24,7 +30,32 @@ bool ParseDouble(const std::string& text, double& value) {
     return !text.empty() && *end == '\0' && value >= 0;
 }
 
+const NumberFault* NumberFaultOfOption(const std::string& name) {
+    for (const NumberFault& fault : kNumberFaults) {
+        if (name == fault.option) {
+            return &fault;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+bool* FaultSwitch(SimOptions& options, const std::string& name) {
+    if (name == "silent") {
+        return &options.silent;
+    }
+    if (name == "short") {
+        return &options.shortReplies;
+    }
+    if (name == "garbage") {
+        return &options.garbage;
+    }
+    if (name == "chunked") {
+        return &options.chunked;
+    }
+    return nullptr;
+}
 
 bool ParseNumberList(const std::string& text, std::set<int>& numbers) {
     std::stringstream stream(text);
@@ -52,16 +83,15 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             out = argv[++i];
             return true;
         };
+        const NumberFault* numberFault = NumberFaultOfOption(name);
+        bool* faultSwitch =
+            name.rfind("--", 0) == 0 ? FaultSwitch(options, name.substr(2)) : nullptr;
         std::string text;
         bool ok = true;
-        if (name == "--silent") {
-            options.silent = true;
-        } else if (name == "--short") {
-            options.shortReplies = true;
-        } else if (name == "--garbage") {
-            options.garbage = true;
-        } else if (name == "--chunked") {
-            options.chunked = true;
+        if (faultSwitch) {
+            *faultSwitch = true;
+        } else if (numberFault) {
+            ok = value(text) && ParseNumberList(text, options.numbers.*(numberFault->numbers));
         } else if (name == "--link") {
             ok = value(options.linkPath);
         } else if (name == "--load") {
@@ -72,10 +102,6 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             ok = value(options.statePath);
         } else if (name == "--format") {
             ok = value(text) && ParseInt(text, options.format) && options.format <= 1;
-        } else if (name == "--unmarked") {
-            ok = value(text) && ParseNumberList(text, options.unmarked);
-        } else if (name == "--reject") {
-            ok = value(text) && ParseNumberList(text, options.rejected);
         } else if (name == "--late") {
             ok = value(text) && ParseInt(text, options.lateMs);
         } else if (name == "--hangup-after") {
@@ -101,9 +127,9 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
 const char* SimUsage() {
     return "usage: tarn-drive-sim [--link PATH] [--format 0|1] [--load FILE.tarn]\n"
            "         [--log FILE] [--state FILE] [--silent] [--unmarked N,..]\n"
-           "         [--reject N,..] [--short] [--late MS] [--garbage] [--chunked]\n"
-           "         [--hangup-after N] [--processing-ms MS] [--char-ms MS]\n"
+           "         [--reject N,..] [--keep N,..] [--short] [--late MS] [--garbage]\n"
+           "         [--chunked] [--hangup-after N] [--processing-ms MS] [--char-ms MS]\n"
            "stdin: set <n> <hex4> | fault silent|short|garbage|chunked on|off |\n"
-           "       late <ms> | reject <n> | unreject <n> | unmark <n> | mark <n> |\n"
-           "       hangup | quit\n";
+           "       late <ms> | format 0|1 | reject <n> | unreject <n> | keep <n> |\n"
+           "       unkeep <n> | unmark <n> | mark <n> | hangup | quit\n";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <set>
+#include "DriveMemory.h"
+
 #include <string>
 
 // The virtual drive's command line. Parsing fails with a message instead of
@@ -13,8 +14,7 @@ struct SimOptions {
     std::string logPath;       // --log FILE
     std::string statePath;     // --state FILE
     bool silent = false;       // --silent: never answer
-    std::set<int> unmarked;    // --unmarked: reads answered without "=0x"
-    std::set<int> rejected;    // --reject: writes echoed wrong, not stored
+    NumberFaults numbers;      // --unmarked, --reject, --keep
     bool shortReplies = false; // --short: replies cut to 9 characters
     int lateMs = 0;            // --late MS: extra delay before every reply
     bool garbage = false;      // --garbage: junk bytes before every reply
@@ -23,6 +23,21 @@ struct SimOptions {
     double processingMs = 2.0; // --processing-ms: delay before a reply starts
     double charMs = 1.0417;    // --char-ms: pacing of each character
 };
+
+// A fault tied to parameter numbers: the option that lists them and the
+// standard-input commands that add and remove one.
+struct NumberFault {
+    const char* option;
+    const char* add;
+    const char* remove;
+    std::set<int> NumberFaults::*numbers;
+};
+extern const NumberFault kNumberFaults[3];
+
+// The flag of the fault that is on or off by `name` ("silent", "short",
+// "garbage", "chunked"): option "--<name>", command "fault <name> on|off".
+// Null for any other name.
+bool* FaultSwitch(SimOptions& options, const std::string& name);
 
 // Fills `options` from argv. Returns false and sets `error` on a bad option.
 bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);

@@ -174,8 +174,7 @@ void SimServer::OnRequest(const std::string& request) {
         HangUp();
         return;
     }
-    const DriveMemory::Answer answer =
-        memory_.Respond(request, options_.format, options_.unmarked, options_.rejected);
+    const DriveMemory::Answer answer = memory_.Respond(request, options_.format, options_.numbers);
     stateDirty_ = stateDirty_ || answer.stored;
     if (answer.answered && !options_.silent) {
         ScheduleReply(answer.reply);
@@ -256,40 +255,47 @@ std::string SimServer::OnCommand(const std::string& line) {
     if (!first.empty() && std::all_of(first.begin(), first.end(), ::isdigit)) {
         number = std::stoi(first);
     }
+    if (verb == "fault") {
+        return OnFaultCommand(first, second);
+    }
+    for (const NumberFault& fault : kNumberFaults) {
+        if ((verb == fault.add || verb == fault.remove) && number >= 0) {
+            std::set<int>& numbers = options_.numbers.*(fault.numbers);
+            if (verb == fault.add) {
+                numbers.insert(number);
+            } else {
+                numbers.erase(number);
+            }
+            return "OK";
+        }
+    }
     if (verb == "quit") {
         quit_ = true;
-    } else if (verb == "set" && memory_.Set(number, second) && second.size() == 4) {
+    } else if (verb == "set" && second.size() == 4 && memory_.Set(number, second)) {
+        // A drive holds words of four hex digits; the length is checked first
+        // so a value answered ERR is never stored.
         SaveState();
-    } else if (verb == "reject" && number >= 0) {
-        options_.rejected.insert(number);
-    } else if (verb == "unreject" && number >= 0) {
-        options_.rejected.erase(number);
-    } else if (verb == "unmark" && number >= 0) {
-        options_.unmarked.insert(number);
-    } else if (verb == "mark" && number >= 0) {
-        options_.unmarked.erase(number);
     } else if (verb == "late" && number >= 0) {
         options_.lateMs = number;
     } else if (verb == "format" && (first == "0" || first == "1")) {
         options_.format = number;
     } else if (verb == "hangup") {
         HangUp();
-    } else if (verb == "fault" && (second == "on" || second == "off")) {
-        const bool on = second == "on";
-        if (first == "silent") {
-            options_.silent = on;
-        } else if (first == "short") {
-            options_.shortReplies = on;
-        } else if (first == "garbage") {
-            options_.garbage = on;
-        } else if (first == "chunked") {
-            options_.chunked = on;
-        } else {
-            return "ERR unknown fault " + first;
-        }
     } else {
         return "ERR " + line;
     }
+    return "OK";
+}
+
+std::string SimServer::OnFaultCommand(const std::string& name, const std::string& state) {
+    bool* flag = FaultSwitch(options_, name);
+    if (state != "on" && state != "off") {
+        return "ERR fault " + name + " " + state;
+    }
+    if (!flag) {
+        return "ERR unknown fault " + name;
+    }
+    *flag = state == "on";
     return "OK";
 }
 

@@ -34,6 +34,7 @@ private:
     void SendDue();
     void OnStdinReadable();
     std::string OnCommand(const std::string& line);
+    std::string OnFaultCommand(const std::string& name, const std::string& state);
     void HangUp();
     void Log(const char* direction, const std::string& bytes);
     void SaveState();
@@ -50,7 +51,7 @@ private:
     bool quit_ = false;
     int requests_ = 0;
     bool stateDirty_ = false; // a write stored, state file not yet rewritten
-    double lineFreeMs_ = 0; // when the last scheduled byte has left
+    double lineFreeMs_ = 0;   // when the last scheduled byte has left
     std::deque<Outgoing> outgoing_;
 };
 
