@@ -9,8 +9,8 @@
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "core/TarnError.h"
 #include "catalogue/TPmDataForm.h"
+#include "core/TarnError.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
 #include "link/TCommForm.h"
@@ -43,6 +43,20 @@ class TestStartup : public QObject {
     void Connect(int item) {
         CommForm->ComboBox1->setCurrentIndex(item);
         QTest::mouseClick(CommForm->btnConnect, Qt::LeftButton);
+    }
+    // Runs the whole program over a scripted port. A watchdog ends a loop
+    // that does not end by itself after 5 s and sets `watchdog`, so such a
+    // test fails instead of hanging; it goes with the run, so it cannot end
+    // a later test's loop.
+    static int RunWatched(bool& watchdog) {
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            watchdog = true;
+            QCoreApplication::quit();
+        });
+        timer.start(5000);
+        return RunProgram(*qApp, [] { CreateWindows(std::make_unique<FakeSerialDevice>()); });
     }
 
 private slots:
@@ -215,14 +229,8 @@ private slots:
 
     void closingTheConnectDialogEndsTheProgram() {
         QTimer::singleShot(0, [] { CommForm->close(); });
-        // A watchdog, so a loop that does not end fails instead of hanging.
         bool watchdog = false;
-        QTimer::singleShot(5000, [&] {
-            watchdog = true;
-            QCoreApplication::quit();
-        });
-        const int code =
-            RunProgram(*qApp, [] { CreateWindows(std::make_unique<FakeSerialDevice>()); });
+        const int code = RunWatched(watchdog);
         QVERIFY(!watchdog);
         QCOMPARE(code, 0);
         QVERIFY(!MainForm);
@@ -234,12 +242,7 @@ private slots:
             MainForm->close();
         });
         bool watchdog = false;
-        QTimer::singleShot(5000, [&] {
-            watchdog = true;
-            QCoreApplication::quit();
-        });
-        const int code =
-            RunProgram(*qApp, [] { CreateWindows(std::make_unique<FakeSerialDevice>()); });
+        const int code = RunWatched(watchdog);
         QVERIFY(!watchdog);
         QCOMPARE(code, 0);
     }

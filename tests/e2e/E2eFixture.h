@@ -15,6 +15,7 @@
 #include "link/QtSerialDevice.h"
 #include "link/TCommForm.h"
 #include "support/DriveSim.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -113,12 +114,3 @@ struct E2eFixture {
         return writes;
     }
 };
-
-inline QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-inline bool PutFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}

@@ -39,6 +39,12 @@ inline QByteArray Join(const QList<QByteArray>& lines, const QByteArray& end = "
     return bytes;
 }
 
+// The CR LF lines of `lines` with line `index` (from 0) put in place by `line`.
+inline QByteArray Replaced(QList<QByteArray> lines, int index, const QByteArray& line) {
+    lines[index] = line;
+    return Join(lines);
+}
+
 // A damaged file, the line that must be named and a text the refusal must hold.
 struct Damaged {
     const char* name;
@@ -57,21 +63,13 @@ inline QList<Damaged> DamagedFiles() {
     QList<QByteArray> swapped = good;
     swapped.swapItemsAt(4, 5);
     cases << Damaged{"reordered lines", Join(swapped), 5, "應為 P100"};
-    QList<QByteArray> badValue = good;
-    badValue[9] = "P105GHIJ";
-    cases << Damaged{"value not hexadecimal", Join(badValue), 10, "讀到 P105GHIJ"};
-    QList<QByteArray> tooLong = good;
-    tooLong[4] = "P1000064FFFF";
-    cases << Damaged{"token too long", Join(tooLong), 5, "讀到 P1000064FFFF"};
-    QList<QByteArray> shortValue = good;
-    shortValue[308] = "P987064";
-    cases << Damaged{"three-digit value on the last line", Join(shortValue), 309, "P987064"};
-    QList<QByteArray> lowerNone = good;
-    lowerNone[0] = "P000none";
-    cases << Damaged{"none in lower case", Join(lowerNone), 1, "P000none"};
-    QList<QByteArray> lowerKey = good;
-    lowerKey[30] = "p" + good[30].mid(1);
-    cases << Damaged{"key in lower case", Join(lowerKey), 31, "應為 " + FileKey(NumberOfSlot(30))};
+    cases << Damaged{"value not hexadecimal", Replaced(good, 9, "P105GHIJ"), 10, "讀到 P105GHIJ"};
+    cases << Damaged{"token too long", Replaced(good, 4, "P1000064FFFF"), 5, "讀到 P1000064FFFF"};
+    cases << Damaged{"three-digit value on the last line", Replaced(good, 308, "P987064"), 309,
+                     "P987064"};
+    cases << Damaged{"none in lower case", Replaced(good, 0, "P000none"), 1, "P000none"};
+    cases << Damaged{"key in lower case", Replaced(good, 30, "p" + good[30].mid(1)), 31,
+                     "應為 " + FileKey(NumberOfSlot(30))};
     // Blank lines still count: the bad token sits on line 7 of the file.
     QList<QByteArray> gappy = good;
     gappy[4] = "P100 0064";

@@ -1,5 +1,4 @@
 #include "ParameterFileSamples.h"
-#include "app/Dialogs.h"
 #include "app/Startup.h"
 #include "app/TMainForm.h"
 #include "app/TOpenPmForm.h"
@@ -10,6 +9,8 @@
 #include "link/DriveProtocol.h"
 #include "link/TMSComm.h"
 #include "support/FakeSerialDevice.h"
+#include "support/FileBytes.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QProgressBar>
@@ -17,40 +18,6 @@
 #include <QtTest>
 
 namespace {
-
-// Answers the file dialogs from a script and keeps every message shown.
-class AnsweringDialogs : public IDialogs {
-public:
-    QString openAnswer;
-    QString saveAnswer;
-    QStringList messages;
-    QStringList filters;
-    int openAsked = 0;
-    int saveAsked = 0;
-
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    QString OpenFileName(QWidget*, const QString& filter) override {
-        ++openAsked;
-        filters << filter;
-        return openAnswer;
-    }
-    QString SaveFileName(QWidget*, const QString& filter) override {
-        ++saveAsked;
-        filters << filter;
-        return saveAnswer;
-    }
-};
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void PutBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // What a progress window showed when the drive saw one request.
 struct Seen {
@@ -66,7 +33,7 @@ struct Seen {
 class TestFilesUi : public QObject {
     Q_OBJECT
 
-    AnsweringDialogs dialogs_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
     FakeSerialDevice* fake_ = nullptr;
     QMap<quint16, QString> drive_;
     QTemporaryDir dir_;
@@ -79,8 +46,7 @@ class TestFilesUi : public QObject {
 
 private slots:
     void init() {
-        dialogs_ = AnsweringDialogs();
-        SetDialogs(&dialogs_);
+        dialogs_ = std::make_unique<ScriptedDialogs>();
         auto device = std::make_unique<FakeSerialDevice>();
         fake_ = device.get();
         CreateWindows(std::move(device));
@@ -95,7 +61,7 @@ private slots:
 
     void cleanup() {
         DestroyWindows();
-        SetDialogs(nullptr);
+        dialogs_.reset();
     }
 
     void refusedFileChangesNothing_data() {
@@ -111,15 +77,15 @@ private slots:
         QFETCH(QString, fragment);
         const QString path = dir_.filePath(QTest::currentDataTag() + QStringLiteral(".tarn"));
         if (fragment != QStringLiteral("無法開啟")) {
-            PutBytes(path, bytes);
+            QVERIFY(PutFile(path, bytes));
         }
-        dialogs_.openAnswer = path;
+        dialogs_->openAnswers << path;
 
         MainForm->Open2->trigger();
 
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QVERIFY2(dialogs_.messages[0].contains(path), qPrintable(dialogs_.messages[0]));
-        QVERIFY2(dialogs_.messages[0].contains(fragment), qPrintable(dialogs_.messages[0]));
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY2(dialogs_->messages[0].contains(path), qPrintable(dialogs_->messages[0]));
+        QVERIFY2(dialogs_->messages[0].contains(fragment), qPrintable(dialogs_->messages[0]));
         QCOMPARE(PmStringSheet.Slots, Marked());
         QVERIFY(fake_->Writes().isEmpty());
         QVERIFY(!OpenPmForm->isVisible());
@@ -128,9 +94,9 @@ private slots:
 
     void cancelledOpenDoesNothing() {
         MainForm->Open2->trigger();
-        QCOMPARE(dialogs_.openAsked, 1);
-        QCOMPARE(dialogs_.filters, QStringList{TMainForm::kFileFilter});
-        QVERIFY(dialogs_.messages.isEmpty());
+        QCOMPARE(dialogs_->openAsked, 1);
+        QCOMPARE(dialogs_->filters, QStringList{TMainForm::kFileFilter});
+        QVERIFY(dialogs_->messages.isEmpty());
         QVERIFY(fake_->Writes().isEmpty());
         QCOMPARE(PmStringSheet.Slots, Marked());
         QVERIFY(!MainForm->ParaTabControl->isVisible());
@@ -149,8 +115,8 @@ private slots:
         QFETCH(int, writes);
         const ParameterValues values = samples::DistinctValues();
         const QString path = dir_.filePath("stop.tarn");
-        PutBytes(path, ParameterFileBytes(values));
-        dialogs_.openAnswer = path;
+        QVERIFY(PutFile(path, ParameterFileBytes(values)));
+        dialogs_->openAnswers << path;
         QList<Seen> seen;
         auto echo = FakeSerialDevice::EchoingDrive(kFormatPlain, &drive_);
         fake_->SetResponder([&](const QByteArray& request) -> QByteArray {
@@ -164,8 +130,8 @@ private slots:
         MainForm->Open2->trigger();
 
         // The stop is told, and the drive is not asked to restart.
-        QCOMPARE(dialogs_.messages, QStringList{PnName(quint16(failing)) +
-                                                " 寫入失敗，載入已停止"}); // no restart request
+        QCOMPARE(dialogs_->messages, QStringList{PnName(quint16(failing)) +
+                                                 " 寫入失敗，載入已停止"}); // no restart request
         QCOMPARE(fake_->Writes().size(), writes);
         QCOMPARE(PmStringSheet.Slots, values); // stored whole before the first write
         QVERIFY(!OpenPmForm->isVisible());
@@ -193,9 +159,9 @@ private slots:
 
         MainForm->Save2->trigger();
 
-        QCOMPARE(dialogs_.saveAsked, 1);
-        QCOMPARE(dialogs_.filters, QStringList{TMainForm::kFileFilter});
-        QVERIFY(dialogs_.messages.isEmpty());
+        QCOMPARE(dialogs_->saveAsked, 1);
+        QCOMPARE(dialogs_->filters, QStringList{TMainForm::kFileFilter});
+        QVERIFY(dialogs_->messages.isEmpty());
         QVERIFY(folder.isEmpty());
         QCOMPARE(PmStringSheet.Slots, distinct);
         QVERIFY(!SavePmForm->isVisible());
@@ -213,8 +179,8 @@ private slots:
         // The reads are cut short by a port that vanishes after sheet 0; the
         // dialog is never reached and the old file stays.
         const QString path = dir_.filePath("old.tarn");
-        PutBytes(path, "old\r\n");
-        dialogs_.saveAnswer = path;
+        QVERIFY(PutFile(path, "old\r\n"));
+        dialogs_->saveAnswers << path;
         int requests = 0;
         fake_->SetResponder([&](const QByteArray& request) -> QByteArray {
             if (++requests == 4) {
@@ -225,11 +191,11 @@ private slots:
 
         MainForm->Save2->trigger();
 
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QVERIFY2(dialogs_.messages[0].contains("hung up"), qPrintable(dialogs_.messages[0]));
-        QCOMPARE(dialogs_.saveAsked, 0);
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY2(dialogs_->messages[0].contains("hung up"), qPrintable(dialogs_->messages[0]));
+        QCOMPARE(dialogs_->saveAsked, 0);
         QVERIFY(!SavePmForm->isVisible());
-        QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
+        QCOMPARE(FileBytes(path), QByteArray("old\r\n"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ParameterFileSamples.h"
 #include "core/TarnError.h"
 #include "files/ParameterFile.h"
+#include "support/FileBytes.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,16 +12,6 @@
 #endif
 
 namespace {
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void PutBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QString RefusalOf(const QString& path) {
     try {
@@ -111,7 +102,7 @@ private slots:
         values[308] = "";
         const QString path = dir.filePath("round.tarn");
         WriteParameterFile(path, values);
-        QCOMPARE(ReadBytes(path), ParameterFileBytes(values));
+        QCOMPARE(FileBytes(path), ParameterFileBytes(values));
         QCOMPARE(ReadParameterFile(path), values);
     }
 
@@ -129,7 +120,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         const QString path = dir.filePath("ok.tarn");
-        PutBytes(path, bytes);
+        QVERIFY(PutFile(path, bytes));
         QCOMPARE(ReadParameterFile(path), samples::DistinctValues());
     }
 
@@ -147,7 +138,7 @@ private slots:
         QFETCH(QString, fragment);
         QTemporaryDir dir;
         const QString path = dir.filePath("bad.tarn");
-        PutBytes(path, bytes);
+        QVERIFY(PutFile(path, bytes));
         const QString text = RefusalOf(path);
         QVERIFY2(text.contains(path), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("第 %1 行：").arg(line)), qPrintable(text));
@@ -189,7 +180,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.tarn");
         const QByteArray old = "old contents\r\n";
-        PutBytes(path, old);
+        QVERIFY(PutFile(path, old));
         ParameterValues values;
         values.fill("0000");
 
@@ -209,7 +200,7 @@ private slots:
         std::signal(SIGXFSZ, previous);
 
         QVERIFY(refused);
-        QCOMPARE(ReadBytes(path), old);
+        QCOMPARE(FileBytes(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tarn"});
     }
 #endif
@@ -217,11 +208,11 @@ private slots:
     void existingFileIsReplacedWhole() {
         QTemporaryDir dir;
         const QString path = dir.filePath("replace.tarn");
-        PutBytes(path, QByteArray(5000, 'x'));
+        QVERIFY(PutFile(path, QByteArray(5000, 'x')));
         ParameterValues values;
         values.fill("0000");
         WriteParameterFile(path, values);
-        QCOMPARE(ReadBytes(path), ParameterFileBytes(values));
+        QCOMPARE(FileBytes(path), ParameterFileBytes(values));
     }
 };
 

@@ -27,10 +27,12 @@ public:
             onMessage(text);
     }
     QString OpenFileName(QWidget*, const QString& filter) override {
+        ++openAsked;
         filters << filter;
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
     QString SaveFileName(QWidget*, const QString& filter) override {
+        ++saveAsked;
         filters << filter;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
@@ -39,6 +41,8 @@ public:
     QStringList openAnswers; // answers of the next open dialogs
     QStringList saveAnswers; // answers of the next save dialogs
     QStringList filters;     // the filter each file dialog was given
+    int openAsked = 0;       // open dialogs run so far
+    int saveAsked = 0;       // save dialogs run so far
     // Optional: runs when a message is shown (e.g. to check the windows).
     std::function<void(const QString&)> onMessage;
 
