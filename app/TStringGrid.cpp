@@ -163,6 +163,23 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     }
 }
 
+QString TStringGrid::CellHint(int col, int row) const {
+    const QTableWidgetItem* it = col > 0 && row > 0 ? item(row - 1, col - 1) : nullptr;
+    return it ? it->toolTip() : QString();
+}
+
+void TStringGrid::SetCellHint(int col, int row, const QString& hint) {
+    RequireCell(col, row);
+    if (col == 0 || row == 0)
+        throw EToolkitError("Grid index out of range");
+    QTableWidgetItem* it = item(row - 1, col - 1);
+    if (!it) {
+        it = new QTableWidgetItem();
+        setItem(row - 1, col - 1, it);
+    }
+    it->setToolTip(hint);
+}
+
 bool TStringGrid::Editing() const {
     return editing_;
 }

@@ -57,6 +57,11 @@ public:
     QString Cell(int col, int row) const;
     // Throws EToolkitError "Grid index out of range" outside the grid.
     void SetCell(int col, int row, const QString& text);
+    // The tooltip of a data cell; an empty hint shows none. CellHint is
+    // empty for any other cell; SetCellHint throws EToolkitError "Grid index
+    // out of range" for a fixed cell or one outside the grid.
+    QString CellHint(int col, int row) const;
+    void SetCellHint(int col, int row, const QString& hint);
 
     bool Editing() const;
     // Switching editing off ends an open editor as abandoned.

@@ -1,52 +1,57 @@
 #include "catalogue/Catalogue.h"
 
-#include "catalogue/CatalogueData.h"
-
 namespace {
-std::vector<CatalogueEntry> Assemble() {
-    std::vector<CatalogueEntry> all;
-    for (auto part : {CatalogueSheets0to2, CatalogueSheet3, CatalogueSheets4to5, CatalogueSheet6,
-                      CatalogueSheet7}) {
-        const std::vector<CatalogueEntry> entries = part();
-        all.insert(all.end(), entries.begin(), entries.end());
+std::vector<std::reference_wrapper<const ParameterRecord>> Assemble() {
+    std::vector<std::reference_wrapper<const ParameterRecord>> all;
+    for (const ParameterRecord& r : Records()) {
+        if (r.HasRule()) {
+            all.push_back(std::cref(r));
+        }
     }
     return all;
 }
 } // namespace
 
-const std::vector<CatalogueEntry>& Catalogue() {
-    // Built on first use, so no other static initialiser can see it half made.
-    static const std::vector<CatalogueEntry> all = Assemble();
+const std::vector<std::reference_wrapper<const ParameterRecord>>& Catalogue() {
+    // Built once on first use; the initialisation of a local static is
+    // thread-safe.
+    static const std::vector<std::reference_wrapper<const ParameterRecord>> all = Assemble();
     return all;
 }
 
-std::vector<const CatalogueEntry*> CatalogueOfSheet(int sheet) {
-    std::vector<const CatalogueEntry*> entries;
-    for (const CatalogueEntry& e : Catalogue()) {
-        if (e.sheet == sheet) {
-            entries.push_back(&e);
+std::vector<const ParameterRecord*> CatalogueOfSheet(int sheet) {
+    std::vector<const ParameterRecord*> entries;
+    for (const ParameterRecord& r : Catalogue()) {
+        if (r.sheet == sheet) {
+            entries.push_back(&r);
         }
     }
     return entries;
 }
 
-const CatalogueEntry* EntryAtRow(int sheet, int row) {
+const ParameterRecord* EntryAtRow(int sheet, int row) {
     if (row < 1) {
-        return nullptr; // the header, and the entries that no row shows
+        return nullptr; // the header, and the records that no row shows
     }
-    for (const CatalogueEntry& e : Catalogue()) {
-        if (e.sheet == sheet && e.row == row) {
-            return &e;
+    for (const ParameterRecord& r : Records()) {
+        if (r.sheet == sheet && r.row == row) {
+            return &r;
         }
     }
     return nullptr;
 }
 
-const CatalogueEntry* EntryOf(quint16 number) {
-    for (const CatalogueEntry& e : Catalogue()) {
-        if (e.number == number) {
-            return &e;
+const ParameterRecord* EntryOf(quint16 number) {
+    const ParameterRecord* r = RecordOf(number);
+    return r != nullptr && r->HasRule() ? r : nullptr;
+}
+
+int CatalogueRowCount(int sheet) {
+    int rows = 0;
+    for (const ParameterRecord& r : Records()) {
+        if (r.sheet == sheet && r.row > rows) {
+            rows = r.row;
         }
     }
-    return nullptr;
+    return rows;
 }

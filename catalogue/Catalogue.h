@@ -1,35 +1,25 @@
 #pragma once
 
-#include "editing/ValueForms.h"
+#include "catalogue/ParameterRecord.h"
 
-#include <QString>
+#include <functional>
 #include <vector>
 
-// One parameter the sheets show: grid row, texts, form and bounds, exactly
-// as the grid shows them. Bounds are the shown texts: "0", "-9999",
-// "Pn904", "-Pn904" for the decimal forms; "1-7-1", "08-08", "44-1" for the
-// digit-wise forms.
-struct CatalogueEntry {
-    int sheet;           // 0..7
-    int row;             // grid row, 1.. (0 = no row: kept but not shown)
-    quint16 number;
-    const char* description;
-    const char* controlMode;
-    DisplayForm form;
-    const char* unit;
-    const char* minText;
-    const char* maxText;
-};
+// The catalogue: the records of the parameters the sheets show, with their
+// texts, forms and bounds (196, Pn724 among them although no row shows it).
 
-// Every catalogue entry, sheet by sheet, in catalogue order (196 entries).
-const std::vector<CatalogueEntry>& Catalogue();
+// Every catalogued record, sheet by sheet, in catalogue order.
+const std::vector<std::reference_wrapper<const ParameterRecord>>& Catalogue();
 
-// The entries of one sheet, in catalogue order; empty for 8 and 9.
-std::vector<const CatalogueEntry*> CatalogueOfSheet(int sheet);
+// The catalogued records of one sheet, in catalogue order; empty for 8 and 9.
+std::vector<const ParameterRecord*> CatalogueOfSheet(int sheet);
 
-// The entry a grid row of `sheet` shows, or nullptr (header, beyond the
+// The record a grid row of `sheet` shows, or nullptr (header, beyond the
 // sheet, sheets 8 and 9).
-const CatalogueEntry* EntryAtRow(int sheet, int row);
+const ParameterRecord* EntryAtRow(int sheet, int row);
 
-// The entry of parameter `number`, or nullptr.
-const CatalogueEntry* EntryOf(quint16 number);
+// The catalogued record of parameter `number`, or nullptr.
+const ParameterRecord* EntryOf(quint16 number);
+
+// The data rows of a sheet's grid, the header not counted.
+int CatalogueRowCount(int sheet);

@@ -25,6 +25,24 @@ template <std::size_t N> int IndexIn(const std::array<quint16, N>& list, quint16
     }
     return -1;
 }
+
+// The field that keeps the word of one bound, const or not with `bounds`.
+template <typename Bounds>
+auto FieldOf(Bounds& bounds, quint16 number, bool upper) -> decltype(&bounds.Pn406Max) {
+    if (number >= 304 && number <= 311) {
+        return upper ? &bounds.Pn304to311Max[number - 304] : &bounds.Pn304to311Min[number - 304];
+    }
+    if (upper && number == 406) {
+        return &bounds.Pn406Max;
+    }
+    if (upper && number == 708) {
+        return &bounds.Pn708Max;
+    }
+    if (!upper && number == 407) {
+        return &bounds.Pn407Min;
+    }
+    throw std::out_of_range("no Pn904 limit for parameter " + std::to_string(number));
+}
 } // namespace
 
 QString& stPM_STRING_SHEET::Value(quint16 number) { return Slots[CheckedSlot(number)]; }
@@ -49,6 +67,22 @@ std::array<QString, 4>* stPM_SYSTEM_STRING_SHEET::Digits(quint16 number) {
 }
 
 int SignedIndexOf(quint16 number) { return IndexIn(kSignedParameters, number); }
+
+Pn904Words stPN904_BOUNDS::WordsOf(const ParameterRecord& record) const {
+    const auto kept = [&](const ParameterBound& bound, bool upper) -> quint16 {
+        return bound.FollowsPn904() ? *FieldOf(*this, record.number, upper) : 0;
+    };
+    return {kept(record.min, false), kept(record.max, true)};
+}
+
+void stPN904_BOUNDS::Keep(const ParameterRecord& record, const Pn904Words& words) {
+    if (record.min.FollowsPn904()) {
+        *FieldOf(*this, record.number, false) = words.lower;
+    }
+    if (record.max.FollowsPn904()) {
+        *FieldOf(*this, record.number, true) = words.upper;
+    }
+}
 
 quint8& stPENDING_WRITE::Flag(quint16 number) { return Slots[CheckedSlot(number)]; }
 

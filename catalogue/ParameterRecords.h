@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 
 #include <QString>
@@ -61,12 +62,19 @@ constexpr std::array<quint16, 33> kSignedParameters{
 int SignedIndexOf(quint16 number);
 
 // Limits derived from Pn904 when sheets 3, 4 and 7 are read; 16-bit words.
+// How each is compared is its record's business (ParameterBound).
 struct stPN904_BOUNDS {
     std::array<quint16, 8> Pn304to311Max{}; // v
     std::array<quint16, 8> Pn304to311Min{}; // -v
-    quint16 Pn406Max = 0;                   // v, compared unsigned
-    quint16 Pn407Min = 0;                   // -v, compared signed
-    quint16 Pn708Max = 0;                   // v, compared unsigned
+    quint16 Pn406Max = 0;                   // v
+    quint16 Pn407Min = 0;                   // -v
+    quint16 Pn708Max = 0;                   // v
+
+    // The words of a record's bounds that follow Pn904, as last read with
+    // its sheet (0 for a side that does not follow it), and setting them.
+    // Both throw std::out_of_range for a bound that has no field here.
+    Pn904Words WordsOf(const ParameterRecord& record) const;
+    void Keep(const ParameterRecord& record, const Pn904Words& words);
 };
 
 // One flag per slot: 1 = accepted by an edit, not yet written.

@@ -15,15 +15,6 @@ const SheetRange* RangeOfSheet(int sheetIndex) {
     return nullptr;
 }
 
-int SlotOf(quint16 number) {
-    for (const SheetRange& r : kSheetRanges) {
-        if (number >= r.first && number < r.first + r.count) {
-            return r.firstSlot + (number - r.first);
-        }
-    }
-    return -1;
-}
-
 quint16 NumberOfSlot(int slot) {
     for (const SheetRange& r : kSheetRanges) {
         if (slot >= r.firstSlot && slot < r.firstSlot + r.count) {

@@ -46,7 +46,14 @@ constexpr std::array<SheetRange, 9> kSheetRanges = sheet_ranges_detail::WithSlot
 const SheetRange* RangeOfSheet(int sheetIndex);
 
 // Slot 0..308 of parameter `number`, or -1 when the program holds no slot.
-int SlotOf(quint16 number);
+constexpr int SlotOf(quint16 number) {
+    for (const SheetRange& r : kSheetRanges) {
+        if (number >= r.first && number < r.first + r.count) {
+            return r.firstSlot + (number - r.first);
+        }
+    }
+    return -1;
+}
 
 // Parameter number held in `slot` (0..308). Throws std::out_of_range.
 quint16 NumberOfSlot(int slot);

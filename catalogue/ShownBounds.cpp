@@ -2,44 +2,17 @@
 
 #include "catalogue/ParameterRecords.h"
 
-namespace {
-QString Signed16(quint16 word) {
-    return QString::number(static_cast<qint16>(word));
-}
-
-bool FollowsPn904(const char* text) {
-    return QLatin1String(text) == QLatin1String("Pn904") ||
-           QLatin1String(text) == QLatin1String("-Pn904");
-}
-
-bool IsInternalSpeed(quint16 number) {
-    return number >= 304 && number <= 311;
-}
-} // namespace
-
-QString ShownMinimum(const CatalogueEntry& entry) {
-    if (FollowsPn904(entry.minText)) {
-        if (IsInternalSpeed(entry.number)) {
-            return Signed16(Pn904Bounds.Pn304to311Min[entry.number - 304]);
-        }
-        if (entry.number == 407) {
-            return Signed16(Pn904Bounds.Pn407Min);
-        }
+QString ShownBoundText(const ParameterBound& bound, quint16 word) {
+    if (bound.FollowsPn904()) {
+        return QString::number(LimitOf(bound, word));
     }
-    return QString::fromUtf8(entry.minText);
+    return QString::fromUtf8(bound.text);
 }
 
-QString ShownMaximum(const CatalogueEntry& entry) {
-    if (FollowsPn904(entry.maxText)) {
-        if (IsInternalSpeed(entry.number)) {
-            return Signed16(Pn904Bounds.Pn304to311Max[entry.number - 304]);
-        }
-        if (entry.number == 406) {
-            return QString::number(Pn904Bounds.Pn406Max);
-        }
-        if (entry.number == 708) {
-            return QString::number(Pn904Bounds.Pn708Max);
-        }
-    }
-    return QString::fromUtf8(entry.maxText);
+QString ShownMinimum(const ParameterRecord& record) {
+    return ShownBoundText(record.min, Pn904Bounds.WordsOf(record).lower);
+}
+
+QString ShownMaximum(const ParameterRecord& record) {
+    return ShownBoundText(record.max, Pn904Bounds.WordsOf(record).upper);
 }

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "catalogue/Catalogue.h"
+#include "catalogue/ParameterRecord.h"
 
 #include <QString>
 
-// The texts of the minimum and maximum columns of a catalogue row. A row
-// whose bound follows the drive ("Pn904", "-Pn904") shows the current
-// Pn904Bounds word: signed for Pn304..Pn311 (both sides) and for Pn407's
-// minimum, unsigned for the maxima of Pn406 and Pn708. Every other bound is
-// the catalogue's text as it stands. Never fails.
-QString ShownMinimum(const CatalogueEntry& entry);
-QString ShownMaximum(const CatalogueEntry& entry);
+// The text a bound shows in the minimum or maximum column. A bound that
+// follows Pn904 shows the number `word` stands for (LimitOf): signed or
+// unsigned as the bound reads it. Every other bound shows the catalogue's
+// text as it stands; a record without a rule shows nothing.
+QString ShownBoundText(const ParameterBound& bound, quint16 word);
+
+// The texts of the minimum and maximum columns of a catalogue row, with the
+// Pn904Bounds words last read with its sheet. Never fails for a catalogued
+// record.
+QString ShownMinimum(const ParameterRecord& record);
+QString ShownMaximum(const ParameterRecord& record);

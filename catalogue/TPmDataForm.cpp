@@ -11,8 +11,8 @@
 
 namespace {
 constexpr int kColumns = 7;
-// Rows per sheet 0..8, header included; sheet 8 has a layout but no rows.
-constexpr std::array<int, 9> kSheetRows{5, 22, 15, 40, 13, 38, 32, 38, 82};
+// Sheet 8 has a layout of its own but no parameters to count rows from.
+constexpr int kSheet8Rows = 82;
 constexpr std::array<int, kColumns> kWidths{50, 335, 100, 60, 85, 55, 55};
 constexpr std::array<const char*, kColumns> kHeaders{"編號", "說明",   "控制模式", "數值",
                                                      "單位", "最小值", "最大值"};
@@ -34,8 +34,10 @@ TStringGrid* TPmDataForm::Grid() const {
 void TPmDataForm::InitSheetGrid(quint16 sheetIndex) {
     TStringGrid* grid = Grid();
     grid->SetColCount(kColumns);
-    if (sheetIndex < kSheetRows.size()) {
-        grid->SetRowCount(kSheetRows[sheetIndex]);
+    if (sheetIndex < 8) {
+        grid->SetRowCount(CatalogueRowCount(sheetIndex) + 1);
+    } else if (sheetIndex == 8) {
+        grid->SetRowCount(kSheet8Rows);
     }
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
@@ -50,12 +52,13 @@ void TPmDataForm::InitSheetGrid(quint16 sheetIndex) {
 void TPmDataForm::FillCatalogueRows(int sheetIndex) {
     InitSheetGrid(static_cast<quint16>(sheetIndex));
     TStringGrid* grid = Grid();
-    for (const CatalogueEntry* e : CatalogueOfSheet(sheetIndex)) {
+    for (const ParameterRecord* e : CatalogueOfSheet(sheetIndex)) {
         if (e->row == 0) {
             continue; // held in the records, shown by no row
         }
         grid->SetCell(0, e->row, PnName(e->number));
         grid->SetCell(1, e->row, QString::fromUtf8(e->description));
+        grid->SetCellHint(1, e->row, QString::fromUtf8(e->gloss));
         grid->SetCell(2, e->row, QString::fromUtf8(e->controlMode));
         // May throw: the row's later cells then keep their old texts.
         grid->SetCell(3, e->row, DisplayText(e->form, e->number));

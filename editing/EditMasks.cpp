@@ -1,51 +1,50 @@
 #include "editing/EditMasks.h"
 
+#include "catalogue/Catalogue.h"
+#include "catalogue/SheetRanges.h"
 #include "editing/CommitState.h"
-
-#include <array>
 
 namespace {
 
-struct MaskRow {
-    int sheet;
-    int firstRow;
-    int lastRow;
-    const char* mask;
-};
-
-// The rows of the digit-wise parameters that a grid row shows, by sheet.
-constexpr std::array<MaskRow, 16> kMaskRows{{
-    {0, 1, 1, "0-0-0"},     // Pn000
-    {1, 10, 10, "0-0"},     // Pn109
-    {1, 15, 15, "0-0"},     // Pn114
-    {2, 1, 1, "0-0-0"},     // Pn200
-    {3, 1, 1, "0-0-0"},     // Pn300
-    {4, 1, 1, "0-0-0"},     // Pn400
-    {4, 12, 12, "0-0-0-0"}, // Pn415
-    {5, 1, 1, "0-0-0"},     // Pn500
-    {5, 13, 13, "00-00"},   // Pn512
-    {5, 23, 37, "00-0"},    // Pn525 .. Pn539
-    {6, 3, 3, "0-0-0"},     // Pn602
-    {6, 25, 25, "0-0-0"},   // Pn626
-    {7, 1, 1, "0-0-0"},     // Pn700
-    {9, 2, 2, "0-0-0-0"},
-    {9, 9, 9, "0-0-0"},
-    {9, 13, 13, "0-0"},
-}};
-
 constexpr char kBackspace = 8;
 constexpr char kEnter = 13;
+
+// The mask of a form: one "0" per digit place, the dashes of its display.
+const char* MaskOf(DisplayForm form) {
+    switch (form) {
+    case DisplayForm::ThreeDigitGroup:
+        return "0-0-0";
+    case DisplayForm::TwoDigitGroup:
+        return "0-0";
+    case DisplayForm::FourDigitGroup:
+        return "0-0-0-0";
+    case DisplayForm::PairGroup:
+        return "00-00";
+    case DisplayForm::SignalSelect:
+        return "00-0";
+    default:
+        return "";
+    }
+}
+
+// The record a value cell stands for. Sheet 9 is never filled, yet its
+// editor keeps the masks of its digit-wise numbers at the row of their
+// place in the sheet's range (Pn902 at row 2).
+const ParameterRecord* RecordOfCell(int sheetIndex, int row) {
+    if (sheetIndex != 9)
+        return EntryAtRow(sheetIndex, row);
+    const SheetRange* range = RangeOfSheet(sheetIndex);
+    return row >= 0 && row < range->count ? RecordOf(static_cast<quint16>(range->first + row))
+                                          : nullptr;
+}
 
 } // namespace
 
 QString EditMaskOf(int sheetIndex, int col, int row) {
     if (col != kValueColumn)
         return QString();
-    for (const MaskRow& m : kMaskRows) {
-        if (m.sheet == sheetIndex && row >= m.firstRow && row <= m.lastRow)
-            return QString::fromLatin1(m.mask);
-    }
-    return QString();
+    const ParameterRecord* record = RecordOfCell(sheetIndex, row);
+    return record ? QString::fromLatin1(MaskOf(record->form)) : QString();
 }
 
 void FilterEditKey(char& key) {

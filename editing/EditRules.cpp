@@ -1,78 +1,37 @@
 #include "editing/EditRules.h"
 
-#include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
-#include "catalogue/SheetRanges.h"
+#include "catalogue/ShownBounds.h"
+#include "core/TarnError.h"
+#include "editing/Pn904Limits.h"
+#include "editing/ValueForms.h"
 
-#include <QStringList>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
-const QString kPn904Text = QStringLiteral("Pn904");
-const QString kMinusPn904Text = QStringLiteral("-Pn904");
+// An entry once converted: the value text it makes and whether it keeps
+// within the rule.
+struct Judged {
+    QString newText;
+    bool within;
+};
 
-qint64 Pn904Limit(quint16 number, bool upper) {
-    if (number >= 304 && number <= 311) {
-        const std::size_t i = number - 304;
-        return upper ? static_cast<qint16>(Pn904Bounds.Pn304to311Max[i])
-                     : static_cast<qint16>(Pn904Bounds.Pn304to311Min[i]);
-    }
-    if (upper && number == 406)
-        return Pn904Bounds.Pn406Max;
-    if (!upper && number == 407)
-        return static_cast<qint16>(Pn904Bounds.Pn407Min);
-    if (upper && number == 708)
-        return Pn904Bounds.Pn708Max;
-    throw std::out_of_range("no Pn904 limit for " + PnName(number).toStdString());
-}
-
-qint64 BoundOf(const CatalogueEntry& entry, bool upper) {
-    const QString text = QString::fromUtf8(upper ? entry.maxText : entry.minText);
-    if (text == kPn904Text || text == kMinusPn904Text)
-        return Pn904Limit(entry.number, upper);
-    return StrToInt(text);
+bool NumberWithin(qint64 n, const ParameterRecord& record, const Pn904Words& words) {
+    return n >= LimitOf(record.min, words.lower) && n <= LimitOf(record.max, words.upper);
 }
 
 // Compares parts with their limits, first part first.
-bool PartsWithinLimits(const std::vector<qint32>& parts, const CatalogueEntry& entry) {
-    const std::vector<qint32> minima = PartLimits(entry.minText);
-    const std::vector<qint32> maxima = PartLimits(entry.maxText);
+bool PartsWithin(const std::vector<qint32>& parts, const ParameterRecord& record) {
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i >= maxima.size() || parts[i] > maxima[i] ||
-            parts[i] < (i < minima.size() ? minima[i] : 0))
+        const int part = static_cast<int>(i);
+        if (part >= record.max.partCount || parts[i] > record.max.parts[i] ||
+            parts[i] < (part < record.min.partCount ? record.min.parts[i] : 0))
             return false;
     }
     return true;
-}
-
-EditOutcome Reject(const CatalogueEntry& entry) {
-    return {EditVerdict::Rejected, RestoreText(entry)};
-}
-
-EditOutcome Judge(const CatalogueEntry& entry, const QString& newText, bool withinLimits) {
-    if (!withinLimits)
-        return Reject(entry);
-    return {EditVerdict::Accepted, newText};
-}
-
-EditOutcome CheckNumber(const CatalogueEntry& entry, const QString& typed) {
-    const qint32 n = StrToInt(typed);
-    const QString newText = HexText(n);
-    if (newText == PmStringSheet.Value(entry.number))
-        return {EditVerdict::Unchanged, QString()};
-    return Judge(entry, newText, n >= LowerBoundOf(entry) && n <= UpperBoundOf(entry));
-}
-
-// Three-, two- and four-digit groups: one digit at each odd position.
-EditOutcome CheckDigitGroup(const CatalogueEntry& entry, const QString& typed, int digits) {
-    const QString newText = EditedValueText(entry.form, typed);
-    if (newText == PmStringSheet.Value(entry.number))
-        return {EditVerdict::Unchanged, QString()};
-    std::vector<qint32> parts;
-    for (int i = 0; i < digits; ++i)
-        parts.push_back(StrToInt(typed.mid(2 * i, 1)));
-    return Judge(entry, newText, PartsWithinLimits(parts, entry));
 }
 
 // A pair group's characters become the value text as typed, so a blank
@@ -84,80 +43,151 @@ qint32 PairValue(const QString& group) {
     return StrToInt(group);
 }
 
-// "dd-dd": both groups are converted before either is compared.
-EditOutcome CheckPairGroup(const CatalogueEntry& entry, const QString& typed) {
-    const QString newText = EditedValueText(entry.form, typed);
-    if (newText == PmStringSheet.Value(entry.number))
-        return {EditVerdict::Unchanged, QString()};
-    const std::vector<qint32> parts{PairValue(typed.mid(0, 2)), PairValue(typed.mid(3, 2))};
-    return Judge(entry, newText, PartsWithinLimits(parts, entry));
+// Converts and judges `typed` the way the row's rule does, step by step in
+// the edit's order. `stored` is the text to compare with (nullptr: none);
+// an entry that makes exactly that text is unchanged (nullopt) and goes no
+// further.
+std::optional<Judged> Judge(const ParameterRecord& record, const QString& typed,
+                            const QString* stored, const Pn904Words& words) {
+    const auto same = [stored](const QString& text) { return stored && text == *stored; };
+    switch (record.form) {
+    case DisplayForm::Decimal:
+    case DisplayForm::SignedDecimal: {
+        const qint32 n = StrToInt(typed);
+        const QString newText = HexText(n);
+        if (same(newText))
+            return std::nullopt;
+        return Judged{newText, NumberWithin(n, record, words)};
+    }
+    case DisplayForm::ThreeDigitGroup:
+    case DisplayForm::TwoDigitGroup:
+    case DisplayForm::FourDigitGroup: {
+        // One digit at each odd position.
+        const QString newText = EditedValueText(record.form, typed);
+        if (same(newText))
+            return std::nullopt;
+        std::vector<qint32> parts;
+        for (int i = 0; i < record.max.partCount; ++i)
+            parts.push_back(StrToInt(typed.mid(2 * i, 1)));
+        return Judged{newText, PartsWithin(parts, record)};
+    }
+    case DisplayForm::PairGroup: {
+        // "dd-dd": both groups are converted before either is compared.
+        const QString newText = EditedValueText(record.form, typed);
+        if (same(newText))
+            return std::nullopt;
+        const std::vector<qint32> parts{PairValue(typed.mid(0, 2)), PairValue(typed.mid(3, 2))};
+        return Judged{newText, PartsWithin(parts, record)};
+    }
+    case DisplayForm::SignalSelect: {
+        // "dd-d": the signal group is converted first; the last digit only
+        // once the group is within its limit.
+        const qint32 group = StrToInt(typed.mid(0, 2));
+        const QString newText = EditedValueText(record.form, typed);
+        if (same(newText))
+            return std::nullopt;
+        if (!PartsWithin({group}, record))
+            return Judged{newText, false};
+        const qint32 last = StrToInt(typed.mid(3, 1));
+        return Judged{newText, PartsWithin({group, last}, record)};
+    }
+    }
+    return std::nullopt;
 }
 
-// "dd-d": the signal group is converted first; the last digit only once the
-// group is within its limit.
-EditOutcome CheckSignalSelect(const CatalogueEntry& entry, const QString& typed) {
-    const qint32 group = StrToInt(typed.mid(0, 2));
-    const QString newText = EditedValueText(entry.form, typed);
-    if (newText == PmStringSheet.Value(entry.number))
-        return {EditVerdict::Unchanged, QString()};
-    if (!PartsWithinLimits({group}, entry))
-        return Reject(entry);
-    const qint32 last = StrToInt(typed.mid(3, 1));
-    return Judge(entry, newText, PartsWithinLimits({group, last}, entry));
+// The words of a record's Pn904 bounds taken from a Pn904 value text.
+Pn904Words WordsFromText(const ParameterRecord& record, const QString& pn904Text) {
+    return record.FollowsPn904() ? Pn904WordsOf(record, Pn904WordOf(pn904Text)) : Pn904Words{};
+}
+
+// Whether the value as the grid shows it keeps within the rule; throws
+// EConvertError where the display, or typing it back, would.
+bool ValueWithin(const ParameterRecord& record, const QString& valueText,
+                 const Pn904Words& words) {
+    const auto c = [&valueText](int k) { return valueText.mid(k - 1, 1); };
+    const auto digit = [&c](int k) { return StrToInt(c(k)); };
+    switch (record.form) {
+    case DisplayForm::Decimal:
+        return NumberWithin(WordOf(valueText), record, words);
+    case DisplayForm::SignedDecimal:
+        return NumberWithin(SignedValueOf(valueText), record, words);
+    case DisplayForm::ThreeDigitGroup:
+        return PartsWithin({digit(2), digit(3), digit(4)}, record);
+    case DisplayForm::TwoDigitGroup:
+        return PartsWithin({digit(3), digit(4)}, record);
+    case DisplayForm::FourDigitGroup:
+        return PartsWithin({digit(1), digit(2), digit(3), digit(4)}, record);
+    case DisplayForm::PairGroup:
+        return PartsWithin({PairValue(c(1) + c(2)), PairValue(c(3) + c(4))}, record);
+    case DisplayForm::SignalSelect:
+        // The grid shows the group in decimal, so it is typed back as that.
+        return PartsWithin({WordOf(c(2) + c(3)), digit(4)}, record);
+    }
+    return false;
 }
 
 } // namespace
 
-EditOutcome CheckEdit(const CatalogueEntry& entry, const QString& typed) {
-    switch (entry.form) {
-    case DisplayForm::Decimal:
-    case DisplayForm::SignedDecimal:
-        return CheckNumber(entry, typed);
-    case DisplayForm::ThreeDigitGroup:
-        return CheckDigitGroup(entry, typed, 3);
-    case DisplayForm::TwoDigitGroup:
-        return CheckDigitGroup(entry, typed, 2);
-    case DisplayForm::FourDigitGroup:
-        return CheckDigitGroup(entry, typed, 4);
-    case DisplayForm::PairGroup:
-        return CheckPairGroup(entry, typed);
-    case DisplayForm::SignalSelect:
-        return CheckSignalSelect(entry, typed);
-    }
-    return {EditVerdict::Unchanged, QString()};
+EditOutcome CheckEdit(const ParameterRecord& record, const QString& typed) {
+    const std::optional<Judged> judged = Judge(record, typed, &PmStringSheet.Value(record.number),
+                                               Pn904Bounds.WordsOf(record));
+    if (!judged)
+        return {EditVerdict::Unchanged, QString()};
+    if (!judged->within)
+        return {EditVerdict::Rejected, RestoreText(record)};
+    return {EditVerdict::Accepted, judged->newText};
 }
 
-QString RestoreText(const CatalogueEntry& entry) {
-    if (entry.form != DisplayForm::SignalSelect)
-        return DisplayText(entry.form, entry.number);
-    const std::array<QString, 4>* digits = PmSystemStringSheet.Digits(entry.number);
+QString RestoreText(const ParameterRecord& record) {
+    if (record.form != DisplayForm::SignalSelect)
+        return DisplayText(record.form, record.number);
+    const std::array<QString, 4>* digits = PmSystemStringSheet.Digits(record.number);
     if (digits == nullptr)
-        throw std::out_of_range(PnName(entry.number).toStdString() + " is not digit-wise");
+        throw std::out_of_range(PnName(record.number).toStdString() + " is not digit-wise");
     const qint32 group = WordOf((*digits)[1] + (*digits)[2]);
     return QString::number(group) + QLatin1Char('-') + (*digits)[3];
 }
 
-void StoreAcceptedEdit(const CatalogueEntry& entry, const QString& valueText) {
-    PmStringSheet.Value(entry.number) = valueText;
-    if (entry.form == DisplayForm::SignedDecimal)
-        UpdateSignedValue(entry.number);
-    else if (entry.form != DisplayForm::Decimal)
-        SplitDigits(entry.number);
-    PendingWrite.Flag(entry.number) = 1;
+void StoreAcceptedEdit(const ParameterRecord& record, const QString& valueText) {
+    PmStringSheet.Value(record.number) = valueText;
+    if (record.form == DisplayForm::SignedDecimal)
+        UpdateSignedValue(record.number);
+    else if (record.form != DisplayForm::Decimal)
+        SplitDigits(record.number);
+    PendingWrite.Flag(record.number) = 1;
 }
 
-qint64 LowerBoundOf(const CatalogueEntry& entry) {
-    return BoundOf(entry, false);
+qint64 LowerBoundOf(const ParameterRecord& record) {
+    return LimitOf(record.min, Pn904Bounds.WordsOf(record).lower);
 }
 
-qint64 UpperBoundOf(const CatalogueEntry& entry) {
-    return BoundOf(entry, true);
+qint64 UpperBoundOf(const ParameterRecord& record) {
+    return LimitOf(record.max, Pn904Bounds.WordsOf(record).upper);
 }
 
-std::vector<qint32> PartLimits(const char* boundText) {
-    std::vector<qint32> limits;
-    const QStringList parts = QString::fromUtf8(boundText).split(QLatin1Char('-'));
-    for (const QString& part : parts)
-        limits.push_back(StrToInt(part));
-    return limits;
+QString ShownMinimumOf(const ParameterRecord& record, const QString& pn904Text) {
+    return ShownBoundText(record.min, WordsFromText(record, pn904Text).lower);
+}
+
+QString ShownMaximumOf(const ParameterRecord& record, const QString& pn904Text) {
+    return ShownBoundText(record.max, WordsFromText(record, pn904Text).upper);
+}
+
+bool PassesEditRule(const ParameterRecord& record, const QString& valueText,
+                    const QString& pn904Text) {
+    if (!record.HasRule())
+        return false;
+    try {
+        return ValueWithin(record, valueText, WordsFromText(record, pn904Text));
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+TypedEntry CheckTypedEntry(const ParameterRecord& record, const QString& typed,
+                           const QString& pn904Text) {
+    if (!record.HasRule())
+        return {EditVerdict::Rejected, QString()};
+    const Judged judged = *Judge(record, typed, nullptr, WordsFromText(record, pn904Text));
+    return {judged.within ? EditVerdict::Accepted : EditVerdict::Rejected, judged.newText};
 }

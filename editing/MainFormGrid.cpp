@@ -9,12 +9,13 @@
 #include "editing/CommitState.h"
 #include "editing/EditMasks.h"
 #include "editing/EditRules.h"
+#include "editing/ValueForms.h"
 #include "editing/WriteThrough.h"
 
 namespace {
 
 // Sheets 8 and 9 have no catalogue, so nothing on them is checked.
-const CatalogueEntry* EditedEntry(int sheet, int col, int row) {
+const ParameterRecord* EditedEntry(int sheet, int col, int row) {
     if (col != kValueColumn || sheet < 0 || sheet > 7)
         return nullptr;
     return EntryAtRow(sheet, row);
@@ -39,7 +40,7 @@ void TMainForm::grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& valu
         return;
     CommitRequested = 0;
     const int sheet = ParaTabControl->TabIndex();
-    if (const CatalogueEntry* entry = EditedEntry(sheet, aCol, aRow)) {
+    if (const ParameterRecord* entry = EditedEntry(sheet, aCol, aRow)) {
         const EditOutcome outcome = CheckEdit(*entry, value);
         if (outcome.verdict == EditVerdict::Rejected) {
             grdPnxxxSheet->SetCell(kValueColumn, aRow, outcome.text);
@@ -53,7 +54,7 @@ void TMainForm::grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& valu
 }
 
 void TMainForm::grdPnxxxSheetEditAbandoned(int aCol, int aRow) {
-    const CatalogueEntry* entry = EditedEntry(ParaTabControl->TabIndex(), aCol, aRow);
+    const ParameterRecord* entry = EditedEntry(ParaTabControl->TabIndex(), aCol, aRow);
     if (entry == nullptr)
         return;
     try {

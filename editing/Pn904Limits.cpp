@@ -4,35 +4,21 @@
 #include "editing/ValueForms.h"
 
 namespace {
-
 constexpr quint16 kPn904 = 904;
-
-quint16 Pn904Word() {
-    return static_cast<quint16>(WordOf(PmStringSheet.Value(kPn904)));
-}
-
-quint16 Pn904Negated() {
-    return static_cast<quint16>(-WordOf(PmStringSheet.Value(kPn904)));
-}
-
 } // namespace
 
+quint16 Pn904WordOf(const QString& pn904Text) {
+    return static_cast<quint16>(WordOf(pn904Text));
+}
+
 void SetPn904Bounds(int sheetIndex) {
-    switch (sheetIndex) {
-    case 3:
-        for (std::size_t i = 0; i < Pn904Bounds.Pn304to311Max.size(); ++i) {
-            Pn904Bounds.Pn304to311Max[i] = Pn904Word();
-            Pn904Bounds.Pn304to311Min[i] = Pn904Negated();
+    if (!SheetFollowsPn904(sheetIndex)) {
+        return;
+    }
+    const quint16 pn904 = Pn904WordOf(PmStringSheet.Value(kPn904));
+    for (const ParameterRecord& r : Records()) {
+        if (r.sheet == sheetIndex && r.FollowsPn904()) {
+            Pn904Bounds.Keep(r, Pn904WordsOf(r, pn904));
         }
-        break;
-    case 4:
-        Pn904Bounds.Pn406Max = Pn904Word();
-        Pn904Bounds.Pn407Min = Pn904Negated();
-        break;
-    case 7:
-        Pn904Bounds.Pn708Max = Pn904Word();
-        break;
-    default:
-        break;
     }
 }

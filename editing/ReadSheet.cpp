@@ -10,10 +10,6 @@ namespace {
 
 constexpr quint16 kPn904 = 904;
 
-bool ReadsPn904First(int sheetIndex) {
-    return sheetIndex == 3 || sheetIndex == 4 || sheetIndex == 7;
-}
-
 bool RefreshesSignedValues(int sheetIndex) {
     return sheetIndex == 2 || sheetIndex == 3 || sheetIndex == 4 || sheetIndex == 5 ||
            sheetIndex == 9;
@@ -25,7 +21,7 @@ void ReadSheet(int sheetIndex) {
     const SheetRange* range = RangeOfSheet(sheetIndex);
     if (range == nullptr)
         return;
-    if (ReadsPn904First(sheetIndex)) {
+    if (SheetFollowsPn904(sheetIndex)) {
         PmStringSheet.Value(kPn904) = ReadParameter(kPn904);
         SetPn904Bounds(sheetIndex);
     }

@@ -86,20 +86,39 @@ QString CharAt(const QString& text, int k) {
     return k <= text.size() ? text.mid(k - 1, 1) : QString();
 }
 
+std::array<QString, 4> CharactersOf(const QString& text) {
+    return {CharAt(text, 1), CharAt(text, 2), CharAt(text, 3), CharAt(text, 4)};
+}
+
 // The four digit characters of `number`: its block when it is digit-wise,
 // else the same characters taken from its value text.
 std::array<QString, 4> DigitsOf(quint16 number) {
     if (const std::array<QString, 4>* block = PmSystemStringSheet.Digits(number)) {
         return *block;
     }
-    const QString& text = PmStringSheet.Value(number);
-    return {CharAt(text, 1), CharAt(text, 2), CharAt(text, 3), CharAt(text, 4)};
+    return CharactersOf(PmStringSheet.Value(number));
 }
 
 QString SignalSelectText(const std::array<QString, 4>& c) {
     const qint32 n = WordOf(c[1] + c[2]);
     const QString group = n <= 9 ? QLatin1Char('0') + c[2] : QString::number(n);
     return group + QLatin1Char('-') + c[3];
+}
+
+// The display of a digit-wise form from the value's four characters.
+QString DigitDisplay(DisplayForm form, const std::array<QString, 4>& c) {
+    switch (form) {
+    case DisplayForm::ThreeDigitGroup:
+        return c[1] + QLatin1Char('-') + c[2] + QLatin1Char('-') + c[3];
+    case DisplayForm::TwoDigitGroup:
+        return c[2] + QLatin1Char('-') + c[3];
+    case DisplayForm::FourDigitGroup:
+        return c[0] + QLatin1Char('-') + c[1] + QLatin1Char('-') + c[2] + QLatin1Char('-') + c[3];
+    case DisplayForm::PairGroup:
+        return c[0] + c[1] + QLatin1Char('-') + c[2] + c[3];
+    default:
+        return SignalSelectText(c);
+    }
 }
 
 } // namespace
@@ -159,27 +178,25 @@ void UpdateSignedValue(quint16 number) {
 QString DisplayText(DisplayForm form, quint16 number) {
     switch (form) {
     case DisplayForm::Decimal:
-        return QString::number(WordOf(PmStringSheet.Value(number)));
+        return DisplayTextOfValue(form, PmStringSheet.Value(number));
     case DisplayForm::SignedDecimal: {
         const int index = SignedIndexOf(number);
-        return QString::number(index >= 0 ? PmSignedValues[index]
-                                          : SignedValueOf(PmStringSheet.Value(number)));
+        return index >= 0 ? QString::number(PmSignedValues[index])
+                          : DisplayTextOfValue(form, PmStringSheet.Value(number));
     }
     default:
-        break;
+        return DigitDisplay(form, DigitsOf(number));
     }
-    const std::array<QString, 4> c = DigitsOf(number);
+}
+
+QString DisplayTextOfValue(DisplayForm form, const QString& valueText) {
     switch (form) {
-    case DisplayForm::ThreeDigitGroup:
-        return c[1] + QLatin1Char('-') + c[2] + QLatin1Char('-') + c[3];
-    case DisplayForm::TwoDigitGroup:
-        return c[2] + QLatin1Char('-') + c[3];
-    case DisplayForm::FourDigitGroup:
-        return c[0] + QLatin1Char('-') + c[1] + QLatin1Char('-') + c[2] + QLatin1Char('-') + c[3];
-    case DisplayForm::PairGroup:
-        return c[0] + c[1] + QLatin1Char('-') + c[2] + c[3];
+    case DisplayForm::Decimal:
+        return QString::number(WordOf(valueText));
+    case DisplayForm::SignedDecimal:
+        return QString::number(SignedValueOf(valueText));
     default:
-        return SignalSelectText(c);
+        return DigitDisplay(form, CharactersOf(valueText));
     }
 }
 

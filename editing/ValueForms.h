@@ -1,21 +1,13 @@
 #pragma once
 
+#include "catalogue/DisplayForm.h"
+
 #include <QString>
 
 // The forms of one parameter value and the conversions between them.
 // Value text: the drive's form ("01F4", "None", or empty). Word: the
 // number it denotes. Display text: what the value column shows. Hex text:
 // what an edit stores.
-
-enum class DisplayForm {
-    Decimal,
-    SignedDecimal,
-    ThreeDigitGroup,
-    TwoDigitGroup,
-    FourDigitGroup,
-    PairGroup,
-    SignalSelect,
-};
 
 // The single text-to-integer conversion: leading spaces skipped; "0x",
 // "0X", "$", "x" or "X" starts up to eight hex digits (the eighth sets the
@@ -46,6 +38,13 @@ void UpdateSignedValue(quint16 number);
 // characters of PmSystemStringSheet for the group forms and Signal select).
 // Decimal and Signal select throw the conversion error on a bad text.
 QString DisplayText(DisplayForm form, quint16 number);
+
+// The display text of `valueText` in `form`, from the text alone: what the
+// grid shows once that text is read into a parameter of the form. Reads no
+// global record, so any thread may call it. Decimal, Signed decimal and
+// Signal select throw the conversion error on a text that is not
+// hexadecimal; the group forms show its characters, missing ones empty.
+QString DisplayTextOfValue(DisplayForm form, const QString& valueText);
 
 // The value text made from typed text `typed` laid out as `form` shows it
 // (Decimal/Signed: the hex text of the number; groups: the digits at the

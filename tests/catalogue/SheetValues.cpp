@@ -30,13 +30,13 @@ void StorePn904(const char* valueText) {
 
 void StoreInRangeValues() {
     StorePn904("0BB8");
-    for (const CatalogueEntry& e : Catalogue()) {
+    for (const ParameterRecord& e : Catalogue()) {
         QString text;
         if (e.form == DisplayForm::Decimal || e.form == DisplayForm::SignedDecimal) {
-            const qint32 mid = (Bound(e.minText, 3000) + Bound(e.maxText, 3000)) / 2;
+            const qint32 mid = (Bound(e.min.text, 3000) + Bound(e.max.text, 3000)) / 2;
             text = HexText(mid);
         } else {
-            text = EditedValueText(e.form, QString::fromUtf8(e.maxText));
+            text = EditedValueText(e.form, QString::fromUtf8(e.max.text));
         }
         PmStringSheet.Value(e.number) = text;
         SplitDigits(e.number);

@@ -82,15 +82,15 @@ private slots:
             QCOMPARE(grid_->ColWidth(col), widths[col]);
         }
         for (int row = 1; row < grid_->RowCount(); ++row) {
-            const CatalogueEntry* e = EntryAtRow(sheet, row);
+            const ParameterRecord* e = EntryAtRow(sheet, row);
             QVERIFY(e != nullptr);
             const QStringList expected{PnName(e->number),
                                        QString::fromUtf8(e->description),
                                        QString::fromUtf8(e->controlMode),
                                        DisplayText(e->form, e->number),
                                        QString::fromUtf8(e->unit),
-                                       WithPn904(e->minText, "3000"),
-                                       WithPn904(e->maxText, "3000")};
+                                       WithPn904(e->min.text, "3000"),
+                                       WithPn904(e->max.text, "3000")};
             QCOMPARE(RowTexts(*grid_, row), expected);
         }
     }
@@ -156,7 +156,7 @@ private slots:
         QFETCH(QString, shown);
         StoreInRangeValues();
         Store(static_cast<quint16>(number), valueText);
-        const CatalogueEntry* e = EntryOf(static_cast<quint16>(number));
+        const ParameterRecord* e = EntryOf(static_cast<quint16>(number));
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(0, e->row), PnName(e->number));
         QCOMPARE(grid_->Cell(3, e->row), shown);
@@ -199,7 +199,7 @@ private slots:
         QFETCH(QString, max);
         StoreInRangeValues();
         StorePn904(pn904.toLatin1().constData());
-        const CatalogueEntry* e = EntryOf(static_cast<quint16>(number));
+        const ParameterRecord* e = EntryOf(static_cast<quint16>(number));
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(5, e->row), min);
         QCOMPARE(grid_->Cell(6, e->row), max);
@@ -231,7 +231,7 @@ private slots:
         QFETCH(QString, min);
         QFETCH(QString, max);
         StoreInRangeValues();
-        const CatalogueEntry* e = EntryOf(static_cast<quint16>(number));
+        const ParameterRecord* e = EntryOf(static_cast<quint16>(number));
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(5, e->row), min);
         QCOMPARE(grid_->Cell(6, e->row), max);
@@ -277,7 +277,7 @@ private slots:
 
         // The row of the failure: number, description and mode written.
         const int badRow = badNumber >= 0 ? EntryOf(static_cast<quint16>(badNumber))->row : 2;
-        const CatalogueEntry* e = EntryAtRow(sheet, badRow);
+        const ParameterRecord* e = EntryAtRow(sheet, badRow);
         QCOMPARE(RowTexts(*grid_, badRow),
                  (QStringList{PnName(e->number), QString::fromUtf8(e->description),
                               QString::fromUtf8(e->controlMode), "old", "old", "old", "old"}));

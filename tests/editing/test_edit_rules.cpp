@@ -1,5 +1,6 @@
 #include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueRow.h"
 #include "catalogue/ParameterRecords.h"
 #include "editing/EditRules.h"
 #include "editing/Pn904Limits.h"
@@ -8,6 +9,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(EditVerdict)
+Q_DECLARE_METATYPE(DisplayForm)
 
 namespace {
 
@@ -25,8 +27,8 @@ void HoldPn904(const QString& valueText) {
     SetPn904Bounds(7);
 }
 
-const CatalogueEntry& Entry(quint16 number) {
-    const CatalogueEntry* entry = EntryOf(number);
+const ParameterRecord& Entry(quint16 number) {
+    const ParameterRecord* entry = EntryOf(number);
     if (entry == nullptr)
         qFatal("no catalogue entry for %d", number);
     return *entry;
@@ -213,22 +215,25 @@ void TestEditRules::storeRefreshesDerivedRecordsAndRaisesFlag() {
 void TestEditRules::partLimitsParseEveryBoundText_data() {
     // clang-format off
     QTest::addColumn<QString>("text");
+    QTest::addColumn<DisplayForm>("form");
     QTest::addColumn<QList<int>>("limits");
-    QTest::newRow("three") << "1-7-1" << QList<int>{1, 7, 1};
-    QTest::newRow("two") << "1-6" << QList<int>{1, 6};
-    QTest::newRow("four") << "1-1-1-1" << QList<int>{1, 1, 1, 1};
-    QTest::newRow("pair") << "08-08" << QList<int>{8, 8};
-    QTest::newRow("signal") << "44-1" << QList<int>{44, 1};
-    QTest::newRow("signal low") << "00-0" << QList<int>{0, 0};
+    QTest::newRow("three") << "1-7-1" << DisplayForm::ThreeDigitGroup << QList<int>{1, 7, 1};
+    QTest::newRow("two") << "1-6" << DisplayForm::TwoDigitGroup << QList<int>{1, 6};
+    QTest::newRow("four") << "1-1-1-1" << DisplayForm::FourDigitGroup << QList<int>{1, 1, 1, 1};
+    QTest::newRow("pair") << "08-08" << DisplayForm::PairGroup << QList<int>{8, 8};
+    QTest::newRow("signal") << "44-1" << DisplayForm::SignalSelect << QList<int>{44, 1};
+    QTest::newRow("signal low") << "00-0" << DisplayForm::SignalSelect << QList<int>{0, 0};
     // clang-format on
 }
 
 void TestEditRules::partLimitsParseEveryBoundText() {
     QFETCH(QString, text);
+    QFETCH(DisplayForm, form);
     QFETCH(QList<int>, limits);
     const QByteArray utf8 = text.toUtf8();
-    const std::vector<qint32> parsed = PartLimits(utf8.constData());
-    QCOMPARE(QList<int>(parsed.begin(), parsed.end()), limits);
+    const ParameterBound parsed = ParseBound(utf8.constData(), form);
+    QCOMPARE(parsed.kind, BoundKind::Digits);
+    QCOMPARE(QList<int>(parsed.parts.begin(), parsed.parts.begin() + parsed.partCount), limits);
 }
 
 void TestEditRules::pn904BoundsFollowSignedness() {
