@@ -53,8 +53,7 @@ template <std::size_t N>
 constexpr bool ListsTheForms(const std::array<quint16, N>& list, bool digitWise) {
     std::size_t next = 0;
     for (const ParameterRecord& r : kRecords) {
-        const bool wanted =
-            digitWise ? IsDigitWise(r.form) : r.form == DisplayForm::SignedDecimal;
+        const bool wanted = digitWise ? IsDigitWise(r.form) : r.form == DisplayForm::SignedDecimal;
         if (!wanted) {
             continue;
         }

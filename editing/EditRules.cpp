@@ -102,8 +102,7 @@ Pn904Words WordsFromText(const ParameterRecord& record, const QString& pn904Text
 
 // Whether the value as the grid shows it keeps within the rule; throws
 // EConvertError where the display, or typing it back, would.
-bool ValueWithin(const ParameterRecord& record, const QString& valueText,
-                 const Pn904Words& words) {
+bool ValueWithin(const ParameterRecord& record, const QString& valueText, const Pn904Words& words) {
     const auto c = [&valueText](int k) { return valueText.mid(k - 1, 1); };
     const auto digit = [&c](int k) { return StrToInt(c(k)); };
     switch (record.form) {
@@ -129,8 +128,8 @@ bool ValueWithin(const ParameterRecord& record, const QString& valueText,
 } // namespace
 
 EditOutcome CheckEdit(const ParameterRecord& record, const QString& typed) {
-    const std::optional<Judged> judged = Judge(record, typed, &PmStringSheet.Value(record.number),
-                                               Pn904Bounds.WordsOf(record));
+    const std::optional<Judged> judged =
+        Judge(record, typed, &PmStringSheet.Value(record.number), Pn904Bounds.WordsOf(record));
     if (!judged)
         return {EditVerdict::Unchanged, QString()};
     if (!judged->within)

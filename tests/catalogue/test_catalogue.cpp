@@ -61,6 +61,33 @@ private slots:
         QCOMPARE(EntryAtRow(9, 1), nullptr);
     }
 
+    // Numbers without a catalogue row keep a record of their own, in slot
+    // order, with nothing to show and no rule.
+    void everySlotHasARecord() {
+        int catalogued = 0;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const ParameterRecord& r = Records()[slot];
+            QCOMPARE(r.number, NumberOfSlot(slot));
+            QCOMPARE(RecordOf(r.number), &r);
+            QCOMPARE(r.sheet, r.number / 100);
+            if (EntryOf(r.number) != nullptr) {
+                QCOMPARE(EntryOf(r.number), &r);
+                ++catalogued;
+                continue;
+            }
+            const QByteArray name = PnName(r.number).toLatin1();
+            QVERIFY2(!r.HasRule() && r.row == 0 && r.takesEffect == TakesEffect::Unknown,
+                     name.constData());
+            QVERIFY2(QString(r.description).isEmpty() && QString(r.controlMode).isEmpty(),
+                     name.constData());
+        }
+        QCOMPARE(catalogued, 196);
+        QCOMPARE(RecordOf(800), nullptr);
+        QCOMPARE(RecordOf(902)->form, DisplayForm::FourDigitGroup);
+        QCOMPARE(RecordOf(962)->form, DisplayForm::SignedDecimal);
+        QCOMPARE(RecordOf(303)->form, DisplayForm::Decimal);
+    }
+
     void sheetSevenShowsTheDecidedRows() {
         QCOMPARE(EntryAtRow(7, 11)->number, quint16(721));
         QCOMPARE(EntryAtRow(7, 12)->number, quint16(722));
@@ -153,6 +180,10 @@ private slots:
             QVERIFY2(modes.contains(Utf8(e.controlMode)), name.constData());
             QVERIFY2(units.contains(Utf8(e.unit)), name.constData());
             QVERIFY2(!QString(e.description).trimmed().isEmpty(), name.constData());
+            const TakesEffect marked = Utf8(e.controlMode).contains(Utf8("(重開機)"))
+                                           ? TakesEffect::AfterRestart
+                                           : TakesEffect::Immediately;
+            QVERIFY2(e.takesEffect == marked, name.constData());
             modesSeen.insert(Utf8(e.controlMode));
             unitsSeen.insert(Utf8(e.unit));
             if (IsDigitWise(e.form)) {

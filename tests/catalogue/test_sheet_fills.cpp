@@ -5,6 +5,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ParameterRecords.h"
 #include "catalogue/TPmDataForm.h"
+#include "editing/EditRules.h"
 #include "editing/ValueForms.h"
 
 #include <QtTest>
@@ -73,6 +74,9 @@ private slots:
         QFETCH(int, sheet);
         StoreInRangeValues();
         grid_->SetRowCount(82);
+        for (int row = 1; row < 82; ++row) {
+            grid_->SetCellHint(1, row, "old");
+        }
         form_->FillSheet(sheet);
         QCOMPARE(grid_->ColCount(), 7);
         QCOMPARE(grid_->RowCount(), kGridRows[sheet]);
@@ -92,6 +96,12 @@ private slots:
                                        WithPn904(e->min.text, "3000"),
                                        WithPn904(e->max.text, "3000")};
             QCOMPARE(RowTexts(*grid_, row), expected);
+            // The description's gloss is its tooltip; a row without one has none.
+            QCOMPARE(grid_->CellHint(1, row), QString::fromUtf8(e->gloss));
+            // The texts-only functions give what the grid shows.
+            QCOMPARE(DisplayTextOfValue(e->form, PmStringSheet.Value(e->number)), expected[3]);
+            QCOMPARE(ShownMinimumOf(*e, PmStringSheet.Value(904)), expected[5]);
+            QCOMPARE(ShownMaximumOf(*e, PmStringSheet.Value(904)), expected[6]);
         }
     }
 
@@ -203,6 +213,8 @@ private slots:
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(5, e->row), min);
         QCOMPARE(grid_->Cell(6, e->row), max);
+        QCOMPARE(ShownMinimumOf(*e, pn904), min);
+        QCOMPARE(ShownMaximumOf(*e, pn904), max);
     }
 
     void digitWiseBoundTexts_data() {

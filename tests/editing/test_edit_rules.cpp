@@ -1,12 +1,15 @@
-#include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRow.h"
 #include "catalogue/ParameterRecords.h"
+#include "core/TarnError.h"
 #include "editing/EditRules.h"
 #include "editing/Pn904Limits.h"
 #include "editing/ValueForms.h"
 
 #include <QtTest>
+#include <array>
+#include <thread>
+#include <vector>
 
 Q_DECLARE_METATYPE(EditVerdict)
 Q_DECLARE_METATYPE(DisplayForm)
@@ -34,6 +37,48 @@ const ParameterRecord& Entry(quint16 number) {
     return *entry;
 }
 
+// What the grid makes of `valueText` in the row of `record`: read with
+// Pn904 at `pn904`, shown, and the shown text typed back as an edit.
+// Anything the grid cannot show or convert is not within the rule.
+bool AcceptedByTheGrid(const ParameterRecord& record, const QString& valueText,
+                       const QString& pn904) {
+    ResetParameterRecords();
+    HoldPn904(pn904);
+    try {
+        Hold(record.number, valueText);
+        const QString shown = DisplayText(record.form, record.number);
+        // No edit makes lower-case digits, so the entry is always a change.
+        Hold(record.number, "7ffe");
+        return CheckEdit(record, shown).verdict == EditVerdict::Accepted;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+const QStringList kValueTexts{"0000", "0001",     "001E", "001F", "0064", "0BB8", "0BB9", "F448",
+                              "F447", "7FFF",     "8000", "FFFF", "FC18", "D8F1", "D8F0", "0171",
+                              "0181", "0751",     "1010", "0015", "0016", "1011", "1111", "0808",
+                              "0809", "0908",     "02C1", "02D1", "02C2", "0161", "0053", "00A3",
+                              "0FF1", "FFFFFC18", "00",   "",     "None", "12G4", "0A00", "3 41"};
+
+// Every answer of the text-only checks for every record, as one text.
+QString TextOnlyAnswers() {
+    QString answers;
+    for (const ParameterRecord& r : Records()) {
+        answers += ShownMinimumOf(r, "0BB8") + ShownMaximumOf(r, "0BB8");
+        for (const QString& v : kValueTexts) {
+            answers += PassesEditRule(r, v, "0BB8") ? QLatin1Char('1') : QLatin1Char('0');
+            try {
+                const QString shown = DisplayTextOfValue(r.form, v);
+                answers += shown + CheckTypedEntry(r, shown, "0BB8").valueText;
+            } catch (const EConvertError& e) {
+                answers += e.Text();
+            }
+        }
+    }
+    return answers;
+}
+
 } // namespace
 
 class TestEditRules : public QObject {
@@ -50,6 +95,9 @@ private slots:
     void partLimitsParseEveryBoundText_data();
     void partLimitsParseEveryBoundText();
     void pn904BoundsFollowSignedness();
+    void valueWithinRuleAgreesWithAnEditOfWhatTheGridShows();
+    void textOnlyChecksOfRecordsWithoutRuleOrPn904();
+    void textOnlyChecksGiveTheSameAnswersOnSeveralThreads();
 };
 
 void TestEditRules::verdicts_data() {
@@ -153,6 +201,19 @@ void TestEditRules::verdicts() {
         QCOMPARE(outcome.text, text);
     QCOMPARE(PmStringSheet.Value(n), stored); // checking never stores
     QCOMPARE(PendingWrite.Flag(n), quint8(0));
+
+    // The same entry from the texts alone, with no records to lean on.
+    ResetParameterRecords();
+    const TypedEntry typedEntry =
+        CheckTypedEntry(Entry(n), typed, pn904.isEmpty() ? "0000" : pn904);
+    if (verdict == EditVerdict::Unchanged) {
+        // Every unchanged row above stores a value within its rule.
+        QCOMPARE(typedEntry.verdict, EditVerdict::Accepted);
+        QCOMPARE(typedEntry.valueText, stored);
+    } else {
+        QCOMPARE(typedEntry.verdict, verdict);
+        QCOMPARE(typedEntry.valueText, EditedValueText(Entry(n).form, typed));
+    }
 }
 
 void TestEditRules::conversionErrors_data() {
@@ -187,6 +248,12 @@ void TestEditRules::conversionErrors() {
         QCOMPARE(e.Text(), message);
     }
     QCOMPARE(PmStringSheet.Value(n), QString("0000"));
+    try {
+        CheckTypedEntry(Entry(n), typed, "0BB8");
+        QFAIL("no conversion error from the texts alone");
+    } catch (const EConvertError& e) {
+        QCOMPARE(e.Text(), message);
+    }
 }
 
 void TestEditRules::rejectedEntryOfUnreadableValueFailsOnItsRestoreText() {
@@ -248,6 +315,59 @@ void TestEditRules::pn904BoundsFollowSignedness() {
     QCOMPARE(LowerBoundOf(Entry(310)), qint64(1));
     QCOMPARE(UpperBoundOf(Entry(406)), qint64(65535));
     QCOMPARE(LowerBoundOf(Entry(407)), qint64(1));
+}
+
+void TestEditRules::valueWithinRuleAgreesWithAnEditOfWhatTheGridShows() {
+    int within = 0;
+    int outside = 0;
+    for (const QString pn904 : {"0BB8", "8000"}) {
+        for (const ParameterRecord& r : Catalogue()) {
+            for (const QString& v : kValueTexts) {
+                const bool expected = AcceptedByTheGrid(r, v, pn904);
+                ResetParameterRecords();
+                if (PassesEditRule(r, v, pn904) != expected)
+                    QFAIL(qPrintable(QStringLiteral("%1 value %2 with Pn904 %3")
+                                         .arg(PnName(r.number), v, pn904)));
+                ++(expected ? within : outside);
+            }
+        }
+    }
+    QVERIFY(within > 1000 && outside > 1000);
+    QVERIFY(PassesEditRule(Entry(1), "001E", "0BB8"));
+    QVERIFY(!PassesEditRule(Entry(1), "001F", "0BB8"));
+    QVERIFY(PassesEditRule(Entry(304), "F448", "0BB8"));
+    QVERIFY(!PassesEditRule(Entry(304), "F447", "0BB8"));
+    QVERIFY(PassesEditRule(Entry(525), "02C1", "0BB8"));
+    QVERIFY(!PassesEditRule(Entry(525), "02D1", "0BB8"));
+}
+
+void TestEditRules::textOnlyChecksOfRecordsWithoutRuleOrPn904() {
+    const ParameterRecord& pn303 = *RecordOf(303);
+    QVERIFY(!PassesEditRule(pn303, "0000", "0BB8"));
+    const TypedEntry none = CheckTypedEntry(pn303, "5", "0BB8");
+    QCOMPARE(none.verdict, EditVerdict::Rejected);
+    QCOMPARE(none.valueText, QString());
+    QCOMPARE(ShownMinimumOf(pn303, "0BB8"), QString());
+
+    // An unreadable Pn904 matters only where a bound follows it.
+    QVERIFY(!PassesEditRule(Entry(304), "0000", "None"));
+    QVERIFY(PassesEditRule(Entry(1), "0000", "None"));
+    QCOMPARE(CheckTypedEntry(Entry(1), "5", "").valueText, QString("0005"));
+    QVERIFY_THROWS_EXCEPTION(EConvertError, CheckTypedEntry(Entry(406), "5", "None"));
+    QVERIFY_THROWS_EXCEPTION(EConvertError, ShownMaximumOf(Entry(708), ""));
+    QCOMPARE(ShownMaximumOf(Entry(402), ""), QString("3000"));
+}
+
+void TestEditRules::textOnlyChecksGiveTheSameAnswersOnSeveralThreads() {
+    const QString expected = TextOnlyAnswers();
+    std::array<QString, 4> answers;
+    std::vector<std::thread> threads;
+    for (QString& a : answers)
+        threads.emplace_back([&a] { a = TextOnlyAnswers(); });
+    for (std::thread& t : threads)
+        t.join();
+    for (const QString& a : answers)
+        QVERIFY(a == expected);
 }
 
 QTEST_GUILESS_MAIN(TestEditRules)

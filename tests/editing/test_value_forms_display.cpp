@@ -79,6 +79,9 @@ private slots:
         QFETCH(QString, display);
         Read(static_cast<quint16>(number), valueText);
         QCOMPARE(DisplayText(form, static_cast<quint16>(number)), display);
+        // The same text from the value text alone, without the records.
+        ResetParameterRecords();
+        QCOMPARE(DisplayTextOfValue(form, valueText), display);
     }
 
     void displayFailsOnlyWhereItConverts_data() {
@@ -101,6 +104,7 @@ private slots:
         PmStringSheet.Value(static_cast<quint16>(number)) = valueText;
         SplitDigits(static_cast<quint16>(number));
         QCOMPARE(ConvertErrorOf([&] { DisplayText(form, static_cast<quint16>(number)); }), message);
+        QCOMPARE(ConvertErrorOf([&] { DisplayTextOfValue(form, valueText); }), message);
     }
 
     // The group forms and the signed form show the derived records, not the
