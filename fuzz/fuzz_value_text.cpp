@@ -3,9 +3,12 @@
 // is expected; any other exception, a crash or a sanitizer report is a
 // finding. Beside that it checks StrToInt against a plain oracle of its
 // grammar, the exact refusal text, the round trips through HexText, WordOf
-// and SignedValueOf, and the shape of edit and display texts.
+// and SignedValueOf, the shape of edit and display texts, the display from
+// the text alone against the grid's, and that an accepted typed entry keeps
+// within its rule.
 #include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
+#include "editing/EditRules.h"
 #include "editing/ValueForms.h"
 
 #include <QByteArray>
@@ -134,20 +137,49 @@ void CheckEdits(const QString& typed) {
     }
 }
 
+// A display text, or the conversion error's text.
+template <typename F> QString Displayed(F display) {
+    try {
+        return display();
+    } catch (const EConvertError& error) {
+        return QStringLiteral("error ") + error.Text();
+    }
+}
+
+// The text as a technician's entry for a parameter of each form and for the
+// Pn904-bounded ones, and as their value text: the rule check of a text
+// never throws, and an accepted entry makes a value text within the rule.
+void CheckTypedEntries(const QString& text) {
+    for (const quint16 number : {1, 213, 304, 406, 407, 0, 109, 415, 512, 525, 535, 303}) {
+        const ParameterRecord& record = *RecordOf(number);
+        PassesEditRule(record, text, text);
+        try {
+            const TypedEntry entry = CheckTypedEntry(record, text, QStringLiteral("0BB8"));
+            if (entry.verdict == EditVerdict::Accepted &&
+                !PassesEditRule(record, entry.valueText, QStringLiteral("0BB8"))) {
+                Finding("an accepted entry makes a value text outside its rule", text);
+            }
+        } catch (const EConvertError&) {
+        }
+    }
+}
+
 // The text as the value text of a digit-wise (0), a signed (213) and a
 // plain (101) parameter, through the record updates and every display form.
 void CheckDisplays(const QString& valueText) {
     for (const quint16 number : {quint16(0), quint16(213), quint16(101)}) {
         PmStringSheet.Value(number) = valueText;
         SplitDigits(number);
+        bool read = true;
         try {
             UpdateSignedValue(number);
         } catch (const EConvertError&) {
+            read = false; // a sheet read would have stopped here
         }
         for (const DisplayForm form : kForms) {
-            try {
-                DisplayText(form, number);
-            } catch (const EConvertError&) {
+            const QString shown = Displayed([&] { return DisplayText(form, number); });
+            if (read && Displayed([&] { return DisplayTextOfValue(form, valueText); }) != shown) {
+                Finding("the display from the text alone differs from the grid's", valueText);
             }
         }
         const QString four = DisplayText(DisplayForm::FourDigitGroup, number);
@@ -177,6 +209,7 @@ void CheckText(const QString& text) {
     } catch (const EConvertError&) {
     }
     CheckEdits(text);
+    CheckTypedEntries(text);
     CheckDisplays(text);
 }
 
