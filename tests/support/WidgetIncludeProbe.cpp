@@ -1,4 +1,4 @@
-// Compiled with the core's include guard: must not build.
+// Compiled with an include guard (the core's, the report's): must not build.
 #include <QtWidgets/QWidget>
 
 int main() {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "report/ReportModel.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The report as CSV: a header line
+//   number,description,gloss,control_mode,value_text,display,unit,min,max,in_range
+// then one line per parameter, all of them in file order. UTF-8 with a byte
+// order mark (so spreadsheet programs take it as UTF-8), comma separated,
+// every line ended by CR LF; a field holding a comma, a quote or a line
+// break is quoted, its quotes doubled. in_range is "yes", "no" or empty (see
+// ReportRow::inRange); display is empty for a parameter without a row.
+QByteArray ReportCsvBytes(const ReportModel& model);
+
+// Writes ReportCsvBytes to `fileName` atomically. Throws EFileError
+// "Cannot create file <name>".
+void WriteReportCsv(const ReportModel& model, const QString& fileName);

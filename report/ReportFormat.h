@@ -1,0 +1,32 @@
+#pragma once
+
+#include "report/ReportModel.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+enum class ReportFormat { Pdf, Html, Csv };
+
+// The format named by a file name's extension ("report.pdf") or by a save
+// dialog's filter text ("PDF (*.pdf)"), in any letter case; .htm counts as
+// HTML. Empty when neither names one of the three.
+std::optional<ReportFormat> ReportFormatOf(const QString& nameOrFilter);
+
+// The filter texts for a save dialog, one per format: "PDF (*.pdf)",
+// "HTML (*.html)", "CSV (*.csv)".
+QString ReportFilters();
+
+// Writes `model` to `fileName` in `format`. A PDF needs a QGuiApplication
+// (see ReportPdf.h); HTML and CSV need none. Throws EFileError "Cannot
+// create file <name>" when the file cannot be written; an existing file of
+// that name is then left as it was.
+void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat format);
+
+// As above, the format taken from the extension of `fileName`. Throws
+// EFileError when the extension names no format.
+void WriteReport(const ReportModel& model, const QString& fileName);
+
+// Replaces `fileName` by `bytes` as a whole or not at all. Throws EFileError
+// "Cannot create file <name>".
+void WriteReportFile(const QString& fileName, const QByteArray& bytes);

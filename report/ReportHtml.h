@@ -1,0 +1,15 @@
+#pragma once
+
+#include "report/ReportModel.h"
+
+#include <QString>
+
+// The report as one self-contained HTML page: styles inside, no scripts, no
+// other files. Readable on a phone: the tables scroll sideways on a narrow
+// screen. Every text is escaped, and the markup is well-formed XML as well
+// (empty elements closed), so an XML reader can take it apart.
+QString ReportHtml(const ReportModel& model);
+
+// Writes ReportHtml as UTF-8 to `fileName` atomically. Throws EFileError
+// "Cannot create file <name>".
+void WriteReportHtml(const ReportModel& model, const QString& fileName);
