@@ -9,8 +9,8 @@ namespace {
 
 QString Field(const QString& text) {
     static const QString kSpecial = QStringLiteral(",\"\r\n");
-    const bool quoted = std::any_of(text.begin(), text.end(),
-                                    [](QChar c) { return kSpecial.contains(c); });
+    const bool quoted =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return kSpecial.contains(c); });
     if (!quoted)
         return text;
     QString doubled = text;

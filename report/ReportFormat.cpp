@@ -45,8 +45,8 @@ void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat
 void WriteReport(const ReportModel& model, const QString& fileName) {
     const std::optional<ReportFormat> format = ReportFormatOf(fileName);
     if (!format)
-        throw EFileError(QStringLiteral("Cannot create file %1: not a .pdf, .html or .csv name")
-                             .arg(fileName));
+        throw EFileError(
+            QStringLiteral("Cannot create file %1: not a .pdf, .html or .csv name").arg(fileName));
     WriteReport(model, fileName, *format);
 }
 

@@ -23,8 +23,8 @@ struct ReportRow {
     QString description; // the grid's 說明
     QString gloss;       // the description in English, for the reader
     QString controlMode;
-    QString valueText;   // as held: four hex digits, "None" or empty
-    QString display;     // the grid's 數值, or "無數值" when there is no value
+    QString valueText; // as held: four hex digits, "None" or empty
+    QString display;   // the grid's 數值, or "無數值" when there is no value
     QString unit;
     QString minText; // the bounds as the grid shows them
     QString maxText;
@@ -80,8 +80,8 @@ inline const QString kOutOfRangeLabel = QStringLiteral("超出範圍");
 inline const QString kWithoutValueLabel = QStringLiteral("無數值");
 
 // The grid's seven column headers, in grid order.
-inline const QStringList kGridColumns{
-    QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("控制模式"),
-    QStringLiteral("數值"), QStringLiteral("單位"), QStringLiteral("最小值"),
-    QStringLiteral("最大值")};
+inline const QStringList kGridColumns{QStringLiteral("編號"),     QStringLiteral("說明"),
+                                      QStringLiteral("控制模式"), QStringLiteral("數值"),
+                                      QStringLiteral("單位"),     QStringLiteral("最小值"),
+                                      QStringLiteral("最大值")};
 } // namespace report_text

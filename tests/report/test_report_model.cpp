@@ -206,8 +206,7 @@ private slots:
         ParameterValues values = Filled(QStringLiteral("None"));
         Set(values, 304, QStringLiteral("7FFF"));
         Set(values, 100, QStringLiteral("00")); // a short reply
-        const ReportModel model =
-            BuildReport(DriveSource("COM1", "/dev/ttyS0", 1), values);
+        const ReportModel model = BuildReport(DriveSource("COM1", "/dev/ttyS0", 1), values);
         QVERIFY(model.head.source.contains("COM1 (/dev/ttyS0)"));
         const ReportRow* pn100 = RowOf(model, "Pn100");
         QCOMPARE(pn100->display, QStringLiteral("0"));
