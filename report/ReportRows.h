@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-// The one place where the report reads the catalogue: everything else in
-// the report works on the resolved texts of ReportRow.
+// The one place where the report reads the parameter records: everything
+// else in the report works on the resolved texts of ReportRow.
 
 struct GridRow {
     int sheet = 0; // 0..7

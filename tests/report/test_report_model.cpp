@@ -72,7 +72,7 @@ void ReadIntoRecords(const ParameterValues& values, int sheet) {
 // What the grid's own edit check says of typing `shown` into the row: the
 // stored text is made one no entry can produce, so the check never answers
 // "unchanged".
-QString EditVerdictOf(const CatalogueEntry& entry, const QString& shown) {
+QString EditVerdictOf(const ParameterRecord& entry, const QString& shown) {
     PmStringSheet.Value(entry.number) = QStringLiteral("ffff");
     SplitDigits(entry.number);
     UpdateSignedValue(entry.number);
@@ -104,7 +104,7 @@ private slots:
         QSet<QString> verdicts;
         for (int sheet = 0; sheet < 8; ++sheet) {
             ReadIntoRecords(values, sheet);
-            for (const CatalogueEntry* e : CatalogueOfSheet(sheet)) {
+            for (const ParameterRecord* e : CatalogueOfSheet(sheet)) {
                 if (e->row < 1)
                     continue;
                 const ReportRow* row = RowOf(model, PnName(e->number));
@@ -171,7 +171,7 @@ private slots:
         for (const ReportSheet& sheet : model.sheets) {
             QCOMPARE(sheet.title, QStringLiteral("Pn%1xx").arg(sheet.index));
             for (int r = 0; r < int(sheet.rows.size()); ++r) {
-                const CatalogueEntry* e = EntryAtRow(sheet.index, r + 1);
+                const ParameterRecord* e = EntryAtRow(sheet.index, r + 1);
                 QVERIFY(e != nullptr);
                 QCOMPARE(sheet.rows[r].number, PnName(e->number));
                 listed << sheet.rows[r].number;
