@@ -10,14 +10,15 @@
 #include "app/TTabControl.h"
 #include "catalogue/TPmDataForm.h"
 #include "core/Version.h"
+#include "link/BusyWait.h"
 #include "link/DriveLink.h"
+#include "link/MainLink.h"
 #include "link/TCommForm.h"
 #include "link/TMSComm.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -132,13 +133,6 @@ void WireSheets(TMainForm& form) {
     };
 }
 
-void BeginBusy() {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-void EndBusy() {
-    QGuiApplication::restoreOverrideCursor();
-}
-
 void ForgetWindows() {
     MainForm = nullptr;
     CommForm = nullptr;
@@ -173,25 +167,24 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent) : Q
         BuildMenu(*this);
         BuildSheetArea(*this);
         BuildStatusBar(*this);
-        MSComm1 = std::make_unique<TMSComm>(std::move(device));
-        SetDriveComm(MSComm1.get());
-        SetExchangeHooks(BeginBusy, EndBusy);
+        Link = std::make_unique<DriveLink>(std::move(device), LinkSettings{});
+        Link->SetWaitHooks(BusyWaitHooks());
+        MSComm1 = &Link->Comm();
+        SetMainLink(Link.get());
         WireMenu(*this);
         WireSheets(*this);
         CreateForms(*this);
         ParaTabControl->hide();
     } catch (...) {
         // The child windows go with the half-built main window.
-        SetDriveComm(nullptr);
-        SetExchangeHooks(nullptr, nullptr);
+        SetMainLink(nullptr);
         ForgetWindows();
         throw;
     }
 }
 
 TMainForm::~TMainForm() {
-    SetExchangeHooks(nullptr, nullptr);
-    SetDriveComm(nullptr);
+    SetMainLink(nullptr);
     ForgetWindows();
 }
 
@@ -210,9 +203,9 @@ void TMainForm::About1Click() {
 }
 
 quint8 TMainForm::fgCommProtocolInit() {
-    return GreetDrive();
+    return Link->Greet();
 }
 
 void TMainForm::Delay(quint32 ms) {
-    ::Delay(ms);
+    Link->Delay(ms);
 }

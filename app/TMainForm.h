@@ -9,6 +9,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
+class DriveLink;
 class TMSComm;
 class TStringGrid;
 class TTabControl;
@@ -18,7 +19,7 @@ class ISerialDevice;
 // and the serial-port control. Handlers are named after the component and
 // the event; each lives in the file of its subsystem:
 //   app/TMainForm.cpp          constructor, Exit1Click, About1Click,
-//                              fgCommProtocolInit, Delay
+//                              fgCommProtocolInit, Delay (calls on Link)
 //   link/MainFormSetup.cpp     Setup_ParametersClick
 //   editing/MainFormSheets.cpp ParaTabControlChange, ParaTabControlChanging
 //   editing/MainFormGrid.cpp   grdPnxxxSheetSelectCell, ...GetEditMask,
@@ -28,8 +29,10 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // `device` is the byte pipe under MSComm1 (QSerialPort in the program,
-    // a test double in tests). Creates CommForm (shown) and PmDataForm,
-    // SavePmForm, OpenPmForm, ReadpmForm (hidden), and hides ParaTabControl.
+    // a test double in tests). Makes Link with the drive's settings and
+    // installs it as the program's link (MainLink). Creates CommForm (shown)
+    // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm (hidden), and hides
+    // ParaTabControl.
     explicit TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -44,7 +47,9 @@ public:
     TStringGrid* grdPnxxxSheet = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr; // the status bar's one panel
-    std::unique_ptr<TMSComm> MSComm1;
+    // The window's drive link, and its serial-port control.
+    std::unique_ptr<DriveLink> Link;
+    TMSComm* MSComm1 = nullptr;
 
     static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";
 

@@ -11,6 +11,7 @@
 #include "editing/ReadSheet.h"
 #include "files/DriveTransfer.h"
 #include "link/DriveLink.h"
+#include "link/MainLink.h"
 #include "link/QtSerialDevice.h"
 #include "link/TMSComm.h"
 
@@ -147,7 +148,6 @@ void Run() {
     comm.SetPortOpen(true);
     comm.SetInputMode(0);
     comm.SetInputLen(0);
-    SetDriveComm(&comm);
     ReplyFormat = GreetDrive();
     if (ReplyFormat != 0)
         throw std::runtime_error("the virtual drive did not answer the greeting");
@@ -186,7 +186,7 @@ void Run() {
         const double cpuBefore = CpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        values = ReadAllParameters([](int) {});
+        values = ReadAllParameters(*MainForm->Link, [](int) {});
         const double ms = clock.nsecsElapsed() / 1e6;
         cpuShares.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
         saveRatios.push_back(ms / (309 * kReadFloorMs));
@@ -194,7 +194,7 @@ void Run() {
     for (int i = 0; i < kTransferRuns; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const LoadResult result = WriteAllParameters(values, [](int) {});
+        const LoadResult result = WriteAllParameters(*MainForm->Link, values, [](int) {});
         const double ms = clock.nsecsElapsed() / 1e6;
         if (!result.complete)
             throw std::runtime_error("a load stopped before its end");
@@ -215,7 +215,6 @@ void Run() {
     Add("peak RSS of the bench (windows + save/load)", {selfRss}, "MB", "—", "< 100 MB",
         selfRss < 100);
 
-    SetDriveComm(nullptr);
     DestroyWindows();
     drive.terminate();
     drive.waitForFinished(3000);

@@ -4,7 +4,7 @@
 #include "catalogue/SheetRanges.h"
 #include "editing/Pn904Limits.h"
 #include "editing/ValueForms.h"
-#include "link/DriveLink.h"
+#include "link/MainLink.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/ParameterRecords.h"
 #include "catalogue/SheetRanges.h"
-#include "link/DriveLink.h"
+#include "link/MainLink.h"
 
 std::optional<quint16> WriteThrough(int sheetIndex) {
     const SheetRange* range = RangeOfSheet(sheetIndex);

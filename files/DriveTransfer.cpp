@@ -6,14 +6,17 @@ int ProgressAfterSheet(int sheetIndex) {
     return sheetIndex >= 9 ? 100 : (sheetIndex + 1) * 10;
 }
 
-ParameterValues ReadAllParameters(const ProgressCallback& progress) {
+ParameterValues ReadAllParameters(DriveLink& link, const ProgressCallback& progress,
+                                  const ValueCallback& eachValue) {
     ParameterValues values;
     for (const SheetRange& range : kSheetRanges) {
         for (int i = 0; i < range.count; ++i) {
             const quint16 number = static_cast<quint16>(range.first + i);
-            const QString value = ReadParameter(number);
-            PmStringSheet.Value(number) = value;
+            const QString value = link.Read(number);
             values[range.firstSlot + i] = value;
+            if (eachValue) {
+                eachValue(number, value);
+            }
         }
         progress(ProgressAfterSheet(range.sheetIndex));
     }
@@ -24,8 +27,7 @@ QList<quint16> ParametersWithoutValue(const ParameterValues& values) {
     QList<quint16> missing;
     for (const SheetRange& range : kSheetRanges) {
         for (int i = 0; i < range.count; ++i) {
-            const QString& value = values[range.firstSlot + i];
-            if (value.isEmpty() || value == QLatin1String("None")) {
+            if (!HoldsDriveValue(values[range.firstSlot + i])) {
                 missing << static_cast<quint16>(range.first + i);
             }
         }
@@ -61,21 +63,33 @@ bool IsNeverWritten(quint16 number) {
     return number == 900 || number == 901;
 }
 
-LoadResult WriteAllParameters(const ParameterValues& values, const ProgressCallback& progress) {
+LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
+                              const ProgressCallback& progress, const WriteRunOptions& options) {
+    LoadResult result;
     for (const SheetRange& range : kSheetRanges) {
         for (int i = 0; i < range.count; ++i) {
             const quint16 number = static_cast<quint16>(range.first + i);
-            if (IsNeverWritten(number)) {
+            if (IsNeverWritten(number) || (options.only && !options.only->contains(number))) {
                 continue;
             }
-            const WriteOutcome outcome = WriteParameterOutcome(number, values[range.firstSlot + i]);
-            if (outcome != WriteOutcome::Written && outcome != WriteOutcome::NotSent) {
-                return LoadResult{false, number, outcome};
+            if (options.stopRequested && options.stopRequested()) {
+                result.complete = false;
+                result.stopped = true;
+                return result;
+            }
+            const WriteOutcome outcome = link.Write(number, values[range.firstSlot + i]);
+            if (outcome == WriteOutcome::Written) {
+                result.written << number;
+            } else if (outcome != WriteOutcome::NotSent) {
+                result.complete = false;
+                result.failedNumber = number;
+                result.failure = outcome;
+                return result;
             }
         }
         progress(ProgressAfterSheet(range.sheetIndex));
     }
-    return LoadResult{};
+    return result;
 }
 
 QString LoadStoppedMessage(quint16 number) {

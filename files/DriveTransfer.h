@@ -4,26 +4,33 @@
 #include "link/DriveLink.h"
 
 #include <QList>
+#include <QSet>
 #include <functional>
+#include <optional>
 
-// The two long runs of exchanges behind saving and loading. Both go sheet
-// by sheet in file order and report progress after each sheet: 10, 20, ...
-// 80 after sheets 0 to 7 and 100 after sheet 9.
+// The two long runs of exchanges behind saving and loading, on any drive
+// link; neither touches the program's records. Both go sheet by sheet in
+// file order and report progress after each sheet: 10, 20, ... 80 after
+// sheets 0 to 7 and 100 after sheet 9.
 
 // Called with the new position of the progress bar (0..100).
 using ProgressCallback = std::function<void(int percent)>;
+// Called after each read with the number and the text it gave.
+using ValueCallback = std::function<void(quint16 number, const QString& value)>;
 
 // The bar's position after sheet `sheetIndex` has been done.
 int ProgressAfterSheet(int sheetIndex);
 
-// Reads all 309 parameters in file order (one read each, no extra read),
-// stores every result as the parameter's value text in PmStringSheet and
-// returns them. Errors of the serial port (ECommError) pass through; what
-// was read before stays stored.
-ParameterValues ReadAllParameters(const ProgressCallback& progress);
+// Reads all 309 parameters in file order (one read each, no extra read) and
+// returns their value texts. `eachValue`, when given, gets every result as
+// it comes, so a caller keeps what was read even when a later read fails.
+// Errors of the serial port (ECommError) pass through.
+ParameterValues ReadAllParameters(DriveLink& link, const ProgressCallback& progress,
+                                  const ValueCallback& eachValue = {});
 
-// The parameters of a save that gave no value (no answer, or an answer not
-// in the expected form), in file order.
+// The parameters of a save that gave no value (no answer, a reply not in
+// the expected form, or anything else a file cannot keep as it is), in
+// file order.
 QList<quint16> ParametersWithoutValue(const ParameterValues& values);
 
 // True when not one parameter gave a value: the drive is not there, and a
@@ -40,8 +47,20 @@ QString NothingAnsweredMessage();
 // How a run of writes ended.
 struct LoadResult {
     bool complete = true;     // every write went through or was not meant to be sent
-    quint16 failedNumber = 0; // when not complete: the parameter whose write failed
+    bool stopped = false;     // ended early because the caller asked it to
+    quint16 failedNumber = 0; // when a write failed: its parameter
     WriteOutcome failure = WriteOutcome::Written;
+    QList<quint16> written; // the writes the drive confirmed, in order
+};
+
+// What a caller may ask of a run of writes beyond the window's load.
+struct WriteRunOptions {
+    // Asked before each write, so between exchanges: true ends the run
+    // there, with nothing more sent.
+    std::function<bool()> stopRequested;
+    // When given, only these numbers are written; the others are passed over
+    // without an exchange.
+    std::optional<QSet<quint16>> only;
 };
 
 // True for the parameters that loading stores but never writes (Pn900, Pn901).
@@ -53,7 +72,9 @@ bool IsNeverWritten(quint16 number);
 // be made because no greeting was answered, ends the run at once: nothing
 // after it is written and no further progress is reported. Errors of the
 // serial port pass through.
-LoadResult WriteAllParameters(const ParameterValues& values, const ProgressCallback& progress);
+LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
+                              const ProgressCallback& progress,
+                              const WriteRunOptions& options = {});
 
 // The message for a load that stopped at `number`: "Pn101 寫入失敗，載入已停止".
 QString LoadStoppedMessage(quint16 number);

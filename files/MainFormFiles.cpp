@@ -6,6 +6,7 @@
 #include "catalogue/ParameterRecords.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
+#include "link/DriveLink.h"
 
 #include <QProgressBar>
 
@@ -37,8 +38,11 @@ void TMainForm::Save2Click() {
     ParameterValues values;
     {
         const HideWhenDone hide(SavePmForm);
-        values =
-            ReadAllParameters([](int percent) { SavePmForm->ProgressBar1->setValue(percent); });
+        // Each value is stored as it comes: what was read stays stored when a
+        // later read fails.
+        values = ReadAllParameters(
+            *Link, [](int percent) { SavePmForm->ProgressBar1->setValue(percent); },
+            [](quint16 number, const QString& value) { PmStringSheet.Value(number) = value; });
     }
     // A drive that gave nothing would leave a file of keys only, which could
     // replace a good one: the save is not offered then.
@@ -73,7 +77,7 @@ void TMainForm::Open2Click() {
     {
         const HideWhenDone hide(OpenPmForm);
         result = WriteAllParameters(
-            values, [](int percent) { OpenPmForm->ProgressBar1->setValue(percent); });
+            *Link, values, [](int percent) { OpenPmForm->ProgressBar1->setValue(percent); });
     }
     ShowMessage(result.complete ? QStringLiteral("請重開驅動器")
                                 : LoadStoppedMessage(result.failedNumber));

@@ -9,7 +9,13 @@ QString FileKey(quint16 number) {
 }
 
 QByteArray FileLine(quint16 number, const QString& value) {
-    return FileKey(number).toLatin1() + value.toLatin1() + "\r\n";
+    const QByteArray text = value.toLatin1();
+    return FileKey(number).toLatin1() + (IsLoadableValue(text) ? text : QByteArray("None")) +
+           "\r\n";
+}
+
+bool HoldsDriveValue(const QString& value) {
+    return !value.isEmpty() && value != QLatin1String("None") && IsLoadableValue(value.toLatin1());
 }
 
 QByteArray ParameterFileBytes(const ParameterValues& values) {

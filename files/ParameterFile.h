@@ -18,7 +18,9 @@ using ParameterValues = std::array<QString, kSlotCount>;
 QString FileKey(quint16 number);
 
 // One line of the file: key, value text, CR LF. The value text is kept
-// byte for byte (Latin-1), whatever it holds.
+// byte for byte (Latin-1) when loading would accept it (IsLoadableValue);
+// any other text stands for a reply not in the expected form and is
+// written as "None", so a saved file always loads.
 QByteArray FileLine(quint16 number, const QString& value);
 
 // The whole file for `values`: 309 lines in file order.
@@ -44,5 +46,10 @@ void WriteParameterFile(const QString& fileName, const ParameterValues& values);
 ParameterValues ReadParameterFile(const QString& fileName);
 
 // True when `value` may stand after a key in a file that loading accepts:
-// empty, "None", or four hexadecimal digits.
+// empty, "None", or four hexadecimal digits. Saving and loading both judge
+// by it.
 bool IsLoadableValue(const QByteArray& value);
+
+// True when `value` is a value the drive gave: loadable, and neither empty
+// (no answer) nor "None".
+bool HoldsDriveValue(const QString& value);

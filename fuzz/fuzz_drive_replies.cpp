@@ -2,9 +2,10 @@
 // arbitrary received bytes. Input layout: byte 0 picks the reply format,
 // bytes 1-2 the parameter number, bytes 3-6 a value text, the rest is what
 // the port received. Beside crashes and sanitizer reports it checks what
-// the replies promise: a read never yields more than four characters, and
-// only from the frame of the parameter asked; a drive's own reply (after
-// any garbage without that address) gives back the value it carried; an
+// the replies promise: a read yields "None", nothing, or four hexadecimal
+// digits, and those only from a whole frame of the parameter asked; a
+// drive's own reply (after any garbage without that address) gives back the
+// value it carried when that is four hexadecimal digits, else "None"; an
 // exact echo never differs and an echo changed after the address always
 // does; the greeting sets format 1 exactly for "=0x" at characters 6 to 8.
 #include "catalogue/SheetRanges.h"
@@ -27,6 +28,18 @@ bool KnownFormat(quint8 format) {
     return format == kFormatPlain || format == kFormatMarked;
 }
 
+bool FourHexDigits(const QByteArray& text) {
+    if (text.size() != 4) {
+        return false;
+    }
+    for (const char c : text) {
+        if (!QByteArrayView("0123456789ABCDEFabcdef").contains(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void CheckRead(const QByteArray& received, quint16 number, quint8 format) {
     const QString value = ParseReadReply(received, number, format);
     if (received.size() < kMinReplyLength || !KnownFormat(format)) {
@@ -38,13 +51,16 @@ void CheckRead(const QByteArray& received, quint16 number, quint8 format) {
     if (value == QLatin1String("None")) {
         return;
     }
-    if (value.size() > 4) {
-        Finding("a read returned more than four characters", received);
+    if (!FourHexDigits(value.toLatin1())) {
+        Finding("a read returned something other than four hexadecimal digits", received);
     }
     const QByteArray address = AddressFrame(number);
     const qsizetype start = received.indexOf(address);
     if (start < 0) {
         Finding("a read took a value from a reply without its address", received);
+    }
+    if (received.size() - start < WholeReplyLength(format)) {
+        Finding("a read took a value from a frame cut short", received);
     }
     // The value must stand right behind the first frame of this address. The
     // reply's fixed positions assume a five-character address, which every
@@ -73,7 +89,8 @@ void CheckReadRoundTrip(const QByteArray& garbage, quint16 number, const QByteAr
     if (received.size() < kMinReplyLength) {
         return;
     }
-    if (ParseReadReply(received, number, format).toLatin1() != value) {
+    const QByteArray expected = FourHexDigits(value) ? value : QByteArray("None");
+    if (ParseReadReply(received, number, format).toLatin1() != expected) {
         Finding("a read lost the value of its own reply", received);
     }
 }

@@ -1,8 +1,6 @@
 #include "link/DriveLink.h"
 
 #include "link/DriveProtocol.h"
-#include "link/InputBlocker.h"
-#include "link/TMSComm.h"
 #include "link/WakeTimer.h"
 
 #include <QCoreApplication>
@@ -11,124 +9,109 @@
 #include <QThread>
 #include <QtGlobal>
 
-quint8 ReplyFormat = kFormatPlain;
-
-namespace {
-
-constexpr quint32 kReadWaitMs = 40;
-constexpr quint32 kWriteWaitMs = 50;
-
-TMSComm* driveComm = nullptr;
-bool exchangeRunning = false;
-bool waiting = false;
-void (*beginHook)() = nullptr;
-void (*endHook)() = nullptr;
-
-// Marks one exchange. Input is dropped while an exchange waits, so a second
-// one can only come from code (a timer, a nested call): that is a bug in
-// the caller, and interleaving two requests on the wire would corrupt both.
-class ExchangeScope {
+// Marks one exchange.
+class DriveLink::ExchangeScope {
 public:
-    ExchangeScope() {
-        if (exchangeRunning || waiting) {
+    explicit ExchangeScope(DriveLink& link) : link_(link) {
+        link_.RequireOwnThread();
+        if (link_.ExchangeInProgress()) {
             qFatal("A drive exchange was started while another one is in progress");
         }
-        exchangeRunning = true;
+        link_.exchangeRunning_ = true;
     }
-    ~ExchangeScope() { exchangeRunning = false; }
+    ~ExchangeScope() { link_.exchangeRunning_ = false; }
     ExchangeScope(const ExchangeScope&) = delete;
     ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    DriveLink& link_;
 };
 
-// Marks one wait and keeps the UI hooks paired even if the loop unwinds.
-class WaitScope {
+// Marks one wait and keeps the hooks paired even if the loop unwinds.
+class DriveLink::WaitScope {
 public:
-    WaitScope() {
-        waiting = true;
-        if (beginHook) {
-            beginHook();
+    explicit WaitScope(DriveLink& link) : link_(link) {
+        link_.waiting_ = true;
+        if (link_.hooks_.begin) {
+            link_.hooks_.begin();
         }
     }
     ~WaitScope() {
-        if (endHook) {
-            endHook();
+        if (link_.hooks_.end) {
+            link_.hooks_.end();
         }
-        waiting = false;
+        link_.waiting_ = false;
     }
     WaitScope(const WaitScope&) = delete;
     WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    DriveLink& link_;
 };
 
-} // namespace
+DriveLink::DriveLink(std::unique_ptr<ISerialDevice> device, const LinkSettings& settings)
+    : settings_(settings), comm_(std::move(device), settings.line),
+      thread_(QThread::currentThread()), replyFormat_(kFormatPlain) {}
 
-void SetDriveComm(TMSComm* comm) {
-    driveComm = comm;
-}
+DriveLink::~DriveLink() = default;
 
-TMSComm& DriveComm() {
-    if (!driveComm) {
-        qFatal("No serial-port control was given to the drive link");
+void DriveLink::RequireOwnThread() const {
+    // The port and the wait's event loop belong to the creating thread; from
+    // another one they would race with it.
+    if (QThread::currentThread() != thread_) {
+        qFatal("A drive link was used from a thread other than the one that created it");
     }
-    return *driveComm;
 }
 
-QString ReadParameter(quint16 number) {
-    ExchangeScope exchange;
-    TMSComm& comm = DriveComm();
-    comm.SetInBufferCount(0);
-    comm.SetOutput(ReadRequest(number));
-    Delay(kReadWaitMs);
-    if (comm.InBufferCount() < kMinReplyLength) {
+QString DriveLink::Read(quint16 number) {
+    ExchangeScope exchange(*this);
+    comm_.SetInBufferCount(0);
+    comm_.SetOutput(ReadRequest(number));
+    Delay(settings_.readWaitMs);
+    if (comm_.InBufferCount() < kMinReplyLength) {
         return {};
     }
-    return ParseReadReply(comm.Input(), number, ReplyFormat);
+    return ParseReadReply(comm_.Input(), number, replyFormat_);
 }
 
-WriteOutcome WriteParameterOutcome(quint16 number, const QString& value) {
-    ExchangeScope exchange;
-    TMSComm& comm = DriveComm();
-    comm.SetInBufferCount(0);
+WriteOutcome DriveLink::Write(quint16 number, const QString& value) {
+    ExchangeScope exchange(*this);
+    comm_.SetInBufferCount(0);
     if (value.isEmpty() || value == QLatin1String("None")) {
         return WriteOutcome::NotSent;
     }
-    if (ReplyFormat != kFormatPlain && ReplyFormat != kFormatMarked) {
+    if (replyFormat_ != kFormatPlain && replyFormat_ != kFormatMarked) {
         return WriteOutcome::Undetermined;
     }
-    const QByteArray request = WriteRequest(number, value, ReplyFormat);
-    comm.SetOutput(request);
-    Delay(kWriteWaitMs);
-    if (comm.InBufferCount() < kMinReplyLength) {
+    const QByteArray request = WriteRequest(number, value, replyFormat_);
+    comm_.SetOutput(request);
+    Delay(settings_.writeWaitMs);
+    if (comm_.InBufferCount() < kMinReplyLength) {
         return WriteOutcome::NoAnswer;
     }
-    return EchoDiffers(request, comm.Input(), ReplyFormat) ? WriteOutcome::EchoDiffers
-                                                           : WriteOutcome::Written;
+    return EchoDiffers(request, comm_.Input(), replyFormat_) ? WriteOutcome::EchoDiffers
+                                                             : WriteOutcome::Written;
 }
 
-bool WriteParameter(quint16 number, const QString& value) {
-    const WriteOutcome outcome = WriteParameterOutcome(number, value);
-    return outcome != WriteOutcome::Written && outcome != WriteOutcome::NotSent;
-}
-
-quint8 GreetDrive() {
-    ExchangeScope exchange;
-    TMSComm& comm = DriveComm();
+quint8 DriveLink::Greet() {
+    ExchangeScope exchange(*this);
     // Whatever is already waiting is judged too: the buffer is not emptied.
-    comm.SetOutput(GreetingRequest());
-    Delay(kReadWaitMs);
-    if (comm.InBufferCount() < kMinReplyLength) {
+    comm_.SetOutput(GreetingRequest());
+    Delay(settings_.readWaitMs);
+    if (comm_.InBufferCount() < kMinReplyLength) {
         return kFormatUndetermined;
     }
-    const quint8 format = JudgeGreeting(comm.Input());
-    comm.SetInBufferCount(0);
+    const quint8 format = JudgeGreeting(comm_.Input());
+    comm_.SetInBufferCount(0);
     return format;
 }
 
-void Delay(quint32 ms) {
-    if (waiting) {
+void DriveLink::Delay(quint32 ms) {
+    RequireOwnThread();
+    if (waiting_) {
         qFatal("Delay was entered while another wait is in progress");
     }
-    WaitScope wait;
-    InputBlocker blocker;
+    WaitScope wait(*this);
     QElapsedTimer clock;
     clock.start();
     const qint64 limitNs = qint64(ms) * 1000000;
@@ -139,6 +122,8 @@ void Delay(quint32 ms) {
         }
         return;
     }
+    // A loop of this thread: the main thread's in the window program, a
+    // worker's own where a program runs one link per thread.
     QEventLoop loop;
     WakeTimer wake(loop);
     // The loop sleeps in the event dispatcher until the deadline (at least
@@ -148,8 +133,9 @@ void Delay(quint32 ms) {
         wake.Arm(limitNs - clock.nsecsElapsed() + 1);
         loop.exec();
         if (wake.Pending()) {
-            // The loop was told to end (the application is quitting), so it
-            // would return at once from now on: sleep out the rest instead.
+            // The loop was told to end (the application or the thread is
+            // quitting), so it would return at once from now on: sleep out
+            // the rest instead.
             wake.Disarm();
             const qint64 leftNs = limitNs - clock.nsecsElapsed();
             if (leftNs >= 0) {
@@ -157,13 +143,4 @@ void Delay(quint32 ms) {
             }
         }
     } while (clock.nsecsElapsed() <= limitNs);
-}
-
-bool ExchangeInProgress() {
-    return exchangeRunning || waiting;
-}
-
-void SetExchangeHooks(void (*begin)(), void (*end)()) {
-    beginHook = begin;
-    endHook = end;
 }

@@ -1,24 +1,16 @@
 #pragma once
 
+#include "link/LinkSettings.h"
+#include "link/TMSComm.h"
+
 #include <QString>
+#include <functional>
+#include <memory>
 
-class TMSComm;
+class ISerialDevice;
+class QThread;
 
-// The three exchanges with the drive and the timed wait. One exchange at a
-// time: while one waits, user input to the program's windows is dropped
-// (not queued), so nothing can start another.
-
-// The drive's reply format, set by each greeting (0, 1, or undetermined).
-extern quint8 ReplyFormat;
-
-// The control every exchange goes through (the main window's MSComm1).
-void SetDriveComm(TMSComm* comm);
-TMSComm& DriveComm();
-
-// Sends one read request, waits 40 ms, returns the value text, "None"
-// (reply not in the expected form) or empty text (no answer).
-QString ReadParameter(quint16 number);
-
+// How one write ended.
 enum class WriteOutcome {
     Written,      // the drive echoed the request
     NotSent,      // "None" or empty value: the drive keeps its own value
@@ -27,21 +19,67 @@ enum class WriteOutcome {
     Undetermined, // no greeting was answered; nothing was sent
 };
 
-// Sends one write request, waits 50 ms, and judges the echo.
-WriteOutcome WriteParameterOutcome(quint16 number, const QString& value);
-// The failed flag: true unless the write was confirmed or not meant to be
-// sent (NotSent).
-bool WriteParameter(quint16 number, const QString& value);
+// Run when a link's wait begins and when it ends. The window program shows a
+// busy cursor and drops user input with them; a link without hooks only
+// waits.
+struct WaitHooks {
+    std::function<void()> begin;
+    std::function<void()> end;
+};
 
-// Sends the greeting, waits 40 ms and returns the reply format.
-quint8 GreetDrive();
+// One drive on one serial port. A link owns its port control, the drive's
+// reply format and the state of its exchanges, built from one settings
+// value; links share nothing, so a program may hold one per drive.
+//
+// A link is used from the thread that created it: its port lives there and
+// its waits run that thread's event loop. One exchange at a time: one
+// started while another waits (from a timer, a nested call) would garble
+// both on the wire, and ends the program as the bug it is.
+class DriveLink {
+public:
+    explicit DriveLink(std::unique_ptr<ISerialDevice> device, const LinkSettings& settings = {});
+    ~DriveLink();
+    DriveLink(const DriveLink&) = delete;
+    DriveLink& operator=(const DriveLink&) = delete;
 
-// Waits more than `ms` milliseconds on a monotonic clock while windows
-// repaint and timers run; user input is dropped meanwhile. Costs no CPU.
-void Delay(quint32 ms);
+    TMSComm& Comm() { return comm_; }
+    const LinkSettings& Settings() const { return settings_; }
 
-// True while an exchange waits (for the UI's busy cursor and guards).
-bool ExchangeInProgress();
+    // The drive's reply format (0, 1 or undetermined); 0 until set. The
+    // greeting returns a format; its caller stores it here.
+    quint8 ReplyFormat() const { return replyFormat_; }
+    void SetReplyFormat(quint8 format) { replyFormat_ = format; }
 
-// The UI sets these to show and clear a busy cursor around each wait.
-void SetExchangeHooks(void (*begin)(), void (*end)());
+    // Sends one read request, waits, and returns the value text (four
+    // hexadecimal digits), "None" (a reply not in the expected form) or empty
+    // text (no answer).
+    QString Read(quint16 number);
+    // Sends one write request, waits, and judges the echo.
+    WriteOutcome Write(quint16 number, const QString& value);
+    // Sends the greeting, waits, and returns the reply format it shows.
+    quint8 Greet();
+
+    // Waits more than `ms` milliseconds on a monotonic clock while this
+    // thread's events (repaints, timers, port traffic) are handled; the wait
+    // hooks run around it. Costs no CPU.
+    void Delay(quint32 ms);
+
+    // True while an exchange or a wait is in progress.
+    bool ExchangeInProgress() const { return exchangeRunning_ || waiting_; }
+
+    void SetWaitHooks(WaitHooks hooks) { hooks_ = std::move(hooks); }
+
+private:
+    class ExchangeScope;
+    class WaitScope;
+
+    void RequireOwnThread() const;
+
+    LinkSettings settings_;
+    TMSComm comm_;
+    QThread* thread_;
+    quint8 replyFormat_;
+    bool exchangeRunning_ = false;
+    bool waiting_ = false;
+    WaitHooks hooks_;
+};

@@ -12,6 +12,20 @@ qsizetype FrameStart(const QByteArray& received, const QByteArray& address) {
     return address.isEmpty() ? -1 : received.indexOf(address);
 }
 
+// A value text the drive can mean: four hexadecimal digits, either case.
+bool IsFourHexDigits(const QByteArray& value) {
+    if (value.size() != 4) {
+        return false;
+    }
+    for (const char c : value) {
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+        if (!hex) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray AddressFrame(quint16 number) {
@@ -55,13 +69,29 @@ QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format
         return QStringLiteral("None");
     }
     const QByteArray reply = received.mid(start);
-    if (format == kFormatPlain) {
-        return QString::fromLatin1(Chars(reply, 6, 9));
-    }
-    if (Chars(reply, 6, 8) != "=0x") {
+    const bool marked = format == kFormatMarked;
+    if (marked && Chars(reply, 6, 8) != "=0x") {
         return QStringLiteral("None");
     }
-    return QString::fromLatin1(Chars(reply, 9, 12));
+    // A frame cut short (noise before it can make up the 10 characters) or
+    // with other characters where the digits belong would give a value the
+    // drive never sent, which a save would then keep.
+    const QByteArray value = marked ? Chars(reply, 9, 12) : Chars(reply, 6, 9);
+    if (reply.size() < WholeReplyLength(format) || !IsFourHexDigits(value)) {
+        return QStringLiteral("None");
+    }
+    return QString::fromLatin1(value);
+}
+
+int WholeReplyLength(quint8 format) {
+    switch (format) {
+    case kFormatPlain:
+        return 10;
+    case kFormatMarked:
+        return 13;
+    default:
+        return 0;
+    }
 }
 
 bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format) {

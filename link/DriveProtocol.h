@@ -23,8 +23,14 @@ QByteArray GreetingRequest();
 // The value text in `received` for a read of `number`. The reply is the
 // frame that starts with the request's address; characters are counted from
 // it. Fewer than 10 characters received: empty text (no answer). 10 or more
-// but no frame of that address, or format 1 without "=0x": "None".
+// but no frame of that address, a frame shorter than a whole reply, format 1
+// without "=0x", or value characters that are not four hexadecimal digits:
+// "None". Otherwise the four digits as the drive sent them.
 QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format);
+
+// The length of a whole reply to a read, its CR included: 10 in format 0
+// (":P101" + value + CR), 13 in format 1; 0 for an undetermined format.
+int WholeReplyLength(quint8 format);
 
 // True when `received` does not repeat characters 2..9 (format 0) or 2..12
 // (format 1) of `request`. Characters are counted from the first frame that

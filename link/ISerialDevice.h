@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkSettings.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,9 +11,9 @@ class ISerialDevice {
 public:
     virtual ~ISerialDevice() = default;
 
-    // Opens `device` at 9600 8N1. On failure returns false and leaves the
-    // port's own message in ErrorText().
-    virtual bool Open(const QString& device) = 0;
+    // Opens `device` with the settings of `line`. On failure returns false
+    // and leaves the port's own message in ErrorText().
+    virtual bool Open(const QString& device, const LinkSettings::Line& line) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
 

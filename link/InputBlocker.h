@@ -9,7 +9,8 @@ class QEvent;
 // queued, not delivered later. Repaints, timers and other events pass.
 // Mouse moves are dropped whether or not a button is held, because the core
 // cannot look at the buttons; a hover missed for a few milliseconds costs
-// nothing. Without an application object it does nothing.
+// nothing. Without an application object it does nothing. A window-program
+// matter (see BusyWaitHooks): made on the user-interface thread only.
 class InputBlocker : public QObject {
 public:
     InputBlocker();

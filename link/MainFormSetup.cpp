@@ -4,7 +4,7 @@
 #include "catalogue/ParameterRecords.h"
 #include "catalogue/TPmDataForm.h"
 #include "editing/ReadSheet.h"
-#include "link/DriveLink.h"
+#include "link/MainLink.h"
 
 namespace {
 

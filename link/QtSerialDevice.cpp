@@ -1,10 +1,39 @@
 #include "link/QtSerialDevice.h"
 
-#include "link/TMSComm.h"
-
-#ifdef Q_OS_UNIX
+// FIONREAD tells without reading whether the driver holds bytes; elsewhere,
+// and in the portable build, the port is asked with a wait of no time.
+#if defined(Q_OS_UNIX) && !defined(TARN_PORTABLE_LINK)
+#define TARN_LINK_FIONREAD 1
 #include <sys/ioctl.h>
 #endif
+
+namespace {
+
+QSerialPort::DataBits DataBitsOf(int bits) {
+    switch (bits) {
+    case 5:
+        return QSerialPort::Data5;
+    case 6:
+        return QSerialPort::Data6;
+    case 7:
+        return QSerialPort::Data7;
+    default:
+        return QSerialPort::Data8;
+    }
+}
+
+QSerialPort::Parity ParityOf(LinkSettings::Parity parity) {
+    switch (parity) {
+    case LinkSettings::Parity::Even:
+        return QSerialPort::EvenParity;
+    case LinkSettings::Parity::Odd:
+        return QSerialPort::OddParity;
+    default:
+        return QSerialPort::NoParity;
+    }
+}
+
+} // namespace
 
 QtSerialDevice::QtSerialDevice() {
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
@@ -15,19 +44,19 @@ QtSerialDevice::~QtSerialDevice() {
     port_.close();
 }
 
-bool QtSerialDevice::Open(const QString& device) {
+bool QtSerialDevice::Open(const QString& device, const LinkSettings::Line& line) {
     if (port_.isOpen()) {
         port_.close();
     }
     vanished_ = false;
     errorText_.clear();
     port_.setPortName(device);
-    port_.setBaudRate(TMSComm::kBaudRate);
-    port_.setDataBits(QSerialPort::Data8);
-    port_.setParity(QSerialPort::NoParity);
-    port_.setStopBits(QSerialPort::OneStop);
+    port_.setBaudRate(line.baudRate);
+    port_.setDataBits(DataBitsOf(line.dataBits));
+    port_.setParity(ParityOf(line.parity));
+    port_.setStopBits(line.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
-    port_.setReadBufferSize(TMSComm::kInBufferSize);
+    port_.setReadBufferSize(line.receiveBufferSize);
     if (!port_.open(QIODevice::ReadWrite)) {
         errorText_ = port_.errorString();
         return false;
@@ -55,16 +84,22 @@ bool QtSerialDevice::Write(const QByteArray& bytes) {
 }
 
 qint64 QtSerialDevice::BytesWaiting() {
-#ifdef Q_OS_UNIX
     // Qt moves bytes from the driver into its buffer only when the event loop
     // sees the port readable; a reply that came in during the wait's last
     // round would not be counted yet. Collect it now, so the count is current.
-    int pending = 0;
-    if (port_.isOpen() && ioctl(port_.handle(), FIONREAD, &pending) == 0 && pending > 0) {
+    if (port_.isOpen() && DriverMayHoldBytes()) {
         port_.waitForReadyRead(0);
     }
-#endif
     return port_.bytesAvailable();
+}
+
+bool QtSerialDevice::DriverMayHoldBytes() {
+#ifdef TARN_LINK_FIONREAD
+    int pending = 0;
+    return ioctl(port_.handle(), FIONREAD, &pending) == 0 && pending > 0;
+#else
+    return true;
+#endif
 }
 
 QByteArray QtSerialDevice::TakeAll() {
@@ -84,7 +119,8 @@ bool QtSerialDevice::Vanished() const {
 }
 
 void QtSerialDevice::OnError(QSerialPort::SerialPortError error) {
-    if (error == QSerialPort::NoError) {
+    // A wait of no time that found nothing reports a timeout: not a failure.
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError) {
         return;
     }
     errorText_ = port_.errorString();

@@ -4,8 +4,8 @@
 
 #include <QSerialPort>
 
-// The real byte pipe: a QSerialPort at 9600 8N1 with a 1024-byte receive
-// buffer. A port that vanishes while open (an unplugged adapter, a hung-up
+// The real byte pipe: a QSerialPort with the line settings it is opened
+// with. A port that vanishes while open (an unplugged adapter, a hung-up
 // pty: Qt reports a ResourceError or a ReadError) is closed in the same
 // moment, because Qt would otherwise report read errors in a tight loop for
 // as long as it stays open.
@@ -14,7 +14,7 @@ public:
     QtSerialDevice();
     ~QtSerialDevice() override;
 
-    bool Open(const QString& device) override;
+    bool Open(const QString& device, const LinkSettings::Line& line) override;
     void Close() override;
     bool IsOpen() const override;
     bool Write(const QByteArray& bytes) override;
@@ -26,6 +26,7 @@ public:
 
 private:
     void OnError(QSerialPort::SerialPortError error);
+    bool DriverMayHoldBytes();
 
     QSerialPort port_;
     QString errorText_;

@@ -3,7 +3,7 @@
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
-#include "link/DriveLink.h"
+#include "link/MainLink.h"
 #include "link/TMSComm.h"
 
 #include <QCloseEvent>

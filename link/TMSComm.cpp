@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-TMSComm::TMSComm(std::unique_ptr<ISerialDevice> device) : device_(std::move(device)) {}
+TMSComm::TMSComm(std::unique_ptr<ISerialDevice> device, const LinkSettings::Line& line)
+    : device_(std::move(device)), line_(line) {}
 
 quint16 TMSComm::CommPort() const {
     return commPort_;
@@ -36,7 +37,7 @@ void TMSComm::SetPortOpen(bool open) {
     }
     deviceName_ = ComDeviceName(commPort_);
     pending_.clear();
-    if (!device_->Open(deviceName_)) {
+    if (!device_->Open(deviceName_, line_)) {
         throw ECommError(QStringLiteral("Cannot open COM%1 (%2): %3")
                              .arg(commPort_)
                              .arg(deviceName_, device_->ErrorText()));

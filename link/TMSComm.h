@@ -6,20 +6,14 @@
 #include <QString>
 #include <memory>
 
-// The serial-port control of the main window (`MSComm1`). Properties keep
-// the names the program uses; every failure (port missing or in use, an
+// The serial-port control of a drive link (the main window's is `MSComm1`).
+// Properties keep the names the program uses; every failure (port missing or in use, an
 // operation on a closed port, a port that vanished) throws ECommError with
 // the port's own message, on the operation that meets it.
 class TMSComm {
 public:
-    explicit TMSComm(std::unique_ptr<ISerialDevice> device);
-
-    // Stored line settings; the program never changes them.
-    static constexpr int kBaudRate = 9600;
-    static constexpr int kDataBits = 8;
-    static constexpr int kStopBits = 1;
-    static constexpr int kInBufferSize = 1024;
-    static constexpr int kOutBufferSize = 512;
+    // `line` is what the port is opened with; the program never changes it.
+    explicit TMSComm(std::unique_ptr<ISerialDevice> device, const LinkSettings::Line& line = {});
 
     quint16 CommPort() const;
     // Throws ECommError while the port is open.
@@ -49,12 +43,11 @@ public:
     // most InputLen (the rest stays waiting).
     QByteArray Input();
 
-    ISerialDevice& Device() { return *device_; }
-
 private:
     void RequireOpen(const char* operation) const;
 
     std::unique_ptr<ISerialDevice> device_;
+    LinkSettings::Line line_;
     quint16 commPort_ = 1;
     int inputMode_ = 0;
     int inputLen_ = 0;

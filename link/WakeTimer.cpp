@@ -3,7 +3,10 @@
 #include <QEventLoop>
 #include <QSocketNotifier>
 
-#ifdef Q_OS_LINUX
+// The portable build leaves the timerfd out, so the fallback that other
+// systems use is built and tested here too.
+#if defined(Q_OS_LINUX) && !defined(TARN_PORTABLE_LINK)
+#define TARN_LINK_TIMERFD 1
 #include <sys/timerfd.h>
 #include <unistd.h>
 #endif
@@ -12,7 +15,7 @@ WakeTimer::WakeTimer(QEventLoop& loop) : loop_(loop) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, &loop_, [this] { Fire(); });
-#ifdef Q_OS_LINUX
+#ifdef TARN_LINK_TIMERFD
     timerFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (timerFd_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(timerFd_, QSocketNotifier::Read);
@@ -28,7 +31,7 @@ WakeTimer::WakeTimer(QEventLoop& loop) : loop_(loop) {
 
 WakeTimer::~WakeTimer() {
     notifier_.reset();
-#ifdef Q_OS_LINUX
+#ifdef TARN_LINK_TIMERFD
     if (timerFd_ >= 0) {
         close(timerFd_);
     }
@@ -38,7 +41,7 @@ WakeTimer::~WakeTimer() {
 void WakeTimer::Arm(qint64 ns) {
     Disarm();
     pending_ = true;
-#ifdef Q_OS_LINUX
+#ifdef TARN_LINK_TIMERFD
     if (timerFd_ >= 0) {
         // A zero it_value would disarm the timerfd, so "now" is 1 ns away.
         const qint64 wait = qMax<qint64>(1, ns);
@@ -57,7 +60,7 @@ void WakeTimer::Arm(qint64 ns) {
 void WakeTimer::Disarm() {
     pending_ = false;
     timer_.stop();
-#ifdef Q_OS_LINUX
+#ifdef TARN_LINK_TIMERFD
     if (timerFd_ >= 0) {
         const itimerspec off{};
         timerfd_settime(timerFd_, 0, &off, nullptr);

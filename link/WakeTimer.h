@@ -11,7 +11,8 @@ class QSocketNotifier;
 // wake up to about a millisecond late (the dispatcher rounds its sleep to
 // whole milliseconds), which would make every 40 ms exchange take close to
 // 41 ms; on Linux a timerfd watched by the loop wakes it on time. Elsewhere,
-// or when no timerfd can be made, a precise QTimer does the job.
+// or when no timerfd can be made, a precise QTimer does the job. Both work
+// in the thread whose loop they end, so each thread's links wait alone.
 class WakeTimer {
 public:
     explicit WakeTimer(QEventLoop& loop);

@@ -4,6 +4,7 @@
 TARN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TARN_BUILD_DIR="${TARN_BUILD_DIR:-$TARN_ROOT/build}"
 TARN_BUILD_TYPE="${TARN_BUILD_TYPE:-RelWithDebInfo}"
+TARN_PORTABLE_BUILD_DIR="${TARN_PORTABLE_BUILD_DIR:-$TARN_ROOT/build-portable}"
 
 # What building and running need on Debian or Ubuntu.
 TARN_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-qpa-plugins cmake ninja-build g++ fonts-noto-cjk)
@@ -51,4 +52,16 @@ tarn_build() {
     else
         cmake --build "$TARN_BUILD_DIR" --target "$@"
     fi
+}
+
+# Configures (once) the portable link build and builds the link's tests
+# (and the virtual drive they run against), nothing else.
+tarn_build_portable_link() {
+    if [ ! -f "$TARN_PORTABLE_BUILD_DIR/build.ninja" ]; then
+        tarn_say "Configuring the portable link build in $TARN_PORTABLE_BUILD_DIR"
+        cmake -S "$TARN_ROOT" -B "$TARN_PORTABLE_BUILD_DIR" -G Ninja \
+            -DCMAKE_BUILD_TYPE="$TARN_BUILD_TYPE" -DTARN_PORTABLE_LINK=ON
+    fi
+    tarn_say "Building the link tests without the Linux-only parts"
+    cmake --build "$TARN_PORTABLE_BUILD_DIR" --target tarn_link_tests
 }

@@ -5,7 +5,7 @@
 #include "app/TReadpmForm.h"
 #include "app/TSavePmForm.h"
 #include "files/ParameterFile.h"
-#include "link/DriveLink.h"
+#include "link/MainLink.h"
 #include "support/ProcessCpu.h"
 
 #include <QComboBox>

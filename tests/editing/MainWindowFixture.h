@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's windows over a scripted port whose drive answers in the
-// marked format from `values`, refuses writes of the numbers in `refused`
-// (a differing echo) and stays silent while `silent` is set. Messages are
+// marked format from `values` and refuses writes of the numbers in
+// `refused` (a differing echo). Messages are
 // answered by ScriptedDialogs. Keys go to the real grid and its editor.
 #include "app/Startup.h"
 #include "app/TGridEditor.h"
@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
-#include <QSet>
 #include <QTabBar>
 #include <QtTest>
 #include <memory>
@@ -29,23 +28,15 @@ struct MainWindowFixture {
     ScriptedDialogs dialogs;
     FakeSerialDevice* device = nullptr; // owned by MainForm's MSComm1
     QMap<quint16, QString> values;
-    QSet<quint16> refused;
-    bool silent = false;
+    FakeSerialDevice::DriveFaults faults;
+    QSet<quint16>& refused = faults.refused;
 
     MainWindowFixture() {
         ResetParameterRecords();
         CommitRequested = 0;
         auto fake = std::make_unique<FakeSerialDevice>();
         device = fake.get();
-        const FakeSerialDevice::Responder drive =
-            FakeSerialDevice::EchoingDrive(kFormatMarked, &values);
-        device->SetResponder([this, drive](const QByteArray& request) -> QByteArray {
-            if (silent)
-                return {};
-            if (refused.contains(request.mid(2, 3).toUShort()) && !request.endsWith("????\r"))
-                return request.left(5) + "=0xFFFF\r";
-            return drive(request);
-        });
+        device->SetResponder(FakeSerialDevice::EchoingDrive(kFormatMarked, &values, &faults));
         CreateWindows(std::move(fake));
     }
     ~MainWindowFixture() { DestroyWindows(); }

@@ -2,54 +2,27 @@
 #include "catalogue/ParameterRecords.h"
 #include "editing/ReadSheet.h"
 #include "editing/ValueForms.h"
-#include "link/DriveLink.h"
-#include "link/DriveProtocol.h"
-#include "link/TMSComm.h"
-#include "support/FakeSerialDevice.h"
+#include "support/LinkFixture.h"
 
 #include <QtTest>
 #include <memory>
 
-// A drive that answers reads from `values_` in the marked format, except the
-// numbers in `plain_` (answered without the mark) and `silent_` (no answer).
+// A drive that answers reads from `values` in the marked format, except the
+// numbers its faults name: unmarked (answered without the mark) and silent
+// (no answer).
 class TestReadSheet : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TMSComm> comm_;
-    FakeSerialDevice* port_ = nullptr;
-    QMap<quint16, QString> values_;
-    QSet<quint16> plain_;
-    QSet<quint16> silent_;
+    std::unique_ptr<LinkFixture> f_;
 
-    QList<QByteArray> Requests() const { return port_->Writes(); }
+    QList<QByteArray> Requests() const { return f_->port->Writes(); }
 
 private slots:
     void init() {
         ResetParameterRecords();
-        values_.clear();
-        plain_.clear();
-        silent_.clear();
-        auto device = std::make_unique<FakeSerialDevice>();
-        port_ = device.get();
-        const FakeSerialDevice::Responder drive =
-            FakeSerialDevice::EchoingDrive(kFormatMarked, &values_);
-        port_->SetResponder([this, drive](const QByteArray& request) -> QByteArray {
-            const quint16 number = request.mid(2, 3).toUShort();
-            if (silent_.contains(number))
-                return {};
-            if (plain_.contains(number))
-                return request.left(5) + values_.value(number, "0000").toLatin1() + '\r';
-            return drive(request);
-        });
-        comm_ = std::make_unique<TMSComm>(std::move(device));
-        comm_->SetPortOpen(true);
-        SetDriveComm(comm_.get());
-        ReplyFormat = kFormatMarked;
+        f_ = LinkFixture::Drive(kFormatMarked);
     }
-    void cleanup() {
-        SetDriveComm(nullptr);
-        comm_.reset();
-    }
+    void cleanup() { f_.reset(); }
 
     void readsEveryNumberOfTheSheetInOrder_data();
     void readsEveryNumberOfTheSheetInOrder();
@@ -93,13 +66,13 @@ void TestReadSheet::readsEveryNumberOfTheSheetInOrder() {
 }
 
 void TestReadSheet::storesTextsAndRefreshesDerivedRecords() {
-    values_[0] = "0171";
-    values_[3] = "001E";
-    values_[213] = "FC18";
-    values_[902] = "1234";
-    values_[908] = "FF9C";
+    f_->values[0] = "0171";
+    f_->values[3] = "001E";
+    f_->values[213] = "FC18";
+    f_->values[902] = "1234";
+    f_->values[908] = "FF9C";
     PmStringSheet.Value(2) = "ABCD";
-    silent_.insert(2); // no answer: empty text replaces the old one
+    f_->faults.silentNumbers.insert(2); // no answer: empty text replaces the old one
 
     ReadSheet(0);
     ReadSheet(2);
@@ -115,14 +88,14 @@ void TestReadSheet::storesTextsAndRefreshesDerivedRecords() {
 }
 
 void TestReadSheet::pn904LimitsBelongToTheSheetRead() {
-    values_[904] = "0BB8";
+    f_->values[904] = "0BB8";
     ReadSheet(4);
     QCOMPARE(Pn904Bounds.Pn406Max, quint16(3000));
     QCOMPARE(qint16(Pn904Bounds.Pn407Min), qint16(-3000));
     QCOMPARE(Pn904Bounds.Pn304to311Max[0], quint16(0)); // sheet 3 not read yet
     QCOMPARE(Pn904Bounds.Pn708Max, quint16(0));
 
-    values_[904] = "8000";
+    f_->values[904] = "8000";
     ReadSheet(3);
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(Pn904Bounds.Pn304to311Max[i], quint16(0x8000));
@@ -130,14 +103,14 @@ void TestReadSheet::pn904LimitsBelongToTheSheetRead() {
     }
     QCOMPARE(Pn904Bounds.Pn406Max, quint16(3000)); // kept from sheet 4
 
-    values_[904] = "07D0";
+    f_->values[904] = "07D0";
     ReadSheet(7);
     QCOMPARE(Pn904Bounds.Pn708Max, quint16(2000));
     QCOMPARE(PmStringSheet.Value(904), QString("07D0"));
 }
 
 void TestReadSheet::pn904WithoutAnswerEndsTheReadAtTheLimits() {
-    silent_.insert(904);
+    f_->faults.silentNumbers.insert(904);
     PmStringSheet.Value(300) = "0110";
     try {
         ReadSheet(3);
@@ -150,8 +123,8 @@ void TestReadSheet::pn904WithoutAnswerEndsTheReadAtTheLimits() {
 }
 
 void TestReadSheet::unmarkedSignedReplyEndsTheReadAfterStoringIt() {
-    plain_.insert(213);
-    values_[212] = "0007";
+    f_->faults.unmarked.insert(213);
+    f_->values[212] = "0007";
     try {
         ReadSheet(2);
         QFAIL("no conversion error");
@@ -164,9 +137,9 @@ void TestReadSheet::unmarkedSignedReplyEndsTheReadAfterStoringIt() {
 }
 
 void TestReadSheet::failureKeepsOldTextsOfLaterNumbers() {
-    values_[904] = "0BB8";
-    values_[303] = "0042";
-    silent_.insert(304); // signed: its empty text fails to convert
+    f_->values[904] = "0BB8";
+    f_->values[303] = "0042";
+    f_->faults.silentNumbers.insert(304); // signed: its empty text fails to convert
     PmStringSheet.Value(305) = "0123";
     QVERIFY_THROWS_EXCEPTION(EConvertError, ReadSheet(3));
     QCOMPARE(Requests().size(), 6); // Pn904, Pn300..Pn304

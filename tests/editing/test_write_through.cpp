@@ -1,23 +1,16 @@
 #include "catalogue/ParameterRecords.h"
 #include "editing/WriteThrough.h"
-#include "link/DriveLink.h"
-#include "link/DriveProtocol.h"
-#include "link/TMSComm.h"
-#include "support/FakeSerialDevice.h"
+#include "support/LinkFixture.h"
 
 #include <QtTest>
 #include <memory>
 
 // A drive that echoes writes in the marked format, except those of the
-// numbers in `refused_` (a differing echo) or when `silent_` is set.
+// numbers its faults refuse (a differing echo) or while it is silent.
 class TestWriteThrough : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TMSComm> comm_;
-    FakeSerialDevice* port_ = nullptr;
-    QMap<quint16, QString> values_;
-    QSet<quint16> refused_;
-    bool silent_ = false;
+    std::unique_ptr<LinkFixture> f_;
 
     void Pending(quint16 number, const QString& valueText) {
         PmStringSheet.Value(number) = valueText;
@@ -30,29 +23,9 @@ class TestWriteThrough : public QObject {
 private slots:
     void init() {
         ResetParameterRecords();
-        values_.clear();
-        refused_.clear();
-        silent_ = false;
-        auto device = std::make_unique<FakeSerialDevice>();
-        port_ = device.get();
-        const FakeSerialDevice::Responder drive =
-            FakeSerialDevice::EchoingDrive(kFormatMarked, &values_);
-        port_->SetResponder([this, drive](const QByteArray& request) -> QByteArray {
-            if (silent_)
-                return {};
-            if (refused_.contains(request.mid(2, 3).toUShort()))
-                return request.left(5) + "=0xFFFF\r";
-            return drive(request);
-        });
-        comm_ = std::make_unique<TMSComm>(std::move(device));
-        comm_->SetPortOpen(true);
-        SetDriveComm(comm_.get());
-        ReplyFormat = kFormatMarked;
+        f_ = LinkFixture::Drive(kFormatMarked);
     }
-    void cleanup() {
-        SetDriveComm(nullptr);
-        comm_.reset();
-    }
+    void cleanup() { f_.reset(); }
 
     void writesPendingOfTheSheetInIncreasingOrder() {
         Pending(120, "0001");
@@ -60,25 +33,25 @@ private slots:
         Pending(110, "0003");
         Pending(213, "FC18"); // another sheet waits for its own commit
         QCOMPARE(WriteThrough(1), std::optional<quint16>());
-        QCOMPARE(port_->Writes(),
+        QCOMPARE(f_->port->Writes(),
                  (QList<QByteArray>{Write(100, "0002"), Write(110, "0003"), Write(120, "0001")}));
         QCOMPARE(PendingWrite.Flag(100) + PendingWrite.Flag(110) + PendingWrite.Flag(120), 0);
         QCOMPARE(PendingWrite.Flag(213), quint8(1));
-        QCOMPARE(values_.value(110), QString("0003"));
+        QCOMPARE(f_->values.value(110), QString("0003"));
     }
 
     void firstRefusedStopsAndKeepsBothPending() {
         Pending(101, "0005");
         Pending(105, "0006");
-        refused_.insert(101);
+        f_->faults.refused.insert(101);
         QCOMPARE(WriteThrough(1), std::optional<quint16>(101));
-        QCOMPARE(port_->Writes(), QList<QByteArray>{Write(101, "0005")});
+        QCOMPARE(f_->port->Writes(), QList<QByteArray>{Write(101, "0005")});
         QCOMPARE(PendingWrite.Flag(101), quint8(1));
         QCOMPARE(PendingWrite.Flag(105), quint8(1));
 
-        refused_.clear();
+        f_->faults.refused.clear();
         QCOMPARE(WriteThrough(1), std::optional<quint16>());
-        QCOMPARE(port_->Writes().mid(1),
+        QCOMPARE(f_->port->Writes().mid(1),
                  (QList<QByteArray>{Write(101, "0005"), Write(105, "0006")}));
         QCOMPARE(PendingWrite.Flag(101), quint8(0));
         QCOMPARE(PendingWrite.Flag(105), quint8(0));
@@ -87,9 +60,9 @@ private slots:
     void noAnswerIsAFailure() {
         Pending(0, "0171");
         Pending(3, "0004");
-        silent_ = true;
+        f_->faults.silent = true;
         QCOMPARE(WriteThrough(0), std::optional<quint16>(0));
-        QCOMPARE(port_->Writes().size(), 1);
+        QCOMPARE(f_->port->Writes().size(), 1);
         QCOMPARE(PendingWrite.Flag(0), quint8(1));
         QCOMPARE(PendingWrite.Flag(3), quint8(1));
     }
@@ -97,7 +70,7 @@ private slots:
     void laterFailureLowersTheEarlierFlags() {
         Pending(500, "0001");
         Pending(539, "02C1");
-        refused_.insert(539);
+        f_->faults.refused.insert(539);
         QCOMPARE(WriteThrough(5), std::optional<quint16>(539));
         QCOMPARE(PendingWrite.Flag(500), quint8(0));
         QCOMPARE(PendingWrite.Flag(539), quint8(1));
@@ -107,7 +80,7 @@ private slots:
         Pending(904, "None");
         Pending(905, "0001");
         QCOMPARE(WriteThrough(9), std::optional<quint16>());
-        QCOMPARE(port_->Writes(), QList<QByteArray>{Write(905, "0001")});
+        QCOMPARE(f_->port->Writes(), QList<QByteArray>{Write(905, "0001")});
         QCOMPARE(PendingWrite.Flag(904), quint8(0));
     }
 
@@ -115,7 +88,7 @@ private slots:
         Pending(100, "0001");
         QCOMPARE(WriteThrough(8), std::optional<quint16>());
         QCOMPARE(WriteThrough(10), std::optional<quint16>());
-        QVERIFY(port_->Writes().isEmpty());
+        QVERIFY(f_->port->Writes().isEmpty());
         QCOMPARE(PendingWrite.Flag(100), quint8(1));
     }
 };

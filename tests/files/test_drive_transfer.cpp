@@ -2,55 +2,45 @@
 #include "core/TarnError.h"
 #include "catalogue/ParameterRecords.h"
 #include "files/DriveTransfer.h"
-#include "link/DriveLink.h"
-#include "link/DriveProtocol.h"
-#include "link/TMSComm.h"
-#include "support/FakeSerialDevice.h"
+#include "support/LinkFixture.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The save and load runs against a scripted port. Every exchange waits its
 // full 40 or 50 ms, so each full run is done once and checked from several
-// sides.
+// sides. The runs take their link; the program's records must stay as the
+// test left them.
 class TestDriveTransfer : public QObject {
     Q_OBJECT
 
-    FakeSerialDevice* fake_ = nullptr;
-    std::unique_ptr<TMSComm> comm_;
-    QMap<quint16, QString> drive_;
+    std::unique_ptr<LinkFixture> f_;
     QList<int> progress_;
 
     ProgressCallback Recorder() {
         return [this](int percent) { progress_ << percent; };
     }
 
-    // The echoing drive, except that `rejected` gets a wrong echo and
-    // `silent` no answer at all.
+    // The echoing drive in `format`, except that `rejected` gets a wrong
+    // echo and `silent` no answer at all.
     void RespondLike(quint8 format, int rejected = -1, int silent = -1) {
-        auto echo = FakeSerialDevice::EchoingDrive(format, &drive_);
-        fake_->SetResponder([=](const QByteArray& request) -> QByteArray {
-            const int number = request.mid(2, 3).toInt();
-            if (number == silent) {
-                return {};
-            }
-            if (number == rejected && !request.contains("????")) {
-                return AddressFrame(quint16(number)) + "FFFF\r";
-            }
-            return echo(request);
-        });
+        f_->link.SetReplyFormat(format);
+        if (rejected >= 0) {
+            f_->faults.refused << quint16(rejected);
+        }
+        if (silent >= 0) {
+            f_->faults.silentNumbers << quint16(silent);
+        }
+        f_->AnswerLikeADrive(format);
     }
 
 private slots:
     void init() {
-        auto device = std::make_unique<FakeSerialDevice>();
-        fake_ = device.get();
-        comm_ = std::make_unique<TMSComm>(std::move(device));
-        comm_->SetPortOpen(true);
-        SetDriveComm(comm_.get());
+        f_ = std::make_unique<LinkFixture>();
         ResetParameterRecords();
-        drive_.clear();
         progress_.clear();
     }
+    void cleanup() { f_.reset(); }
 
     void progressAfterEachSheet() {
         QList<int> bars;
@@ -62,80 +52,88 @@ private slots:
 
     // One full save: order, values, what is stored, progress.
     void saveReadsEachParameterOnceInFileOrder() {
-        ReplyFormat = kFormatMarked;
         const ParameterValues distinct = samples::DistinctValues();
         for (int slot = 0; slot < kSlotCount; ++slot) {
-            drive_[NumberOfSlot(slot)] = distinct[slot];
+            f_->values[NumberOfSlot(slot)] = distinct[slot];
         }
-        drive_[300] = "00ff"; // the drive's own letter case is kept
-        auto echo = FakeSerialDevice::EchoingDrive(kFormatMarked, &drive_);
-        fake_->SetResponder([=](const QByteArray& request) -> QByteArray {
-            if (request.startsWith(":P100")) {
-                return {}; // no answer: saved as the key alone
-            }
-            if (request.startsWith(":P101")) {
-                return ":P1010064\r"; // unmarked in the marked format: "None"
-            }
-            return echo(request);
-        });
+        f_->values[300] = "00ff";        // the drive's own letter case is kept
+        f_->faults.silentNumbers << 100; // no answer: saved as the key alone
+        f_->faults.unmarked << 101;      // unmarked in the marked format: "None"
+        f_->AnswerLikeADrive(kFormatMarked);
+        const ParameterValues before = PmStringSheet.Slots;
+        ParameterValues seen;
+        QList<quint16> order;
+        const ValueCallback each = [&](quint16 number, const QString& value) {
+            order << number;
+            seen[SlotOf(number)] = value;
+        };
 
-        const ParameterValues values = ReadAllParameters(Recorder());
+        const ParameterValues values = ReadAllParameters(f_->link, Recorder(), each);
 
-        QCOMPARE(fake_->Writes().size(), kSlotCount);
+        QCOMPARE(f_->port->Writes().size(), kSlotCount);
         for (int slot = 0; slot < kSlotCount; ++slot) {
-            QCOMPARE(fake_->Writes()[slot], ReadRequest(NumberOfSlot(slot)));
+            QCOMPARE(f_->port->Writes()[slot], ReadRequest(NumberOfSlot(slot)));
+            QCOMPARE(order[slot], NumberOfSlot(slot));
         }
         ParameterValues expected = distinct;
         expected[SlotOf(100)] = "";
         expected[SlotOf(101)] = "None";
         expected[SlotOf(300)] = "00ff";
         QCOMPARE(values, expected);
-        QCOMPARE(PmStringSheet.Slots, expected);
+        QCOMPARE(seen, expected);
+        QCOMPARE(PmStringSheet.Slots, before);
         QCOMPARE(progress_, (QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 100}));
     }
 
     void saveStopsWhenThePortVanishes() {
-        ReplyFormat = kFormatPlain;
         RespondLike(kFormatPlain);
-        drive_[2] = "1234";
+        f_->values[2] = "1234";
         bool vanished = false;
         auto vanishAfterFirstSheet = [&](int percent) {
             progress_ << percent;
-            fake_->Vanish("hung up");
+            f_->port->Vanish("hung up");
             vanished = true;
         };
-        QVERIFY_THROWS_EXCEPTION(ECommError, ReadAllParameters(vanishAfterFirstSheet));
+        QMap<quint16, QString> kept;
+        const ValueCallback keep = [&](quint16 number, const QString& value) {
+            kept[number] = value;
+        };
+        QVERIFY_THROWS_EXCEPTION(ECommError,
+                                 ReadAllParameters(f_->link, vanishAfterFirstSheet, keep));
         QVERIFY(vanished);
         QCOMPARE(progress_, QList<int>{10});
-        QCOMPARE(PmStringSheet.Value(2), QString("1234")); // read before the loss: kept
-        QCOMPARE(PmStringSheet.Value(100), QString());
-        QCOMPARE(fake_->Writes().size(), 4);
+        // What was read before the loss reached the caller; nothing after it.
+        QCOMPARE(kept.keys(), (QList<quint16>{0, 1, 2, 3}));
+        QCOMPARE(kept.value(2), QString("1234"));
+        QCOMPARE(f_->port->Writes().size(), 4);
     }
 
     // One full load: 307 exchanges at most, Pn900 and Pn901 never sent,
     // "None" and empty not sent, values sent as they are.
     void loadWritesEveryValueButPn900AndPn901() {
-        ReplyFormat = kFormatPlain;
         RespondLike(kFormatPlain);
         ParameterValues values = samples::DistinctValues();
         values[SlotOf(0)] = "None";
         values[SlotOf(1)] = "";
         values[SlotOf(902)] = "00ff";
 
-        const LoadResult result = WriteAllParameters(values, Recorder());
+        const LoadResult result = WriteAllParameters(f_->link, values, Recorder());
 
         QVERIFY(result.complete);
         QList<QByteArray> expected;
+        QList<quint16> confirmed;
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const quint16 n = NumberOfSlot(slot);
             if (n != 900 && n != 901 && n != 0 && n != 1) {
                 expected << WriteRequest(n, values[slot], kFormatPlain);
+                confirmed << n;
             }
         }
-        QCOMPARE(fake_->Writes().size(), 305);
-        QCOMPARE(fake_->Writes(), expected);
-        QVERIFY(!drive_.contains(900) && !drive_.contains(901));
-        QCOMPARE(drive_.value(902), QString("00ff"));
+        QCOMPARE(f_->port->Writes().size(), 305);
+        QCOMPARE(f_->port->Writes(), expected);
+        QCOMPARE(result.written, confirmed);
+        QVERIFY(!f_->values.contains(900) && !f_->values.contains(901));
+        QCOMPARE(f_->values.value(902), QString("00ff"));
         QCOMPARE(progress_, (QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 100}));
     }
 
@@ -167,19 +165,75 @@ private slots:
         QFETCH(int, failure);
         QFETCH(int, writes);
         QFETCH(QList<int>, bars);
-        ReplyFormat = quint8(format);
         RespondLike(quint8(format), rejected, silent);
 
-        const LoadResult result = WriteAllParameters(samples::DistinctValues(), Recorder());
+        const LoadResult result =
+            WriteAllParameters(f_->link, samples::DistinctValues(), Recorder());
 
         QVERIFY(!result.complete);
+        QVERIFY(!result.stopped);
         QCOMPARE(int(result.failedNumber), failedNumber);
         QCOMPARE(int(result.failure), failure);
-        QCOMPARE(fake_->Writes().size(), writes); // nothing after the failed one
+        QCOMPARE(f_->port->Writes().size(), writes); // nothing after the failed one
+        QCOMPARE(result.written.size(), qMax(0, writes - 1));
         if (writes > 0) {
-            QVERIFY(fake_->Writes().last().startsWith(AddressFrame(quint16(failedNumber))));
+            QVERIFY(f_->port->Writes().last().startsWith(AddressFrame(quint16(failedNumber))));
         }
         QCOMPARE(progress_, bars);
+    }
+
+    // A run stopped between exchanges, or kept to some numbers, sends only
+    // what it may and says what the drive confirmed.
+    void loadCanBeStoppedOrKeptToSomeNumbers_data() {
+        QTest::addColumn<int>("stopAfter"); // writes before the stop; -1: never
+        QTest::addColumn<bool>("restricted");
+        QTest::addColumn<QList<int>>("only");
+        QTest::addColumn<QList<int>>("written");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<int>("bars"); // progress reports
+        QTest::newRow("stop after three")
+            << 3 << false << QList<int>{} << QList<int>{0, 1, 2} << false << 0;
+        QTest::newRow("stop before the first")
+            << 0 << false << QList<int>{} << QList<int>{} << false << 0;
+        QTest::newRow("some numbers, Pn900 never")
+            << -1 << true << QList<int>{3, 101, 900, 987} << QList<int>{3, 101, 987} << true << 9;
+        QTest::newRow("no numbers") << -1 << true << QList<int>{} << QList<int>{} << true << 9;
+        QTest::newRow("some numbers, stopped")
+            << 1 << true << QList<int>{3, 101, 987} << QList<int>{3} << false << 1;
+    }
+    void loadCanBeStoppedOrKeptToSomeNumbers() {
+        QFETCH(int, stopAfter);
+        QFETCH(bool, restricted);
+        QFETCH(QList<int>, only);
+        QFETCH(QList<int>, written);
+        QFETCH(bool, complete);
+        QFETCH(int, bars);
+        RespondLike(kFormatPlain);
+        WriteRunOptions options;
+        if (stopAfter >= 0) {
+            options.stopRequested = [&] { return f_->port->Writes().size() >= stopAfter; };
+        }
+        if (restricted) {
+            options.only = QSet<quint16>();
+            for (int n : only) {
+                options.only->insert(quint16(n));
+            }
+        }
+        const ParameterValues values = samples::DistinctValues();
+
+        const LoadResult result = WriteAllParameters(f_->link, values, Recorder(), options);
+
+        QList<quint16> expected;
+        QList<QByteArray> requests;
+        for (int n : written) {
+            expected << quint16(n);
+            requests << WriteRequest(quint16(n), values[SlotOf(quint16(n))], kFormatPlain);
+        }
+        QCOMPARE(result.written, expected);
+        QCOMPARE(f_->port->Writes(), requests);
+        QCOMPARE(result.complete, complete);
+        QCOMPARE(result.stopped, !complete);
+        QCOMPARE(progress_.size(), bars);
     }
 
     void stopMessageNamesTheParameter() {
@@ -214,6 +268,59 @@ private slots:
         QCOMPARE(gaps.size(), emptySlots.size() + noneSlots.size());
         QCOMPARE(SaveGapsMessage(gaps), message);
         QVERIFY(!NothingAnswered(gaps));
+    }
+
+    // A reply cut short behind noise, or with a garbled digit, gives no
+    // value: the save names it and the file it writes loads back.
+    void cutAndGarbledRepliesAreNamedAndTheFileLoads() {
+        LinkSettings quick; // the replies come at once: no need to wait long
+        quick.readWaitMs = 3;
+        f_ = std::make_unique<LinkFixture>(kFormatMarked, quick);
+        const auto drive = FakeSerialDevice::EchoingDrive(kFormatMarked, &f_->values);
+        f_->port->SetResponder(
+            [drive](const QByteArray& request) -> QByteArray {
+                if (request.startsWith(":P100")) {
+                    return "#~%:P100=0x0";
+                }
+                if (request.startsWith(":P101")) {
+                    return ":P101=0x0G64\r";
+                }
+                return drive(request);
+            },
+            0);
+
+        const ParameterValues values = ReadAllParameters(f_->link, [](int) {});
+
+        QCOMPARE(values[SlotOf(100)], QStringLiteral("None"));
+        QCOMPARE(values[SlotOf(101)], QStringLiteral("None"));
+        QCOMPARE(values[SlotOf(102)], QStringLiteral("0000"));
+        const QList<quint16> gaps = ParametersWithoutValue(values);
+        QCOMPARE(gaps, (QList<quint16>{100, 101}));
+        QCOMPARE(SaveGapsMessage(gaps),
+                 QStringLiteral("檔案已儲存，但下列參數沒有讀到數值：Pn100、Pn101"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cut.tarn");
+        WriteParameterFile(path, values);
+        QCOMPARE(ReadParameterFile(path), values);
+    }
+
+    // Whatever text a value holds, the save writes a file the load takes,
+    // and names the parameter.
+    void textsAFileCannotHoldAreSavedAsNone() {
+        ParameterValues values;
+        values.fill(QStringLiteral("0000"));
+        values[SlotOf(100)] = QStringLiteral("0");
+        values[SlotOf(101)] = QStringLiteral("FFFFFFFB");
+        values[SlotOf(102)] = QStringLiteral("00 1");
+        QCOMPARE(ParametersWithoutValue(values), (QList<quint16>{100, 101, 102}));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("odd.tarn");
+        WriteParameterFile(path, values);
+        const ParameterValues loaded = ReadParameterFile(path);
+        for (quint16 n : {100, 101, 102}) {
+            QCOMPARE(loaded[SlotOf(n)], QStringLiteral("None"));
+        }
+        QCOMPARE(loaded[SlotOf(103)], QStringLiteral("0000"));
     }
 
     void driveThatGaveNothingIsNotSaved() {

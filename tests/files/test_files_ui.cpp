@@ -5,8 +5,8 @@
 #include "app/TSavePmForm.h"
 #include "app/TTabControl.h"
 #include "catalogue/ParameterRecords.h"
-#include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
+#include "link/MainLink.h"
 #include "link/TMSComm.h"
 #include "support/FakeSerialDevice.h"
 #include "support/FileBytes.h"
@@ -196,6 +196,10 @@ private slots:
         QCOMPARE(dialogs_->saveAsked, 0);
         QVERIFY(!SavePmForm->isVisible());
         QCOMPARE(FileBytes(path), QByteArray("old\r\n"));
+        // What was read before the loss stays stored (a request for a reply
+        // is no value: None); what came after keeps its old text.
+        QCOMPARE(PmStringSheet.Value(2), QStringLiteral("None"));
+        QCOMPARE(PmStringSheet.Value(3), QStringLiteral("BEEF"));
     }
 };
 

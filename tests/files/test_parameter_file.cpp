@@ -61,7 +61,7 @@ private slots:
         QTest::newRow("lower case") << "00ff" << QByteArray("P10000ff\r\n");
         QTest::newRow("None") << "None" << QByteArray("P100None\r\n");
         QTest::newRow("no answer") << "" << QByteArray("P100\r\n");
-        QTest::newRow("short reply") << "00" << QByteArray("P10000\r\n");
+        QTest::newRow("text loading refuses: None") << "00" << QByteArray("P100None\r\n");
     }
     void valueTextsAreWrittenAsTheyAre() {
         QFETCH(QString, value);

@@ -1,51 +1,32 @@
-// The three exchanges and the wait, over the serial-port control with a
-// scripted port underneath.
-#include "link/DriveLink.h"
-#include "link/DriveProtocol.h"
+// The three exchanges and the wait of a link, over the serial-port control
+// with a scripted port underneath.
 #include "link/TMSComm.h"
-#include "support/FakeSerialDevice.h"
+#include "support/LinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
-namespace {
-int beginCalls = 0;
-int endCalls = 0;
-void OnBegin() {
-    ++beginCalls;
-}
-void OnEnd() {
-    ++endCalls;
-}
-} // namespace
-
 class DriveExchangesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TMSComm> comm_;
+    std::unique_ptr<LinkFixture> f_;
     FakeSerialDevice* port_ = nullptr;
+    DriveLink* link_ = nullptr;
 
 private slots:
     void init() {
-        auto device = std::make_unique<FakeSerialDevice>();
-        port_ = device.get();
-        comm_ = std::make_unique<TMSComm>(std::move(device));
-        comm_->SetPortOpen(true);
-        SetDriveComm(comm_.get());
-        ReplyFormat = kFormatMarked;
+        f_ = std::make_unique<LinkFixture>(kFormatMarked);
+        port_ = f_->port;
+        link_ = &f_->link;
     }
-    void cleanup() {
-        SetDriveComm(nullptr);
-        SetExchangeHooks(nullptr, nullptr);
-        comm_.reset();
-    }
+    void cleanup() { f_.reset(); }
 
     void readSendsTheRequestAfterEmptyingTheBuffer() {
         port_->Inject(":P100=0x0064\r");
         port_->Script(":P987=0x0BB8\r");
-        QCOMPARE(ReadParameter(987), QStringLiteral("0BB8"));
+        QCOMPARE(link_->Read(987), QStringLiteral("0BB8"));
         QCOMPARE(port_->Writes(), QList<QByteArray>{":P987????\r"});
         QCOMPARE(port_->DiscardCount(), 1);
     }
@@ -57,6 +38,7 @@ private slots:
         QTest::newRow("plain") << 0 << QByteArray(":P005ABCD\r") << "ABCD";
         QTest::newRow("marked") << 1 << QByteArray(":P005=0x00FF\r") << "00FF";
         QTest::newRow("marked expected, plain came") << 1 << QByteArray(":P005ABCD\r") << "None";
+        QTest::newRow("cut short after noise") << 1 << QByteArray("#~%:P005=0x0") << "None";
         QTest::newRow("undetermined")
             << int(kFormatUndetermined) << QByteArray(":P005=0x00FF\r") << "";
     }
@@ -64,32 +46,32 @@ private slots:
         QFETCH(int, format);
         QFETCH(QByteArray, reply);
         QFETCH(QString, value);
-        ReplyFormat = quint8(format);
+        link_->SetReplyFormat(quint8(format));
         port_->Script(reply);
-        QCOMPARE(ReadParameter(5), value);
+        QCOMPARE(link_->Read(5), value);
         QCOMPARE(port_->Writes().value(0), QByteArray(":P005????\r"));
     }
 
     void shortReplyIsNoAnswerAndStaysWaiting() {
         port_->Script(":P101=0x0");
-        QCOMPARE(ReadParameter(101), QString());
-        QCOMPARE(int(comm_->InBufferCount()), 9);
+        QCOMPARE(link_->Read(101), QString());
+        QCOMPARE(int(link_->Comm().InBufferCount()), 9);
         port_->Script(":P102=0x0001\r");
-        QCOMPARE(ReadParameter(102), QStringLiteral("0001"));
+        QCOMPARE(link_->Read(102), QStringLiteral("0001"));
     }
 
     void lateReplyOfThePreviousParameterIsNotTaken() {
         port_->Script(":P100=0x0064\r", 45); // arrives after the first wait
         port_->Script(":P101=0x00FF\r", 15);
-        QCOMPARE(ReadParameter(100), QString());
-        QCOMPARE(ReadParameter(101), QStringLiteral("00FF"));
+        QCOMPARE(link_->Read(100), QString());
+        QCOMPARE(link_->Read(101), QStringLiteral("00FF"));
     }
 
     void lateReplyAloneGivesNone() {
         port_->Script(":P100=0x0064\r", 45);
         port_->Script(QByteArray());
-        QCOMPARE(ReadParameter(100), QString());
-        QCOMPARE(ReadParameter(101), QStringLiteral("None"));
+        QCOMPARE(link_->Read(100), QString());
+        QCOMPARE(link_->Read(101), QStringLiteral("None"));
     }
 
     void writeOutcomes_data() {
@@ -127,10 +109,10 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(bool, failed);
         QFETCH(QByteArray, sent);
-        ReplyFormat = quint8(format);
+        link_->SetReplyFormat(quint8(format));
         port_->Script(reply);
         port_->Script(reply);
-        QCOMPARE(int(WriteParameterOutcome(101, value)), outcome);
+        QCOMPARE(int(link_->Write(101, value)), outcome);
         QCOMPARE(WriteParameter(101, value), failed);
         QList<QByteArray> expected;
         if (!sent.isEmpty()) {
@@ -143,21 +125,21 @@ private slots:
     void greetingJudgesAStaleReply() {
         port_->Inject(":P101=0x0005\r");
         port_->Script(":P0000000\r");
-        QCOMPARE(int(GreetDrive()), 1);
+        QCOMPARE(int(link_->Greet()), 1);
         QCOMPARE(port_->DiscardCount(), 1); // emptied after judging, not before
         QCOMPARE(port_->Writes(), QList<QByteArray>{":P000????\r"});
     }
 
     void greetingWithoutAnswerLeavesTheBuffer() {
         port_->Inject(":P000=0x");
-        QCOMPARE(GreetDrive(), kFormatUndetermined);
-        QCOMPARE(int(comm_->InBufferCount()), 8);
+        QCOMPARE(link_->Greet(), kFormatUndetermined);
+        QCOMPARE(int(link_->Comm().InBufferCount()), 8);
         QCOMPARE(port_->DiscardCount(), 0);
     }
 
     void greetingSetsPlainFormat() {
         port_->Script(":P000=0X0000\r");
-        QCOMPARE(int(GreetDrive()), 0);
+        QCOMPARE(int(link_->Greet()), 0);
     }
 
     void delayEndsOnlyAfterTheTime_data() {
@@ -170,28 +152,58 @@ private slots:
         QFETCH(int, ms);
         QElapsedTimer clock;
         clock.start();
-        Delay(quint32(ms));
+        link_->Delay(quint32(ms));
         QVERIFY(clock.nsecsElapsed() > qint64(ms) * 1000000);
     }
 
     void timersRunAndHooksPairDuringTheWait() {
-        beginCalls = endCalls = 0;
-        SetExchangeHooks(OnBegin, OnEnd);
+        int beginCalls = 0;
+        int endCalls = 0;
+        link_->SetWaitHooks({[&] { ++beginCalls; }, [&] { ++endCalls; }});
         bool busyInside = false;
         int beginInside = -1;
         int endInside = -1;
         QTimer::singleShot(10, [&] {
-            busyInside = ExchangeInProgress();
+            busyInside = link_->ExchangeInProgress();
             beginInside = beginCalls;
             endInside = endCalls;
         });
         port_->Script(":P101=0x0005\r");
-        QCOMPARE(ReadParameter(101), QStringLiteral("0005"));
+        QCOMPARE(link_->Read(101), QStringLiteral("0005"));
         QVERIFY(busyInside);
         QCOMPARE(beginInside, 1);
         QCOMPARE(endInside, 0);
         QCOMPARE(endCalls, 1);
-        QVERIFY(!ExchangeInProgress());
+        QVERIFY(!link_->ExchangeInProgress());
+    }
+
+    // The window program's names act on the link it installed.
+    void programNamesActOnTheMainLink() {
+        ReplyFormat = kFormatPlain;
+        QCOMPARE(link_->ReplyFormat(), kFormatPlain);
+        link_->SetReplyFormat(kFormatMarked);
+        QCOMPARE(quint8(ReplyFormat), kFormatMarked);
+        port_->Script(":P101=0x00AB\r");
+        QCOMPARE(ReadParameter(101), QStringLiteral("00AB"));
+        QCOMPARE(port_->Writes(), QList<QByteArray>{":P101????\r"});
+    }
+
+    // Each link opens its port with its own settings and waits its own times.
+    void settingsReachThePortAndTheWaits() {
+        LinkSettings settings;
+        settings.line.baudRate = 19200;
+        settings.line.parity = LinkSettings::Parity::Even;
+        settings.readWaitMs = 60;
+        auto device = std::make_unique<FakeSerialDevice>();
+        FakeSerialDevice* port = device.get();
+        DriveLink link(std::move(device), settings);
+        link.Comm().SetPortOpen(true);
+        QCOMPARE(port->OpenedLine().baudRate, 19200);
+        QCOMPARE(port->OpenedLine().parity, LinkSettings::Parity::Even);
+        QCOMPARE(port->OpenedLine().dataBits, 8);
+        // Later than the drive's usual 40 ms wait, within this link's own.
+        port->Script(":P1010005\r", 45);
+        QCOMPARE(link.Read(101), QStringLiteral("0005"));
     }
 };
 

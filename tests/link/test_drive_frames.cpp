@@ -57,7 +57,7 @@ private slots:
         QTest::newRow("marked expected, plain came")
             << QByteArray(":P101ABCD\r") << 101 << 1 << "None";
         QTest::newRow("marked, exactly ten characters")
-            << QByteArray(":P101=0x00") << 101 << 1 << "00";
+            << QByteArray(":P101=0x00") << 101 << 1 << "None";
         QTest::newRow("nine characters is no answer") << QByteArray(":P101ABC\r") << 101 << 0 << "";
         QTest::newRow("undetermined format")
             << QByteArray(":P101ABCD\r") << 101 << int(kFormatUndetermined) << "";
@@ -71,7 +71,16 @@ private slots:
             << QByteArray("#~%:P987=0x0BB8\r") << 987 << 1 << "0BB8";
         QTest::newRow("low number") << QByteArray(":P0051234\r") << 5 << 0 << "1234";
         QTest::newRow("frame cut short after noise")
-            << QByteArray("#~%:P101AB") << 101 << 0 << "AB";
+            << QByteArray("#~%:P101AB") << 101 << 0 << "None";
+        QTest::newRow("marked frame cut short after noise")
+            << QByteArray("#~%:P100=0x0") << 100 << 1 << "None";
+        QTest::newRow("marked frame without its CR")
+            << QByteArray(":P101=0x00FF") << 101 << 1 << "None";
+        QTest::newRow("garbled digit") << QByteArray(":P101=0x0G64\r") << 101 << 1 << "None";
+        QTest::newRow("plain, blank among the digits")
+            << QByteArray(":P1010 64\r") << 101 << 0 << "None";
+        QTest::newRow("the drive's own letter case")
+            << QByteArray(":P101=0x00ff\r") << 101 << 1 << "00ff";
     }
     void readRepliesAreTakenFromTheAskedFrame() {
         QFETCH(QByteArray, received);

@@ -1,6 +1,9 @@
-// User input that reaches the program while an exchange waits is thrown
-// away, not held back for later; repaints, timers and other events go on.
+// User input that reaches the window program while its link waits is
+// thrown away, not held back for later; repaints, timers and other events go
+// on. A link without the window's hooks leaves input alone.
+#include "link/BusyWait.h"
 #include "link/DriveLink.h"
+#include "support/FakeSerialDevice.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -49,6 +52,13 @@ protected:
 
 using EventFactory = std::function<QEvent*()>;
 
+// A link as the window program makes it, with its wait hooks.
+std::unique_ptr<DriveLink> WindowLink() {
+    auto link = std::make_unique<DriveLink>(std::make_unique<FakeSerialDevice>());
+    link->SetWaitHooks(BusyWaitHooks());
+    return link;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(EventFactory)
@@ -95,6 +105,7 @@ private slots:
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         widget.paints = 0;
+        const std::unique_ptr<DriveLink> link = WindowLink();
 
         QTimer::singleShot(10, &widget, [&] {
             std::unique_ptr<QEvent> sent(make());
@@ -103,7 +114,7 @@ private slots:
             QCoreApplication::postEvent(&widget, new QEvent(QEvent::User));
             widget.update();
         });
-        Delay(40);
+        link->Delay(40);
         QCOMPARE(widget.input, 0);
         QCOMPARE(widget.custom, 1);
         QVERIFY(widget.paints > 0);
@@ -118,20 +129,34 @@ private slots:
     }
 
     void hooksShowTheWait() {
-        static bool busyDuring = false;
-        static Qt::CursorShape shapeDuring = Qt::ArrowCursor;
-        SetExchangeHooks([] { QApplication::setOverrideCursor(Qt::WaitCursor); },
-                         [] { QApplication::restoreOverrideCursor(); });
-        QTimer::singleShot(5, [] {
-            busyDuring = ExchangeInProgress();
+        const std::unique_ptr<DriveLink> link = WindowLink();
+        bool busyDuring = false;
+        Qt::CursorShape shapeDuring = Qt::ArrowCursor;
+        QTimer::singleShot(5, [&] {
+            busyDuring = link->ExchangeInProgress();
             shapeDuring = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
                                                          : Qt::ArrowCursor;
         });
-        Delay(20);
-        SetExchangeHooks(nullptr, nullptr);
+        link->Delay(20);
         QVERIFY(busyDuring);
         QCOMPARE(shapeDuring, Qt::WaitCursor);
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // The link itself never filters the application's events: a program
+    // that runs links in worker threads must not have its input dropped.
+    void linkWithoutTheHooksLeavesInputAlone() {
+        CountingWidget widget;
+        DriveLink link(std::make_unique<FakeSerialDevice>());
+        bool cursorDuring = true;
+        QTimer::singleShot(5, &widget, [&] {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+            QCoreApplication::sendEvent(&widget, &key);
+            cursorDuring = QApplication::overrideCursor() != nullptr;
+        });
+        link.Delay(20);
+        QCOMPARE(widget.input, 1);
+        QVERIFY(!cursorDuring);
     }
 };
 

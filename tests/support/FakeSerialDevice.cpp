@@ -24,8 +24,9 @@ void FakeSerialDevice::Vanish(const QString& message) {
     buffer_.clear();
 }
 
-bool FakeSerialDevice::Open(const QString& device) {
+bool FakeSerialDevice::Open(const QString& device, const LinkSettings::Line& line) {
     openedDevices_.append(device);
+    openedLine_ = line;
     if (!openError_.isEmpty()) {
         errorText_ = openError_;
         return false;
@@ -74,23 +75,29 @@ void FakeSerialDevice::DiscardInput() {
 }
 
 FakeSerialDevice::Responder FakeSerialDevice::EchoingDrive(quint8 format,
-                                                           QMap<quint16, QString>* values) {
-    return [format, values](const QByteArray& request) -> QByteArray {
+                                                           QMap<quint16, QString>* values,
+                                                           const DriveFaults* faults) {
+    return [format, values, faults](const QByteArray& request) -> QByteArray {
         if (request.size() < 6 || !request.startsWith(":P") || !request.endsWith('\r')) {
             return {};
         }
         bool ok = false;
         const quint16 number = request.mid(2, 3).toUShort(&ok);
-        if (!ok) {
+        if (!ok || (faults && (faults->silent || faults->silentNumbers.contains(number)))) {
             return {};
         }
+        const QByteArray mark = format == 1 ? "=0x" : "";
         QByteArray rest = request.mid(5, request.size() - 6);
         if (rest == "????") {
             const QByteArray value = values->value(number, QStringLiteral("0000")).toLatin1();
-            return request.left(5) + (format == 1 ? "=0x" : "") + value + '\r';
+            const bool unmarked = faults && faults->unmarked.contains(number);
+            return request.left(5) + (unmarked ? QByteArray() : mark) + value + '\r';
         }
         if (rest.startsWith("=0x")) {
             rest.remove(0, 3);
+        }
+        if (faults && faults->refused.contains(number)) {
+            return request.left(5) + mark + (rest == "FFFF" ? "0000" : "FFFF") + '\r';
         }
         values->insert(number, QString::fromLatin1(rest));
         return request;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -33,13 +34,25 @@ public:
 
     const QList<QByteArray>& Writes() const { return writes_; }
     const QStringList& OpenedDevices() const { return openedDevices_; }
+    // The line settings of the last opening.
+    const LinkSettings::Line& OpenedLine() const { return openedLine_; }
     int DiscardCount() const { return discards_; }
 
-    // A drive that answers reads with `values` (4-digit texts, "0000" where
-    // none is given) in `format` and echoes and stores writes.
-    static Responder EchoingDrive(quint8 format, QMap<quint16, QString>* values);
+    // What an EchoingDrive does wrong; a test may change it at any time.
+    struct DriveFaults {
+        bool silent = false;         // answers nothing
+        QSet<quint16> silentNumbers; // answers nothing for these
+        QSet<quint16> unmarked;      // answers reads of these without "=0x"
+        QSet<quint16> refused;       // echoes writes of these with another value
+    };
 
-    bool Open(const QString& device) override;
+    // A drive that answers reads with `values` (4-digit texts, "0000" where
+    // none is given) in `format` and echoes and stores writes, except where
+    // `faults` (when given) says otherwise.
+    static Responder EchoingDrive(quint8 format, QMap<quint16, QString>* values,
+                                  const DriveFaults* faults = nullptr);
+
+    bool Open(const QString& device, const LinkSettings::Line& line) override;
     void Close() override;
     bool IsOpen() const override { return open_; }
     bool Write(const QByteArray& bytes) override;
@@ -61,6 +74,7 @@ private:
     int responderDelayMs_ = 5;
     QList<QByteArray> writes_;
     QStringList openedDevices_;
+    LinkSettings::Line openedLine_;
     QByteArray buffer_;
     QString openError_;
     QString errorText_;

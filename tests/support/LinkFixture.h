@@ -1,0 +1,49 @@
+#pragma once
+
+// A drive link over a scripted port with the port open and the reply format
+// set, installed as the window program's link (MainLink) while the fixture
+// lives, so the program's names (ReadParameter, ReplyFormat, ...) act on it.
+// AnswerLikeADrive() makes the port a drive with `values` and `faults`; a
+// test may instead Script() the replies itself.
+#include "link/DriveLink.h"
+#include "link/DriveProtocol.h"
+#include "link/MainLink.h"
+#include "support/FakeSerialDevice.h"
+
+#include <memory>
+
+struct LinkFixture {
+    FakeSerialDevice* port = nullptr; // owned by the link
+    DriveLink link;
+    QMap<quint16, QString> values;
+    FakeSerialDevice::DriveFaults faults;
+
+    explicit LinkFixture(quint8 format = kFormatMarked, const LinkSettings& settings = {})
+        : link(NewPort(port), settings) {
+        link.Comm().SetPortOpen(true);
+        link.SetReplyFormat(format);
+        SetMainLink(&link);
+    }
+    ~LinkFixture() { SetMainLink(nullptr); }
+    LinkFixture(const LinkFixture&) = delete;
+    LinkFixture& operator=(const LinkFixture&) = delete;
+
+    // Answers every request as a drive in `format` would.
+    void AnswerLikeADrive(quint8 format) {
+        port->SetResponder(FakeSerialDevice::EchoingDrive(format, &values, &faults));
+    }
+
+    // A fixture in `format` whose port answers as a drive in that format.
+    static std::unique_ptr<LinkFixture> Drive(quint8 format) {
+        auto fixture = std::make_unique<LinkFixture>(format);
+        fixture->AnswerLikeADrive(format);
+        return fixture;
+    }
+
+private:
+    static std::unique_ptr<FakeSerialDevice> NewPort(FakeSerialDevice*& port) {
+        auto device = std::make_unique<FakeSerialDevice>();
+        port = device.get();
+        return device;
+    }
+};
