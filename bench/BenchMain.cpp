@@ -25,8 +25,9 @@
 
 namespace {
 
-constexpr double kReadFloorMs = 40;
-constexpr double kWriteFloorMs = 50;
+// The protocol's own waits, as the window program's link waits them.
+constexpr double kReadFloorMs = LinkSettings{}.readWaitMs;
+constexpr double kWriteFloorMs = LinkSettings{}.writeWaitMs;
 constexpr int kExchangeRuns = 200;
 constexpr int kSheetRuns = 5;
 constexpr int kTransferRuns = 2;
