@@ -106,6 +106,16 @@ QList<DriveSim::LogEntry> DriveSim::Log() const {
     return entries;
 }
 
+QList<QByteArray> DriveSim::Requests() const {
+    QList<QByteArray> requests;
+    for (const LogEntry& entry : Log()) {
+        if (entry.direction == QLatin1String("RX")) {
+            requests << entry.bytes;
+        }
+    }
+    return requests;
+}
+
 QMap<quint16, QString> DriveSim::State() const {
     QMap<quint16, QString> values;
     QFile file(dir_.filePath(QStringLiteral("state.txt")));

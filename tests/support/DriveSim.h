@@ -36,6 +36,8 @@ public:
     bool Command(const QString& line);
     // The traffic log so far.
     QList<LogEntry> Log() const;
+    // The requests in it, in order.
+    QList<QByteArray> Requests() const;
     // The drive's values from its state file: number -> four hex digits.
     QMap<quint16, QString> State() const;
     // Asks it to quit, then terminates it if need be.
