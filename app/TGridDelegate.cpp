@@ -1,7 +1,10 @@
 #include "app/TGridDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 TGridDelegate::TGridDelegate(EditorFactory factory, QObject* parent)
     : QStyledItemDelegate(parent), factory_(std::move(factory)) {}
@@ -35,4 +38,14 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->setPen(cell.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(cell.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
+}
+
+bool TGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                              const QStyleOptionViewItem& option, const QModelIndex& index) {
+    const QString hint = index.data(kMarkHintRole).toString();
+    if (event->type() == QEvent::ToolTip && !hint.isEmpty()) {
+        QToolTip::showText(event->globalPos(), hint, view);
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }

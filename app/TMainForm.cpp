@@ -9,6 +9,8 @@
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
 #include "catalogue/TPmDataForm.h"
+#include "changes/ChangeLog.h"
+#include "changes/TChangeLogForm.h"
 #include "core/Version.h"
 #include "link/BusyWait.h"
 #include "link/DriveLink.h"
@@ -56,6 +58,7 @@ void BuildMenu(TMainForm& form) {
     form.Exit1 = AddItem(file, "Exit1", "離開");
     QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
     form.Setup_Parameters = AddItem(parameters, "Setup_Parameters", "設定");
+    form.ChangeLog1 = AddItem(parameters, "ChangeLog1", "變更記錄");
     QMenu* help = AddMenu(form.MainMenu1, "Help", "幫助");
     form.About1 = AddItem(help, "About1", "關於");
 }
@@ -102,6 +105,7 @@ void WireMenu(TMainForm& form) {
     WireCommand(form, form.Save2, &TMainForm::Save2Click);
     WireCommand(form, form.Exit1, &TMainForm::Exit1Click);
     WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
+    WireCommand(form, form.ChangeLog1, &TMainForm::ChangeLog1Click);
     WireCommand(form, form.About1, &TMainForm::About1Click);
 }
 
@@ -131,6 +135,12 @@ void WireSheets(TMainForm& form) {
     grid->OnEditorOpened = [&form](int col, int row) {
         RunGuarded([&] { form.grdPnxxxSheetEditorOpened(col, row); });
     };
+    grid->OnGetCellMark = [&form](int col, int row, CellMark& mark) {
+        RunGuarded([&] { form.grdPnxxxSheetGetCellMark(col, row, mark); });
+    };
+    // Write outcomes, reverts and loads move the marks of the sheet on show.
+    QObject::connect(&SessionChangeLog(), &ChangeLog::Changed, grid,
+                     [grid] { grid->RefreshCellMarks(); });
 }
 
 void ForgetWindows() {
@@ -140,6 +150,7 @@ void ForgetWindows() {
     SavePmForm = nullptr;
     OpenPmForm = nullptr;
     ReadpmForm = nullptr;
+    ChangeLogForm = nullptr;
 }
 
 void CreateForms(TMainForm& form) {
@@ -153,6 +164,8 @@ void CreateForms(TMainForm& form) {
     OpenPmForm->hide();
     ReadpmForm = new TReadpmForm(&form);
     ReadpmForm->hide();
+    ChangeLogForm = new TChangeLogForm(&form);
+    ChangeLogForm->hide();
 }
 
 } // namespace
@@ -164,6 +177,8 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent) : Q
         setObjectName("MainForm");
         setWindowTitle("TARN/B");
         PlaceForm(this, 259, 146, 1246, 751);
+        // A new main window is a new run: the change list starts empty.
+        SessionChangeLog().Clear();
         BuildMenu(*this);
         BuildSheetArea(*this);
         BuildStatusBar(*this);

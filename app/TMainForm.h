@@ -4,6 +4,7 @@
 #include <memory>
 
 class QAction;
+class QColor;
 class QCloseEvent;
 class QLabel;
 class QMenu;
@@ -14,6 +15,7 @@ class TMSComm;
 class TStringGrid;
 class TTabControl;
 class ISerialDevice;
+struct CellMark;
 
 // The main window: menu, tab control with the parameter grid, status bar,
 // and the serial-port control. Handlers are named after the component and
@@ -25,6 +27,7 @@ class ISerialDevice;
 //   editing/MainFormGrid.cpp   grdPnxxxSheetSelectCell, ...GetEditMask,
 //                              ...KeyPress, ...SetEditText, ...EditAbandoned
 //   files/MainFormFiles.cpp    Save2Click, Open2Click
+//   changes/MainFormChanges.cpp ChangeLog1Click, ShowHeldValue
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -42,6 +45,7 @@ public:
     QAction* Save2 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Setup_Parameters = nullptr;
+    QAction* ChangeLog1 = nullptr;
     QAction* About1 = nullptr;
     TTabControl* ParaTabControl = nullptr;
     TStringGrid* grdPnxxxSheet = nullptr;
@@ -52,12 +56,17 @@ public:
     TMSComm* MSComm1 = nullptr;
 
     static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";
+    // The backgrounds of value cells waiting to be written and of values
+    // changed in this run; light enough that the text reads as on any cell.
+    static const QColor kPendingMarkColour;
+    static const QColor kChangedMarkColour;
 
 public slots:
     void Open2Click();
     void Save2Click();
     void Exit1Click();
     void Setup_ParametersClick();
+    void ChangeLog1Click();
     void About1Click();
     void ParaTabControlChange();
     void ParaTabControlChanging(bool& allowChange);
@@ -70,8 +79,14 @@ public slots:
     void grdPnxxxSheetEditAbandoned(int aCol, int aRow);
     // An editor opened: lowers CommitRequested.
     void grdPnxxxSheetEditorOpened(int aCol, int aRow);
+    // The mark of a value cell: waiting to be written, or changed in this run.
+    void grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark);
 
 public:
+    // When the sheet of `number` is on show, its value cell shows the value
+    // text the records now hold for it (after a revert).
+    void ShowHeldValue(quint16 number);
+
     quint8 fgCommProtocolInit();
     void Delay(quint32 ms);
 

@@ -156,11 +156,41 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
         horizontalHeaderItem(col - 1)->setText(text);
     } else if (col == 0) {
         verticalHeaderItem(row - 1)->setText(text);
-    } else if (QTableWidgetItem* it = item(row - 1, col - 1)) {
-        it->setText(text);
     } else {
-        setItem(row - 1, col - 1, new QTableWidgetItem(text));
+        QTableWidgetItem* it = item(row - 1, col - 1);
+        if (it) {
+            it->setText(text);
+        } else {
+            it = new QTableWidgetItem(text);
+            setItem(row - 1, col - 1, it);
+        }
+        ApplyMark(col, row, it);
     }
+}
+
+void TStringGrid::ApplyMark(int col, int row, QTableWidgetItem* it) {
+    if (!OnGetCellMark)
+        return;
+    CellMark mark;
+    OnGetCellMark(col, row, mark);
+    it->setBackground(mark.background.isValid() ? QBrush(mark.background) : QBrush());
+    it->setData(kMarkHintRole, mark.hint);
+}
+
+CellMark TStringGrid::CellMarkOf(int col, int row) const {
+    const QTableWidgetItem* it = col > 0 && row > 0 ? item(row - 1, col - 1) : nullptr;
+    if (!it)
+        return {};
+    const QBrush brush = it->background();
+    return {brush.style() == Qt::NoBrush ? QColor() : brush.color(),
+            it->data(kMarkHintRole).toString()};
+}
+
+void TStringGrid::RefreshCellMarks() {
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (QTableWidgetItem* it = item(r, c))
+                ApplyMark(c + 1, r + 1, it);
 }
 
 QString TStringGrid::CellHint(int col, int row) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <QTableWidget>
@@ -7,6 +8,13 @@
 
 class QLabel;
 class TGridEditor;
+
+// How a data cell stands out beside its text: a background colour (none
+// when invalid) and a tooltip of its own, shown instead of the cell's hint.
+struct CellMark {
+    QColor background;
+    QString hint;
+};
 
 // A string grid over QTableWidget, shaped the way the sheet code expects:
 // row 0 and column 0 are fixed (header) cells, RowCount counts the header
@@ -63,6 +71,12 @@ public:
     QString CellHint(int col, int row) const;
     void SetCellHint(int col, int row, const QString& hint);
 
+    // The mark a data cell carries (none for any other cell). Marks come
+    // from OnGetCellMark: each time a data cell's text is set, and for every
+    // data cell on RefreshCellMarks(). The text is never touched by them.
+    CellMark CellMarkOf(int col, int row) const;
+    void RefreshCellMarks();
+
     bool Editing() const;
     // Switching editing off ends an open editor as abandoned.
     void SetEditing(bool on);
@@ -84,6 +98,9 @@ public:
     std::function<void(int col, int row)> OnEditAbandoned;
     // Raised when an editor opens (before any text is typed into it).
     std::function<void(int col, int row)> OnEditorOpened;
+    // Asked for the mark of data cell (col,row); leaving `mark` as it is
+    // means no mark.
+    std::function<void(int col, int row, CellMark& mark)> OnGetCellMark;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -103,6 +120,7 @@ private:
     bool PassKey(char& key) const;
     void RequireCell(int col, int row) const;
     void LabelNewHeaders();
+    void ApplyMark(int col, int row, QTableWidgetItem* item);
 
     bool editing_ = false;
     QPointer<TGridEditor> editor_;

@@ -5,7 +5,10 @@
 #include "app/TTabControl.h"
 #include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ParameterRecords.h"
 #include "catalogue/SheetRanges.h"
+#include "changes/ChangeLog.h"
+#include "changes/ValueMarks.h"
 #include "editing/CommitState.h"
 #include "editing/EditMasks.h"
 #include "editing/EditRules.h"
@@ -21,7 +24,16 @@ const ParameterRecord* EditedEntry(int sheet, int col, int row) {
     return EntryAtRow(sheet, row);
 }
 
+// Each write of the write-through settles the change list's row of the
+// edit that made it.
+void NoteWriteInLog(quint16 number, const QString& valueText, bool failed) {
+    SessionChangeLog().NoteWrite(number, valueText, !failed);
+}
+
 } // namespace
+
+const QColor TMainForm::kPendingMarkColour(255, 255, 176);
+const QColor TMainForm::kChangedMarkColour(200, 240, 200);
 
 void TMainForm::grdPnxxxSheetSelectCell(int aCol, int, bool&) {
     grdPnxxxSheet->SetEditing(aCol == kValueColumn);
@@ -46,10 +58,12 @@ void TMainForm::grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& valu
             grdPnxxxSheet->SetCell(kValueColumn, aRow, outcome.text);
             ShowMessage(QStringLiteral("不在允許範圍內"));
         } else if (outcome.verdict == EditVerdict::Accepted) {
+            const QString before = PmStringSheet.Value(entry->number);
             StoreAcceptedEdit(*entry, outcome.text);
+            SessionChangeLog().AddWrite(ChangeKind::Edit, entry->number, before, outcome.text);
         }
     }
-    if (const std::optional<quint16> failed = WriteThrough(sheet))
+    if (const std::optional<quint16> failed = WriteThrough(sheet, NoteWriteInLog))
         ShowMessage(PnName(*failed) + QStringLiteral(" 寫入失敗"));
 }
 
@@ -67,4 +81,21 @@ void TMainForm::grdPnxxxSheetEditAbandoned(int aCol, int aRow) {
 
 void TMainForm::grdPnxxxSheetEditorOpened(int, int) {
     CommitRequested = 0;
+}
+
+void TMainForm::grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark) {
+    const ParameterRecord* entry = EditedEntry(ParaTabControl->TabIndex(), aCol, aRow);
+    if (entry == nullptr)
+        return;
+    switch (ValueMarkOf(SessionChangeLog(), entry->number)) {
+    case ValueMark::Pending:
+        mark.background = kPendingMarkColour;
+        break;
+    case ValueMark::Changed:
+        mark.background = kChangedMarkColour;
+        break;
+    case ValueMark::None:
+        return;
+    }
+    mark.hint = ValueMarkHint(SessionChangeLog(), entry->number);
 }

@@ -4,6 +4,7 @@
 #include "app/TSavePmForm.h"
 #include "app/TTabControl.h"
 #include "catalogue/ParameterRecords.h"
+#include "changes/BulkWrites.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
@@ -79,6 +80,7 @@ void TMainForm::Open2Click() {
         result = WriteAllParameters(
             *Link, values, [](int percent) { OpenPmForm->ProgressBar1->setValue(percent); });
     }
+    NoteBulkWrite(SessionChangeLog(), QStringLiteral("載入"), fileName, values, result);
     ShowMessage(result.complete ? QStringLiteral("請重開驅動器")
                                 : LoadStoppedMessage(result.failedNumber));
 }

@@ -1,0 +1,25 @@
+#include "changes/ValueMarks.h"
+
+#include "catalogue/ParameterRecords.h"
+#include "changes/ChangeTexts.h"
+
+ValueMark ValueMarkOf(const ChangeLog& log, quint16 number) {
+    if (SlotOf(number) < 0)
+        return ValueMark::None;
+    if (PendingWrite.Flag(number) != 0)
+        return ValueMark::Pending;
+    return log.IsConfirmedChange(number) ? ValueMark::Changed : ValueMark::None;
+}
+
+QString ValueMarkHint(const ChangeLog& log, quint16 number) {
+    switch (ValueMarkOf(log, number)) {
+    case ValueMark::Pending:
+        return QStringLiteral("等待寫入");
+    case ValueMark::Changed:
+        return QStringLiteral("本次已變更，原值 ") +
+               ShownValueText(number, log.OriginalOf(number).value_or(QString()));
+    case ValueMark::None:
+        break;
+    }
+    return QString();
+}
