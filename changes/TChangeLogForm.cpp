@@ -20,7 +20,7 @@ TChangeLogForm* ChangeLogForm = nullptr;
 
 namespace {
 
-constexpr std::array<int, 6> kWidths{70, 60, 260, 80, 80, 80};
+constexpr std::array<int, 6> kWidths{84, 60, 250, 80, 80, 80};
 
 QPushButton* AddButton(QWidget* form, QHBoxLayout* row, const char* name, const QString& text) {
     auto* button = new QPushButton(text, form);
@@ -60,6 +60,7 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grdChanges->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdChanges->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grdChanges->setWordWrap(false);
+    grdChanges->setTextElideMode(Qt::ElideNone);
 
     auto* buttons = new QHBoxLayout;
     btnRevert = AddButton(this, buttons, "btnRevert", QStringLiteral("還原"));

@@ -12,6 +12,7 @@
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
 #include "catalogue/Catalogue.h"
+#include "changes/TChangeLogForm.h"
 #include "link/QtSerialDevice.h"
 #include "link/TCommForm.h"
 
@@ -22,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -138,6 +140,25 @@ int main(int argc, char* argv[]) {
     Shoot(MainForm, "editing");
     dialogs.nextShot = "rejected";
     QTest::keyClick(grid->Editor(), Qt::Key_Return);
+
+    // One value written, one the drive does not take: both marks, and the
+    // change list with its rows.
+    drive.write("reject 102\n");
+    drive.waitForBytesWritten(3000);
+    for (const auto& [number, keys] : {std::pair<quint16, const char*>{101, "200"}, {102, "300"}}) {
+        grid->SelectCell(3, EntryOf(number)->row);
+        QTest::keyClick(grid, keys[0]);
+        QTest::keyClicks(grid->Editor(), keys + 1);
+        QTest::keyClick(grid->Editor(), Qt::Key_Return);
+    }
+    grid->SelectCell(1, EntryOf(110)->row); // the marked cells drawn unselected
+    Shoot(MainForm, "marks");
+    MainForm->ChangeLog1->trigger();
+    ChangeLogForm->grdChanges->selectRow(1);
+    Shoot(ChangeLogForm, "changelog");
+    ChangeLogForm->hide();
+    drive.write("unreject 102\n");
+    drive.waitForBytesWritten(3000);
 
     ReadpmForm->show();
     Shoot(ReadpmForm, "reading");
