@@ -5,7 +5,6 @@
 #include "changes/ChangeLog.h"
 #include "changes/Revert.h"
 #include "editing/EditRules.h"
-#include "editing/ValueForms.h"
 #include "editing/WriteThrough.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
@@ -91,23 +90,6 @@ private slots:
         QCOMPARE(last.originalText, QStringLiteral("00C8"));
         QCOMPARE(last.newText, QStringLiteral("0064"));
         QCOMPARE(last.result, ChangeResult::Written);
-    }
-
-    void revertForgetsAValueThatNeverReachedTheDrive() {
-        refused_ << 213;
-        Edit(213, "FC18"); // -1000, refused: waiting
-        QCOMPARE(PendingWrite.Flag(213), quint8(1));
-        refused_.clear();
-        const int mark = port_->Writes().size();
-        RevertRows(log_, {0});
-        QCOMPARE(WritesFrom(mark), QList<QByteArray>{Write(213, "0064")});
-        QCOMPARE(PmStringSheet.Value(213), QStringLiteral("0064"));
-        QCOMPARE(PendingWrite.Flag(213), quint8(0));
-        QCOMPARE(DisplayText(DisplayForm::SignedDecimal, 213), QStringLiteral("100"));
-        // Nothing of the forgotten value is written later either.
-        QCOMPARE(WriteThrough(2), std::nullopt);
-        QCOMPARE(WritesFrom(mark).size(), 1);
-        QCOMPARE(log_.Rows()[0].result, ChangeResult::Failed);
     }
 
     void revertAllGoesInFileOrderAndStopsAtAFailure() {
