@@ -6,10 +6,7 @@
 #include "changes/Revert.h"
 #include "editing/EditRules.h"
 #include "editing/WriteThrough.h"
-#include "link/DriveLink.h"
-#include "link/DriveProtocol.h"
-#include "link/TMSComm.h"
-#include "support/FakeSerialDevice.h"
+#include "support/LinkFixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -17,10 +14,7 @@
 class TestRevert : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TMSComm> comm_;
-    FakeSerialDevice* port_ = nullptr;
-    QMap<quint16, QString> drive_;
-    QSet<quint16> refused_;
+    std::unique_ptr<LinkFixture> f_;
     ChangeLog log_;
 
     // An accepted edit as the grid makes it, and its write-through.
@@ -35,7 +29,7 @@ class TestRevert : public QObject {
     // Write requests from request `from` on.
     QList<QByteArray> WritesFrom(int from) const {
         QList<QByteArray> writes;
-        for (const QByteArray& w : port_->Writes().mid(from))
+        for (const QByteArray& w : f_->port->Writes().mid(from))
             if (!w.endsWith("????\r"))
                 writes << w;
         return writes;
@@ -48,38 +42,21 @@ private slots:
     void init() {
         ResetParameterRecords();
         log_.Clear();
-        drive_.clear();
-        refused_.clear();
-        auto device = std::make_unique<FakeSerialDevice>();
-        port_ = device.get();
-        const FakeSerialDevice::Responder drive =
-            FakeSerialDevice::EchoingDrive(kFormatMarked, &drive_);
-        port_->SetResponder([this, drive](const QByteArray& request) -> QByteArray {
-            if (refused_.contains(request.mid(2, 3).toUShort()))
-                return request.left(5) + "=0xFFFF\r";
-            return drive(request);
-        });
-        comm_ = std::make_unique<TMSComm>(std::move(device));
-        comm_->SetPortOpen(true);
-        SetDriveComm(comm_.get());
-        ReplyFormat = kFormatMarked;
+        f_ = LinkFixture::Drive(kFormatMarked);
         for (quint16 n : {100, 101, 102, 213})
-            PmStringSheet.Value(n) = drive_[n] = QStringLiteral("0064");
+            PmStringSheet.Value(n) = f_->values[n] = QStringLiteral("0064");
     }
-    void cleanup() {
-        SetDriveComm(nullptr);
-        comm_.reset();
-    }
+    void cleanup() { f_.reset(); }
 
     void selectedRowsGoBackNewestFirst() {
         Edit(101, "00C8");
         Edit(102, "0001");
         Edit(101, "012C");
-        const int mark = port_->Writes().size();
+        const int mark = f_->port->Writes().size();
         const RevertOutcome outcome = RevertRows(log_, {0, 2});
         QCOMPARE(outcome.failed, std::nullopt);
         QCOMPARE(WritesFrom(mark), (QList<QByteArray>{Write(101, "00C8"), Write(101, "0064")}));
-        QCOMPARE(drive_.value(101), QStringLiteral("0064"));
+        QCOMPARE(f_->values.value(101), QStringLiteral("0064"));
         QCOMPARE(PmStringSheet.Value(101), QStringLiteral("0064"));
         QCOMPARE(PendingWrite.Flag(101), quint8(0));
         QVERIFY(!log_.IsConfirmedChange(101));
@@ -97,8 +74,8 @@ private slots:
         Edit(101, "0002");
         Edit(100, "0003");
         Edit(213, "0004");
-        refused_ << 102;
-        const int mark = port_->Writes().size();
+        f_->faults.refused << 102;
+        const int mark = f_->port->Writes().size();
         const RevertOutcome outcome = RevertAll(log_);
         QCOMPARE(outcome.failed, std::optional<quint16>(102));
         QCOMPARE(outcome.stored, (QList<quint16>{100, 101, 102}));
@@ -108,13 +85,13 @@ private slots:
         QCOMPARE(PmStringSheet.Value(102), QStringLiteral("0064"));
         QCOMPARE(PendingWrite.Flag(102), quint8(1));
         QCOMPARE(log_.Rows().last().result, ChangeResult::Failed);
-        QCOMPARE(drive_.value(213), QStringLiteral("0004"));
+        QCOMPARE(f_->values.value(213), QStringLiteral("0004"));
 
-        refused_.clear();
+        f_->faults.refused.clear();
         QCOMPARE(RevertAll(log_).failed, std::nullopt);
         QCOMPARE(log_.NumbersToRevert(), QList<quint16>());
         for (quint16 n : {100, 101, 102, 213})
-            QCOMPARE(drive_.value(n), QStringLiteral("0064"));
+            QCOMPARE(f_->values.value(n), QStringLiteral("0064"));
     }
 };
 
