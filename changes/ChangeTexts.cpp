@@ -12,8 +12,7 @@ namespace {
 
 QByteArray CsvField(const QString& text) {
     QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') ||
-        bytes.contains('\n'))
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n'))
         bytes = '"' + bytes.replace("\"", "\"\"") + '"';
     return bytes;
 }

@@ -16,9 +16,8 @@ bool RevertOne(ChangeLog& log, quint16 number, const QString& original, RevertOu
     StoreAcceptedEdit(*record, original);
     outcome.stored << number;
     log.AddWrite(ChangeKind::Revert, number, before, original);
-    const bool failed = WritePending(number, [&log](quint16 n, const QString& text, bool f) {
-        log.NoteWrite(n, text, !f);
-    });
+    const bool failed = WritePending(
+        number, [&log](quint16 n, const QString& text, bool f) { log.NoteWrite(n, text, !f); });
     if (failed)
         outcome.failed = number;
     return failed;

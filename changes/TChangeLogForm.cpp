@@ -71,7 +71,8 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(grdChanges);
     layout->addLayout(buttons);
 
-    connect(btnRevert, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnRevertClick(); }); });
+    connect(btnRevert, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnRevertClick(); }); });
     connect(btnRevertAll, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnRevertAllClick(); }); });
     connect(btnExportLog, &QPushButton::clicked, this,

@@ -7,8 +7,7 @@
 
 // Told of every write the write-through makes: the number, the value text
 // sent, and whether WriteParameter reported it failed.
-using WriteObserver =
-    std::function<void(quint16 number, const QString& valueText, bool failed)>;
+using WriteObserver = std::function<void(quint16 number, const QString& valueText, bool failed)>;
 
 // Writes parameter `number` when its PendingWrite flag is raised, with its
 // value text exactly as stored, and lowers the flag when the write is not

@@ -125,14 +125,14 @@ private slots:
         const int E = int(ChangeKind::Edit);
         const int R = int(ChangeKind::Revert);
         QTest::newRow("three-digit group")
-            << E << 0 << "0010" << "0171"
-            << QStringList{"09:05:07", "Pn000", "", "0-1-0", "1-7-1", "等待寫入"};
+            << E << 0 << "0010"
+            << "0171" << QStringList{"09:05:07", "Pn000", "", "0-1-0", "1-7-1", "等待寫入"};
         QTest::newRow("signed revert")
-            << R << 213 << "0064" << "FC18"
-            << QStringList{"09:05:07", "Pn213", "還原：", "100", "-1000", "等待寫入"};
+            << R << 213 << "0064"
+            << "FC18" << QStringList{"09:05:07", "Pn213", "還原：", "100", "-1000", "等待寫入"};
         QTest::newRow("failed read shown as it is")
-            << E << 101 << "None" << "0005"
-            << QStringList{"09:05:07", "Pn101", "", "None", "5", "等待寫入"};
+            << E << 101 << "None"
+            << "0005" << QStringList{"09:05:07", "Pn101", "", "None", "5", "等待寫入"};
     }
     void rowTextsUseDisplayForms() {
         QFETCH(int, kind);

@@ -18,7 +18,8 @@ class TestChangeMarks : public QObject {
     // The colour the grid paints in the middle of a value cell.
     static QColor Painted(quint16 number) {
         TStringGrid* grid = MainWindowFixture::Grid();
-        const QRect cell = grid->visualItemRect(grid->item(MainWindowFixture::RowOf(number) - 1, 2));
+        const QRect cell =
+            grid->visualItemRect(grid->item(MainWindowFixture::RowOf(number) - 1, 2));
         const QImage image = grid->viewport()->grab(cell).toImage();
         return image.pixelColor(image.width() - 3, 2);
     }
@@ -53,7 +54,8 @@ private slots:
         // The same rows on another sheet show other parameters: no marks.
         f->ShowSheet(2);
         for (int row = 1; row < f->Grid()->RowCount(); ++row)
-            QVERIFY2(!f->Grid()->CellMarkOf(3, row).background.isValid(), qPrintable(QString::number(row)));
+            QVERIFY2(!f->Grid()->CellMarkOf(3, row).background.isValid(),
+                     qPrintable(QString::number(row)));
         f->ShowSheet(1);
         QCOMPARE(MarkOf(101).background, TMainForm::kChangedMarkColour);
         QCOMPARE(MarkOf(103).background, TMainForm::kPendingMarkColour);
@@ -67,7 +69,8 @@ private slots:
 
     void changeLogWindowComesAfterSetUpInTheMenu() {
         const QList<QAction*> items = MainForm->findChild<QMenu*>("Parameters")->actions();
-        QCOMPARE(items.indexOf(MainForm->ChangeLog1), items.indexOf(MainForm->Setup_Parameters) + 1);
+        QCOMPARE(items.indexOf(MainForm->ChangeLog1),
+                 items.indexOf(MainForm->Setup_Parameters) + 1);
         MainForm->ChangeLog1->trigger();
         QWidget* window = MainForm->findChild<QWidget*>("ChangeLogForm");
         QVERIFY(window && window->isVisible() && !window->isModal());

@@ -79,8 +79,8 @@ private slots:
         const RevertOutcome outcome = RevertAll(log_);
         QCOMPARE(outcome.failed, std::optional<quint16>(102));
         QCOMPARE(outcome.stored, (QList<quint16>{100, 101, 102}));
-        QCOMPARE(WritesFrom(mark), (QList<QByteArray>{Write(100, "0064"), Write(101, "0064"),
-                                                      Write(102, "0064")}));
+        QCOMPARE(WritesFrom(mark),
+                 (QList<QByteArray>{Write(100, "0064"), Write(101, "0064"), Write(102, "0064")}));
         // Like a failed edit: the reverted text waits for the next commit.
         QCOMPARE(PmStringSheet.Value(102), QStringLiteral("0064"));
         QCOMPARE(PendingWrite.Flag(102), quint8(1));
