@@ -1,0 +1,51 @@
+#include "compare/CompareTexts.h"
+
+#include "catalogue/ParameterRecord.h"
+#include "core/TarnError.h"
+#include "editing/EditRules.h"
+#include "editing/ValueForms.h"
+
+namespace {
+
+// The forms whose display leaves out the first digit (or two), so two
+// different value texts can show alike.
+bool HidesDigits(DisplayForm form) {
+    return form == DisplayForm::ThreeDigitGroup || form == DisplayForm::TwoDigitGroup ||
+           form == DisplayForm::SignalSelect;
+}
+
+} // namespace
+
+QString ValueCellText(quint16 number, const QString& valueText) {
+    const ParameterRecord* record = RecordOf(number);
+    if (record == nullptr || !record->HasRule() || !DenotesNumber(valueText))
+        return valueText;
+    const QString shown = DisplayTextOfValue(record->form, valueText);
+    if (!HidesDigits(record->form))
+        return shown;
+    return shown + QStringLiteral(" (") + valueText + QLatin1Char(')');
+}
+
+QString RangeText(quint16 number, const QString& pn904Text) {
+    const ParameterRecord* record = RecordOf(number);
+    if (record == nullptr || !record->HasRule())
+        return QString();
+    try {
+        return ShownMinimumOf(*record, pn904Text) + QStringLiteral(" ~ ") +
+               ShownMaximumOf(*record, pn904Text);
+    } catch (const EConvertError&) {
+        return QString();
+    }
+}
+
+QString RowStateText(RowState state) {
+    switch (state) {
+    case RowState::OutOfRange:
+        return QStringLiteral("超出範圍");
+    case RowState::NotWritten:
+        return QStringLiteral("不寫入");
+    case RowState::Writable:
+        break;
+    }
+    return QString();
+}
