@@ -1,0 +1,69 @@
+#pragma once
+
+#include "files/DriveTransfer.h"
+#include "link/DriveLink.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+// Writing chosen values to the drive and reading each one back, so the
+// technician sees what the drive now holds rather than what was sent.
+// All writes go first, in the order given, then one read-back per write:
+// the read-backs show the drive after the whole run, so a write that
+// changes a parameter written before it shows as well, and the writes keep
+// the rhythm of a load. Touches no global record, so each thread may run it
+// on a link of its own (a link is used from the thread that made it).
+
+// One value to write, its text sent exactly as given (as a load sends it).
+struct ValueToWrite {
+    quint16 number = 0;
+    QString valueText;
+};
+
+enum class VerifyOutcome : quint8 {
+    NotRun,          // the run stopped before this write
+    Confirmed,       // the read-back equals the value written
+    WriteFailed,     // the write was not confirmed: no answer, another echo, nothing sent
+    ReadBackDiffers, // the drive confirmed the write but holds `readBack`
+    Unverified,      // confirmed, but the run stopped before its read-back
+};
+
+struct VerifiedWrite {
+    quint16 number = 0;
+    QString written;
+    WriteOutcome write = WriteOutcome::NotSent;
+    bool readDone = false;
+    QString readBack; // what the read-back gave: a value text, "None" or empty
+    VerifyOutcome outcome = VerifyOutcome::NotRun;
+};
+
+struct VerifyResult {
+    std::vector<VerifiedWrite> writes; // one per request, in the order given
+    bool stopped = false;              // the caller asked the run to stop
+
+    int Count(VerifyOutcome outcome) const;
+    // True when a parameter whose write the drive confirmed takes effect
+    // only after the drive is restarted.
+    bool NeedsRestart() const;
+};
+
+// Asked before each exchange: true ends the run there, nothing more sent.
+using StopRequest = std::function<bool()>;
+
+// Writes every request, then reads every one back, and judges each. A failed
+// write does not stop the others. Progress goes from 0 to 100 over the
+// writes and read-backs. Errors of the serial port (ECommError) pass
+// through.
+VerifyResult WriteAndVerify(DriveLink& link, const std::vector<ValueToWrite>& requests,
+                            const ProgressCallback& progress, const StopRequest& stop = {});
+
+// The status of one write as the comparison window shows it: "已寫入",
+// "寫入失敗", "讀回不符：" and the value read, "未讀回" when the run
+// stopped before the read-back, empty when it was not run.
+QString VerifyOutcomeText(const VerifiedWrite& write);
+
+// What a finished run tells: how many were written and confirmed, how many
+// failed, how many the drive holds otherwise, and "請重開驅動器" when a
+// confirmed parameter takes effect only after a restart.
+QString VerifySummary(const VerifyResult& result);
