@@ -11,6 +11,8 @@
 #include "catalogue/TPmDataForm.h"
 #include "changes/ChangeLog.h"
 #include "changes/TChangeLogForm.h"
+#include "compare/TComparePmForm.h"
+#include "compare/TComparingPmForm.h"
 #include "core/Version.h"
 #include "link/BusyWait.h"
 #include "link/DriveLink.h"
@@ -33,6 +35,8 @@ TPmDataForm* PmDataForm = nullptr;
 TSavePmForm* SavePmForm = nullptr;
 TOpenPmForm* OpenPmForm = nullptr;
 TReadpmForm* ReadpmForm = nullptr;
+TComparingPmForm* ComparingPmForm = nullptr;
+TComparePmForm* ComparePmForm = nullptr;
 
 namespace {
 
@@ -54,6 +58,7 @@ void BuildMenu(TMainForm& form) {
     QMenu* file = AddMenu(form.MainMenu1, "File", "檔案");
     form.Open2 = AddItem(file, "Open2", "載入檔案");
     form.Save2 = AddItem(file, "Save2", "儲存檔案");
+    form.Compare1 = AddItem(file, "Compare1", "比較檔案");
     file->addSeparator()->setObjectName("N1");
     form.Exit1 = AddItem(file, "Exit1", "離開");
     QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
@@ -103,6 +108,7 @@ void WireCommand(TMainForm& form, QAction* action, void (TMainForm::*handler)())
 void WireMenu(TMainForm& form) {
     WireCommand(form, form.Open2, &TMainForm::Open2Click);
     WireCommand(form, form.Save2, &TMainForm::Save2Click);
+    WireCommand(form, form.Compare1, &TMainForm::Compare1Click);
     WireCommand(form, form.Exit1, &TMainForm::Exit1Click);
     WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
     WireCommand(form, form.ChangeLog1, &TMainForm::ChangeLog1Click);
@@ -151,6 +157,8 @@ void ForgetWindows() {
     OpenPmForm = nullptr;
     ReadpmForm = nullptr;
     ChangeLogForm = nullptr;
+    ComparingPmForm = nullptr;
+    ComparePmForm = nullptr;
 }
 
 void CreateForms(TMainForm& form) {
@@ -166,6 +174,10 @@ void CreateForms(TMainForm& form) {
     ReadpmForm->hide();
     ChangeLogForm = new TChangeLogForm(&form);
     ChangeLogForm->hide();
+    ComparingPmForm = new TComparingPmForm(&form);
+    ComparingPmForm->hide();
+    ComparePmForm = new TComparePmForm(&form);
+    ComparePmForm->hide();
 }
 
 } // namespace

@@ -16,3 +16,16 @@ TProgressForm::TProgressForm(const QString& caption, int left, int top, QWidget*
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 }
+
+ProgressShown::ProgressShown(TProgressForm* form) : form_(form) {
+    form_->ProgressBar1->setValue(0);
+    form_->show();
+}
+
+ProgressShown::~ProgressShown() {
+    form_->hide();
+}
+
+std::function<void(int percent)> ProgressShown::Bar() const {
+    return [form = form_](int percent) { form->ProgressBar1->setValue(percent); };
+}
