@@ -13,6 +13,8 @@
 #include "app/TTabControl.h"
 #include "catalogue/Catalogue.h"
 #include "changes/TChangeLogForm.h"
+#include "compare/TComparePmForm.h"
+#include "files/ParameterFile.h"
 #include "link/QtSerialDevice.h"
 #include "link/TCommForm.h"
 
@@ -28,6 +30,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -77,6 +80,34 @@ void ShootWhenHalfway(TProgressForm* form, const QString& name) {
         }
     });
     timer->start();
+}
+
+// Runs `script` once, inside the comparison window's modal loop, as soon as
+// the window is up.
+void WhenComparing(const std::function<void()>& script) {
+    auto* timer = new QTimer(ComparePmForm);
+    timer->setInterval(50);
+    QObject::connect(timer, &QTimer::timeout, [timer, script] {
+        if (!ComparePmForm->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        script();
+    });
+    timer->start();
+}
+
+// The saved file with a handful of values changed: some within their
+// rules, some not, some never written.
+bool WriteChangedFile(const QString& saved, const QString& changed) {
+    ParameterValues values = ReadParameterFile(saved);
+    const QMap<quint16, QString> changes{{0, "0010"},   {1, "001F"},   {100, "0190"}, {101, "0064"},
+                                         {102, "0064"}, {213, "FC18"}, {304, "0BB9"}, {512, "0808"},
+                                         {525, "0123"}, {900, "0001"}, {950, "1234"}};
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        values[SlotOf(it.key())] = it.value();
+    QFile file(changed);
+    return file.open(QIODevice::WriteOnly) && file.write(ParameterFileBytes(values)) > 0;
 }
 
 QString StartDrive(QProcess& drive, const QString& program) {
@@ -176,6 +207,24 @@ int main(int argc, char* argv[]) {
     ShootWhenHalfway(OpenPmForm, "loading");
     dialogs.nextShot = "restart-drive";
     MainForm->Open2->trigger();
+
+    // The comparison window as it opens, and after a write in which the
+    // drive rejects one value and keeps its own for another.
+    const QString saved = dialogs.fileName;
+    dialogs.fileName = temp.filePath("changed.tarn");
+    if (!WriteChangedFile(saved, dialogs.fileName))
+        return 1;
+    drive.write("reject 101\nkeep 102\n");
+    drive.waitForBytesWritten(3000);
+    WhenComparing([&dialogs] {
+        ComparePmForm->activateWindow();
+        Shoot(ComparePmForm, "compare");
+        dialogs.nextShot = "compare-written";
+        ComparePmForm->btnWriteSelected->click();
+        Shoot(ComparePmForm, "compare-outcome");
+        ComparePmForm->btnCloseCompare->click();
+    });
+    MainForm->Compare1->trigger();
 
     DestroyWindows();
     SetDialogs(previous);
