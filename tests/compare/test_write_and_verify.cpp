@@ -104,9 +104,6 @@ private slots:
         QTest::newRow("a failed restart parameter needs none")
             << QList<int>{1} << QList<int>{failed}
             << QStringLiteral("已寫入並確認 0 個，寫入失敗 1 個");
-        QTest::newRow("no catalogue row, no restart")
-            << QList<int>{950} << QList<int>{confirmed}
-            << QStringLiteral("已寫入並確認 1 個，寫入失敗 0 個");
     }
     void summaryCountsAndAsksForARestart() {
         QFETCH(QList<int>, numbers);
