@@ -3,6 +3,7 @@
 #include "app/TProgressForm.h"
 #include "app/TTabControl.h"
 #include "catalogue/ParameterRecords.h"
+#include "changes/BulkWrites.h"
 #include "compare/Comparison.h"
 #include "compare/TComparePmForm.h"
 #include "compare/TComparingPmForm.h"
@@ -25,9 +26,9 @@ void TMainForm::Compare1Click() {
     {
         const ProgressShown progress(ComparingPmForm);
         // The records keep each value as it comes, as a save's do.
-        drive = ReadAllParameters(
-            *Link, progress.Bar(),
-            [](quint16 number, const QString& value) { PmStringSheet.Value(number) = value; });
+        drive = ReadAllParameters(*Link, progress.Bar(), [](quint16 number, const QString& value) {
+            PmStringSheet.Value(number) = value;
+        });
     }
     const std::vector<CompareRow> rows = CompareValues(drive, file);
     if (rows.empty()) {
@@ -35,6 +36,11 @@ void TMainForm::Compare1Click() {
         return;
     }
     ComparePmForm->ShowRows(rows, drive[SlotOf(904)]);
+    // Each write of the window is one row of the change list.
+    ComparePmForm->OnWriteRun = [fileName, file](const VerifyResult& result) {
+        NoteBulkWrite(SessionChangeLog(), QStringLiteral("寫入"), fileName, file,
+                      AsLoadResult(result));
+    };
     ComparePmForm->exec();
     // The grid shows its sheet as the drive now holds it.
     if (sheetShown)

@@ -72,6 +72,21 @@ VerifyResult WriteAndVerify(DriveLink& link, const std::vector<ValueToWrite>& re
     return result;
 }
 
+LoadResult AsLoadResult(const VerifyResult& result) {
+    LoadResult load;
+    for (const VerifiedWrite& w : result.writes) {
+        if (w.outcome == VerifyOutcome::Confirmed) {
+            load.written << w.number;
+        } else if (load.complete) {
+            load.complete = false;
+            load.failedNumber = w.number;
+            load.failure = w.write;
+        }
+    }
+    load.stopped = result.stopped;
+    return load;
+}
+
 QString VerifyOutcomeText(const VerifiedWrite& write) {
     switch (write.outcome) {
     case VerifyOutcome::Confirmed:

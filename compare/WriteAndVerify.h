@@ -58,6 +58,11 @@ using StopRequest = std::function<bool()>;
 VerifyResult WriteAndVerify(DriveLink& link, const std::vector<ValueToWrite>& requests,
                             const ProgressCallback& progress, const StopRequest& stop = {});
 
+// The run in the terms of a load's result, for those who keep account of
+// loads: complete when every write was confirmed by its read-back; written
+// lists those, in order; the first write that was not is the failed one.
+LoadResult AsLoadResult(const VerifyResult& result);
+
 // The status of one write as the comparison window shows it: "已寫入",
 // "寫入失敗", "讀回不符：" and the value read, "未讀回" when the run
 // stopped before the read-back, empty when it was not run.

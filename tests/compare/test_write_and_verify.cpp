@@ -70,6 +70,9 @@ private slots:
                               "Pn103 讀回不符：0001", "Pn104 已寫入", "Pn950 已寫入"}));
         QCOMPARE(result.writes[1].readBack, QStringLiteral("0000")); // read back all the same
         QCOMPARE(result.writes[2].readBack, QString());
+        const LoadResult asLoad = AsLoadResult(result);
+        QCOMPARE(asLoad.written, (QList<quint16>{0, 104, 950}));
+        QVERIFY(!asLoad.complete && asLoad.failedNumber == 101);
         QCOMPARE(bars.size(), 12);
         QCOMPARE(bars.last(), 100);
         QVERIFY(!result.stopped);

@@ -2,6 +2,7 @@
 // drive's traffic log and state say what was read and written. Each
 // comparison reads all 309 parameters (about 12.5 s), so there are few.
 #include "E2eFixture.h"
+#include "changes/ChangeLog.h"
 #include "compare/TComparePmForm.h"
 #include "compare/TComparingPmForm.h"
 #include "files/ParameterFile.h"
@@ -161,6 +162,10 @@ private slots:
             QCOMPARE(Cell(0, TComparePmForm::ColDrive), QStringLiteral("0-1-0 (0010)"));
             QCOMPARE(f.dialogs.messages,
                      QStringList{"已寫入並確認 3 個，寫入失敗 1 個，讀回不符 1 個\n請重開驅動器"});
+
+            const ChangeRow& noted = SessionChangeLog().Rows().last();
+            QCOMPARE(noted.note, QStringLiteral("寫入 compare.tarn：3 個參數"));
+            QCOMPARE(noted.result, ChangeResult::Failed);
 
             // The fault is gone: only the row still ticked is written.
             QVERIFY(f.sim.Command("unreject 101"));
