@@ -3,6 +3,7 @@
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
+#include "link/ComDevices.h"
 #include "link/MainLink.h"
 #include "link/TMSComm.h"
 
@@ -34,6 +35,15 @@ TCommForm::TCommForm(QWidget* parent)
         ComboBox1->addItem(QString::number(port));
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setGeometry(88, 84, 64, 28);
+    // Which device a number opens differs by machine (COM 1 is rarely the
+    // USB adapter on Linux); the line under the list says so before OK.
+    Label2 = new QLabel(GroupBox1);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(8, 124, 178, 56);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setWordWrap(true);
+    ComboBox1Change();
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
 
     btnConnect = new QPushButton("OK", this);
     btnConnect->setObjectName("btnConnect");
@@ -58,6 +68,12 @@ void TCommForm::btnConnectClick() {
     ReplyFormat = MainForm->fgCommProtocolInit();
     hide();
     MainForm->show();
+}
+
+void TCommForm::ComboBox1Change() {
+    const QString line = ComDeviceLine(ComboBox1->itemText(ComboBox1->currentIndex()).toUShort());
+    Label2->setText(line);
+    Label2->setAccessibleName(line);
 }
 
 void TCommForm::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,8 @@ public:
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
+    // The device the chosen number opens, "（不存在）" after it when missing.
+    QLabel* Label2 = nullptr;
     QPushButton* btnConnect = nullptr;
 
 public slots:
@@ -25,6 +27,9 @@ public slots:
     // cannot be opened throws ECommError before anything else changes but
     // CommPort: the dialog stays and another number may be tried.
     void btnConnectClick();
+
+    // Shows the device of the selected item under the list.
+    void ComboBox1Change();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

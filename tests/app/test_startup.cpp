@@ -190,6 +190,26 @@ private slots:
         QVERIFY(MainForm->ParaTabControl->isHidden());
     }
 
+    void connectDialogNamesTheDeviceOfTheChosenNumber() {
+        QTemporaryFile present(QDir::tempPath() + "/tarn-com-XXXXXX");
+        QVERIFY(present.open());
+        const QString missing = present.fileName() + ".gone";
+        qputenv("TARN_COM2", present.fileName().toLocal8Bit());
+        qputenv("TARN_COM3", missing.toLocal8Bit());
+        Start();
+        const struct {
+            int item;
+            QString line;
+        } cases[] = {{1, present.fileName()}, {2, missing + "（不存在）"}, {1, present.fileName()}};
+        for (const auto& c : cases) {
+            CommForm->ComboBox1->setCurrentIndex(c.item);
+            QCOMPARE(CommForm->Label2->text(), c.line);
+            QCOMPARE(CommForm->Label2->accessibleName(), c.line);
+        }
+        qunsetenv("TARN_COM2");
+        qunsetenv("TARN_COM3");
+    }
+
     void silentDriveStillShowsTheMainWindow() {
         Start();
         Connect(0);

@@ -1,0 +1,235 @@
+#include "CommandLine.h"
+
+#include "Command.h"
+#include "ExitCode.h"
+#include "Output.h"
+#include "core/Version.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+const QString kPort = QStringLiteral("port");
+const QString kHelp = QStringLiteral("help");
+const QString kVersion = QStringLiteral("version");
+// Stands before a negative number so the parser does not take it for
+// options ("-1000" would read as -1 -0 -0 -0); taken off again after.
+const QString kNegativeMark = QStringLiteral("\x01");
+
+QList<QCommandLineOption> GlobalOptions() {
+    return {
+        QCommandLineOption({QStringLiteral("p"), kPort},
+                           QStringLiteral("COM 編號 1–9 或裝置路徑；可重複，或以逗號分隔多個"),
+                           QStringLiteral("PORT")),
+        QCommandLineOption({QStringLiteral("h"), kHelp}, QStringLiteral("顯示說明")),
+        QCommandLineOption({QStringLiteral("v"), kVersion}, QStringLiteral("顯示版本")),
+    };
+}
+
+QStringList ProtectNegativeNumbers(const QStringList& arguments) {
+    static const QRegularExpression negative(QStringLiteral("^-\\d+$"));
+    QStringList protectedArguments = arguments;
+    for (int i = 1; i < protectedArguments.size(); ++i) {
+        if (negative.match(protectedArguments[i]).hasMatch()) {
+            protectedArguments[i].prepend(kNegativeMark);
+        }
+    }
+    return protectedArguments;
+}
+
+QStringList UnprotectNegativeNumbers(QStringList arguments) {
+    for (QString& argument : arguments) {
+        if (argument.startsWith(kNegativeMark)) {
+            argument.remove(0, kNegativeMark.size());
+        }
+    }
+    return arguments;
+}
+
+const Command* FindCommand(const QString& name) {
+    const auto& commands = Commands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command& c) { return c.name == name; });
+    return found == commands.end() ? nullptr : &*found;
+}
+
+bool IsOptionOfAnyCommand(const QString& name) {
+    for (const Command& command : Commands()) {
+        for (const QCommandLineOption& option : command.options) {
+            if (option.names().contains(name)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QString OptionSpelling(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// One line that names what the parser refused.
+QString ParseFailure(const QCommandLineParser& parser, const Command* command) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString name = unknown.first();
+        if (command && IsOptionOfAnyCommand(name)) {
+            return QStringLiteral("選項 %1 不適用於 %2").arg(OptionSpelling(name), command->name);
+        }
+        return QStringLiteral("不明的選項：%1").arg(OptionSpelling(name));
+    }
+    static const QRegularExpression missingValue(QStringLiteral("^Missing value after '(.*)'"));
+    const QRegularExpressionMatch match = missingValue.match(parser.errorText());
+    if (match.hasMatch()) {
+        return QStringLiteral("選項 %1 需要一個值").arg(match.captured(1));
+    }
+    return parser.errorText();
+}
+
+void AddOptions(QCommandLineParser& parser, const QList<QCommandLineOption>& options) {
+    for (const QCommandLineOption& option : options) {
+        parser.addOption(option);
+    }
+}
+
+QString OptionLines(const QList<QCommandLineOption>& options) {
+    QStringList lines;
+    for (const QCommandLineOption& option : options) {
+        QStringList spellings;
+        for (const QString& name : option.names()) {
+            spellings << OptionSpelling(name);
+        }
+        QString left = spellings.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) {
+            left += QStringLiteral(" <%1>").arg(option.valueName());
+        }
+        lines << QStringLiteral("  %1  %2").arg(left, -22).arg(option.description());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ExitCodeLines() {
+    return QStringLiteral("結束碼（多台驅動器時取其中最高者）：\n"
+                          "  0  成功\n"
+                          "  1  diff 找到差異\n"
+                          "  2  命令列用法錯誤\n"
+                          "  3  通訊埠或驅動器錯誤：無法開啟、問候沒有回應、寫入未被確認、\n"
+                          "     --verify 發現參數未保持寫入的值、連線中斷\n"
+                          "  4  數值被規則拒絕（不在允許範圍內）\n"
+                          "  5  檔案被拒絕或無法寫入\n"
+                          "  130  被 Ctrl-C 中斷");
+}
+
+QString CommandHelp(const Command& command) {
+    QStringList usages;
+    for (const QString& usage : command.usages) {
+        usages << QStringLiteral("tarnctl ") + usage;
+    }
+    QList<QCommandLineOption> options;
+    if (command.ports != PortUse::None) {
+        options << GlobalOptions().first();
+    }
+    options << command.options << GlobalOptions()[1];
+    QString text = QStringLiteral("用法：") + usages.join(QStringLiteral("\n      ")) +
+                   QStringLiteral("\n\n") + command.description + QStringLiteral("\n\n選項：\n") +
+                   OptionLines(options) + QStringLiteral("\n\n範例：\n");
+    for (const QString& example : command.examples) {
+        text += QStringLiteral("  ") + example + QLatin1Char('\n');
+    }
+    return text + QStringLiteral("\n結束碼見 tarnctl --help。\n");
+}
+
+// Parses `arguments` with `options`; throws UsageError naming the fault.
+void Parse(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+           const QStringList& arguments, const Command* command) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    AddOptions(parser, options);
+    if (!parser.parse(arguments)) {
+        throw UsageError(ParseFailure(parser, command));
+    }
+}
+
+std::vector<PortSpec> PortsFor(const Command& command, const QCommandLineParser& parser) {
+    const QStringList given = parser.values(kPort);
+    if (command.ports == PortUse::None && !given.isEmpty()) {
+        throw UsageError(QStringLiteral("%1 不需要 --port").arg(command.name));
+    }
+    if (command.ports == PortUse::Required && given.isEmpty()) {
+        throw UsageError(QStringLiteral("%1 需要 --port（例如 -p 1）").arg(command.name));
+    }
+    return ParsePortList(given);
+}
+
+int Run(const QStringList& rawArguments) {
+    const QStringList arguments = ProtectNegativeNumbers(rawArguments);
+
+    // First pass: which command, with every option any command knows.
+    QList<QCommandLineOption> everyOption = GlobalOptions();
+    for (const Command& command : Commands()) {
+        everyOption << command.options;
+    }
+    QCommandLineParser first;
+    Parse(first, everyOption, arguments, nullptr);
+    if (first.positionalArguments().isEmpty()) {
+        if (first.isSet(kVersion)) {
+            PrintOut(QStringLiteral("tarnctl " TARN_VERSION));
+            return kExitSuccess;
+        }
+        if (first.isSet(kHelp)) {
+            PrintOut(ProgramHelp());
+            return kExitSuccess;
+        }
+        PrintErr(ProgramHelp());
+        return kExitUsage;
+    }
+    const QString name = first.positionalArguments().first();
+    const Command* command = FindCommand(name);
+    if (!command) {
+        throw UsageError(QStringLiteral("不明的命令：%1（見 tarnctl --help）").arg(name));
+    }
+
+    // Second pass: only what this command takes.
+    QCommandLineParser parser;
+    Parse(parser, GlobalOptions() + command->options, arguments, command);
+    if (parser.isSet(kHelp)) {
+        PrintOut(CommandHelp(*command));
+        return kExitSuccess;
+    }
+    const Invocation invocation{parser, UnprotectNegativeNumbers(parser.positionalArguments().mid(1)),
+                                PortsFor(*command, parser)};
+    return command->run(invocation);
+}
+
+} // namespace
+
+QString ProgramHelp() {
+    QString commands;
+    for (const Command& command : Commands()) {
+        commands += QStringLiteral("  %1  %2\n").arg(command.usages.first(), -34).arg(command.summary);
+    }
+    return QStringLiteral("用法：tarnctl [-p PORT]… <命令> [引數…]\n\n"
+                          "從命令列操作驅動器，規則、訊息與檔案格式都和視窗程式相同。\n"
+                          "多個通訊埠時各台驅動器同時進行，每行輸出前加上通訊埠。\n\n"
+                          "命令：\n") +
+           commands + QStringLiteral("\n選項：\n") + OptionLines(GlobalOptions()) +
+           QStringLiteral("\n\n") + ExitCodeLines() +
+           QStringLiteral("\n\n範例：\n"
+                          "  tarnctl ports\n"
+                          "  tarnctl -p 1 read 100 101 304\n"
+                          "  tarnctl -p /dev/ttyUSB0 write 000 1-7-1\n"
+                          "  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn\n"
+                          "  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify\n"
+                          "  tarnctl diff a.tarn b.tarn\n\n"
+                          "各命令的說明：tarnctl <命令> --help\n");
+}
+
+int RunCommandLine(const QStringList& arguments) {
+    try {
+        return Run(arguments);
+    } catch (const UsageError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return kExitUsage;
+    }
+}

@@ -1,0 +1,14 @@
+#include "Command.h"
+
+const std::vector<Command>& Commands() {
+    // New commands are added here, each built by a function in its own file.
+    static const std::vector<Command> commands = {
+        PortsCommand(),
+    };
+    return commands;
+}
+
+QCommandLineOption JsonOption() {
+    return QCommandLineOption(QStringLiteral("json"),
+                              QStringLiteral("以一份 JSON 文件輸出同樣的結果，給程式讀取"));
+}

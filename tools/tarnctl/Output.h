@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QJsonDocument>
+#include <QString>
+
+// Standard output carries results only; standard error carries messages
+// and, on a terminal, the progress line. Lines are written whole, in UTF-8,
+// from the main thread only.
+
+void PrintOut(const QString& text);
+void PrintErr(const QString& text);
+void PrintJson(const QJsonDocument& document);
+
+// The progress line on standard error, when it is a terminal: one line,
+// redrawn in place with a carriage return (no other terminal codes), that
+// PrintErr clears before a message and redraws after it.
+void ShowProgressLine(const QString& text);
+void ClearProgressLine();
+bool ProgressShown();
