@@ -35,6 +35,11 @@ QString WithTarnSuffix(const QString& chosen) {
 }
 
 void WriteParameterFile(const QString& fileName, const ParameterValues& values) {
+    WriteParameterFile(fileName, values, [] { return false; });
+}
+
+bool WriteParameterFile(const QString& fileName, const ParameterValues& values,
+                        const std::function<bool()>& cancelled) {
     const QByteArray bytes = ParameterFileBytes(values);
     // QSaveFile writes beside the target and renames only on commit, so a
     // failure at any point leaves an existing file as it was. Unbuffered, a
@@ -42,8 +47,14 @@ void WriteParameterFile(const QString& fileName, const ParameterValues& values) 
     // the final flush can lose it and a cut file gets committed.
     QSaveFile file(fileName);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
+                         file.write(bytes) == bytes.size();
+    if (written && cancelled()) {
+        file.cancelWriting();
+        file.commit(); // removes the temporary, leaves the target alone
+        return false;
+    }
+    if (!written || !file.commit()) {
         throw EFileError(QStringLiteral("Cannot create file %1").arg(fileName));
     }
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <functional>
 
 // The parameter file (*.tarn): one line per parameter in file order (the
 // order of kSheetRanges), each line the four-character key and the value
@@ -35,6 +36,11 @@ QString WithTarnSuffix(const QString& chosen);
 // EFileError "Cannot create file <name>" when it cannot be created, written
 // or put in place.
 void WriteParameterFile(const QString& fileName, const ParameterValues& values);
+// The same, but `cancelled` is asked once more just before the new file is
+// put in place: true then leaves `fileName` as it was, removes the
+// temporary and returns false (a user's stop that came while writing).
+bool WriteParameterFile(const QString& fileName, const ParameterValues& values,
+                        const std::function<bool()>& cancelled);
 
 // Reads and checks a parameter file. The first 309 white-space-separated
 // tokens must be, in file order, each key followed by nothing, "None" or

@@ -22,6 +22,13 @@ void TMSComm::SetCommPort(quint16 port) {
     commPort_ = port;
 }
 
+void TMSComm::SetDevicePath(const QString& path) {
+    if (device_->IsOpen()) {
+        throw ECommError(QStringLiteral("Port already open (%1)").arg(PortName()));
+    }
+    devicePath_ = path;
+}
+
 bool TMSComm::PortOpen() const {
     return device_->IsOpen();
 }
@@ -35,9 +42,13 @@ void TMSComm::SetPortOpen(bool open) {
     if (device_->IsOpen()) {
         return;
     }
-    deviceName_ = ComDeviceName(commPort_);
+    deviceName_ = devicePath_.isEmpty() ? ComDeviceName(commPort_) : devicePath_;
     pending_.clear();
     if (!device_->Open(deviceName_, line_)) {
+        if (!devicePath_.isEmpty()) {
+            throw ECommError(
+                QStringLiteral("Cannot open %1: %2").arg(deviceName_, device_->ErrorText()));
+        }
         throw ECommError(QStringLiteral("Cannot open COM%1 (%2): %3")
                              .arg(commPort_)
                              .arg(deviceName_, device_->ErrorText()));
@@ -100,16 +111,20 @@ QByteArray TMSComm::Input() {
 
 void TMSComm::RequireOpen(const char* operation) const {
     if (device_->Vanished()) {
-        throw ECommError(QStringLiteral("%1 (COM%2) was lost (unplugged or hung up): %3")
-                             .arg(deviceName_)
-                             .arg(commPort_)
-                             .arg(device_->ErrorText()));
+        const QString where = devicePath_.isEmpty()
+                                  ? QStringLiteral("%1 (%2)").arg(deviceName_, PortName())
+                                  : deviceName_;
+        throw ECommError(QStringLiteral("%1 was lost (unplugged or hung up): %2")
+                             .arg(where, device_->ErrorText()));
     }
     if (!device_->IsOpen()) {
-        throw ECommError(QStringLiteral("%1: port COM%2 is not open")
-                             .arg(QString::fromLatin1(operation))
-                             .arg(commPort_));
+        throw ECommError(QStringLiteral("%1: port %2 is not open")
+                             .arg(QString::fromLatin1(operation), PortName()));
     }
+}
+
+QString TMSComm::PortName() const {
+    return devicePath_.isEmpty() ? QStringLiteral("COM%1").arg(commPort_) : devicePath_;
 }
 
 QString ComDeviceName(quint16 port) {

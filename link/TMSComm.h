@@ -18,9 +18,14 @@ public:
     quint16 CommPort() const;
     // Throws ECommError while the port is open.
     void SetCommPort(quint16 port);
+    // A device opened by its path rather than by a COM number (a program
+    // given /dev/ttyUSB0 on its command line); empty goes back to CommPort.
+    // Throws ECommError while the port is open.
+    void SetDevicePath(const QString& path);
 
     bool PortOpen() const;
-    // true opens the device that CommPort names (ComDeviceName); does nothing
+    // true opens the device path when one is set, else the device that
+    // CommPort names (ComDeviceName); does nothing
     // when already open; throws ECommError naming the device and carrying
     // the port's message when it cannot be opened. false closes.
     void SetPortOpen(bool open);
@@ -45,6 +50,8 @@ public:
 
 private:
     void RequireOpen(const char* operation) const;
+    // How messages name the port: "COM3", or the device path.
+    QString PortName() const;
 
     std::unique_ptr<ISerialDevice> device_;
     LinkSettings::Line line_;
@@ -52,6 +59,7 @@ private:
     int inputMode_ = 0;
     int inputLen_ = 0;
     QString deviceName_;
+    QString devicePath_;
     QByteArray pending_; // taken from the device but beyond InputLen
 };
 

@@ -205,6 +205,22 @@ private slots:
     }
 #endif
 
+    // A stop asked for while the file is written leaves the old one whole
+    // and nothing beside it; not asked, the file is put in place.
+    void cancelledWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("stop.tarn");
+        const QByteArray old = "old contents\r\n";
+        QVERIFY(PutFile(path, old));
+        ParameterValues values;
+        values.fill("0000");
+        QVERIFY(!WriteParameterFile(path, values, [] { return true; }));
+        QCOMPARE(FileBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"stop.tarn"});
+        QVERIFY(WriteParameterFile(path, values, [] { return false; }));
+        QCOMPARE(FileBytes(path), ParameterFileBytes(values));
+    }
+
     void existingFileIsReplacedWhole() {
         QTemporaryDir dir;
         const QString path = dir.filePath("replace.tarn");

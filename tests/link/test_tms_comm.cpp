@@ -71,6 +71,21 @@ private slots:
         QVERIFY(comm_->PortOpen());
     }
 
+    // A program given a device path opens it as it is, whatever CommPort
+    // says, and its messages name the path.
+    void aDevicePathIsOpenedAsGiven() {
+        comm_->SetCommPort(4);
+        comm_->SetDevicePath(QStringLiteral("/dev/ttyUSB3"));
+        port_->FailOpen(QStringLiteral("Permission denied"));
+        const QString text = CommErrorOf([&] { comm_->SetPortOpen(true); });
+        QVERIFY2(text.startsWith("Cannot open /dev/ttyUSB3: Permission denied"), qPrintable(text));
+        port_->FailOpen({});
+        comm_->SetPortOpen(true);
+        QCOMPARE(port_->OpenedDevices(), (QStringList{"/dev/ttyUSB3", "/dev/ttyUSB3"}));
+        QCOMPARE(comm_->DeviceName(), QStringLiteral("/dev/ttyUSB3"));
+        QVERIFY(!CommErrorOf([&] { comm_->SetDevicePath({}); }).isEmpty());
+    }
+
     void operationsOnAClosedPortFail_data() {
         QTest::addColumn<int>("operation");
         QTest::newRow("InBufferCount read") << 0;

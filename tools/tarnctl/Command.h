@@ -32,9 +32,9 @@ enum class PortUse {
 
 struct Command {
     QString name;
-    QStringList usages;  // after "tarnctl ", one per form: "-p PORT read N…"
-    QString summary;     // one line in the program's help
-    QString description; // the command's help, plain lines
+    QStringList usages;                // after "tarnctl ", one per form: "-p PORT read N…"
+    QString summary;                   // one line in the program's help
+    QString description;               // the command's help, plain lines
     QList<QCommandLineOption> options; // its own, beyond --port and --help
     QStringList examples;
     PortUse ports = PortUse::Required;

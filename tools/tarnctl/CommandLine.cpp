@@ -167,8 +167,14 @@ int Run(const QStringList& rawArguments) {
 
     // First pass: which command, with every option any command knows.
     QList<QCommandLineOption> everyOption = GlobalOptions();
+    QStringList known;
     for (const Command& command : Commands()) {
-        everyOption << command.options;
+        for (const QCommandLineOption& option : command.options) {
+            if (!known.contains(option.names().first())) {
+                known << option.names().first();
+                everyOption << option;
+            }
+        }
     }
     QCommandLineParser first;
     Parse(first, everyOption, arguments, nullptr);
@@ -197,7 +203,8 @@ int Run(const QStringList& rawArguments) {
         PrintOut(CommandHelp(*command));
         return kExitSuccess;
     }
-    const Invocation invocation{parser, UnprotectNegativeNumbers(parser.positionalArguments().mid(1)),
+    const Invocation invocation{parser,
+                                UnprotectNegativeNumbers(parser.positionalArguments().mid(1)),
                                 PortsFor(*command, parser)};
     return command->run(invocation);
 }
@@ -207,7 +214,8 @@ int Run(const QStringList& rawArguments) {
 QString ProgramHelp() {
     QString commands;
     for (const Command& command : Commands()) {
-        commands += QStringLiteral("  %1  %2\n").arg(command.usages.first(), -34).arg(command.summary);
+        commands +=
+            QStringLiteral("  %1  %2\n").arg(command.usages.first(), -34).arg(command.summary);
     }
     return QStringLiteral("用法：tarnctl [-p PORT]… <命令> [引數…]\n\n"
                           "從命令列操作驅動器，規則、訊息與檔案格式都和視窗程式相同。\n"

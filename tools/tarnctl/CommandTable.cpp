@@ -3,7 +3,7 @@
 const std::vector<Command>& Commands() {
     // New commands are added here, each built by a function in its own file.
     static const std::vector<Command> commands = {
-        PortsCommand(),
+        PortsCommand(), ReadCommand(), WriteCommand(), SaveCommand(), LoadCommand(), DiffCommand(),
     };
     return commands;
 }

@@ -6,11 +6,11 @@
 // of theirs.
 enum ExitCode : int {
     kExitSuccess = 0,
-    kExitDifferent = 1,    // diff found differences
-    kExitUsage = 2,        // the command line is wrong
-    kExitDrive = 3,        // port or drive: cannot open, no answer, write not held, hang-up
-    kExitValueRefused = 4, // a value its rule refuses
-    kExitFileRefused = 5,  // a file refused, or one that cannot be written
+    kExitDifferent = 1,     // diff found differences
+    kExitUsage = 2,         // the command line is wrong
+    kExitDrive = 3,         // port or drive: cannot open, no answer, write not held, hang-up
+    kExitValueRefused = 4,  // a value its rule refuses
+    kExitFileRefused = 5,   // a file refused, or one that cannot be written
     kExitInterrupted = 130, // Ctrl-C, as a shell reports a program ended by SIGINT
 };
 

@@ -45,8 +45,8 @@ void DrawProgress() {
 
 void EraseProgress() {
     if (progressWidth > 0) {
-        Write(stderr, QLatin1Char('\r') + QString(progressWidth, QLatin1Char(' ')) +
-                          QLatin1Char('\r'));
+        Write(stderr,
+              QLatin1Char('\r') + QString(progressWidth, QLatin1Char(' ')) + QLatin1Char('\r'));
         progressWidth = 0;
     }
 }

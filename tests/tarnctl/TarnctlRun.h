@@ -1,0 +1,69 @@
+#pragma once
+
+// tarnctl run as a real process by a test, the way a script runs it.
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <csignal>
+#include <functional>
+
+struct TarnctlResult {
+    int code = -1; // -1: did not finish in time or crashed
+    QString out;
+    QString err;
+
+    QStringList OutLines() const { return out.split('\n', Qt::SkipEmptyParts); }
+    QStringList ErrLines() const { return err.split('\n', Qt::SkipEmptyParts); }
+};
+
+// One tarnctl process (found through TARNCTL), started at construction.
+class Tarnctl {
+public:
+    explicit Tarnctl(const QStringList& arguments) {
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        process_.start(qEnvironmentVariable("TARNCTL"), arguments);
+        process_.waitForStarted(5000);
+    }
+    ~Tarnctl() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+    Tarnctl(const Tarnctl&) = delete;
+    Tarnctl& operator=(const Tarnctl&) = delete;
+
+    // Presses Ctrl-C, as a shell does: SIGINT to the process.
+    void Interrupt() { ::kill(pid_t(process_.processId()), SIGINT); }
+
+    TarnctlResult Wait(int timeoutMs = 90000) {
+        TarnctlResult result;
+        if (process_.waitForFinished(timeoutMs) && process_.exitStatus() == QProcess::NormalExit) {
+            result.code = process_.exitCode();
+        }
+        result.out = QString::fromUtf8(process_.readAllStandardOutput());
+        result.err = QString::fromUtf8(process_.readAllStandardError());
+        return result;
+    }
+
+private:
+    QProcess process_;
+};
+
+inline TarnctlResult RunTarnctl(const QStringList& arguments) {
+    return Tarnctl(arguments).Wait();
+}
+
+// Waits until `condition` holds, up to `timeoutMs`; false when it never did.
+inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}

@@ -1,0 +1,406 @@
+// tarnctl as a script runs it: a real process against virtual drives on
+// ptys, judged by its exit code, its output and the drives' logs and state.
+#include "TarnctlRun.h"
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "core/Version.h"
+#include "editing/EditRules.h"
+#include "files/ParameterFile.h"
+#include "files/ParameterFileSamples.h"
+#include "support/DriveSim.h"
+#include "support/FileBytes.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QList<QByteArray> Requests(const DriveSim& sim) {
+    QList<QByteArray> requests;
+    for (const DriveSim::LogEntry& entry : sim.Log()) {
+        if (entry.direction == QLatin1String("RX")) {
+            requests << entry.bytes;
+        }
+    }
+    return requests;
+}
+
+// The parameters the drive was asked to store, in order.
+QList<quint16> Writes(const DriveSim& sim) {
+    QList<quint16> numbers;
+    for (const QByteArray& request : Requests(sim)) {
+        if (!request.contains("????")) {
+            numbers << request.mid(2, 3).toUShort();
+        }
+    }
+    return numbers;
+}
+
+// The greeting, then one read of every parameter in file order: a save.
+QList<QByteArray> SaveTraffic() {
+    QList<QByteArray> requests{":P000????\r"};
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        requests << QStringLiteral(":P%1????\r")
+                        .arg(NumberOfSlot(slot), 3, 10, QLatin1Char('0'))
+                        .toLatin1();
+    }
+    return requests;
+}
+
+ParameterValues ValuesOf(const QMap<quint16, QString>& state) {
+    ParameterValues values;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        values[slot] = state.value(NumberOfSlot(slot));
+    }
+    return values;
+}
+
+QString Slot(const ParameterValues& values, quint16 number) {
+    return values[size_t(SlotOf(number))];
+}
+
+QJsonArray Drives(const TarnctlResult& result) {
+    return QJsonDocument::fromJson(result.out.toUtf8()).object().value("drives").toArray();
+}
+
+} // namespace
+
+class TestTarnctl : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir{QDir::tempPath() + "/tarnctl-XXXXXX"};
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString PutValues(const QString& name, const ParameterValues& values) const {
+        PutFile(Path(name), ParameterFileBytes(values));
+        return Path(name);
+    }
+    static std::unique_ptr<DriveSim> StartDrive(const QStringList& options) {
+        auto sim = std::make_unique<DriveSim>(options);
+        if (!sim->Start()) {
+            qWarning("%s", qPrintable(sim->Error()));
+            return nullptr;
+        }
+        return sim;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY2(!qEnvironmentVariableIsEmpty("TARNCTL"), "TARNCTL names the program under test");
+    }
+
+    void usageErrorsExitTwoWithOneLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "--bogus";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
+        QTest::newRow("read without numbers") << QStringList{"-p", "1", "read"} << "read";
+        QTest::newRow("number without slot") << QStringList{"-p", "1", "read", "50"} << "Pn050";
+        QTest::newRow("COM number out of range") << QStringList{"-p", "10", "read", "100"} << "10";
+        QTest::newRow("port twice") << QStringList{"-p", "1,COM1", "read", "100"} << "COM1";
+        QTest::newRow("no port") << QStringList{"read", "100"} << "--port";
+        QTest::newRow("save of two drives without {port}")
+            << QStringList{"-p", "1,2", "save", "axis.tarn"} << "{port}";
+        QTest::newRow("raw value not four digits")
+            << QStringList{"-p", "1", "write", "100", "--raw", "12345"} << "12345";
+        QTest::newRow("option of another command")
+            << QStringList{"-p", "1", "read", "100", "--verify"} << "--verify";
+        QTest::newRow("port for ports") << QStringList{"ports", "-p", "1"} << "--port";
+        QTest::newRow("diff of one file without a drive")
+            << QStringList{"diff", "a.tarn"} << "diff";
+    }
+    // Refused before any port is opened (COM 1 need not exist here).
+    void usageErrorsExitTwoWithOneLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        const TarnctlResult result = RunTarnctl(arguments);
+        QCOMPARE(result.code, 2);
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(result.ErrLines().size(), 1);
+        QVERIFY2(result.err.contains(named), qPrintable(result.err));
+    }
+
+    void helpVersionAndBareCommand() {
+        const TarnctlResult help = RunTarnctl({"--help"});
+        QCOMPARE(help.code, 0);
+        for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  "}) {
+            QVERIFY2(help.out.contains(code), code);
+        }
+        for (const char* command : {"ports", "read", "write", "save", "load", "diff"}) {
+            const TarnctlResult own = RunTarnctl({command, "--help"});
+            QCOMPARE(own.code, 0);
+            QVERIFY2(own.out.contains(QStringLiteral("範例：\n  tarnctl ")), command);
+            QVERIFY2(
+                help.out.contains(QRegularExpression(QStringLiteral("\n  (-p PORT )?") + command)),
+                command);
+        }
+        QCOMPARE(RunTarnctl({"--version"}).out, QStringLiteral("tarnctl " TARN_VERSION "\n"));
+        const TarnctlResult bare = RunTarnctl({});
+        QCOMPARE(bare.code, 2);
+        QVERIFY(bare.out.isEmpty());
+        QVERIFY(bare.err.contains(QStringLiteral("用法")));
+    }
+
+    void readAndWriteAsTheGridDoes_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("plain replies") << "0";
+        QTest::newRow("marked replies") << "1";
+    }
+    // Typed values take the edit rule (Pn904's bounds from the drive) and
+    // read back as the grid shows them.
+    void readAndWriteAsTheGridDoes() {
+        QFETCH(QString, format);
+        const auto sim = StartDrive({"--format", format});
+        QVERIFY(sim);
+        const QString port = sim->Device();
+        const struct {
+            quint16 number;
+            QString typed;
+            QString value;
+            QString shown;
+        } accepted[] = {{100, "500", "01F4", "500"},     {0, "1-7-1", "0171", "1-7-1"},
+                        {213, "-1000", "FC18", "-1000"}, {512, "08-08", "0808", "08-08"},
+                        {525, "44-1", "02C1", "44-1"},   {304, "-3000", "F448", "-3000"}};
+        for (const auto& entry : accepted) {
+            const QString name = PnName(entry.number);
+            const TarnctlResult write =
+                RunTarnctl({"-p", port, "write", QString::number(entry.number), entry.typed});
+            QVERIFY2(write.code == 0, qPrintable(write.err));
+            QCOMPARE(sim->State().value(entry.number), entry.value);
+            const TarnctlResult read = RunTarnctl({"-p", port, "read", name});
+            QCOMPARE(read.code, 0);
+            QCOMPARE(read.OutLines().size(), 1);
+            QVERIFY2(read.out.startsWith(name + ' ' + entry.value + ' ' + entry.shown),
+                     qPrintable(read.out));
+            QCOMPARE(write.out, read.out);
+        }
+
+        // Pn904 is 0BB8 (3000): 3001 is outside Pn304's bounds.
+        const int writesBefore = Writes(*sim).size();
+        const TarnctlResult refused = RunTarnctl({"-p", port, "write", "304", "3001"});
+        QCOMPARE(refused.code, 4);
+        QVERIFY2(refused.err.contains(QStringLiteral("不在允許範圍內")), qPrintable(refused.err));
+        QVERIFY(refused.err.contains("Pn304"));
+        const TarnctlResult notNumber = RunTarnctl({"-p", port, "write", "100", "5-3"});
+        QCOMPARE(notNumber.code, 4);
+        QVERIFY(notNumber.err.contains("'5-3' is not a valid integer value"));
+        QCOMPARE(Writes(*sim).size(), writesBefore);
+
+        const TarnctlResult raw = RunTarnctl({"-p", port, "write", "100", "--raw", "0005"});
+        QCOMPARE(raw.code, 0);
+        QCOMPARE(sim->State().value(100), QStringLiteral("0005"));
+        const TarnctlResult json = RunTarnctl({"-p", port, "read", "100", "304", "--json"});
+        QCOMPARE(json.code, 0);
+        const QJsonArray parameters = Drives(json).at(0).toObject().value("parameters").toArray();
+        QCOMPARE(parameters.size(), 2);
+        QCOMPARE(parameters[0].toObject().value("value").toString(), QStringLiteral("0005"));
+        QCOMPARE(parameters[1].toObject().value("display").toString(), QStringLiteral("-3000"));
+        QCOMPARE(parameters[1].toObject().value("max").toString(), QStringLiteral("3000"));
+    }
+
+    void driveAndFileFaults() {
+        // A drive that does not answer: exit 3 and no file.
+        const auto silent = StartDrive({"--silent"});
+        QVERIFY(silent);
+        const TarnctlResult save = RunTarnctl({"-p", silent->Device(), "save", Path("silent")});
+        QCOMPARE(save.code, 3);
+        QVERIFY(save.err.contains(QStringLiteral("驅動器沒有回應")));
+        QVERIFY(!QFile::exists(Path("silent.tarn")));
+
+        const TarnctlResult missing = RunTarnctl({"-p", Path("no-such-port"), "read", "100"});
+        QCOMPARE(missing.code, 3);
+        QVERIFY(missing.err.startsWith(Path("no-such-port") + ": "));
+
+        const auto hangsUp = StartDrive({"--hangup-after", "3"});
+        QVERIFY(hangsUp);
+        const TarnctlResult cut =
+            RunTarnctl({"-p", hangsUp->Device(), "read", "100", "101", "102", "103", "104"});
+        QCOMPARE(cut.code, 3);
+
+        // A refused file reaches no drive, not even its greeting.
+        const auto drive = StartDrive({});
+        QVERIFY(drive);
+        PutFile(Path("damaged.tarn"), samples::DamagedFiles().at(3).bytes);
+        const TarnctlResult load =
+            RunTarnctl({"-p", drive->Device(), "load", Path("damaged.tarn")});
+        QCOMPARE(load.code, 5);
+        QVERIFY(load.err.contains(Path("damaged.tarn")));
+        QVERIFY(Requests(*drive).isEmpty());
+    }
+
+    // Four drives saved at once, a fifth loaded meanwhile: each file is the
+    // core's save of its drive's values, each log holds only its own
+    // traffic, and the silent drive fails alone.
+    void severalDrivesAtOnce() {
+        ParameterValues values[3];
+        for (int i = 0; i < 3; ++i) {
+            values[i] = samples::DistinctValues();
+            values[i][size_t(i)] = QStringLiteral("000%1").arg(i);
+        }
+        std::unique_ptr<DriveSim> drives[3];
+        for (int i = 0; i < 3; ++i) {
+            drives[i] = StartDrive({"--format", QString::number(i % 2), "--load",
+                                    PutValues(QString("drive%1.tarn").arg(i), values[i])});
+            QVERIFY(drives[i]);
+        }
+        const auto silent = StartDrive({"--silent"});
+        const auto loaded = StartDrive({});
+        QVERIFY(silent && loaded);
+        const QString ports = QStringList{drives[0]->Device(), drives[1]->Device(),
+                                          drives[2]->Device(), silent->Device()}
+                                  .join(',');
+
+        Tarnctl save({"-p", ports, "save", Path("axis-{port}.tarn")});
+        Tarnctl load({"-p", loaded->Device(), "load", Path("drive0.tarn")});
+        const TarnctlResult saved = save.Wait();
+        const TarnctlResult loadedResult = load.Wait();
+
+        QCOMPARE(saved.code, 3);
+        QCOMPARE(saved.OutLines().size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const QString device = drives[i]->Device();
+            const QString file = Path("axis-" + device.section('/', -1) + ".tarn");
+            QCOMPARE(FileBytes(file), ParameterFileBytes(values[i]));
+            QVERIFY(saved.OutLines().at(i).startsWith(device + ": "));
+            QCOMPARE(Requests(*drives[i]), SaveTraffic());
+        }
+        QCOMPARE(saved.ErrLines().size(), 1);
+        QVERIFY(saved.err.startsWith(silent->Device() + QStringLiteral(": 驅動器沒有回應")));
+        QVERIFY(!QFile::exists(Path("axis-" + silent->Device().section('/', -1) + ".tarn")));
+        // Served side by side: every drive was asked before any was done.
+        for (const auto& a : drives) {
+            for (const auto& b : drives) {
+                QVERIFY(a->Log().first().ms < b->Log().last().ms);
+            }
+        }
+
+        QCOMPARE(loadedResult.code, 0);
+        QVERIFY(loadedResult.out.contains(QStringLiteral("請重開驅動器")));
+        QCOMPARE(Writes(*loaded).size(), 307);
+        ParameterValues held = ValuesOf(loaded->State());
+        for (const quint16 number : {900, 901}) {
+            QCOMPARE(Slot(held, number), QStringLiteral("0000"));
+            held[size_t(SlotOf(number))] = Slot(values[0], number);
+        }
+        QCOMPARE(held, values[0]);
+    }
+
+    // The drive's log as the judge: only the differing parameters are
+    // written; a value its rule refuses stops that drive's load before any
+    // write; --verify catches a drive that confirms and keeps its value.
+    void changedOnlyWritesExactlyTheDifferences() {
+        ParameterValues base = samples::DistinctValues();
+        base[size_t(SlotOf(904))] = QStringLiteral("0BB8");
+        const QMap<quint16, QString> changes = {
+            {0, "0171"},   {1, "0005"},   {109, "0015"}, {213, "FC18"}, {304, "0BB8"},
+            {403, "FC18"}, {407, "F448"}, {415, "1011"}, {512, "0808"}, {525, "02C1"}};
+        ParameterValues wanted = base;
+        for (auto it = changes.begin(); it != changes.end(); ++it) {
+            QVERIFY(PassesEditRule(*RecordOf(it.key()), it.value(), "0BB8"));
+            wanted[size_t(SlotOf(it.key()))] = it.value();
+        }
+        wanted[size_t(SlotOf(100))] = QStringLiteral("0000"); // below Pn100's minimum of 1
+        ParameterValues sameBadPn100 = base;
+        sameBadPn100[size_t(SlotOf(100))] = QStringLiteral("0000");
+
+        const auto keeps =
+            StartDrive({"--load", PutValues("bad100.tarn", sameBadPn100), "--keep", "1"});
+        const auto refuses = StartDrive({"--format", "0", "--load", PutValues("base.tarn", base)});
+        const auto compared = StartDrive({"--load", Path("base.tarn")});
+        QVERIFY(keeps && refuses && compared);
+        const QString file = PutValues("wanted.tarn", wanted);
+
+        Tarnctl load({"-p", keeps->Device() + "," + refuses->Device(), "load", file,
+                      "--changed-only", "--verify", "--json"});
+        Tarnctl diff({"-p", compared->Device(), "diff", file});
+        const TarnctlResult result = load.Wait();
+        const TarnctlResult differences = diff.Wait();
+
+        QCOMPARE(result.code, 4);
+        const QJsonArray drives = Drives(result);
+        QCOMPARE(drives.size(), 2);
+        QCOMPARE(Writes(*keeps), changes.keys());
+        QCOMPARE(drives[0].toObject().value("exitCode").toInt(), 3);
+        const QJsonArray notHeld = drives[0].toObject().value("notHeld").toArray();
+        QCOMPARE(notHeld.size(), 1);
+        QCOMPARE(notHeld[0].toObject().value("number").toInt(), 1);
+        QCOMPARE(drives[1].toObject().value("exitCode").toInt(), 4);
+        QVERIFY(Writes(*refuses).isEmpty());
+        QVERIFY(result.err.contains(refuses->Device() + ": "));
+        QVERIFY(result.err.contains("Pn100"));
+
+        QCOMPARE(differences.code, 1);
+        QCOMPARE(differences.OutLines().size(), changes.size() + 1);
+        // Pn000 held A000 in the base file: its digits 2 to 4 show.
+        QVERIFY2(differences.out.startsWith(QStringLiteral("Pn000 0-0-0 → 1-7-1 ")),
+                 qPrintable(differences.out));
+    }
+
+    void diffOfTwoFiles() {
+        ParameterValues second = samples::DistinctValues();
+        second[size_t(SlotOf(213))] = QStringLiteral("FC18");
+        second[size_t(SlotOf(101))] = QStringLiteral("None");
+        const QString a = PutValues("a.tarn", samples::DistinctValues());
+        const QString b = PutValues("b.tarn", second);
+
+        const TarnctlResult same = RunTarnctl({"diff", a, a});
+        QCOMPARE(same.code, 0);
+        QVERIFY(same.out.isEmpty());
+        const TarnctlResult differ = RunTarnctl({"diff", a, b});
+        QCOMPARE(differ.code, 1);
+        QCOMPARE(differ.OutLines().size(), 2);
+        // The distinct values are A and the slot in hex: Pn101 is A005,
+        // Pn213 A026 (signed, -24538).
+        QVERIFY2(differ.OutLines().at(0).startsWith(QStringLiteral("Pn101 40965 → None")),
+                 qPrintable(differ.out));
+        QVERIFY2(differ.OutLines().at(1).startsWith(QStringLiteral("Pn213 -24538 → -1000")),
+                 qPrintable(differ.out));
+    }
+
+    // Ctrl-C: a save leaves the old file as it was and nothing beside it; a
+    // load stops after the write in progress and names what it wrote.
+    void ctrlCLeavesNoFileAndNamesWhatWasWritten() {
+        const auto saving = StartDrive({});
+        const auto loading = StartDrive({});
+        QVERIFY(saving && loading);
+        QDir folder(Path("interrupted"));
+        QVERIFY(folder.mkpath("."));
+        const QString old = folder.filePath("old.tarn");
+        PutFile(old, "old contents\r\n");
+        const QString file = PutValues("load.tarn", samples::DistinctValues());
+
+        Tarnctl save({"-p", saving->Device(), "save", old});
+        Tarnctl load({"-p", loading->Device(), "load", file});
+        QVERIFY(WaitFor([&] { return Requests(*saving).size() > 20; }));
+        QVERIFY(WaitFor([&] { return Writes(*loading).size() > 20; }));
+        save.Interrupt();
+        load.Interrupt();
+        const TarnctlResult saved = save.Wait();
+        const TarnctlResult loaded = load.Wait();
+
+        QCOMPARE(saved.code, 130);
+        QCOMPARE(FileBytes(old), QByteArray("old contents\r\n"));
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"old.tarn"});
+        QVERIFY(Requests(*saving).size() < SaveTraffic().size());
+
+        QCOMPARE(loaded.code, 130);
+        const QList<quint16> written = Writes(*loading);
+        QVERIFY(written.size() < 307);
+        QStringList names;
+        for (const quint16 number : written) {
+            names << PnName(number);
+        }
+        QVERIFY2(loaded.err.contains(QStringLiteral("已寫入 %1 個參數：").arg(written.size()) +
+                                     names.join(QStringLiteral("、"))),
+                 qPrintable(loaded.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTarnctl)
+#include "test_tarnctl.moc"

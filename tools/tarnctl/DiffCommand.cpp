@@ -1,0 +1,140 @@
+#include "Command.h"
+#include "Differences.h"
+#include "DriveFiles.h"
+#include "DriveRunner.h"
+#include "ExitCode.h"
+#include "Output.h"
+#include "ParameterText.h"
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
+
+#include <QJsonArray>
+
+// tarnctl diff: a drive against a file, or two files with no drive; one
+// line per difference, both values as the grid shows them.
+
+namespace {
+
+const QString kJson = QStringLiteral("json");
+
+struct ReadInterrupted {};
+
+QString Shown(quint16 number, const QString& value) {
+    if (value.isEmpty()) {
+        return QStringLiteral("（空）");
+    }
+    return ShownValue(RecordOfNumber(number), value);
+}
+
+QString DifferenceLine(const ValueDifference& difference) {
+    QString line = QStringLiteral("%1 %2 → %3")
+                       .arg(PnName(difference.number), Shown(difference.number, difference.left),
+                            Shown(difference.number, difference.right));
+    const QString unit = QString::fromUtf8(RecordOfNumber(difference.number).unit);
+    return unit.isEmpty() ? line : line + QLatin1Char(' ') + unit;
+}
+
+QJsonObject SideJson(quint16 number, const QString& value) {
+    return {{"value", value}, {"display", ShownValue(RecordOfNumber(number), value)}};
+}
+
+QJsonArray DifferencesJson(const std::vector<ValueDifference>& differences) {
+    QJsonArray array;
+    for (const ValueDifference& d : differences) {
+        array << QJsonObject{{"number", d.number},
+                             {"name", PnName(d.number)},
+                             {"left", SideJson(d.number, d.left)},
+                             {"right", SideJson(d.number, d.right)}};
+    }
+    return array;
+}
+
+int DiffFiles(const Invocation& invocation) {
+    const QString leftName = invocation.arguments[0];
+    const QString rightName = invocation.arguments[1];
+    const std::vector<ValueDifference> differences =
+        Differences(ReadParameterFile(leftName), ReadParameterFile(rightName));
+    if (invocation.IsSet(kJson)) {
+        PrintJson(QJsonDocument(QJsonObject{{"left", leftName},
+                                            {"right", rightName},
+                                            {"differences", DifferencesJson(differences)}}));
+    } else {
+        for (const ValueDifference& difference : differences) {
+            PrintOut(DifferenceLine(difference));
+        }
+    }
+    return differences.empty() ? kExitSuccess : kExitDifferent;
+}
+
+void DiffDrive(const ParameterValues& file, DriveSession& session, DriveReport& report) {
+    ParameterValues drive;
+    try {
+        drive = ReadAllParameters(
+            session.Link(),
+            [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
+            [&](quint16, const QString&) {
+                if (session.StopRequested()) {
+                    throw ReadInterrupted{};
+                }
+            });
+    } catch (const ReadInterrupted&) {
+        report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
+        return;
+    }
+    const std::vector<ValueDifference> differences = Differences(drive, file);
+    for (const ValueDifference& difference : differences) {
+        report.out << DifferenceLine(difference);
+    }
+    report.json.insert(QStringLiteral("differences"), DifferencesJson(differences));
+    if (!differences.empty()) {
+        report.exitCode = std::max<int>(report.exitCode, kExitDifferent);
+    }
+}
+
+int RunDiff(const Invocation& invocation) {
+    const bool withDrives = !invocation.ports.empty();
+    if (invocation.arguments.size() != (withDrives ? 1 : 2)) {
+        throw UsageError(withDrives
+                             ? QStringLiteral("diff 和 --port 一起時需要一個參數檔")
+                             : QStringLiteral("diff 需要 --port 和一個參數檔，或兩個參數檔"));
+    }
+    try {
+        if (!withDrives) {
+            return DiffFiles(invocation);
+        }
+        const std::vector<ParameterValues> files = FilesOfDrives(invocation);
+        const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
+            DiffDrive(files[s.Index()], s, r);
+        });
+        return invocation.IsSet(kJson) ? PrintReportsAsJson(invocation.ports, reports)
+                                       : PrintReports(invocation.ports, reports);
+    } catch (const EFileError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return kExitFileRefused;
+    }
+}
+
+} // namespace
+
+Command DiffCommand() {
+    Command command;
+    command.name = QStringLiteral("diff");
+    command.usages = {QStringLiteral("-p PORT diff FILE"), QStringLiteral("diff A.tarn B.tarn")};
+    command.summary = QStringLiteral("比較驅動器與參數檔，或兩個參數檔");
+    command.description =
+        QStringLiteral("比較驅動器（讀取全部 309 個參數）與參數檔，或不接驅動器比較兩個參數檔。\n"
+                       "每個不同的參數一行：編號、左邊的值 → 右邊的值（都是表格的顯示值）、單位，\n"
+                       "左邊是驅動器或第一個檔案，右邊是參數檔或第二個檔案；例如\n"
+                       "「Pn100 500 → 600 0.1Hz」表示載入右邊的檔案會把 500 改成 600。\n"
+                       "檔名有 {port} 時每台驅動器和自己的檔案比較。\n"
+                       "結束碼：相同 0，有差異 1；檔案被拒絕 5；驅動器錯誤 3。");
+    command.options = {JsonOption()};
+    command.examples = {QStringLiteral("tarnctl -p 1 diff machine.tarn"),
+                        QStringLiteral("tarnctl diff before.tarn after.tarn"),
+                        QStringLiteral("tarnctl -p 1,2,3,4,5,6 diff line-A.tarn --json")};
+    command.ports = PortUse::Optional;
+    command.run = RunDiff;
+    return command;
+}

@@ -1,0 +1,17 @@
+#include "DriveFiles.h"
+
+#include <QMap>
+
+std::vector<ParameterValues> FilesOfDrives(const Invocation& invocation) {
+    const QString pattern = invocation.arguments.first();
+    QMap<QString, ParameterValues> read;
+    std::vector<ParameterValues> files;
+    for (const PortSpec& port : invocation.ports) {
+        const QString name = ExpandPortPattern(pattern, port);
+        if (!read.contains(name)) {
+            read.insert(name, ReadParameterFile(name));
+        }
+        files.push_back(read.value(name));
+    }
+    return files;
+}

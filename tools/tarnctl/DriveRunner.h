@@ -1,0 +1,72 @@
+#pragma once
+
+#include "PortSpec.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class DriveLink;
+
+// What one drive's run leaves for the main thread to print.
+struct DriveReport {
+    int exitCode = 0;
+    QStringList out;    // result lines, without the port prefix
+    QStringList errors; // messages, without the port prefix
+    QJsonObject json;   // the drive's facts for --json, beside port and errors
+
+    // Adds a message and raises the exit code to `code` if it is higher.
+    void Fail(int code, const QString& message);
+};
+
+// One drive's link and its way of telling progress, on the drive's thread.
+class DriveSession {
+public:
+    DriveSession(const PortSpec& port, size_t index, DriveLink& link,
+                 std::function<void(QString)> progress)
+        : port_(port), index_(index), link_(link), progress_(std::move(progress)) {}
+
+    const PortSpec& Port() const { return port_; }
+    // The port's place in the command line's list, from 0.
+    size_t Index() const { return index_; }
+    DriveLink& Link() { return link_; }
+    // Shows "<port> <what>" in the progress line; `what` is short
+    // ("讀取 Pn3xx 40%").
+    void Progress(const QString& what) const { progress_(what); }
+    // True once Ctrl-C asked the run to stop: checked between exchanges.
+    bool StopRequested() const;
+
+private:
+    const PortSpec& port_;
+    size_t index_;
+    DriveLink& link_;
+    std::function<void(QString)> progress_;
+};
+
+// One drive's part of a command. Runs on the drive's own thread after its
+// port has been opened and the drive greeted; errors of the core it
+// throws (TarnError) end only this drive's run, with their exit code.
+using DriveJob = std::function<void(DriveSession& session, DriveReport& report)>;
+
+// Runs `job` for every port at once, each on a thread of its own with its
+// own port and link, and returns the reports in port order. A port that
+// cannot be opened or a drive that does not answer the greeting fails its
+// own report (exit code 3) and no other.
+std::vector<DriveReport> RunOnDrives(const std::vector<PortSpec>& ports, const DriveJob& job);
+
+// Prints the reports in port order: results to standard output, messages to
+// standard error, each line led by "<port>: " when there is more than one
+// drive (messages always name the port). Returns the highest exit code.
+int PrintReports(const std::vector<PortSpec>& ports, const std::vector<DriveReport>& reports);
+
+// The same facts as one JSON document on standard output:
+// {"drives": [{"port", "device", "exitCode", "errors", ...json}]}, in port
+// order; messages still go to standard error. Returns the highest exit code.
+int PrintReportsAsJson(const std::vector<PortSpec>& ports, const std::vector<DriveReport>& reports);
+
+// The progress text of a run over sheets: "讀取 Pn3xx 40%" while sheet
+// Pn3xx is next, given the percentage reported after the last sheet done.
+QString SheetProgress(const QString& verb, int percent);

@@ -1,0 +1,215 @@
+#include "Command.h"
+#include "Differences.h"
+#include "DriveFiles.h"
+#include "DriveRunner.h"
+#include "ExitCode.h"
+#include "Output.h"
+#include "ParameterText.h"
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "editing/EditRules.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
+#include "link/DriveLink.h"
+
+#include <QJsonArray>
+#include <QSet>
+#include <optional>
+
+// tarnctl load FILE: the whole-file check, then the writes of 載入檔案;
+// --changed-only writes only what differs from the drive, --verify reads
+// every written parameter back.
+
+namespace {
+
+const QString kChangedOnly = QStringLiteral("changed-only");
+const QString kVerify = QStringLiteral("verify");
+const QString kForce = QStringLiteral("force");
+const QString kJson = QStringLiteral("json");
+
+struct LoadPlan {
+    ParameterValues values; // the drive's file, checked whole
+    bool changedOnly = false;
+    bool verify = false;
+    bool force = false;
+};
+
+// Ends a read run at the next parameter once Ctrl-C is pressed.
+struct ReadInterrupted {};
+
+ParameterValues ReadDrive(DriveSession& session) {
+    return ReadAllParameters(
+        session.Link(),
+        [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
+        [&](quint16, const QString&) {
+            if (session.StopRequested()) {
+                throw ReadInterrupted{};
+            }
+        });
+}
+
+QString Names(const QList<quint16>& numbers) {
+    QStringList names;
+    for (const quint16 number : numbers) {
+        names << PnName(number);
+    }
+    return names.join(QStringLiteral("、"));
+}
+
+// The parameters to write with --changed-only: those whose file value
+// differs from the drive's and that loading writes at all. Values their
+// rule refuses fail the report unless --force; empty then.
+std::optional<QSet<quint16>> ChangedParameters(const LoadPlan& plan, DriveSession& session,
+                                               DriveReport& report) {
+    const ParameterValues drive = ReadDrive(session);
+    const QString filePn904 = plan.values[size_t(SlotOf(904))];
+    QSet<quint16> changed;
+    QList<quint16> refused;
+    for (const ValueDifference& difference : LoadableDifferences(drive, plan.values)) {
+        const ParameterRecord& record = RecordOfNumber(difference.number);
+        if (!plan.force && !PassesEditRule(record, difference.right, filePn904)) {
+            refused << difference.number;
+        }
+        changed.insert(difference.number);
+    }
+    if (!refused.isEmpty()) {
+        report.Fail(kExitValueRefused,
+                    QStringLiteral("不在允許範圍內，未寫入任何參數（--force 仍然寫入）：") +
+                        Names(refused));
+        return std::nullopt;
+    }
+    return changed;
+}
+
+// Reads back every written parameter; those that do not hold the written
+// value fail the report.
+void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& session,
+            DriveReport& report) {
+    QJsonArray notHeld;
+    for (const quint16 number : written) {
+        session.Progress(QStringLiteral("核對 Pn%1xx").arg(number / 100));
+        if (session.StopRequested()) {
+            report.Fail(kExitInterrupted, QStringLiteral("核對已中斷"));
+            break;
+        }
+        const QString expected = plan.values[size_t(SlotOf(number))];
+        const QString actual = session.Link().Read(number);
+        if (!SameValue(expected, actual)) {
+            const ParameterRecord& record = RecordOfNumber(number);
+            report.Fail(kExitDrive, QStringLiteral("%1 寫入 %2，驅動器讀回 %3")
+                                        .arg(PnName(number), ShownValue(record, expected),
+                                             actual.isEmpty() ? QStringLiteral("（沒有回應）")
+                                                              : ShownValue(record, actual)));
+            notHeld << QJsonObject{{"number", number},
+                                   {"name", PnName(number)},
+                                   {"written", expected},
+                                   {"read", actual}};
+        }
+    }
+    report.json.insert(QStringLiteral("notHeld"), notHeld);
+}
+
+void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
+    WriteRunOptions options;
+    options.stopRequested = [&] { return session.StopRequested(); };
+    try {
+        if (plan.changedOnly) {
+            options.only = ChangedParameters(plan, session, report);
+            if (!options.only) {
+                return;
+            }
+        }
+    } catch (const ReadInterrupted&) {
+        report.Fail(kExitInterrupted, QStringLiteral("已中斷，沒有寫入任何參數"));
+        return;
+    }
+    const LoadResult result = WriteAllParameters(
+        session.Link(), plan.values,
+        [&](int percent) { session.Progress(SheetProgress(QStringLiteral("寫入"), percent)); },
+        options);
+    QJsonArray written;
+    for (const quint16 number : result.written) {
+        written << number;
+    }
+    report.json.insert(QStringLiteral("written"), written);
+    report.json.insert(QStringLiteral("complete"), result.complete);
+    if (result.stopped) {
+        report.Fail(kExitInterrupted, result.written.isEmpty()
+                                          ? QStringLiteral("載入已中斷，沒有寫入任何參數")
+                                          : QStringLiteral("載入已中斷，已寫入 %1 個參數：%2")
+                                                .arg(result.written.size())
+                                                .arg(Names(result.written)));
+        return;
+    }
+    if (!result.complete) {
+        report.Fail(kExitDrive, LoadStoppedMessage(result.failedNumber));
+        return;
+    }
+    if (plan.verify) {
+        Verify(plan, result.written, session, report);
+    }
+    report.out
+        << (plan.changedOnly && result.written.isEmpty()
+                ? QStringLiteral("沒有不同的參數，未寫入")
+                : QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(result.written.size()));
+}
+
+int RunLoad(const Invocation& invocation) {
+    if (invocation.arguments.size() != 1) {
+        throw UsageError(QStringLiteral("load 需要一個參數檔（例如 load machine.tarn）"));
+    }
+    if (invocation.IsSet(kForce) && !invocation.IsSet(kChangedOnly)) {
+        throw UsageError(QStringLiteral("--force 只和 --changed-only 一起用"));
+    }
+    std::vector<LoadPlan> plans;
+    try {
+        // Every file checked whole first: a refused one touches no drive.
+        for (const ParameterValues& values : FilesOfDrives(invocation)) {
+            LoadPlan plan;
+            plan.values = values;
+            plan.changedOnly = invocation.IsSet(kChangedOnly);
+            plan.verify = invocation.IsSet(kVerify);
+            plan.force = invocation.IsSet(kForce);
+            plans.push_back(plan);
+        }
+    } catch (const EFileError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return kExitFileRefused;
+    }
+    const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
+        LoadDrive(plans[s.Index()], s, r);
+    });
+    return invocation.IsSet(kJson) ? PrintReportsAsJson(invocation.ports, reports)
+                                   : PrintReports(invocation.ports, reports);
+}
+
+} // namespace
+
+Command LoadCommand() {
+    Command command;
+    command.name = QStringLiteral("load");
+    command.usages = {QStringLiteral("-p PORT load FILE [--changed-only [--force]] [--verify]")};
+    command.summary = QStringLiteral("將參數檔寫入驅動器（同視窗程式的載入檔案）");
+    command.description = QStringLiteral(
+        "先檢查整個參數檔（不合格式的檔案不寫入任何驅動器，結束碼 5），再依視窗程式「載入\n"
+        "檔案」的順序寫入（307 個；Pn900、Pn901 不寫，None 與空值不送），遇到第一個未被\n"
+        "確認的寫入就停止並顯示「Pn105 寫入失敗，載入已停止」（結束碼 3）。\n"
+        "--changed-only 先讀取驅動器，只寫入和檔案不同的參數；其中不符合編輯規則的值\n"
+        "不寫入（結束碼 4），除非加上 --force。\n"
+        "--verify 寫完後讀回每個寫入的參數，列出沒有保持寫入值的參數（結束碼 3）。\n"
+        "檔名有 {port} 時每台驅動器載入自己的檔案（axis-{port}.tarn），否則都載入同一個。\n"
+        "Ctrl-C 在進行中的那次寫入之後停止，並列出已寫入的參數。");
+    command.options = {
+        QCommandLineOption(kChangedOnly, QStringLiteral("先讀取驅動器，只寫入不同的參數")),
+        QCommandLineOption(kForce, QStringLiteral("和 --changed-only 一起：不符合規則的值也寫入")),
+        QCommandLineOption(kVerify, QStringLiteral("寫完後讀回並核對每個寫入的參數")),
+        JsonOption(),
+    };
+    command.examples = {
+        QStringLiteral("tarnctl -p 1 load machine.tarn"),
+        QStringLiteral("tarnctl -p 1,2,3,4,5,6 load line-A.tarn --verify"),
+        QStringLiteral("tarnctl -p 1,2,3,4,5,6 load machine7-axis-{port}.tarn"),
+        QStringLiteral("tarnctl -p /dev/ttyUSB0 load tuned.tarn --changed-only --verify --json")};
+    command.run = RunLoad;
+    return command;
+}

@@ -1,0 +1,87 @@
+#include "ParameterText.h"
+
+#include "ExitCode.h"
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "editing/EditRules.h"
+#include "editing/ValueForms.h"
+#include "files/ParameterFile.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+quint16 ParameterArgument(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(?:Pn|P)?(\\d{1,3})$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch()) {
+        throw UsageError(QStringLiteral("不是參數編號：%1（例如 100 或 Pn100）").arg(text));
+    }
+    const auto number = static_cast<quint16>(match.captured(1).toUInt());
+    if (SlotOf(number) < 0) {
+        throw UsageError(QStringLiteral("%1 不是驅動器的參數").arg(PnName(number)));
+    }
+    return number;
+}
+
+std::vector<quint16> ParameterArguments(const QStringList& texts) {
+    std::vector<quint16> numbers;
+    for (const QString& text : texts) {
+        numbers.push_back(ParameterArgument(text));
+    }
+    return numbers;
+}
+
+const ParameterRecord& RecordOfNumber(quint16 number) {
+    return *RecordOf(number);
+}
+
+QString ShownValue(const ParameterRecord& record, const QString& valueText) {
+    if (!HoldsDriveValue(valueText)) {
+        return valueText;
+    }
+    try {
+        return DisplayTextOfValue(record.form, valueText);
+    } catch (const EConvertError&) {
+        return valueText;
+    }
+}
+
+QString ParameterLine(const ParameterRecord& record, const QString& valueText) {
+    QStringList parts{PnName(record.number), valueText, ShownValue(record, valueText)};
+    const QString unit = QString::fromUtf8(record.unit);
+    if (!unit.isEmpty()) {
+        parts << unit;
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
+                          const QString& pn904Text) {
+    QJsonObject json{{"number", record.number},
+                     {"name", PnName(record.number)},
+                     {"value", valueText},
+                     {"display", ShownValue(record, valueText)},
+                     {"unit", QString::fromUtf8(record.unit)}};
+    if (record.HasRule()) {
+        try {
+            json.insert("min", ShownMinimumOf(record, pn904Text));
+            json.insert("max", ShownMaximumOf(record, pn904Text));
+        } catch (const EConvertError&) {
+            // Pn904 gave no value: its bounds cannot be shown.
+        }
+    }
+    return json;
+}
+
+bool AnyFollowsPn904(const std::vector<quint16>& numbers) {
+    return std::any_of(numbers.begin(), numbers.end(),
+                       [](quint16 number) { return RecordOfNumber(number).FollowsPn904(); });
+}
+
+bool SameValue(const QString& a, const QString& b) {
+    if (HoldsDriveValue(a) && HoldsDriveValue(b)) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
+    return a == b;
+}

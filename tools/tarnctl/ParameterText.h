@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct ParameterRecord;
+
+// Parameters as tarnctl names them on the command line and prints them.
+
+// The number a command-line argument names: "100", "Pn100", "P100", "5",
+// "005". Throws UsageError for anything else and for a number the program
+// holds no slot for (Pn050, Pn800).
+quint16 ParameterArgument(const QString& text);
+std::vector<quint16> ParameterArguments(const QStringList& texts);
+
+// The record of a number that has a slot.
+const ParameterRecord& RecordOfNumber(quint16 number);
+
+// The value column's text of `valueText`, as the grid would show it; the
+// value text itself when the grid could not show it ("None", empty, not
+// hexadecimal), so nothing is hidden from a reader.
+QString ShownValue(const ParameterRecord& record, const QString& valueText);
+
+// One line of `read`: number, value text, display text, unit:
+// "Pn100 01F4 500 0.1Hz" (no unit, no trailing blank).
+QString ParameterLine(const ParameterRecord& record, const QString& valueText);
+
+// The same facts for --json, with the bounds the grid shows for the row
+// given Pn904's value text (empty for a parameter without a rule).
+QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
+                          const QString& pn904Text);
+
+// True when any of `numbers` has bounds that follow Pn904.
+bool AnyFollowsPn904(const std::vector<quint16>& numbers);
+
+// The word of two value texts agree: "00ff" and "00FF" hold the same value.
+// Texts that are not four hexadecimal digits agree only when equal.
+bool SameValue(const QString& a, const QString& b);

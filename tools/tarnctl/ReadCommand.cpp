@@ -1,0 +1,73 @@
+#include "Command.h"
+#include "DriveRunner.h"
+#include "ExitCode.h"
+#include "ParameterText.h"
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "files/ParameterFile.h"
+#include "link/DriveLink.h"
+
+#include <QJsonArray>
+
+// tarnctl read N…: one line per parameter, as the grid shows it.
+
+namespace {
+
+void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
+                    DriveReport& report) {
+    DriveLink& link = session.Link();
+    // As a sheet read does: Pn904 first, so the bounds that follow it are
+    // the drive's own.
+    const QString pn904 = AnyFollowsPn904(numbers) ? link.Read(904) : QString();
+    QJsonArray parameters;
+    for (const quint16 number : numbers) {
+        if (session.StopRequested()) {
+            report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
+            break;
+        }
+        const ParameterRecord& record = RecordOfNumber(number);
+        const QString value = number == 904 && !pn904.isEmpty() ? pn904 : link.Read(number);
+        parameters << ParameterJson(record, value, pn904);
+        if (HoldsDriveValue(value)) {
+            report.out << ParameterLine(record, value);
+        } else {
+            report.Fail(kExitDrive,
+                        value.isEmpty()
+                            ? QStringLiteral("%1 沒有讀到數值").arg(PnName(number))
+                            : QStringLiteral("%1 的回覆不是預期的格式").arg(PnName(number)));
+        }
+    }
+    report.json.insert(QStringLiteral("parameters"), parameters);
+}
+
+int RunRead(const Invocation& invocation) {
+    if (invocation.arguments.isEmpty()) {
+        throw UsageError(QStringLiteral("read 需要至少一個參數編號（例如 read 100 101）"));
+    }
+    const std::vector<quint16> numbers = ParameterArguments(invocation.arguments);
+    const auto reports = RunOnDrives(
+        invocation.ports, [&](DriveSession& s, DriveReport& r) { ReadParameters(numbers, s, r); });
+    return invocation.IsSet(QStringLiteral("json")) ? PrintReportsAsJson(invocation.ports, reports)
+                                                    : PrintReports(invocation.ports, reports);
+}
+
+} // namespace
+
+Command ReadCommand() {
+    Command command;
+    command.name = QStringLiteral("read");
+    command.usages = {QStringLiteral("-p PORT read N…")};
+    command.summary = QStringLiteral("讀取參數：編號 數值文字 顯示值 單位");
+    command.description = QStringLiteral(
+        "讀取參數，每個參數一行：編號、數值文字（驅動器的四位十六進位）、顯示值（和\n"
+        "表格數值欄相同）、單位，例如「Pn100 01F4 500 0.1Hz」。\n"
+        "N 寫作 100、Pn100 或 P100；程式沒有的參數編號（如 Pn050）是用法錯誤。\n"
+        "範圍依 Pn904 的參數（Pn304–Pn311、Pn406、Pn407、Pn708）先讀取驅動器的 Pn904。\n"
+        "沒有讀到數值的參數寫在標準錯誤，結束碼 3。");
+    command.options = {JsonOption()};
+    command.examples = {QStringLiteral("tarnctl -p 1 read 100 101"),
+                        QStringLiteral("tarnctl -p /dev/ttyUSB0 read Pn000 Pn304 --json"),
+                        QStringLiteral("tarnctl -p 1,2,3 read 100")};
+    command.run = RunRead;
+    return command;
+}

@@ -1,0 +1,100 @@
+#include "Command.h"
+#include "DriveRunner.h"
+#include "ExitCode.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
+
+#include <QSet>
+
+// tarnctl save FILE: the 309 reads and the file, as the window program's
+// 儲存檔案 makes them.
+
+namespace {
+
+// Ends the reads at the next parameter once Ctrl-C is pressed.
+struct SaveInterrupted {};
+
+// The file of each drive: the window program's name rule, {port} replaced.
+std::vector<QString> FileNames(const Invocation& invocation) {
+    if (invocation.arguments.size() != 1) {
+        throw UsageError(QStringLiteral("save 需要一個檔名（例如 save axis.tarn）"));
+    }
+    const QString pattern = invocation.arguments.first();
+    if (invocation.ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
+        throw UsageError(QStringLiteral("多個通訊埠時檔名要有 {port}（例如 axis-{port}.tarn）：%1")
+                             .arg(pattern));
+    }
+    std::vector<QString> names;
+    QSet<QString> seen;
+    for (const PortSpec& port : invocation.ports) {
+        const QString name = WithTarnSuffix(ExpandPortPattern(pattern, port));
+        if (seen.contains(name)) {
+            throw UsageError(QStringLiteral("兩台驅動器會存到同一個檔案：%1").arg(name));
+        }
+        seen.insert(name);
+        names.push_back(name);
+    }
+    return names;
+}
+
+void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& report) {
+    ParameterValues values;
+    try {
+        values = ReadAllParameters(
+            session.Link(),
+            [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
+            [&](quint16, const QString&) {
+                if (session.StopRequested()) {
+                    throw SaveInterrupted{};
+                }
+            });
+    } catch (const SaveInterrupted&) {
+        report.Fail(kExitInterrupted, QStringLiteral("已中斷，檔案未儲存"));
+        return;
+    }
+    // A drive that gave nothing would leave a file of keys only, which
+    // could replace a good one.
+    const QList<quint16> withoutValue = ParametersWithoutValue(values);
+    if (NothingAnswered(withoutValue)) {
+        report.Fail(kExitDrive, NothingAnsweredMessage());
+        return;
+    }
+    if (!WriteParameterFile(fileName, values, [&] { return session.StopRequested(); })) {
+        report.Fail(kExitInterrupted, QStringLiteral("已中斷，檔案未儲存"));
+        return;
+    }
+    report.out << QStringLiteral("已儲存 %1").arg(fileName);
+    report.json.insert(QStringLiteral("file"), fileName);
+    if (!withoutValue.isEmpty()) {
+        report.errors << SaveGapsMessage(withoutValue);
+    }
+}
+
+int RunSave(const Invocation& invocation) {
+    const std::vector<QString> names = FileNames(invocation);
+    const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
+        SaveDrive(names[s.Index()], s, r);
+    });
+    return PrintReports(invocation.ports, reports);
+}
+
+} // namespace
+
+Command SaveCommand() {
+    Command command;
+    command.name = QStringLiteral("save");
+    command.usages = {QStringLiteral("-p PORT save FILE")};
+    command.summary = QStringLiteral("讀取全部 309 個參數並存檔（同視窗程式的儲存檔案）");
+    command.description = QStringLiteral(
+        "讀取驅動器全部 309 個參數，寫成參數檔，和視窗程式的「儲存檔案」相同：檔名不以\n"
+        ".tarn 結尾時加上 .tarn；檔案先寫到暫存檔再換上，中途失敗不動原檔；驅動器一個\n"
+        "數值都沒有回時不寫檔案（結束碼 3）；沒有讀到數值的參數列在標準錯誤。\n"
+        "多個通訊埠時各台同時讀取，檔名要有 {port}：COM 編號，或裝置路徑的最後一段\n"
+        "（axis-{port}.tarn → axis-1.tarn、axis-ttyUSB0.tarn）。\n"
+        "Ctrl-C 中斷時不留下檔案，原有的檔案不變。");
+    command.examples = {QStringLiteral("tarnctl -p 1 save backup.tarn"),
+                        QStringLiteral("tarnctl -p 1,2,3,4,5,6 save machine7-axis-{port}.tarn"),
+                        QStringLiteral("tarnctl -p /dev/ttyUSB0 -p /dev/ttyUSB1 save axis-{port}")};
+    command.run = RunSave;
+    return command;
+}

@@ -1,0 +1,129 @@
+#include "Command.h"
+#include "DriveRunner.h"
+#include "ExitCode.h"
+#include "ParameterText.h"
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "editing/EditRules.h"
+#include "files/ParameterFile.h"
+#include "link/DriveLink.h"
+
+#include <QRegularExpression>
+
+// tarnctl write N VALUE: one value, typed as in the grid and checked with
+// the edit rule, written and confirmed by its echo; --raw HEX4 unchecked.
+
+namespace {
+
+const QString kRaw = QStringLiteral("raw");
+
+struct WriteRequestArgs {
+    quint16 number;
+    QString typed;    // as a technician types it, when not raw
+    QString rawValue; // four hexadecimal digits, when raw
+};
+
+WriteRequestArgs ParseArguments(const Invocation& invocation) {
+    const bool raw = invocation.IsSet(kRaw);
+    const int expected = raw ? 1 : 2;
+    if (invocation.arguments.size() != expected) {
+        throw UsageError(
+            raw ? QStringLiteral("write --raw HEX4 只需要參數編號（例如 write 100 --raw 01F4）")
+                : QStringLiteral("write 需要參數編號和數值（例如 write 100 500）"));
+    }
+    WriteRequestArgs request{ParameterArgument(invocation.arguments[0]), {}, {}};
+    if (!raw) {
+        request.typed = invocation.arguments[1];
+        return request;
+    }
+    static const QRegularExpression hex4(QStringLiteral("^[0-9A-Fa-f]{4}$"));
+    request.rawValue = invocation.Value(kRaw);
+    if (!hex4.match(request.rawValue).hasMatch()) {
+        throw UsageError(QStringLiteral("--raw 需要四位十六進位數字：%1").arg(request.rawValue));
+    }
+    return request;
+}
+
+// The value text to write, or empty after a refusal recorded in `report`.
+QString CheckedValue(const WriteRequestArgs& request, DriveLink& link, DriveReport& report) {
+    const ParameterRecord& record = RecordOfNumber(request.number);
+    const QString name = PnName(request.number);
+    if (!record.HasRule()) {
+        report.Fail(kExitValueRefused,
+                    QStringLiteral("%1 沒有編輯規則，只能用 --raw 寫入").arg(name));
+        return {};
+    }
+    QString pn904;
+    if (record.FollowsPn904()) {
+        pn904 = link.Read(904);
+        if (!HoldsDriveValue(pn904)) {
+            report.Fail(kExitDrive,
+                        QStringLiteral("Pn904 沒有讀到數值，無法檢查 %1 的範圍").arg(name));
+            return {};
+        }
+    }
+    const TypedEntry entry = CheckTypedEntry(record, request.typed, pn904);
+    if (entry.verdict != EditVerdict::Accepted) {
+        report.Fail(kExitValueRefused, QStringLiteral("%1 %2：不在允許範圍內（%3 到 %4）")
+                                           .arg(name, request.typed, ShownMinimumOf(record, pn904),
+                                                ShownMaximumOf(record, pn904)));
+        return {};
+    }
+    return entry.valueText;
+}
+
+void WriteOne(const WriteRequestArgs& request, DriveSession& session, DriveReport& report) {
+    DriveLink& link = session.Link();
+    QString value = request.rawValue;
+    if (value.isEmpty()) {
+        try {
+            value = CheckedValue(request, link, report);
+        } catch (const EConvertError& error) {
+            // Text that is not a number: the grid's own conversion message.
+            report.Fail(kExitValueRefused,
+                        PnName(request.number) + QStringLiteral("：") + error.Text());
+        }
+        if (value.isEmpty()) {
+            return;
+        }
+    }
+    if (link.Write(request.number, value) != WriteOutcome::Written) {
+        report.Fail(kExitDrive, PnName(request.number) + QStringLiteral(" 寫入失敗"));
+        return;
+    }
+    report.out << ParameterLine(RecordOfNumber(request.number), value);
+}
+
+int RunWrite(const Invocation& invocation) {
+    const WriteRequestArgs request = ParseArguments(invocation);
+    const auto reports = RunOnDrives(
+        invocation.ports, [&](DriveSession& s, DriveReport& r) { WriteOne(request, s, r); });
+    return PrintReports(invocation.ports, reports);
+}
+
+} // namespace
+
+Command WriteCommand() {
+    Command command;
+    command.name = QStringLiteral("write");
+    command.usages = {QStringLiteral("-p PORT write N VALUE"),
+                      QStringLiteral("-p PORT write N --raw HEX4")};
+    command.summary = QStringLiteral("寫入一個參數，依編輯規則檢查，由回覆確認");
+    command.description = QStringLiteral(
+        "寫入一個參數。VALUE 和在表格中輸入的一樣：十進位、有號十進位，或位數分組的\n"
+        "寫法（1-7-1、08-08、44-1），先依該參數的編輯規則檢查（範圍依 Pn904 的參數先讀\n"
+        "取驅動器的 Pn904）；不符合時顯示「不在允許範圍內」，結束碼 4，不寫入。\n"
+        "--raw HEX4 直接寫入四位十六進位的數值文字，不檢查。\n"
+        "寫入必須由驅動器的回覆確認，否則顯示「寫入失敗」，結束碼 3。\n"
+        "成功時印出寫入後的一行，格式和 read 相同。");
+    command.options = {
+        QCommandLineOption(kRaw, QStringLiteral("直接寫入這個數值文字（四位十六進位），不檢查"),
+                           QStringLiteral("HEX4"))};
+    command.examples = {QStringLiteral("tarnctl -p 1 write 100 500"),
+                        QStringLiteral("tarnctl -p 1 write 213 -1000"),
+                        QStringLiteral("tarnctl -p 1 write 000 1-7-1"),
+                        QStringLiteral("tarnctl -p 1 write 525 44-1"),
+                        QStringLiteral("tarnctl -p 1,2,3,4 write 101 --raw 0005")};
+    command.run = RunWrite;
+    return command;
+}
