@@ -7,6 +7,7 @@
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
 #include "bench/Stats.h"
+#include "bench/TarnctlRuns.h"
 #include "catalogue/TPmDataForm.h"
 #include "editing/ReadSheet.h"
 #include "files/DriveTransfer.h"
@@ -135,6 +136,33 @@ void PrintTable() {
     out.flush();
 }
 
+std::vector<double> Ratios(const std::vector<double>& samples, double divisor) {
+    std::vector<double> ratios;
+    for (const double sample : samples)
+        ratios.push_back(sample / divisor);
+    return ratios;
+}
+
+// tarnctl as a script runs it: the process's whole life, greeting included.
+void TarnctlRows(const TarnctlTimes& times) {
+    const double saveFloor = 310 * kReadFloorMs / 1000;                   // greeting + 309 reads
+    const double loadFloor = (kReadFloorMs + 307 * kWriteFloorMs) / 1000; // greeting + 307 writes
+    const double changedFloor = (310 * kReadFloorMs + 10 * kWriteFloorMs) / 1000 / loadFloor;
+    const double one = Summarize(times.saveOne).median;
+    const double full = Summarize(times.loadFull).median;
+    Add("tarnctl save, one drive", times.saveOne, "s", "310 × 40 ms", "≤ 1.03 × floor",
+        Summarize(times.saveOne).max <= 1.03 * saveFloor, 2);
+    const auto four = Ratios(times.saveFour, one);
+    Add("tarnctl save, four drives at once", four, "× one drive", "1", "≤ 1.3",
+        Summarize(four).max <= 1.3, 3);
+    Add("tarnctl load, 307 writes", times.loadFull, "s", "40 ms + 307 × 50 ms", "≤ 1.03 × floor",
+        Summarize(times.loadFull).max <= 1.03 * loadFloor, 2);
+    const auto changed = Ratios(times.loadChanged, full);
+    Add("tarnctl load --changed-only, 10 differ", changed, "× full load",
+        Fixed(changedFloor, 3) + " (310 reads + 10 writes)", "≤ 1.03 × floor",
+        Summarize(changed).max <= 1.03 * changedFloor, 3);
+}
+
 void Run() {
     Progress("start-up");
     const std::vector<double> startUp = MeasureStartUp();
@@ -219,6 +247,9 @@ void Run() {
     DestroyWindows();
     drive.terminate();
     drive.waitForFinished(3000);
+
+    Progress("tarnctl save and load");
+    TarnctlRows(MeasureTarnctl(kTransferRuns));
 }
 
 } // namespace

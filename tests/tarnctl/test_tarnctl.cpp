@@ -291,9 +291,9 @@ private slots:
         QCOMPARE(held, values[0]);
     }
 
-    // The drive's log as the judge: only the differing parameters are
-    // written; a value its rule refuses stops that drive's load before any
-    // write; --verify catches a drive that confirms and keeps its value.
+    // The drive's log as the judge: exactly the differing parameters that
+    // pass their rule are written, one that fails it is refused; --verify
+    // catches a drive that confirms a write and keeps its value.
     void changedOnlyWritesExactlyTheDifferences() {
         ParameterValues base = samples::DistinctValues();
         base[size_t(SlotOf(904))] = QStringLiteral("0BB8");
@@ -331,14 +331,16 @@ private slots:
         QCOMPARE(notHeld.size(), 1);
         QCOMPARE(notHeld[0].toObject().value("number").toInt(), 1);
         QCOMPARE(drives[1].toObject().value("exitCode").toInt(), 4);
-        QVERIFY(Writes(*refuses).isEmpty());
-        QVERIFY(result.err.contains(refuses->Device() + ": "));
-        QVERIFY(result.err.contains("Pn100"));
+        QCOMPARE(Writes(*refuses), changes.keys());
+        QVERIFY2(
+            result.err.contains(refuses->Device() + QStringLiteral(": Pn100 0 不在允許範圍內")),
+            qPrintable(result.err));
 
         QCOMPARE(differences.code, 1);
         QCOMPARE(differences.OutLines().size(), changes.size() + 1);
-        // Pn000 held A000 in the base file: its digits 2 to 4 show.
-        QVERIFY2(differences.out.startsWith(QStringLiteral("Pn000 0-0-0 → 1-7-1 ")),
+        // Pn000 held A000 in the base file: its digits 2 to 4 show, the
+        // value text beside them.
+        QVERIFY2(differences.out.startsWith(QStringLiteral("Pn000 0-0-0 (A000) → 1-7-1 (0171) ")),
                  qPrintable(differences.out));
     }
 

@@ -1,5 +1,4 @@
 #include "Command.h"
-#include "Differences.h"
 #include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
@@ -7,6 +6,8 @@
 #include "ParameterText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
+#include "compare/CompareTexts.h"
+#include "compare/Comparison.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 
@@ -22,31 +23,29 @@ const QString kJson = QStringLiteral("json");
 struct ReadInterrupted {};
 
 QString Shown(quint16 number, const QString& value) {
-    if (value.isEmpty()) {
-        return QStringLiteral("（空）");
-    }
-    return ShownValue(RecordOfNumber(number), value);
+    return value.isEmpty() ? QStringLiteral("（空）") : ValueCellText(number, value);
 }
 
-QString DifferenceLine(const ValueDifference& difference) {
+// "Pn100 500 → 600 0.1Hz": left to right, as the comparison window shows them.
+QString DifferenceLine(const CompareRow& row) {
     QString line = QStringLiteral("%1 %2 → %3")
-                       .arg(PnName(difference.number), Shown(difference.number, difference.left),
-                            Shown(difference.number, difference.right));
-    const QString unit = QString::fromUtf8(RecordOfNumber(difference.number).unit);
+                       .arg(PnName(row.number), Shown(row.number, row.driveText),
+                            Shown(row.number, row.fileText));
+    const QString unit = QString::fromUtf8(RecordOfNumber(row.number).unit);
     return unit.isEmpty() ? line : line + QLatin1Char(' ') + unit;
 }
 
 QJsonObject SideJson(quint16 number, const QString& value) {
-    return {{"value", value}, {"display", ShownValue(RecordOfNumber(number), value)}};
+    return {{"value", value}, {"display", ValueCellText(number, value)}};
 }
 
-QJsonArray DifferencesJson(const std::vector<ValueDifference>& differences) {
+QJsonArray DifferencesJson(const std::vector<CompareRow>& rows) {
     QJsonArray array;
-    for (const ValueDifference& d : differences) {
-        array << QJsonObject{{"number", d.number},
-                             {"name", PnName(d.number)},
-                             {"left", SideJson(d.number, d.left)},
-                             {"right", SideJson(d.number, d.right)}};
+    for (const CompareRow& row : rows) {
+        array << QJsonObject{{"number", row.number},
+                             {"name", PnName(row.number)},
+                             {"left", SideJson(row.number, row.driveText)},
+                             {"right", SideJson(row.number, row.fileText)}};
     }
     return array;
 }
@@ -54,15 +53,15 @@ QJsonArray DifferencesJson(const std::vector<ValueDifference>& differences) {
 int DiffFiles(const Invocation& invocation) {
     const QString leftName = invocation.arguments[0];
     const QString rightName = invocation.arguments[1];
-    const std::vector<ValueDifference> differences =
-        Differences(ReadParameterFile(leftName), ReadParameterFile(rightName));
+    const std::vector<CompareRow> differences =
+        CompareValues(ReadParameterFile(leftName), ReadParameterFile(rightName));
     if (invocation.IsSet(kJson)) {
         PrintJson(QJsonDocument(QJsonObject{{"left", leftName},
                                             {"right", rightName},
                                             {"differences", DifferencesJson(differences)}}));
     } else {
-        for (const ValueDifference& difference : differences) {
-            PrintOut(DifferenceLine(difference));
+        for (const CompareRow& row : differences) {
+            PrintOut(DifferenceLine(row));
         }
     }
     return differences.empty() ? kExitSuccess : kExitDifferent;
@@ -83,9 +82,9 @@ void DiffDrive(const ParameterValues& file, DriveSession& session, DriveReport& 
         report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
         return;
     }
-    const std::vector<ValueDifference> differences = Differences(drive, file);
-    for (const ValueDifference& difference : differences) {
-        report.out << DifferenceLine(difference);
+    const std::vector<CompareRow> differences = CompareValues(drive, file);
+    for (const CompareRow& row : differences) {
+        report.out << DifferenceLine(row);
     }
     report.json.insert(QStringLiteral("differences"), DifferencesJson(differences));
     if (!differences.empty()) {

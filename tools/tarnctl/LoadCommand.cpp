@@ -1,20 +1,18 @@
 #include "Command.h"
-#include "Differences.h"
 #include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "Output.h"
 #include "ParameterText.h"
-#include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
-#include "editing/EditRules.h"
+#include "compare/CompareTexts.h"
+#include "compare/Comparison.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 
 #include <QJsonArray>
 #include <QSet>
-#include <optional>
 
 // tarnctl load FILE: the whole-file check, then the writes of 載入檔案;
 // --changed-only writes only what differs from the drive, --verify reads
@@ -56,27 +54,24 @@ QString Names(const QList<quint16>& numbers) {
     return names.join(QStringLiteral("、"));
 }
 
-// The parameters to write with --changed-only: those whose file value
-// differs from the drive's and that loading writes at all. Values their
-// rule refuses fail the report unless --force; empty then.
-std::optional<QSet<quint16>> ChangedParameters(const LoadPlan& plan, DriveSession& session,
-                                               DriveReport& report) {
+// The parameters to write with --changed-only, as the comparison window
+// ticks them: those that differ and pass their rule (Pn904's bounds from
+// the drive). Those that differ and fail it are refused in the report,
+// unless --force writes them too; a load never sends Pn900, Pn901, "None"
+// or an empty value.
+QSet<quint16> ChangedParameters(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
     const ParameterValues drive = ReadDrive(session);
-    const QString filePn904 = plan.values[size_t(SlotOf(904))];
+    const QString drivePn904 = drive[size_t(SlotOf(904))];
     QSet<quint16> changed;
-    QList<quint16> refused;
-    for (const ValueDifference& difference : LoadableDifferences(drive, plan.values)) {
-        const ParameterRecord& record = RecordOfNumber(difference.number);
-        if (!plan.force && !PassesEditRule(record, difference.right, filePn904)) {
-            refused << difference.number;
+    for (const CompareRow& row : CompareValues(drive, plan.values)) {
+        if (row.state == RowState::OutOfRange && !plan.force) {
+            report.Fail(kExitValueRefused,
+                        QStringLiteral("%1 %2 不在允許範圍內（%3），未寫入（--force 仍然寫入）")
+                            .arg(PnName(row.number), ValueCellText(row.number, row.fileText),
+                                 RangeText(row.number, drivePn904)));
+        } else if (row.writable) {
+            changed.insert(row.number);
         }
-        changed.insert(difference.number);
-    }
-    if (!refused.isEmpty()) {
-        report.Fail(kExitValueRefused,
-                    QStringLiteral("不在允許範圍內，未寫入任何參數（--force 仍然寫入）：") +
-                        Names(refused));
-        return std::nullopt;
     }
     return changed;
 }
@@ -94,12 +89,11 @@ void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& s
         }
         const QString expected = plan.values[size_t(SlotOf(number))];
         const QString actual = session.Link().Read(number);
-        if (!SameValue(expected, actual)) {
-            const ParameterRecord& record = RecordOfNumber(number);
+        if (!ValuesEqual(expected, actual)) {
             report.Fail(kExitDrive, QStringLiteral("%1 寫入 %2，驅動器讀回 %3")
-                                        .arg(PnName(number), ShownValue(record, expected),
+                                        .arg(PnName(number), ValueCellText(number, expected),
                                              actual.isEmpty() ? QStringLiteral("（沒有回應）")
-                                                              : ShownValue(record, actual)));
+                                                              : ValueCellText(number, actual)));
             notHeld << QJsonObject{{"number", number},
                                    {"name", PnName(number)},
                                    {"written", expected},
@@ -115,9 +109,6 @@ void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report)
     try {
         if (plan.changedOnly) {
             options.only = ChangedParameters(plan, session, report);
-            if (!options.only) {
-                return;
-            }
         }
     } catch (const ReadInterrupted&) {
         report.Fail(kExitInterrupted, QStringLiteral("已中斷，沒有寫入任何參數"));
@@ -194,8 +185,9 @@ Command LoadCommand() {
         "先檢查整個參數檔（不合格式的檔案不寫入任何驅動器，結束碼 5），再依視窗程式「載入\n"
         "檔案」的順序寫入（307 個；Pn900、Pn901 不寫，None 與空值不送），遇到第一個未被\n"
         "確認的寫入就停止並顯示「Pn105 寫入失敗，載入已停止」（結束碼 3）。\n"
-        "--changed-only 先讀取驅動器，只寫入和檔案不同的參數；其中不符合編輯規則的值\n"
-        "不寫入（結束碼 4），除非加上 --force。\n"
+        "--changed-only 先讀取驅動器，只寫入和檔案不同的參數（和比較視窗的勾選相同）；\n"
+        "其中不符合編輯規則的值（範圍依驅動器的 Pn904）不寫入並列出（結束碼 4），\n"
+        "加上 --force 也寫入。\n"
         "--verify 寫完後讀回每個寫入的參數，列出沒有保持寫入值的參數（結束碼 3）。\n"
         "檔名有 {port} 時每台驅動器載入自己的檔案（axis-{port}.tarn），否則都載入同一個。\n"
         "Ctrl-C 在進行中的那次寫入之後停止，並列出已寫入的參數。");

@@ -78,10 +78,3 @@ bool AnyFollowsPn904(const std::vector<quint16>& numbers) {
     return std::any_of(numbers.begin(), numbers.end(),
                        [](quint16 number) { return RecordOfNumber(number).FollowsPn904(); });
 }
-
-bool SameValue(const QString& a, const QString& b) {
-    if (HoldsDriveValue(a) && HoldsDriveValue(b)) {
-        return a.compare(b, Qt::CaseInsensitive) == 0;
-    }
-    return a == b;
-}

@@ -34,7 +34,3 @@ QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueTex
 
 // True when any of `numbers` has bounds that follow Pn904.
 bool AnyFollowsPn904(const std::vector<quint16>& numbers);
-
-// The word of two value texts agree: "00ff" and "00FF" hold the same value.
-// Texts that are not four hexadecimal digits agree only when equal.
-bool SameValue(const QString& a, const QString& b);

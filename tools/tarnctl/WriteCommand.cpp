@@ -4,6 +4,7 @@
 #include "ParameterText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
+#include "compare/CompareTexts.h"
 #include "editing/EditRules.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
@@ -64,9 +65,9 @@ QString CheckedValue(const WriteRequestArgs& request, DriveLink& link, DriveRepo
     }
     const TypedEntry entry = CheckTypedEntry(record, request.typed, pn904);
     if (entry.verdict != EditVerdict::Accepted) {
-        report.Fail(kExitValueRefused, QStringLiteral("%1 %2：不在允許範圍內（%3 到 %4）")
-                                           .arg(name, request.typed, ShownMinimumOf(record, pn904),
-                                                ShownMaximumOf(record, pn904)));
+        report.Fail(kExitValueRefused,
+                    QStringLiteral("%1 %2：不在允許範圍內（%3）")
+                        .arg(name, request.typed, RangeText(request.number, pn904)));
         return {};
     }
     return entry.valueText;
