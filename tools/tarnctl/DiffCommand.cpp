@@ -20,8 +20,6 @@ namespace {
 
 const QString kJson = QStringLiteral("json");
 
-struct ReadInterrupted {};
-
 QString Shown(quint16 number, const QString& value) {
     return value.isEmpty() ? QStringLiteral("（空）") : ValueCellText(number, value);
 }
@@ -68,20 +66,7 @@ int DiffFiles(const Invocation& invocation) {
 }
 
 void DiffDrive(const ParameterValues& file, DriveSession& session, DriveReport& report) {
-    ParameterValues drive;
-    try {
-        drive = ReadAllParameters(
-            session.Link(),
-            [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
-            [&](quint16, const QString&) {
-                if (session.StopRequested()) {
-                    throw ReadInterrupted{};
-                }
-            });
-    } catch (const ReadInterrupted&) {
-        report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
-        return;
-    }
+    const ParameterValues drive = ReadWholeDrive(session, QStringLiteral("已中斷"));
     const std::vector<CompareRow> differences = CompareValues(drive, file);
     for (const CompareRow& row : differences) {
         report.out << DifferenceLine(row);

@@ -41,6 +41,8 @@ void RunOne(const PortSpec& port, size_t index, const DriveJob& job, DriveReport
         }
         DriveSession session(port, index, link, progress);
         job(session, report);
+    } catch (const RunInterrupted& interrupted) {
+        report.Fail(kExitInterrupted, interrupted.message);
     } catch (const TarnError& error) {
         report.Fail(ExitCodeOf(error), error.Text());
     } catch (const std::exception& error) {
@@ -73,6 +75,17 @@ void DriveReport::Fail(int code, const QString& message) {
 
 bool DriveSession::StopRequested() const {
     return InterruptRequested();
+}
+
+ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
+    return ReadAllParameters(
+        session.Link(),
+        [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
+        [&](quint16, const QString&) {
+            if (session.StopRequested()) {
+                throw RunInterrupted{message};
+            }
+        });
 }
 
 std::vector<DriveReport> RunOnDrives(const std::vector<PortSpec>& ports, const DriveJob& job) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PortSpec.h"
+#include "files/ParameterFile.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -45,6 +46,17 @@ private:
     DriveLink& link_;
     std::function<void(QString)> progress_;
 };
+
+// Thrown in a drive's run that Ctrl-C stopped; the run ends with exit
+// code 130 and `message`.
+struct RunInterrupted {
+    QString message;
+};
+
+// All 309 value texts of the session's drive in file order, progress shown
+// per sheet. Throws RunInterrupted with `message` at the next parameter
+// once Ctrl-C is pressed.
+ParameterValues ReadWholeDrive(DriveSession& session, const QString& message);
 
 // One drive's part of a command. Runs on the drive's own thread after its
 // port has been opened and the drive greeted; errors of the core it

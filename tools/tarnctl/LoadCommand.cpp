@@ -32,20 +32,6 @@ struct LoadPlan {
     bool force = false;
 };
 
-// Ends a read run at the next parameter once Ctrl-C is pressed.
-struct ReadInterrupted {};
-
-ParameterValues ReadDrive(DriveSession& session) {
-    return ReadAllParameters(
-        session.Link(),
-        [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
-        [&](quint16, const QString&) {
-            if (session.StopRequested()) {
-                throw ReadInterrupted{};
-            }
-        });
-}
-
 QString Names(const QList<quint16>& numbers) {
     QStringList names;
     for (const quint16 number : numbers) {
@@ -60,7 +46,8 @@ QString Names(const QList<quint16>& numbers) {
 // unless --force writes them too; a load never sends Pn900, Pn901, "None"
 // or an empty value.
 QSet<quint16> ChangedParameters(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
-    const ParameterValues drive = ReadDrive(session);
+    const ParameterValues drive =
+        ReadWholeDrive(session, QStringLiteral("已中斷，沒有寫入任何參數"));
     const QString drivePn904 = drive[size_t(SlotOf(904))];
     QSet<quint16> changed;
     for (const CompareRow& row : CompareValues(drive, plan.values)) {
@@ -106,13 +93,8 @@ void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& s
 void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
     WriteRunOptions options;
     options.stopRequested = [&] { return session.StopRequested(); };
-    try {
-        if (plan.changedOnly) {
-            options.only = ChangedParameters(plan, session, report);
-        }
-    } catch (const ReadInterrupted&) {
-        report.Fail(kExitInterrupted, QStringLiteral("已中斷，沒有寫入任何參數"));
-        return;
+    if (plan.changedOnly) {
+        options.only = ChangedParameters(plan, session, report);
     }
     const LoadResult result = WriteAllParameters(
         session.Link(), plan.values,

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Ends the reads at the next parameter once Ctrl-C is pressed.
-struct SaveInterrupted {};
-
 // The file of each drive: the window program's name rule, {port} replaced.
 std::vector<QString> FileNames(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
@@ -38,20 +35,7 @@ std::vector<QString> FileNames(const Invocation& invocation) {
 }
 
 void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& report) {
-    ParameterValues values;
-    try {
-        values = ReadAllParameters(
-            session.Link(),
-            [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
-            [&](quint16, const QString&) {
-                if (session.StopRequested()) {
-                    throw SaveInterrupted{};
-                }
-            });
-    } catch (const SaveInterrupted&) {
-        report.Fail(kExitInterrupted, QStringLiteral("已中斷，檔案未儲存"));
-        return;
-    }
+    const ParameterValues values = ReadWholeDrive(session, QStringLiteral("已中斷，檔案未儲存"));
     // A drive that gave nothing would leave a file of keys only, which
     // could replace a good one.
     const QList<quint16> withoutValue = ParametersWithoutValue(values);
