@@ -20,20 +20,10 @@
 
 namespace {
 
-QList<QByteArray> Requests(const DriveSim& sim) {
-    QList<QByteArray> requests;
-    for (const DriveSim::LogEntry& entry : sim.Log()) {
-        if (entry.direction == QLatin1String("RX")) {
-            requests << entry.bytes;
-        }
-    }
-    return requests;
-}
-
 // The parameters the drive was asked to store, in order.
 QList<quint16> Writes(const DriveSim& sim) {
     QList<quint16> numbers;
-    for (const QByteArray& request : Requests(sim)) {
+    for (const QByteArray& request : sim.Requests()) {
         if (!request.contains("????")) {
             numbers << request.mid(2, 3).toUShort();
         }
@@ -231,7 +221,7 @@ private slots:
             RunTarnctl({"-p", drive->Device(), "load", Path("damaged.tarn")});
         QCOMPARE(load.code, 5);
         QVERIFY(load.err.contains(Path("damaged.tarn")));
-        QVERIFY(Requests(*drive).isEmpty());
+        QVERIFY(drive->Requests().isEmpty());
     }
 
     // Four drives saved at once, a fifth loaded meanwhile: each file is the
@@ -268,7 +258,7 @@ private slots:
             const QString file = Path("axis-" + device.section('/', -1) + ".tarn");
             QCOMPARE(FileBytes(file), ParameterFileBytes(values[i]));
             QVERIFY(saved.OutLines().at(i).startsWith(device + ": "));
-            QCOMPARE(Requests(*drives[i]), SaveTraffic());
+            QCOMPARE(drives[i]->Requests(), SaveTraffic());
         }
         QCOMPARE(saved.ErrLines().size(), 1);
         QVERIFY(saved.err.startsWith(silent->Device() + QStringLiteral(": 驅動器沒有回應")));
@@ -379,7 +369,7 @@ private slots:
 
         Tarnctl save({"-p", saving->Device(), "save", old});
         Tarnctl load({"-p", loading->Device(), "load", file});
-        QVERIFY(WaitFor([&] { return Requests(*saving).size() > 20; }));
+        QVERIFY(WaitFor([&] { return saving->Requests().size() > 20; }));
         QVERIFY(WaitFor([&] { return Writes(*loading).size() > 20; }));
         save.Interrupt();
         load.Interrupt();
@@ -389,7 +379,7 @@ private slots:
         QCOMPARE(saved.code, 130);
         QCOMPARE(FileBytes(old), QByteArray("old contents\r\n"));
         QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"old.tarn"});
-        QVERIFY(Requests(*saving).size() < SaveTraffic().size());
+        QVERIFY(saving->Requests().size() < SaveTraffic().size());
 
         QCOMPARE(loaded.code, 130);
         const QList<quint16> written = Writes(*loading);
