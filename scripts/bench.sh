@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 tarn_install "${TARN_PACKAGES[@]}"
-tarn_build tarn-bench tarn-drive-sim tarnb
+tarn_build tarn-bench tarn-drive-sim tarnb tarnctl
 
 export QT_QPA_PLATFORM=offscreen
 tarn_say "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
