@@ -7,6 +7,7 @@
 #include "catalogue/SheetRanges.h"
 #include "compare/CompareTexts.h"
 #include "compare/Comparison.h"
+#include "compare/WriteAndVerify.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
@@ -77,10 +78,14 @@ void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& s
         const QString expected = plan.values[size_t(SlotOf(number))];
         const QString actual = session.Link().Read(number);
         if (!ValuesEqual(expected, actual)) {
-            report.Fail(kExitDrive, QStringLiteral("%1 寫入 %2，驅動器讀回 %3")
-                                        .arg(PnName(number), ValueCellText(number, expected),
-                                             actual.isEmpty() ? QStringLiteral("（沒有回應）")
-                                                              : ValueCellText(number, actual)));
+            // The comparison window's words for a write the drive holds otherwise.
+            VerifiedWrite held;
+            held.number = number;
+            held.written = expected;
+            held.readBack = actual;
+            held.outcome = VerifyOutcome::ReadBackDiffers;
+            report.Fail(kExitDrive, QStringLiteral("%1 %2（寫入 %3）")
+                                        .arg(PnName(number), VerifyOutcomeText(held), expected));
             notHeld << QJsonObject{{"number", number},
                                    {"name", PnName(number)},
                                    {"written", expected},
