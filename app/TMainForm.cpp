@@ -5,6 +5,7 @@
 #include "app/FormGeometry.h"
 #include "app/TOpenPmForm.h"
 #include "app/TReadpmForm.h"
+#include "app/TReportPmForm.h"
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
@@ -33,6 +34,7 @@ TPmDataForm* PmDataForm = nullptr;
 TSavePmForm* SavePmForm = nullptr;
 TOpenPmForm* OpenPmForm = nullptr;
 TReadpmForm* ReadpmForm = nullptr;
+TReportPmForm* ReportPmForm = nullptr;
 
 namespace {
 
@@ -54,6 +56,7 @@ void BuildMenu(TMainForm& form) {
     QMenu* file = AddMenu(form.MainMenu1, "File", "檔案");
     form.Open2 = AddItem(file, "Open2", "載入檔案");
     form.Save2 = AddItem(file, "Save2", "儲存檔案");
+    form.Report1 = AddItem(file, "Report1", "匯出報告");
     file->addSeparator()->setObjectName("N1");
     form.Exit1 = AddItem(file, "Exit1", "離開");
     QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
@@ -103,6 +106,7 @@ void WireCommand(TMainForm& form, QAction* action, void (TMainForm::*handler)())
 void WireMenu(TMainForm& form) {
     WireCommand(form, form.Open2, &TMainForm::Open2Click);
     WireCommand(form, form.Save2, &TMainForm::Save2Click);
+    WireCommand(form, form.Report1, &TMainForm::Report1Click);
     WireCommand(form, form.Exit1, &TMainForm::Exit1Click);
     WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
     WireCommand(form, form.ChangeLog1, &TMainForm::ChangeLog1Click);
@@ -151,6 +155,7 @@ void ForgetWindows() {
     OpenPmForm = nullptr;
     ReadpmForm = nullptr;
     ChangeLogForm = nullptr;
+    ReportPmForm = nullptr;
 }
 
 void CreateForms(TMainForm& form) {
@@ -166,6 +171,8 @@ void CreateForms(TMainForm& form) {
     ReadpmForm->hide();
     ChangeLogForm = new TChangeLogForm(&form);
     ChangeLogForm->hide();
+    ReportPmForm = new TReportPmForm(&form);
+    ReportPmForm->hide();
 }
 
 } // namespace

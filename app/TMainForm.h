@@ -28,14 +28,15 @@ struct CellMark;
 //                              ...KeyPress, ...SetEditText, ...EditAbandoned
 //   files/MainFormFiles.cpp    Save2Click, Open2Click
 //   changes/MainFormChanges.cpp ChangeLog1Click, ShowHeldValue
+//   files/MainFormReport.cpp   Report1Click
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // `device` is the byte pipe under MSComm1 (QSerialPort in the program,
     // a test double in tests). Makes Link with the drive's settings and
     // installs it as the program's link (MainLink). Creates CommForm (shown)
-    // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm (hidden), and hides
-    // ParaTabControl.
+    // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm, ReportPmForm
+    // (hidden), and hides ParaTabControl.
     explicit TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -43,6 +44,7 @@ public:
     QMenuBar* MainMenu1 = nullptr;
     QAction* Open2 = nullptr;
     QAction* Save2 = nullptr;
+    QAction* Report1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Setup_Parameters = nullptr;
     QAction* ChangeLog1 = nullptr;
@@ -60,10 +62,13 @@ public:
     // changed in this run; light enough that the text reads as on any cell.
     static const QColor kPendingMarkColour;
     static const QColor kChangedMarkColour;
+    static constexpr const char* kReportFilter =
+        "PDF (*.pdf)|*.pdf|HTML (*.html)|*.html|CSV (*.csv)|*.csv";
 
 public slots:
     void Open2Click();
     void Save2Click();
+    void Report1Click();
     void Exit1Click();
     void Setup_ParametersClick();
     void ChangeLog1Click();
@@ -101,9 +106,11 @@ class TPmDataForm;
 class TSavePmForm;
 class TOpenPmForm;
 class TReadpmForm;
+class TReportPmForm;
 extern TMainForm* MainForm;
 extern TCommForm* CommForm;
 extern TPmDataForm* PmDataForm;
 extern TSavePmForm* SavePmForm;
 extern TOpenPmForm* OpenPmForm;
 extern TReadpmForm* ReadpmForm;
+extern TReportPmForm* ReportPmForm;
