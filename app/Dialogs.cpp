@@ -11,6 +11,14 @@ IDialogs* current = &realDialogs;
 
 } // namespace
 
+SaveChoice IDialogs::SaveFileChoice(QWidget* parent, const QString& filter) {
+    return {SaveFileName(parent, filter), FirstFilter(filter)};
+}
+
+QString FirstFilter(const QString& filter) {
+    return QtFileFilter(filter).section(QStringLiteral(";;"), 0, 0);
+}
+
 IDialogs& Dialogs() {
     return *current;
 }

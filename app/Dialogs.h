@@ -4,6 +4,13 @@
 
 class QWidget;
 
+// A save dialog's answer together with the filter chosen in it.
+struct SaveChoice {
+    QString fileName; // empty when cancelled
+    // The chosen filter, its pattern in parentheses: "PDF (*.pdf)".
+    QString filter;
+};
+
 // The one seam through which every message box and file dialog passes, so
 // that tests answer them instead of hanging. The program installs the real
 // one (modal Qt dialogs); tests install a scripted one.
@@ -16,7 +23,16 @@ public:
     // "Text Documents (*.tarn)|*.tarn" form.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& filter) = 0;
+    // A save dialog whose answer depends on the filter chosen (several file
+    // formats); it keeps its own last name, apart from SaveFileName's. By
+    // default SaveFileName's answer with the first filter, as a dialog that
+    // offers no choice would give.
+    virtual SaveChoice SaveFileChoice(QWidget* parent, const QString& filter);
 };
+
+// The first filter of `filter` in SaveChoice's form: "Text Documents
+// (*.tarn)" for "Text Documents (*.tarn)|*.tarn".
+QString FirstFilter(const QString& filter);
 
 // The dialogs in use; never null (the real ones until replaced).
 IDialogs& Dialogs();

@@ -23,6 +23,24 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& filter) {
     return name;
 }
 
+SaveChoice QtDialogs::SaveFileChoice(QWidget* parent, const QString& filter) {
+    // Kept apart from SaveFileName's: a report's name is no parameter
+    // file's. The filter chosen last is offered first next time.
+    static QString lastName;
+    static QString lastFilter;
+    const QString qtFilter = QtFileFilter(filter);
+    QString chosenFilter = qtFilter.split(QStringLiteral(";;")).contains(lastFilter)
+                               ? lastFilter
+                               : FirstFilter(filter);
+    const QString name =
+        QFileDialog::getSaveFileName(parent, QString(), lastName, qtFilter, &chosenFilter);
+    if (name.isEmpty())
+        return {};
+    lastName = name;
+    lastFilter = chosenFilter;
+    return {name, chosenFilter};
+}
+
 QString QtFileFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList qtFilters;

@@ -9,6 +9,7 @@ public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& filter) override;
+    SaveChoice SaveFileChoice(QWidget* parent, const QString& filter) override;
 };
 
 // "Text Documents (*.tarn)|*.tarn" (description|pattern pairs) in Qt's

@@ -5,6 +5,7 @@
 #include "app/FormGeometry.h"
 #include "app/TOpenPmForm.h"
 #include "app/TReadpmForm.h"
+#include "app/TReportPmForm.h"
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
@@ -37,6 +38,7 @@ TOpenPmForm* OpenPmForm = nullptr;
 TReadpmForm* ReadpmForm = nullptr;
 TComparingPmForm* ComparingPmForm = nullptr;
 TComparePmForm* ComparePmForm = nullptr;
+TReportPmForm* ReportPmForm = nullptr;
 
 namespace {
 
@@ -59,6 +61,7 @@ void BuildMenu(TMainForm& form) {
     form.Open2 = AddItem(file, "Open2", "載入檔案");
     form.Save2 = AddItem(file, "Save2", "儲存檔案");
     form.Compare1 = AddItem(file, "Compare1", "比較檔案");
+    form.Report1 = AddItem(file, "Report1", "匯出報告");
     file->addSeparator()->setObjectName("N1");
     form.Exit1 = AddItem(file, "Exit1", "離開");
     QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
@@ -109,6 +112,7 @@ void WireMenu(TMainForm& form) {
     WireCommand(form, form.Open2, &TMainForm::Open2Click);
     WireCommand(form, form.Save2, &TMainForm::Save2Click);
     WireCommand(form, form.Compare1, &TMainForm::Compare1Click);
+    WireCommand(form, form.Report1, &TMainForm::Report1Click);
     WireCommand(form, form.Exit1, &TMainForm::Exit1Click);
     WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
     WireCommand(form, form.ChangeLog1, &TMainForm::ChangeLog1Click);
@@ -159,6 +163,7 @@ void ForgetWindows() {
     ChangeLogForm = nullptr;
     ComparingPmForm = nullptr;
     ComparePmForm = nullptr;
+    ReportPmForm = nullptr;
 }
 
 void CreateForms(TMainForm& form) {
@@ -178,6 +183,8 @@ void CreateForms(TMainForm& form) {
     ComparingPmForm->hide();
     ComparePmForm = new TComparePmForm(&form);
     ComparePmForm->hide();
+    ReportPmForm = new TReportPmForm(&form);
+    ReportPmForm->hide();
 }
 
 } // namespace

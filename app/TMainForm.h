@@ -29,6 +29,7 @@ struct CellMark;
 //   files/MainFormFiles.cpp    Save2Click, Open2Click
 //   changes/MainFormChanges.cpp ChangeLog1Click, ShowHeldValue
 //   compare/MainFormCompare.cpp Compare1Click
+//   files/MainFormReport.cpp   Report1Click
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -37,6 +38,8 @@ public:
     // installs it as the program's link (MainLink). Creates CommForm (shown)
     // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm, ChangeLogForm,
     // ComparingPmForm, ComparePmForm (hidden), and hides ParaTabControl.
+    // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm, ReportPmForm
+    // (hidden), and hides ParaTabControl.
     explicit TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -45,6 +48,7 @@ public:
     QAction* Open2 = nullptr;
     QAction* Save2 = nullptr;
     QAction* Compare1 = nullptr;
+    QAction* Report1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Setup_Parameters = nullptr;
     QAction* ChangeLog1 = nullptr;
@@ -62,11 +66,14 @@ public:
     // changed in this run; light enough that the text reads as on any cell.
     static const QColor kPendingMarkColour;
     static const QColor kChangedMarkColour;
+    static constexpr const char* kReportFilter =
+        "PDF (*.pdf)|*.pdf|HTML (*.html)|*.html|CSV (*.csv)|*.csv";
 
 public slots:
     void Open2Click();
     void Save2Click();
     void Compare1Click();
+    void Report1Click();
     void Exit1Click();
     void Setup_ParametersClick();
     void ChangeLog1Click();
@@ -106,6 +113,7 @@ class TOpenPmForm;
 class TReadpmForm;
 class TComparingPmForm;
 class TComparePmForm;
+class TReportPmForm;
 extern TMainForm* MainForm;
 extern TCommForm* CommForm;
 extern TPmDataForm* PmDataForm;
@@ -114,3 +122,4 @@ extern TOpenPmForm* OpenPmForm;
 extern TReadpmForm* ReadpmForm;
 extern TComparingPmForm* ComparingPmForm;
 extern TComparePmForm* ComparePmForm;
+extern TReportPmForm* ReportPmForm;

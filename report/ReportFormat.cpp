@@ -24,6 +24,37 @@ std::optional<ReportFormat> ReportFormatOf(const QString& nameOrFilter) {
     return std::nullopt;
 }
 
+namespace {
+
+QString ExtensionOf(ReportFormat format) {
+    switch (format) {
+    case ReportFormat::Pdf:
+        return QStringLiteral(".pdf");
+    case ReportFormat::Html:
+        return QStringLiteral(".html");
+    case ReportFormat::Csv:
+        break;
+    }
+    return QStringLiteral(".csv");
+}
+
+EFileError NoFormatError(const QString& fileName) {
+    return EFileError(
+        QStringLiteral("Cannot create file %1: not a .pdf, .html or .csv name").arg(fileName));
+}
+
+} // namespace
+
+ReportFile ReportFileOf(const QString& chosenName, const QString& chosenFilter) {
+    // Only the name's last part: a dot in a folder's name is no extension.
+    const QString baseName = chosenName.section(QLatin1Char('/'), -1);
+    if (const std::optional<ReportFormat> named = ReportFormatOf(baseName))
+        return {chosenName, *named};
+    if (const std::optional<ReportFormat> filtered = ReportFormatOf(chosenFilter))
+        return {chosenName + ExtensionOf(*filtered), *filtered};
+    throw NoFormatError(chosenName);
+}
+
 QString ReportFilters() {
     return QStringLiteral("PDF (*.pdf);;HTML (*.html);;CSV (*.csv)");
 }
@@ -45,8 +76,7 @@ void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat
 void WriteReport(const ReportModel& model, const QString& fileName) {
     const std::optional<ReportFormat> format = ReportFormatOf(fileName);
     if (!format)
-        throw EFileError(
-            QStringLiteral("Cannot create file %1: not a .pdf, .html or .csv name").arg(fileName));
+        throw NoFormatError(fileName);
     WriteReport(model, fileName, *format);
 }
 

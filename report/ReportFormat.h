@@ -13,6 +13,19 @@ enum class ReportFormat { Pdf, Html, Csv };
 // HTML. Empty when neither names one of the three.
 std::optional<ReportFormat> ReportFormatOf(const QString& nameOrFilter);
 
+// A report file as chosen in a save dialog: its name and format.
+struct ReportFile {
+    QString fileName;
+    ReportFormat format = ReportFormat::Pdf;
+};
+
+// The file of a name and filter chosen together. A name whose extension
+// names a format is kept with that format, whatever the filter ("a.csv"
+// chosen under PDF is a CSV); any other name gets the filter's extension
+// ("a" under PDF is "a.pdf", "a.v2" is "a.v2.pdf"). Throws EFileError
+// "Cannot create file <name>: ..." when neither names a format.
+ReportFile ReportFileOf(const QString& chosenName, const QString& chosenFilter);
+
 // The filter texts for a save dialog, one per format: "PDF (*.pdf)",
 // "HTML (*.html)", "CSV (*.csv)".
 QString ReportFilters();

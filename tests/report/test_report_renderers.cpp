@@ -204,6 +204,48 @@ private slots:
         QCOMPARE(found ? int(*found) : -1, format);
     }
 
+    // A name that names a format wins over the filter; any other name gets
+    // the filter's extension.
+    void fileOfANameChosenUnderAFilter_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("fileName"); // empty: refused
+        QTest::addColumn<int>("format");
+        const int pdf = int(ReportFormat::Pdf), html = int(ReportFormat::Html);
+        QTest::newRow("bare name") << "/r/a"
+                                   << "PDF (*.pdf)"
+                                   << "/r/a.pdf" << pdf;
+        QTest::newRow("own extension") << "/r/a.html"
+                                       << "HTML (*.html)"
+                                       << "/r/a.html" << html;
+        QTest::newRow("name wins") << "/r/a.CSV"
+                                   << "PDF (*.pdf)"
+                                   << "/r/a.CSV" << int(ReportFormat::Csv);
+        QTest::newRow("other extension") << "/r/a.v2"
+                                         << "HTML (*.html)"
+                                         << "/r/a.v2.html" << html;
+        QTest::newRow("dot in a folder") << "/r.pdf/a"
+                                         << "HTML (*.html)"
+                                         << "/r.pdf/a.html" << html;
+        QTest::newRow("no format at all") << "/r/a"
+                                          << "Text Documents (*.tarn)"
+                                          << "" << -1;
+    }
+    void fileOfANameChosenUnderAFilter() {
+        QFETCH(QString, name);
+        QFETCH(QString, filter);
+        QFETCH(QString, fileName);
+        QFETCH(int, format);
+        try {
+            const ReportFile file = ReportFileOf(name, filter);
+            QCOMPARE(file.fileName, fileName);
+            QCOMPARE(int(file.format), format);
+        } catch (const EFileError& e) {
+            QVERIFY2(fileName.isEmpty(), qPrintable(e.Text()));
+            QVERIFY(e.Text().startsWith("Cannot create file " + name));
+        }
+    }
+
     void writingPicksTheFormatAndFailsAsASaveDoes() {
         const ReportModel model = SampleReport();
         QTemporaryDir dir;

@@ -36,6 +36,14 @@ public:
         filters << filter;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
+    // Takes its name from saveAnswers like SaveFileName, and the filter
+    // chosen with it from filterAnswers (the first one offered when none).
+    SaveChoice SaveFileChoice(QWidget* parent, const QString& filter) override {
+        const QString chosen =
+            filterAnswers.isEmpty() ? FirstFilter(filter) : filterAnswers.takeFirst();
+        const QString name = SaveFileName(parent, filter);
+        return {name, name.isEmpty() ? QString() : chosen};
+    }
 
     QStringList messages;    // every message shown, in order
     QStringList openAnswers; // answers of the next open dialogs
@@ -43,6 +51,8 @@ public:
     QStringList filters;     // the filter each file dialog was given
     int openAsked = 0;       // open dialogs run so far
     int saveAsked = 0;       // save dialogs run so far
+    // The filters chosen in the next SaveFileChoice dialogs.
+    QStringList filterAnswers;
     // Optional: runs when a message is shown (e.g. to check the windows).
     std::function<void(const QString&)> onMessage;
 

@@ -1,0 +1,62 @@
+#include "app/Dialogs.h"
+#include "app/TMainForm.h"
+#include "app/TReportPmForm.h"
+#include "app/TTabControl.h"
+#include "catalogue/ParameterRecords.h"
+#include "files/DriveTransfer.h"
+#include "link/DriveLink.h"
+#include "link/TMSComm.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportFormat.h"
+
+#include <QProgressBar>
+
+// A report of the drive: read as a save reads, then written in the format
+// the save dialog's filter or the chosen name asks for. The reads, the
+// report and its files live in the core and the report library; this
+// handler only drives the windows around them.
+
+namespace {
+
+// Hides the progress window however the reads end: it has no close box, so
+// one left up by an error would stay on screen.
+class HideWhenDone {
+public:
+    explicit HideWhenDone(QWidget* window) : window_(window) {}
+    ~HideWhenDone() { window_->hide(); }
+    HideWhenDone(const HideWhenDone&) = delete;
+    HideWhenDone& operator=(const HideWhenDone&) = delete;
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+void TMainForm::Report1Click() {
+    ParaTabControl->hide();
+    ReportPmForm->ProgressBar1->setValue(0);
+    ReportPmForm->show();
+    ParameterValues values;
+    {
+        const HideWhenDone hide(ReportPmForm);
+        // Each value is stored as it comes, as a save stores it.
+        values = ReadAllParameters(
+            *Link, [](int percent) { ReportPmForm->ProgressBar1->setValue(percent); },
+            [](quint16 number, const QString& value) { PmStringSheet.Value(number) = value; });
+    }
+    // A report of a drive that gave nothing says nothing and could replace a
+    // good one: refused as such a save is.
+    if (NothingAnswered(ParametersWithoutValue(values))) {
+        ShowMessage(NothingAnsweredMessage());
+        return;
+    }
+    const SaveChoice choice = Dialogs().SaveFileChoice(this, kReportFilter);
+    if (choice.fileName.isEmpty()) {
+        return;
+    }
+    const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
+    const ReportSource source = DriveSource(QStringLiteral("COM%1").arg(MSComm1->CommPort()),
+                                            MSComm1->DeviceName(), Link->ReplyFormat());
+    WriteReport(BuildReport(source, values), file.fileName, file.format);
+}

@@ -1,0 +1,182 @@
+#include "ParameterFileSamples.h"
+#include "app/Startup.h"
+#include "app/TMainForm.h"
+#include "app/TReportPmForm.h"
+#include "app/TTabControl.h"
+#include "catalogue/ParameterRecords.h"
+#include "files/DriveTransfer.h"
+#include "link/DriveProtocol.h"
+#include "link/MainLink.h"
+#include "link/TMSComm.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportCsv.h"
+#include "report/ReportHtml.h"
+#include "support/FakeSerialDevice.h"
+#include "support/FileBytes.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// 匯出報告 through the menu against a scripted port: every run reads all 309
+// parameters (about 12 s of waits), so the cases are few and each checks
+// the whole of its outcome.
+class TestReportUi : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    FakeSerialDevice* fake_ = nullptr;
+    QMap<quint16, QString> drive_;
+    QTemporaryDir dir_;
+    // Whether the progress window was up at each request, and the bar then.
+    QList<QPair<bool, int>> seen_;
+
+    // The drive answers the distinct values; the window's state is noted
+    // at each request.
+    void AnswerDistinctValues() {
+        const ParameterValues distinct = samples::DistinctValues();
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            drive_[NumberOfSlot(slot)] = distinct[slot];
+        }
+        auto echo = FakeSerialDevice::EchoingDrive(kFormatPlain, &drive_);
+        fake_->SetResponder([this, echo](const QByteArray& request) {
+            seen_ << qMakePair(ReportPmForm->isVisible(), ReportPmForm->ProgressBar1->value());
+            return echo(request);
+        });
+    }
+
+    static QString WithoutTime(QString html) {
+        return html.remove(QRegularExpression("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"));
+    }
+
+private slots:
+    void init() {
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        auto device = std::make_unique<FakeSerialDevice>();
+        fake_ = device.get();
+        CreateWindows(std::move(device));
+        MainForm->MSComm1->SetPortOpen(true);
+        ReplyFormat = kFormatPlain;
+        drive_.clear();
+        seen_.clear();
+        ResetParameterRecords();
+        MainForm->ParaTabControl->show();
+        QVERIFY(dir_.isValid());
+    }
+
+    void cleanup() {
+        DestroyWindows();
+        dialogs_.reset();
+        for (const QString& name : QDir(dir_.path()).entryList(QDir::Files))
+            QFile::remove(dir_.filePath(name));
+    }
+
+    void reportIsWrittenInTheChosenFormat_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("PDF filter, bare name") << "drive"
+                                               << "PDF (*.pdf)"
+                                               << "drive.pdf";
+        QTest::newRow("HTML filter") << "drive.html"
+                                     << "HTML (*.html)"
+                                     << "drive.html";
+        QTest::newRow("CSV filter, bare name") << "drive"
+                                               << "CSV (*.csv)"
+                                               << "drive.csv";
+    }
+    void reportIsWrittenInTheChosenFormat() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, filter);
+        QFETCH(QString, written);
+        AnswerDistinctValues();
+        dialogs_->saveAnswers << dir_.filePath(chosen);
+        dialogs_->filterAnswers << filter;
+
+        MainForm->Report1->trigger();
+
+        QVERIFY2(dialogs_->messages.isEmpty(), qPrintable(dialogs_->messages.join('\n')));
+        QCOMPARE(dialogs_->filters, QStringList{TMainForm::kReportFilter});
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{written});
+        // The values go into the records as a save's do, and the report is
+        // theirs.
+        const ParameterValues distinct = samples::DistinctValues();
+        QCOMPARE(PmStringSheet.Slots, distinct);
+        const ReportModel expected = BuildReport(
+            DriveSource("COM1", MainForm->MSComm1->DeviceName(), kFormatPlain), distinct);
+        const QByteArray bytes = FileBytes(dir_.filePath(written));
+        if (written.endsWith(".pdf")) {
+            QVERIFY(bytes.startsWith("%PDF-"));
+        } else if (written.endsWith(".html")) {
+            QVERIFY(bytes.startsWith("<!DOCTYPE html"));
+            QCOMPARE(WithoutTime(QString::fromUtf8(bytes)), WithoutTime(ReportHtml(expected)));
+        } else {
+            QVERIFY(bytes.startsWith("\xEF\xBB\xBFnumber,description,"));
+            QCOMPARE(bytes, ReportCsvBytes(expected));
+        }
+        // The reads ran behind the progress window, as a save's do.
+        QCOMPARE(ReportPmForm->windowTitle(), QStringLiteral("讀取參數中..."));
+        QVERIFY(!ReportPmForm->isVisible());
+        QVERIFY(!MainForm->ParaTabControl->isVisible());
+        QCOMPARE(seen_.size(), kSlotCount);
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const int sheet = NumberOfSlot(slot) / 100;
+            QVERIFY(seen_[slot].first);
+            QCOMPARE(seen_[slot].second, sheet == 0 ? 0 : (sheet == 9 ? 80 : sheet * 10));
+        }
+    }
+
+    void noReportIsLeftBehind_data() {
+        QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("lostAfter"); // requests before the port goes; 0: never
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("dialogs");
+        QTest::newRow("cancelled") << "" << false << 0 << "" << 1;
+        QTest::newRow("unwritable")
+            << "no-such-folder/r.html" << false << 0
+            << "Cannot create file " + dir_.filePath("no-such-folder/r.html") << 1;
+        QTest::newRow("drive silent") << "r.pdf" << true << 0 << NothingAnsweredMessage() << 0;
+        QTest::newRow("port lost") << "r.pdf" << false << 4 << "hung up" << 0;
+    }
+    void noReportIsLeftBehind() {
+        QFETCH(QString, chosen);
+        QFETCH(bool, silent);
+        QFETCH(int, lostAfter);
+        QFETCH(QString, message);
+        QFETCH(int, dialogs);
+        AnswerDistinctValues();
+        int requests = 0;
+        if (silent) {
+            fake_->SetResponder([](const QByteArray&) { return QByteArray(); });
+        } else if (lostAfter) {
+            fake_->SetResponder([&](const QByteArray& request) {
+                if (++requests == lostAfter)
+                    fake_->Vanish("hung up");
+                return request;
+            });
+        }
+        if (!chosen.isEmpty())
+            dialogs_->saveAnswers << dir_.filePath(chosen);
+
+        MainForm->Report1->trigger();
+
+        QCOMPARE(dialogs_->saveAsked, dialogs);
+        if (message.isEmpty()) {
+            QVERIFY(dialogs_->messages.isEmpty());
+        } else {
+            QCOMPARE(dialogs_->messages.size(), 1);
+            QVERIFY2(dialogs_->messages[0].contains(message), qPrintable(dialogs_->messages[0]));
+        }
+        QVERIFY(
+            QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(!ReportPmForm->isVisible());
+        QVERIFY(!MainForm->ParaTabControl->isVisible());
+    }
+};
+
+QTEST_MAIN(TestReportUi)
+#include "test_report_ui.moc"
