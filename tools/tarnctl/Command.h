@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PortSpec.h"
+#include "PortList.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -17,7 +17,7 @@
 struct Invocation {
     const QCommandLineParser& parser; // the command's options
     QStringList arguments;            // its positional arguments
-    std::vector<PortSpec> ports;      // every --port, in order
+    std::vector<DrivePort> ports;      // every --port, in order
 
     bool IsSet(const QString& option) const { return parser.isSet(option); }
     QString Value(const QString& option) const { return parser.value(option); }

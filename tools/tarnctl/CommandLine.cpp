@@ -151,7 +151,7 @@ void Parse(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
     }
 }
 
-std::vector<PortSpec> PortsFor(const Command& command, const QCommandLineParser& parser) {
+std::vector<DrivePort> PortsFor(const Command& command, const QCommandLineParser& parser) {
     const QStringList given = parser.values(kPort);
     if (command.ports == PortUse::None && !given.isEmpty()) {
         throw UsageError(QStringLiteral("%1 不需要 --port").arg(command.name));

@@ -6,7 +6,7 @@ std::vector<ParameterValues> FilesOfDrives(const Invocation& invocation) {
     const QString pattern = invocation.arguments.first();
     QMap<QString, ParameterValues> read;
     std::vector<ParameterValues> files;
-    for (const PortSpec& port : invocation.ports) {
+    for (const DrivePort& port : invocation.ports) {
         const QString name = ExpandPortPattern(pattern, port);
         if (!read.contains(name)) {
             read.insert(name, ReadParameterFile(name));

@@ -15,7 +15,7 @@
 
 namespace {
 
-void OpenPort(DriveLink& link, const PortSpec& port) {
+void OpenPort(DriveLink& link, const DrivePort& port) {
     TMSComm& comm = link.Comm();
     if (port.com != 0) {
         comm.SetCommPort(port.com);
@@ -28,7 +28,7 @@ void OpenPort(DriveLink& link, const PortSpec& port) {
 }
 
 // The whole of one drive's run, on its own thread: nothing thrown leaves it.
-void RunOne(const PortSpec& port, size_t index, const DriveJob& job, DriveReport& report,
+void RunOne(const DrivePort& port, size_t index, const DriveJob& job, DriveReport& report,
             const std::function<void(QString)>& progress) {
     try {
         // Made here, so the port and the waits belong to this thread.
@@ -58,7 +58,7 @@ int HighestExitCode(const std::vector<DriveReport>& reports) {
     return code;
 }
 
-void PrintErrors(const std::vector<PortSpec>& ports, const std::vector<DriveReport>& reports) {
+void PrintErrors(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports) {
     for (size_t i = 0; i < reports.size(); ++i) {
         for (const QString& message : reports[i].errors) {
             PrintErr(ports[i].Label() + QStringLiteral(": ") + message);
@@ -88,7 +88,7 @@ ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
         });
 }
 
-std::vector<DriveReport> RunOnDrives(const std::vector<PortSpec>& ports, const DriveJob& job) {
+std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job) {
     std::vector<DriveReport> reports(ports.size());
     std::vector<QString> progress(ports.size());
     std::vector<std::unique_ptr<QThread>> threads;
@@ -137,7 +137,7 @@ std::vector<DriveReport> RunOnDrives(const std::vector<PortSpec>& ports, const D
     return reports;
 }
 
-int PrintReports(const std::vector<PortSpec>& ports, const std::vector<DriveReport>& reports) {
+int PrintReports(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports) {
     const bool prefix = ports.size() > 1;
     for (size_t i = 0; i < reports.size(); ++i) {
         for (const QString& line : reports[i].out) {
@@ -148,7 +148,7 @@ int PrintReports(const std::vector<PortSpec>& ports, const std::vector<DriveRepo
     return HighestExitCode(reports);
 }
 
-int PrintReportsAsJson(const std::vector<PortSpec>& ports,
+int PrintReportsAsJson(const std::vector<DrivePort>& ports,
                        const std::vector<DriveReport>& reports) {
     QJsonArray drives;
     for (size_t i = 0; i < reports.size(); ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PortSpec.h"
+#include "PortList.h"
 #include "files/ParameterFile.h"
 
 #include <QJsonObject>
@@ -26,11 +26,11 @@ struct DriveReport {
 // One drive's link and its way of telling progress, on the drive's thread.
 class DriveSession {
 public:
-    DriveSession(const PortSpec& port, size_t index, DriveLink& link,
+    DriveSession(const DrivePort& port, size_t index, DriveLink& link,
                  std::function<void(QString)> progress)
         : port_(port), index_(index), link_(link), progress_(std::move(progress)) {}
 
-    const PortSpec& Port() const { return port_; }
+    const DrivePort& Port() const { return port_; }
     // The port's place in the command line's list, from 0.
     size_t Index() const { return index_; }
     DriveLink& Link() { return link_; }
@@ -41,7 +41,7 @@ public:
     bool StopRequested() const;
 
 private:
-    const PortSpec& port_;
+    const DrivePort& port_;
     size_t index_;
     DriveLink& link_;
     std::function<void(QString)> progress_;
@@ -67,17 +67,17 @@ using DriveJob = std::function<void(DriveSession& session, DriveReport& report)>
 // own port and link, and returns the reports in port order. A port that
 // cannot be opened or a drive that does not answer the greeting fails its
 // own report (exit code 3) and no other.
-std::vector<DriveReport> RunOnDrives(const std::vector<PortSpec>& ports, const DriveJob& job);
+std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job);
 
 // Prints the reports in port order: results to standard output, messages to
 // standard error, each line led by "<port>: " when there is more than one
 // drive (messages always name the port). Returns the highest exit code.
-int PrintReports(const std::vector<PortSpec>& ports, const std::vector<DriveReport>& reports);
+int PrintReports(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports);
 
 // The same facts as one JSON document on standard output:
 // {"drives": [{"port", "device", "exitCode", "errors", ...json}]}, in port
 // order; messages still go to standard error. Returns the highest exit code.
-int PrintReportsAsJson(const std::vector<PortSpec>& ports, const std::vector<DriveReport>& reports);
+int PrintReportsAsJson(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports);
 
 // The progress text of a run over sheets: "讀取 Pn3xx 40%" while sheet
 // Pn3xx is next, given the percentage reported after the last sheet done.

@@ -23,7 +23,7 @@ std::vector<QString> FileNames(const Invocation& invocation) {
     }
     std::vector<QString> names;
     QSet<QString> seen;
-    for (const PortSpec& port : invocation.ports) {
+    for (const DrivePort& port : invocation.ports) {
         const QString name = WithTarnSuffix(ExpandPortPattern(pattern, port));
         if (seen.contains(name)) {
             throw UsageError(QStringLiteral("兩台驅動器會存到同一個檔案：%1").arg(name));

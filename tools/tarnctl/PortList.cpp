@@ -1,4 +1,4 @@
-#include "PortSpec.h"
+#include "PortList.h"
 
 #include "ExitCode.h"
 #include "link/TMSComm.h"
@@ -7,45 +7,45 @@
 
 namespace {
 
-PortSpec ParseOne(const QString& item) {
+DrivePort ParseOne(const QString& item) {
     static const QRegularExpression comNumber(QStringLiteral("^(?:COM)?(\\d+)$"),
                                               QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comNumber.match(item);
     if (!match.hasMatch()) {
-        return PortSpec{item, 0, item};
+        return DrivePort{item, 0, item};
     }
     const int number = match.captured(1).toInt();
     if (number < 1 || number > 9) {
         throw UsageError(QStringLiteral("通訊埠 %1 不在 1–9 之間（或請給裝置路徑）").arg(item));
     }
     const auto com = static_cast<quint16>(number);
-    return PortSpec{item, com, ComDeviceName(com)};
+    return DrivePort{item, com, ComDeviceName(com)};
 }
 
 } // namespace
 
-QString PortSpec::Label() const {
+QString DrivePort::Label() const {
     return com != 0 ? QStringLiteral("COM%1").arg(com) : device;
 }
 
-QString PortSpec::FileTag() const {
+QString DrivePort::FileTag() const {
     if (com != 0) {
         return QString::number(com);
     }
     return device.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
 }
 
-std::vector<PortSpec> ParsePortList(const QStringList& values) {
-    std::vector<PortSpec> ports;
+std::vector<DrivePort> ParsePortList(const QStringList& values) {
+    std::vector<DrivePort> ports;
     for (const QString& value : values) {
         for (const QString& raw : value.split(QLatin1Char(','))) {
             const QString item = raw.trimmed();
             if (item.isEmpty()) {
                 throw UsageError(QStringLiteral("--port 的清單有空項目：%1").arg(value));
             }
-            PortSpec port = ParseOne(item);
+            DrivePort port = ParseOne(item);
             // Two threads on one device would interleave their requests.
-            for (const PortSpec& earlier : ports) {
+            for (const DrivePort& earlier : ports) {
                 if (earlier.device == port.device) {
                     throw UsageError(QStringLiteral("通訊埠重複：%1 與 %2 都是 %3")
                                          .arg(earlier.given, port.given, port.device));
@@ -57,7 +57,7 @@ std::vector<PortSpec> ParsePortList(const QStringList& values) {
     return ports;
 }
 
-QString ExpandPortPattern(const QString& pattern, const PortSpec& port) {
+QString ExpandPortPattern(const QString& pattern, const DrivePort& port) {
     QString expanded = pattern;
     return expanded.replace(QLatin1String(kPortPlaceholder), port.FileTag());
 }
