@@ -7,6 +7,9 @@
 #include "editing/EditRules.h"
 #include "files/ParameterFile.h"
 #include "files/ParameterFileSamples.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportCsv.h"
+#include "report/ReportHtml.h"
 #include "support/DriveSim.h"
 #include "support/FileBytes.h"
 
@@ -14,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -104,6 +108,13 @@ private slots:
         QTest::newRow("port for ports") << QStringList{"ports", "-p", "1"} << "--port";
         QTest::newRow("diff of one file without a drive")
             << QStringList{"diff", "a.tarn"} << "diff";
+        QTest::newRow("report without -o") << QStringList{"report", "a.tarn"} << "-o";
+        QTest::newRow("report in no format")
+            << QStringList{"report", "a.tarn", "-o", "a.txt"} << "a.txt";
+        QTest::newRow("report of two drives without {port}")
+            << QStringList{"-p", "1,2", "report", "-o", "r.pdf"} << "{port}";
+        QTest::newRow("report of neither drive nor file")
+            << QStringList{"report", "-o", "r.pdf"} << "report";
     }
     // Refused before any port is opened (COM 1 need not exist here).
     void usageErrorsExitTwoWithOneLine() {
@@ -122,7 +133,7 @@ private slots:
         for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  "}) {
             QVERIFY2(help.out.contains(code), code);
         }
-        for (const char* command : {"ports", "read", "write", "save", "load", "diff"}) {
+        for (const char* command : {"ports", "read", "write", "save", "load", "diff", "report"}) {
             const TarnctlResult own = RunTarnctl({command, "--help"});
             QCOMPARE(own.code, 0);
             QVERIFY2(own.out.contains(QStringLiteral("範例：\n  tarnctl ")), command);
@@ -353,6 +364,78 @@ private slots:
                  qPrintable(differ.out));
         QVERIFY2(differ.OutLines().at(1).startsWith(QStringLiteral("Pn213 -24538 → -1000")),
                  qPrintable(differ.out));
+    }
+
+    // A report of a file in each format, with no platform named: the PDF is
+    // made without a display all the same, and nothing but the result is
+    // said. A refused file gives no report (exit 5).
+    void reportOfAFileInEachFormat() {
+        const ParameterValues values = samples::DistinctValues();
+        const QString file = PutValues("report.tarn", values);
+        PutFile(Path("damaged.tarn"), samples::DamagedFiles().at(3).bytes);
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        qunsetenv("QT_QPA_PLATFORM");
+        QList<TarnctlResult> results;
+        for (const char* name : {"r.pdf", "r.html", "r.csv"})
+            results << RunTarnctl({"report", file, "-o", Path(name)});
+        const TarnctlResult refused =
+            RunTarnctl({"report", Path("damaged.tarn"), "-o", Path("damaged.csv")});
+        qputenv("QT_QPA_PLATFORM", platform);
+
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY2(results[i].code == 0 && results[i].err.isEmpty(), qPrintable(results[i].err));
+        }
+        QCOMPARE(results[2].out, QStringLiteral("已寫入報告 %1\n").arg(Path("r.csv")));
+        const ReportModel expected = BuildReport(FileSource(file), values);
+        const auto withoutTime = [](QString html) {
+            return html.remove(QRegularExpression("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"));
+        };
+        QVERIFY(FileBytes(Path("r.pdf")).startsWith("%PDF-"));
+        QCOMPARE(withoutTime(QString::fromUtf8(FileBytes(Path("r.html")))),
+                 withoutTime(ReportHtml(expected)));
+        QCOMPARE(FileBytes(Path("r.csv")), ReportCsvBytes(expected));
+
+        QCOMPARE(refused.code, 5);
+        QVERIFY2(refused.err.contains(Path("damaged.tarn")), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(Path("damaged.csv")));
+    }
+
+    // Two drives reported at once, a silent one beside them: each report is
+    // its drive's values, read as a save reads them; the silent drive gets
+    // none and fails alone.
+    void reportOfSeveralDrives() {
+        ParameterValues values[2];
+        std::unique_ptr<DriveSim> drives[2];
+        for (int i = 0; i < 2; ++i) {
+            values[i] = samples::DistinctValues();
+            values[i][size_t(i)] = QStringLiteral("000%1").arg(i);
+            drives[i] = StartDrive({"--format", QString::number(i), "--load",
+                                    PutValues(QString("reported%1.tarn").arg(i), values[i])});
+            QVERIFY(drives[i]);
+        }
+        const auto silent = StartDrive({"--silent"});
+        QVERIFY(silent);
+        const auto reportOf = [&](const QString& device) {
+            return Path("axis-" + device.section('/', -1) + ".csv");
+        };
+
+        const TarnctlResult result = RunTarnctl(
+            {"-p", drives[0]->Device() + "," + drives[1]->Device() + "," + silent->Device(),
+             "report", "-o", Path("axis-{port}.csv")});
+
+        QCOMPARE(result.code, 3);
+        QCOMPARE(result.OutLines().size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const QString device = drives[i]->Device();
+            QCOMPARE(result.OutLines().at(i), device + ": 已寫入報告 " + reportOf(device));
+            // The CSV has no head: the source given here does not show.
+            QCOMPARE(FileBytes(reportOf(device)),
+                     ReportCsvBytes(BuildReport(FileSource(device), values[i])));
+            QCOMPARE(drives[i]->Requests(), SaveTraffic());
+        }
+        QCOMPARE(result.ErrLines().size(), 1);
+        QVERIFY(result.err.startsWith(silent->Device() + QStringLiteral(": 驅動器沒有回應")));
+        QVERIFY(!QFile::exists(reportOf(silent->Device())));
     }
 
     // Ctrl-C: a save leaves the old file as it was and nothing beside it; a

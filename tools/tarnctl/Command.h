@@ -38,6 +38,9 @@ struct Command {
     QList<QCommandLineOption> options; // its own, beyond --port and --help
     QStringList examples;
     PortUse ports = PortUse::Required;
+    // The command sets text with QtGui (a PDF report): tarnctl then runs a
+    // QGuiApplication, on the offscreen platform unless another is named.
+    bool needsGui = false;
     // Runs the command; returns the exit code. Throws UsageError for a
     // command line it cannot run, before touching any drive or file.
     std::function<int(const Invocation&)> run;
@@ -53,6 +56,7 @@ Command WriteCommand();
 Command SaveCommand();
 Command LoadCommand();
 Command DiffCommand();
+Command ReportCommand();
 
 // The option every command that reads a drive's answer for a program takes.
 QCommandLineOption JsonOption();

@@ -162,10 +162,8 @@ std::vector<DrivePort> PortsFor(const Command& command, const QCommandLineParser
     return ParsePortList(given);
 }
 
-int Run(const QStringList& rawArguments) {
-    const QStringList arguments = ProtectNegativeNumbers(rawArguments);
-
-    // First pass: which command, with every option any command knows.
+// The global options and every option any command knows, each once.
+QList<QCommandLineOption> EveryOption() {
     QList<QCommandLineOption> everyOption = GlobalOptions();
     QStringList known;
     for (const Command& command : Commands()) {
@@ -176,8 +174,15 @@ int Run(const QStringList& rawArguments) {
             }
         }
     }
+    return everyOption;
+}
+
+int Run(const QStringList& rawArguments) {
+    const QStringList arguments = ProtectNegativeNumbers(rawArguments);
+
+    // First pass: which command, with every option any command knows.
     QCommandLineParser first;
-    Parse(first, everyOption, arguments, nullptr);
+    Parse(first, EveryOption(), arguments, nullptr);
     if (first.positionalArguments().isEmpty()) {
         if (first.isSet(kVersion)) {
             PrintOut(QStringLiteral("tarnctl " TARN_VERSION));
@@ -211,6 +216,18 @@ int Run(const QStringList& rawArguments) {
 
 } // namespace
 
+bool CommandNeedsGui(const QStringList& arguments) {
+    QCommandLineParser first;
+    try {
+        Parse(first, EveryOption(), ProtectNegativeNumbers(arguments), nullptr);
+    } catch (const UsageError&) {
+        return false;
+    }
+    const QStringList positional = first.positionalArguments();
+    const Command* command = positional.isEmpty() ? nullptr : FindCommand(positional.first());
+    return command && command->needsGui;
+}
+
 QString ProgramHelp() {
     QString commands;
     for (const Command& command : Commands()) {
@@ -229,7 +246,8 @@ QString ProgramHelp() {
                           "  tarnctl -p /dev/ttyUSB0 write 000 1-7-1\n"
                           "  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn\n"
                           "  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify\n"
-                          "  tarnctl diff a.tarn b.tarn\n\n"
+                          "  tarnctl diff a.tarn b.tarn\n"
+                          "  tarnctl -p 1 report -o axis.pdf\n\n"
                           "各命令的說明：tarnctl <命令> --help\n");
 }
 

@@ -3,7 +3,8 @@
 const std::vector<Command>& Commands() {
     // New commands are added here, each built by a function in its own file.
     static const std::vector<Command> commands = {
-        PortsCommand(), ReadCommand(), WriteCommand(), SaveCommand(), LoadCommand(), DiffCommand(),
+        PortsCommand(), ReadCommand(), WriteCommand(),  SaveCommand(),
+        LoadCommand(),  DiffCommand(), ReportCommand(),
     };
     return commands;
 }

@@ -1,0 +1,157 @@
+#include "Command.h"
+#include "DriveRunner.h"
+#include "ExitCode.h"
+#include "Interrupt.h"
+#include "Output.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
+#include "link/DriveLink.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportFormat.h"
+
+#include <QSet>
+
+// tarnctl report: the parameter report of a drive, read as the window
+// program's 匯出報告 reads it, or of a parameter file; the format is the
+// name's extension.
+
+namespace {
+
+const QString kOutput = QStringLiteral("output");
+const QString kInterrupted = QStringLiteral("已中斷，報告未寫入");
+
+// The report file of each drive (one name when there is no drive): the -o
+// name with {port} replaced. Throws UsageError before any drive or file is
+// touched.
+std::vector<QString> ReportNames(const Invocation& invocation) {
+    const QString pattern = invocation.Value(kOutput);
+    if (pattern.isEmpty()) {
+        throw UsageError(QStringLiteral("report 需要 -o 報告檔名（例如 -o axis.pdf）"));
+    }
+    // Only the name's last part: a dot in a folder's name is no extension.
+    if (!ReportFormatOf(pattern.section(QLatin1Char('/'), -1))) {
+        throw UsageError(QStringLiteral("報告檔名要以 .pdf、.html 或 .csv 結尾：%1").arg(pattern));
+    }
+    if (invocation.ports.empty()) {
+        return {pattern};
+    }
+    if (invocation.ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
+        throw UsageError(
+            QStringLiteral("多個通訊埠時檔名要有 {port}（例如 axis-{port}.pdf）：%1").arg(pattern));
+    }
+    std::vector<QString> names;
+    QSet<QString> seen;
+    for (const DrivePort& port : invocation.ports) {
+        const QString name = ExpandPortPattern(pattern, port);
+        if (seen.contains(name)) {
+            throw UsageError(QStringLiteral("兩台驅動器會寫到同一個報告：%1").arg(name));
+        }
+        seen.insert(name);
+        names.push_back(name);
+    }
+    return names;
+}
+
+QString WrittenLine(const QString& name) {
+    return QStringLiteral("已寫入報告 %1").arg(name);
+}
+
+int ReportOfFile(const QString& fileName, const QString& reportName) {
+    try {
+        // The load's whole-file check: a refused file gives no report.
+        const ParameterValues values = ReadParameterFile(fileName);
+        WriteReport(BuildReport(FileSource(fileName), values), reportName);
+    } catch (const EFileError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return kExitFileRefused;
+    }
+    PrintOut(WrittenLine(reportName));
+    return kExitSuccess;
+}
+
+// What a drive's run hands to the main thread, which writes the reports:
+// the PDF writer and its fonts are used from the application's thread only.
+struct DriveValues {
+    bool taken = false;
+    ParameterValues values;
+    quint8 replyFormat = 0;
+};
+
+void ReadDrive(DriveSession& session, DriveReport& report, DriveValues& taken) {
+    const ParameterValues values = ReadWholeDrive(session, kInterrupted);
+    // A report of a drive that gave nothing says nothing and could replace
+    // a good one: refused as such a save is.
+    if (NothingAnswered(ParametersWithoutValue(values))) {
+        report.Fail(kExitDrive, NothingAnsweredMessage());
+        return;
+    }
+    taken = {true, values, session.Link().ReplyFormat()};
+}
+
+void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QString& name,
+                      DriveReport& report) {
+    if (InterruptRequested()) {
+        report.Fail(kExitInterrupted, kInterrupted);
+        return;
+    }
+    try {
+        WriteReport(
+            BuildReport(DriveSource(port.Label(), port.device, taken.replyFormat), taken.values),
+            name);
+    } catch (const TarnError& error) {
+        report.Fail(ExitCodeOf(error), error.Text());
+        return;
+    }
+    report.out << WrittenLine(name);
+}
+
+int RunReport(const Invocation& invocation) {
+    const bool withDrives = !invocation.ports.empty();
+    if (invocation.arguments.size() != (withDrives ? 0 : 1)) {
+        throw UsageError(withDrives ? QStringLiteral("report 和 --port 一起時不需要參數檔")
+                                    : QStringLiteral("report 需要 --port 或一個參數檔"));
+    }
+    const std::vector<QString> names = ReportNames(invocation);
+    if (!withDrives) {
+        return ReportOfFile(invocation.arguments.first(), names.front());
+    }
+    std::vector<DriveValues> taken(invocation.ports.size());
+    std::vector<DriveReport> reports =
+        RunOnDrives(invocation.ports,
+                    [&](DriveSession& s, DriveReport& r) { ReadDrive(s, r, taken[s.Index()]); });
+    for (size_t i = 0; i < reports.size(); ++i) {
+        if (taken[i].taken) {
+            WriteDriveReport(invocation.ports[i], taken[i], names[i], reports[i]);
+        }
+    }
+    return PrintReports(invocation.ports, reports);
+}
+
+} // namespace
+
+Command ReportCommand() {
+    Command command;
+    command.name = QStringLiteral("report");
+    command.usages = {QStringLiteral("-p PORT report -o NAME.pdf"),
+                      QStringLiteral("report FILE.tarn -o NAME.pdf")};
+    command.summary = QStringLiteral("參數報告（PDF、HTML 或 CSV），來自驅動器或參數檔");
+    command.description = QStringLiteral(
+        "寫出參數報告，和視窗程式的「匯出報告」相同：讀取驅動器全部 309 個參數，\n"
+        "或讀取一個參數檔（先檢查整個檔案，被拒絕時結束碼 5）。\n"
+        "格式依 -o 檔名的副檔名：.pdf、.html（.htm）或 .csv。\n"
+        "報告先寫到暫存檔再換上，無法寫入時原檔不變（結束碼 5）；\n"
+        "驅動器一個數值都沒有回時不寫報告（結束碼 3）。\n"
+        "多個通訊埠時各台同時讀取，檔名要有 {port}（axis-{port}.pdf → axis-1.pdf）。\n"
+        "Ctrl-C 中斷時不留下報告。PDF 不需要顯示器：沒有設定 QT_QPA_PLATFORM 時\n"
+        "使用 offscreen。");
+    command.options = {QCommandLineOption({QStringLiteral("o"), kOutput},
+                                          QStringLiteral("報告檔名：.pdf、.html 或 .csv"),
+                                          QStringLiteral("NAME"))};
+    command.examples = {QStringLiteral("tarnctl -p 1 report -o axis.pdf"),
+                        QStringLiteral("tarnctl -p 1,2,3 report -o machine7-axis-{port}.html"),
+                        QStringLiteral("tarnctl report backup.tarn -o backup.csv")};
+    command.ports = PortUse::Optional;
+    command.needsGui = true;
+    command.run = RunReport;
+    return command;
+}
