@@ -1,5 +1,8 @@
 #include "app/FormGeometry.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+
 #include <QWidget>
 
 void PlaceForm(QWidget* form, int left, int top, int width, int height) {
@@ -15,4 +18,12 @@ QFont PixelFont(const QString& family, int pixels) {
 
 Qt::WindowFlags CaptionOnlyFlags() {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
+
+QPushButton* AddButton(QWidget* form, QHBoxLayout* row, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, form);
+    button->setObjectName(name);
+    button->setAccessibleName(text);
+    row->addWidget(button);
+    return button;
 }

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+class QHBoxLayout;
+class QPushButton;
 class QWidget;
 
 // Window sizes are given as outer sizes (frame and caption included), the
@@ -21,3 +23,7 @@ QFont PixelFont(const QString& family, int pixels);
 // Window flags of a small window that shows only its caption: no system
 // menu, no close box.
 Qt::WindowFlags CaptionOnlyFlags();
+
+// A push button of `form` at the end of `row`, named `name`, its text also
+// its accessible name.
+QPushButton* AddButton(QWidget* form, QHBoxLayout* row, const char* name, const QString& text);

@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/Dialogs.h"
+#include "app/MainDrive.h"
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TOpenPmForm.h"
@@ -9,16 +10,15 @@
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "catalogue/TPmDataForm.h"
+#include "app/grid/TPmDataForm.h"
 #include "changes/ChangeLog.h"
-#include "changes/TChangeLogForm.h"
-#include "compare/TComparePmForm.h"
-#include "compare/TComparingPmForm.h"
+#include "app/changes/TChangeLogForm.h"
+#include "app/compare/TComparePmForm.h"
+#include "app/compare/TCompareProgressForm.h"
 #include "core/Version.h"
-#include "link/BusyWait.h"
+#include "app/connect/BusyWait.h"
 #include "link/DriveLink.h"
-#include "link/MainLink.h"
-#include "link/TCommForm.h"
+#include "app/connect/TCommForm.h"
 #include "link/TMSComm.h"
 
 #include <QAction>
@@ -36,7 +36,7 @@ TPmDataForm* PmDataForm = nullptr;
 TSavePmForm* SavePmForm = nullptr;
 TOpenPmForm* OpenPmForm = nullptr;
 TReadpmForm* ReadpmForm = nullptr;
-TComparingPmForm* ComparingPmForm = nullptr;
+TCompareProgressForm* CompareProgressForm = nullptr;
 TComparePmForm* ComparePmForm = nullptr;
 TReportPmForm* ReportPmForm = nullptr;
 
@@ -149,7 +149,7 @@ void WireSheets(TMainForm& form) {
         RunGuarded([&] { form.grdPnxxxSheetGetCellMark(col, row, mark); });
     };
     // Write outcomes, reverts and loads move the marks of the sheet on show.
-    QObject::connect(&SessionChangeLog(), &ChangeLog::Changed, grid,
+    QObject::connect(&form.Drive1.Changes(), &ChangeLog::Changed, grid,
                      [grid] { grid->RefreshCellMarks(); });
 }
 
@@ -161,7 +161,7 @@ void ForgetWindows() {
     OpenPmForm = nullptr;
     ReadpmForm = nullptr;
     ChangeLogForm = nullptr;
-    ComparingPmForm = nullptr;
+    CompareProgressForm = nullptr;
     ComparePmForm = nullptr;
     ReportPmForm = nullptr;
 }
@@ -179,8 +179,8 @@ void CreateForms(TMainForm& form) {
     ReadpmForm->hide();
     ChangeLogForm = new TChangeLogForm(&form);
     ChangeLogForm->hide();
-    ComparingPmForm = new TComparingPmForm(&form);
-    ComparingPmForm->hide();
+    CompareProgressForm = new TCompareProgressForm(&form);
+    CompareProgressForm->hide();
     ComparePmForm = new TComparePmForm(&form);
     ComparePmForm->hide();
     ReportPmForm = new TReportPmForm(&form);
@@ -189,7 +189,8 @@ void CreateForms(TMainForm& form) {
 
 } // namespace
 
-TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
+    : QMainWindow(parent), Drive1(MainDrive()) {
     // The windows created below reach the main window through the global.
     MainForm = this;
     try {
@@ -197,28 +198,28 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent) : Q
         setWindowTitle("TARN/B");
         PlaceForm(this, 259, 146, 1246, 751);
         // A new main window is a new run: the change list starts empty.
-        SessionChangeLog().Clear();
+        Drive1.Changes().Clear();
         BuildMenu(*this);
         BuildSheetArea(*this);
         BuildStatusBar(*this);
-        Link = std::make_unique<DriveLink>(std::move(device), LinkSettings{});
+        Drive1.SetLink(std::make_unique<DriveLink>(std::move(device), LinkSettings{}));
+        Link = &Drive1.Link();
         Link->SetWaitHooks(BusyWaitHooks());
         MSComm1 = &Link->Comm();
-        SetMainLink(Link.get());
         WireMenu(*this);
         WireSheets(*this);
         CreateForms(*this);
         ParaTabControl->hide();
     } catch (...) {
-        // The child windows go with the half-built main window.
-        SetMainLink(nullptr);
+        // The child windows and the link go with the half-built main window.
+        Drive1.SetLink(nullptr);
         ForgetWindows();
         throw;
     }
 }
 
 TMainForm::~TMainForm() {
-    SetMainLink(nullptr);
+    Drive1.SetLink(nullptr);
     ForgetWindows();
 }
 

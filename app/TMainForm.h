@@ -10,6 +10,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
+class Drive;
 class DriveLink;
 class TMSComm;
 class TStringGrid;
@@ -19,27 +20,29 @@ struct CellMark;
 
 // The main window: menu, tab control with the parameter grid, status bar,
 // and the serial-port control. Handlers are named after the component and
-// the event; each lives in the file of its subsystem:
-//   app/TMainForm.cpp          constructor, Exit1Click, About1Click,
-//                              fgCommProtocolInit, Delay (calls on Link)
-//   link/MainFormSetup.cpp     Setup_ParametersClick
-//   editing/MainFormSheets.cpp ParaTabControlChange, ParaTabControlChanging
-//   editing/MainFormGrid.cpp   grdPnxxxSheetSelectCell, ...GetEditMask,
-//                              ...KeyPress, ...SetEditText, ...EditAbandoned
-//   files/MainFormFiles.cpp    Save2Click, Open2Click
-//   changes/MainFormChanges.cpp ChangeLog1Click, ShowHeldValue
-//   compare/MainFormCompare.cpp Compare1Click
-//   files/MainFormReport.cpp   Report1Click
+// the event; each lives in the folder of its window family:
+//   app/TMainForm.cpp               constructor, Exit1Click, About1Click,
+//                                   fgCommProtocolInit, Delay (calls on Link)
+//   app/connect/MainFormSetup.cpp   Setup_ParametersClick
+//   app/grid/MainFormSheets.cpp     ParaTabControlChange, ParaTabControlChanging
+//   app/grid/MainFormGrid.cpp       grdPnxxxSheetSelectCell, ...GetEditMask,
+//                                   ...KeyPress, ...SetEditText, ...EditAbandoned
+//   app/files/MainFormFiles.cpp     Save2Click, Open2Click
+//   app/files/MainFormReport.cpp    Report1Click
+//   app/changes/MainFormChanges.cpp ChangeLog1Click, ShowHeldValue
+//   app/compare/MainFormCompare.cpp Compare1Click
+// Everything they do to the drive is an operation of the main window's drive
+// (MainDrive()); the handlers only drive the windows around it.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // `device` is the byte pipe under MSComm1 (QSerialPort in the program,
-    // a test double in tests). Makes Link with the drive's settings and
-    // installs it as the program's link (MainLink). Creates CommForm (shown)
+    // a test double in tests). Makes a link with the drive's settings and
+    // gives it to the main drive (MainDrive) for the window's lifetime; a
+    // new main window starts a new change list. Creates CommForm (shown)
     // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm, ChangeLogForm,
-    // ComparingPmForm, ComparePmForm (hidden), and hides ParaTabControl.
-    // and PmDataForm, SavePmForm, OpenPmForm, ReadpmForm, ReportPmForm
-    // (hidden), and hides ParaTabControl.
+    // CompareProgressForm, ComparePmForm, ReportPmForm (hidden), and hides
+    // ParaTabControl.
     explicit TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -57,8 +60,9 @@ public:
     TStringGrid* grdPnxxxSheet = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr; // the status bar's one panel
-    // The window's drive link, and its serial-port control.
-    std::unique_ptr<DriveLink> Link;
+    // The window's drive (the main drive), its link and serial-port control.
+    Drive& Drive1;
+    DriveLink* Link = nullptr;
     TMSComm* MSComm1 = nullptr;
 
     static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";
@@ -111,7 +115,7 @@ class TPmDataForm;
 class TSavePmForm;
 class TOpenPmForm;
 class TReadpmForm;
-class TComparingPmForm;
+class TCompareProgressForm;
 class TComparePmForm;
 class TReportPmForm;
 extern TMainForm* MainForm;
@@ -120,6 +124,6 @@ extern TPmDataForm* PmDataForm;
 extern TSavePmForm* SavePmForm;
 extern TOpenPmForm* OpenPmForm;
 extern TReadpmForm* ReadpmForm;
-extern TComparingPmForm* ComparingPmForm;
+extern TCompareProgressForm* CompareProgressForm;
 extern TComparePmForm* ComparePmForm;
 extern TReportPmForm* ReportPmForm;

@@ -1,5 +1,7 @@
 #include "app/TProgressForm.h"
 
+#include "drive/Drive.h"
+
 #include "app/FormGeometry.h"
 
 #include <QProgressBar>
@@ -17,15 +19,29 @@ TProgressForm::TProgressForm(const QString& caption, int left, int top, QWidget*
     ProgressBar1->setTextVisible(false);
 }
 
-ProgressShown::ProgressShown(TProgressForm* form) : form_(form) {
-    form_->ProgressBar1->setValue(0);
-    form_->show();
+WindowShown::WindowShown(QWidget* window) : window_(window) {
+    window_->show();
 }
 
-ProgressShown::~ProgressShown() {
-    form_->hide();
+WindowShown::~WindowShown() {
+    window_->hide();
 }
+
+namespace {
+// The bar goes to 0 before the window shows, so no old run's end flashes.
+TProgressForm* AtZero(TProgressForm* form) {
+    form->ProgressBar1->setValue(0);
+    return form;
+}
+} // namespace
+
+ProgressShown::ProgressShown(TProgressForm* form) : WindowShown(AtZero(form)), form_(form) {}
 
 std::function<void(int percent)> ProgressShown::Bar() const {
     return [form = form_](int percent) { form->ProgressBar1->setValue(percent); };
+}
+
+ParameterValues ReadAllShown(Drive& drive, TProgressForm* form) {
+    const ProgressShown progress(form);
+    return drive.ReadAll(progress.Bar());
 }

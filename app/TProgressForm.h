@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/ParameterValues.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -16,15 +18,24 @@ public:
     QProgressBar* ProgressBar1 = nullptr;
 };
 
-// Shows a progress window with its bar at 0 for one run and hides it
-// however the run ends: the window has no close box, so one left up by an
-// error would stay on screen.
-class ProgressShown {
+// Shows a status window for one run and hides it however the run ends: the
+// status windows have no close box, so one left up by an error would stay
+// on screen.
+class WindowShown {
+public:
+    explicit WindowShown(QWidget* window);
+    ~WindowShown();
+    WindowShown(const WindowShown&) = delete;
+    WindowShown& operator=(const WindowShown&) = delete;
+
+private:
+    QWidget* window_;
+};
+
+// The same for a progress window, its bar at 0 when it shows.
+class ProgressShown : public WindowShown {
 public:
     explicit ProgressShown(TProgressForm* form);
-    ~ProgressShown();
-    ProgressShown(const ProgressShown&) = delete;
-    ProgressShown& operator=(const ProgressShown&) = delete;
 
     // Sets the bar (0..100); for the runs' progress callbacks.
     std::function<void(int percent)> Bar() const;
@@ -32,3 +43,8 @@ public:
 private:
     TProgressForm* form_;
 };
+
+class Drive;
+// Reads all 309 parameters of `drive` as a save does (Drive::ReadAll),
+// behind `form` with its bar following the sheets.
+ParameterValues ReadAllShown(Drive& drive, TProgressForm* form);

@@ -8,11 +8,11 @@
 #include "app/TStringGrid.h"
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
-#include "catalogue/TPmDataForm.h"
-#include "editing/ReadSheet.h"
+#include "app/grid/TPmDataForm.h"
+#include "app/MainDrive.h"
 #include "files/DriveTransfer.h"
 #include "link/DriveLink.h"
-#include "link/MainLink.h"
+#include "app/connect/MainLink.h"
 #include "link/QtSerialDevice.h"
 #include "link/TMSComm.h"
 #include "report/ReportBuilder.h"
@@ -215,7 +215,7 @@ void Run() {
     comm.SetPortOpen(true);
     comm.SetInputMode(0);
     comm.SetInputLen(0);
-    ReplyFormat = GreetDrive();
+    ReplyFormat = MainLink().Greet();
     if (ReplyFormat != 0)
         throw std::runtime_error("the virtual drive did not answer the greeting");
 
@@ -224,9 +224,9 @@ void Run() {
         if (ReadParameter(904).isEmpty())
             throw std::runtime_error("a read was not answered");
     });
-    const auto greetings = TimeEach(kExchangeRuns, [](int) { ReplyFormat = GreetDrive(); });
+    const auto greetings = TimeEach(kExchangeRuns, [](int) { ReplyFormat = MainLink().Greet(); });
     const auto writes = TimeEach(kExchangeRuns, [](int i) {
-        if (WriteParameterOutcome(101, i % 2 ? "0005" : "0004") != WriteOutcome::Written)
+        if (MainLink().Write(101, i % 2 ? "0005" : "0004") != WriteOutcome::Written)
             throw std::runtime_error("a write was not confirmed");
     });
     ExchangeRow("read", reads, kReadFloorMs);
@@ -235,7 +235,7 @@ void Run() {
 
     Progress("sheet read and fill");
     std::vector<double> fills;
-    const auto sheetReads = TimeEach(kSheetRuns, [&](int) { ReadSheet(kSheet); });
+    const auto sheetReads = TimeEach(kSheetRuns, [&](int) { MainDrive().ReadSheet(kSheet); });
     // Into the main window's grid, which stays hidden here: no painting.
     fills = TimeEach(kSheetRuns, [](int) { PmDataForm->FillSheet(kSheet); });
     if (MainForm->grdPnxxxSheet->RowCount() < 2)

@@ -41,7 +41,7 @@ const ParameterRecord* EntryAtRow(int sheet, int row) {
     return nullptr;
 }
 
-const ParameterRecord* EntryOf(quint16 number) {
+const ParameterRecord* CatalogueEntryOf(quint16 number) {
     const ParameterRecord* r = RecordOf(number);
     return r != nullptr && r->HasRule() ? r : nullptr;
 }

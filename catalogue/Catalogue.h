@@ -18,8 +18,9 @@ std::vector<const ParameterRecord*> CatalogueOfSheet(int sheet);
 // sheet, sheets 8 and 9).
 const ParameterRecord* EntryAtRow(int sheet, int row);
 
-// The catalogued record of parameter `number`, or nullptr.
-const ParameterRecord* EntryOf(quint16 number);
+// The record of parameter `number` when the catalogue lists it (196 of
+// them), or nullptr; RecordOf gives any of the 309 the program holds.
+const ParameterRecord* CatalogueEntryOf(quint16 number);
 
 // The data rows of a sheet's grid, the header not counted.
 int CatalogueRowCount(int sheet);

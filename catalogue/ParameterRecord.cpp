@@ -7,7 +7,6 @@
 #include "catalogue/CatalogueSheet9.h"
 #include "catalogue/CatalogueSheets0to2.h"
 #include "catalogue/CatalogueSheets4to5.h"
-#include "catalogue/ParameterRecords.h"
 
 #include <stdexcept>
 
@@ -111,3 +110,18 @@ bool SheetFollowsPn904(int sheetIndex) {
     }
     return false;
 }
+
+namespace {
+template <std::size_t N> int IndexIn(const std::array<quint16, N>& list, quint16 number) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (list[i] == number) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+} // namespace
+
+int DigitBlockOf(quint16 number) { return IndexIn(kDigitWiseParameters, number); }
+
+int SignedIndexOf(quint16 number) { return IndexIn(kSignedParameters, number); }

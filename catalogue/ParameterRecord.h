@@ -64,7 +64,29 @@ struct ParameterRecord {
     constexpr bool FollowsPn904() const { return min.FollowsPn904() || max.FollowsPn904(); }
 };
 
-// The record of `number`, or nullptr when the program holds no slot for it.
+// The parameter whose value some bounds follow (a bound written "Pn904" or
+// "-Pn904"); which records do is theirs to say (FollowsPn904).
+constexpr quint16 kPn904 = 904;
+
+// The 30 digit-wise parameters, in the order of their blocks.
+constexpr std::array<quint16, 30> kDigitWiseParameters{
+    0,   109, 114, 200, 300, 400, 415, 500, 512, 525, 526, 527, 528, 529, 530,
+    531, 532, 533, 534, 535, 536, 537, 538, 539, 602, 626, 700, 902, 909, 913};
+
+// Block index of a digit-wise parameter, or -1.
+int DigitBlockOf(quint16 number);
+
+// The 33 signed parameters, in the order of PmSignedValues.
+constexpr std::array<quint16, 33> kSignedParameters{
+    213, 304, 305, 306, 307, 308, 309, 310, 311, 403, 407, 502, 504, 506, 508, 509, 510,
+    511, 908, 931, 932, 933, 939, 942, 943, 952, 953, 955, 956, 958, 959, 961, 962};
+
+// Index into PmSignedValues of a signed parameter, or -1.
+int SignedIndexOf(quint16 number);
+
+// The record of any of the 309 numbers the program holds a slot for,
+// catalogued or not (CatalogueEntryOf: the catalogued ones only); nullptr
+// for any other number.
 const ParameterRecord* RecordOf(quint16 number);
 
 // All 309 records in slot order (the order of the parameter file).

@@ -9,9 +9,3 @@
 // unsigned as the bound reads it. Every other bound shows the catalogue's
 // text as it stands; a record without a rule shows nothing.
 QString ShownBoundText(const ParameterBound& bound, quint16 word);
-
-// The texts of the minimum and maximum columns of a catalogue row, with the
-// Pn904Bounds words last read with its sheet. Never fails for a catalogued
-// record.
-QString ShownMinimum(const ParameterRecord& record);
-QString ShownMaximum(const ParameterRecord& record);

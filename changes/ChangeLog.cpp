@@ -1,36 +1,9 @@
 #include "changes/ChangeLog.h"
 
 #include "catalogue/SheetRanges.h"
+#include "values/ValueText.h"
 
 #include <algorithm>
-
-namespace {
-
-std::optional<quint16> WordOfHex(const QString& text) {
-    bool ok = false;
-    const uint word = text.toUInt(&ok, 16);
-    if (!ok || !IsWritableValueText(text))
-        return std::nullopt;
-    return static_cast<quint16>(word & 0xFFFF);
-}
-
-} // namespace
-
-bool IsWritableValueText(const QString& valueText) {
-    if (valueText.isEmpty() || valueText.size() > 8)
-        return false;
-    return std::all_of(valueText.begin(), valueText.end(), [](QChar c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    });
-}
-
-bool SameValueText(const QString& a, const QString& b) {
-    const std::optional<quint16> wa = WordOfHex(a);
-    const std::optional<quint16> wb = WordOfHex(b);
-    if (wa && wb)
-        return *wa == *wb;
-    return a == b;
-}
 
 int ChangeLog::AddWrite(ChangeKind kind, quint16 number, const QString& before,
                         const QString& newText, QTime at) {
@@ -42,7 +15,7 @@ int ChangeLog::AddWrite(ChangeKind kind, quint16 number, const QString& before,
     row.number = number;
     row.originalText = before;
     row.newText = newText;
-    row.revertible = IsWritableValueText(before);
+    row.revertible = IsHexText(before);
     rows_.append(row);
     emit Changed();
     return rows_.size() - 1;
@@ -101,17 +74,17 @@ QList<quint16> ChangeLog::ChangedNumbers() const {
 bool ChangeLog::IsConfirmedChange(quint16 number) const {
     const auto track = tracks_.find(number);
     return track != tracks_.end() && track->confirmed &&
-           !SameValueText(*track->confirmed, track->original);
+           !ValuesEqual(*track->confirmed, track->original);
 }
 
 QList<quint16> ChangeLog::NumbersToRevert() const {
     QList<quint16> numbers;
     for (const quint16 number : ChangedNumbers()) {
         const Track& track = tracks_[number];
-        if (!IsWritableValueText(track.original))
+        if (!IsHexText(track.original))
             continue;
         const bool settled = rows_[NewestRowOf(number)].result == ChangeResult::Written;
-        if (settled && track.confirmed && SameValueText(*track.confirmed, track.original))
+        if (settled && track.confirmed && ValuesEqual(*track.confirmed, track.original))
             continue;
         numbers << number;
     }

@@ -89,13 +89,3 @@ private:
     QList<ChangeRow> rows_;
     QMap<quint16, Track> tracks_;
 };
-
-// True when `a` and `b` stand for the same value: the same hexadecimal word
-// in its low 16 bits, in any letter case; otherwise the same text.
-bool SameValueText(const QString& a, const QString& b);
-
-// True when `valueText` can be written to the drive: hexadecimal digits.
-bool IsWritableValueText(const QString& valueText);
-
-// The list of this run, alive from start-up to exit.
-ChangeLog& SessionChangeLog();

@@ -2,32 +2,11 @@
 
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
-#include "core/TarnError.h"
-#include "editing/ValueForms.h"
+#include "core/CsvText.h"
+#include "core/WholeFile.h"
+#include "values/ValueText.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
-
-namespace {
-
-QByteArray CsvField(const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n'))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
-}
-
-QByteArray CsvLine(const QStringList& fields) {
-    QByteArray line;
-    for (int i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        line += CsvField(fields[i]);
-    }
-    return line + "\r\n";
-}
-
-} // namespace
 
 QStringList ChangeLogHeaders() {
     return {QStringLiteral("時間"), QStringLiteral("編號"), QStringLiteral("說明"),
@@ -48,13 +27,7 @@ QString ResultText(ChangeResult result) {
 
 QString ShownValueText(quint16 number, const QString& valueText) {
     const ParameterRecord* record = RecordOf(number);
-    if (record == nullptr)
-        return valueText;
-    try {
-        return DisplayTextOfValue(record->form, valueText);
-    } catch (const EConvertError&) {
-        return valueText;
-    }
+    return record == nullptr ? valueText : DisplayOrRaw(record->form, valueText);
 }
 
 QStringList ChangeRowTexts(const ChangeRow& row) {
@@ -74,7 +47,7 @@ QStringList ChangeRowTexts(const ChangeRow& row) {
 }
 
 QByteArray ChangeLogCsv(const QList<ChangeRow>& rows) {
-    QByteArray bytes("\xEF\xBB\xBF");
+    QByteArray bytes = CsvStart();
     bytes += CsvLine(ChangeLogHeaders());
     for (const ChangeRow& row : rows)
         bytes += CsvLine(ChangeRowTexts(row));
@@ -82,13 +55,7 @@ QByteArray ChangeLogCsv(const QList<ChangeRow>& rows) {
 }
 
 void WriteChangeLogCsv(const QString& fileName, const QList<ChangeRow>& rows) {
-    const QByteArray bytes = ChangeLogCsv(rows);
-    // As with parameter files: an existing file is replaced whole or kept.
-    QSaveFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw EFileError(QStringLiteral("Cannot create file %1").arg(fileName));
+    WriteWholeFile(fileName, ChangeLogCsv(rows));
 }
 
 QString WithCsvSuffix(const QString& chosen) {

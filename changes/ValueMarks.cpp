@@ -1,18 +1,18 @@
 #include "changes/ValueMarks.h"
 
-#include "catalogue/ParameterRecords.h"
+#include "values/DriveValues.h"
 #include "changes/ChangeTexts.h"
 
-ValueMark ValueMarkOf(const ChangeLog& log, quint16 number) {
+ValueMark ValueMarkOf(const DriveValues& values, const ChangeLog& log, quint16 number) {
     if (SlotOf(number) < 0)
         return ValueMark::None;
-    if (PendingWrite.Flag(number) != 0)
+    if (values.PendingWrite.Flag(number) != 0)
         return ValueMark::Pending;
     return log.IsConfirmedChange(number) ? ValueMark::Changed : ValueMark::None;
 }
 
-QString ValueMarkHint(const ChangeLog& log, quint16 number) {
-    switch (ValueMarkOf(log, number)) {
+QString ValueMarkHint(const DriveValues& values, const ChangeLog& log, quint16 number) {
+    switch (ValueMarkOf(values, log, number)) {
     case ValueMark::Pending:
         return QStringLiteral("等待寫入");
     case ValueMark::Changed:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/ChangeLog.h"
+#include "values/DriveValues.h"
 
 #include <QString>
 
@@ -10,8 +11,8 @@
 // doing something about.
 enum class ValueMark { None, Pending, Changed };
 
-ValueMark ValueMarkOf(const ChangeLog& log, quint16 number);
+ValueMark ValueMarkOf(const DriveValues& values, const ChangeLog& log, quint16 number);
 
 // The tooltip of the mark: "等待寫入", or "本次已變更，原值 X" with the
 // original in the parameter's display form; empty for no mark.
-QString ValueMarkHint(const ChangeLog& log, quint16 number);
+QString ValueMarkHint(const DriveValues& values, const ChangeLog& log, quint16 number);

@@ -3,7 +3,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "core/TarnError.h"
 #include "editing/EditRules.h"
-#include "editing/ValueForms.h"
+#include "values/ValueText.h"
 
 namespace {
 
@@ -18,9 +18,9 @@ bool HidesDigits(DisplayForm form) {
 
 QString ValueCellText(quint16 number, const QString& valueText) {
     const ParameterRecord* record = RecordOf(number);
-    if (record == nullptr || !record->HasRule() || !DenotesNumber(valueText))
+    if (record == nullptr || !record->HasRule() || !IsHexText(valueText))
         return valueText;
-    const QString shown = DisplayTextOfValue(record->form, valueText);
+    const QString shown = DisplayOrRaw(record->form, valueText);
     if (!HidesDigits(record->form))
         return shown;
     return shown + QStringLiteral(" (") + valueText + QLatin1Char(')');

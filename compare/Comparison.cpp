@@ -1,5 +1,7 @@
 #include "compare/Comparison.h"
 
+#include "values/ValueText.h"
+
 #include "catalogue/ParameterRecord.h"
 #include "editing/EditRules.h"
 #include "files/DriveTransfer.h"
@@ -7,36 +9,6 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
-constexpr quint16 kPn904 = 904;
-
-bool IsHexDigit(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-}
-
-// The number a text of one to eight hexadecimal digits stands for.
-std::optional<quint32> HexNumber(const QString& text) {
-    if (!DenotesNumber(text))
-        return std::nullopt;
-    return text.toUInt(nullptr, 16);
-}
-
-} // namespace
-
-bool DenotesNumber(const QString& valueText) {
-    if (valueText.isEmpty() || valueText.size() > 8)
-        return false;
-    return std::all_of(valueText.begin(), valueText.end(), IsHexDigit);
-}
-
-bool ValuesEqual(const QString& a, const QString& b) {
-    const std::optional<quint32> x = HexNumber(a);
-    const std::optional<quint32> y = HexNumber(b);
-    if (x && y)
-        return *x == *y;
-    return a == b;
-}
 
 RowState StateOfFileValue(quint16 number, const QString& fileText, const QString& pn904Text) {
     if (IsNeverWritten(number) || fileText.isEmpty() || fileText == QLatin1String("None"))

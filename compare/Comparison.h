@@ -1,22 +1,14 @@
 #pragma once
 
-#include "files/ParameterFile.h"
+#include "values/ParameterValues.h"
 
 #include <QString>
 #include <vector>
 
 // Comparing a parameter file with the values a drive holds: which
 // parameters differ and which of those a write may send. Plain functions of
-// the texts they are given; they read no global record and keep no state,
+// the texts they are given; they read no drive's records and keep no state,
 // so any thread may call them.
-
-// True when `valueText` is one to eight hexadecimal digits, of either case.
-bool DenotesNumber(const QString& valueText);
-
-// True when the two value texts denote the same number: hexadecimal texts
-// compare by their number ("0abc" equals "0ABC"); any other text ("None",
-// empty) equals only itself.
-bool ValuesEqual(const QString& a, const QString& b);
 
 // What may be done with the file's value of a differing parameter.
 enum class RowState : quint8 {

@@ -1,5 +1,7 @@
 #include "compare/WriteAndVerify.h"
 
+#include "values/ValueText.h"
+
 #include "catalogue/ParameterRecord.h"
 #include "compare/Comparison.h"
 

@@ -2,12 +2,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/SheetRanges.h"
-#include "editing/CommitState.h"
 
 namespace {
-
-constexpr char kBackspace = 8;
-constexpr char kEnter = 13;
 
 // The mask of a form: one "0" per digit place, the dashes of its display.
 const char* MaskOf(DisplayForm form) {
@@ -45,16 +41,4 @@ QString EditMaskOf(int sheetIndex, int col, int row) {
         return QString();
     const ParameterRecord* record = RecordOfCell(sheetIndex, row);
     return record ? QString::fromLatin1(MaskOf(record->form)) : QString();
-}
-
-void FilterEditKey(char& key) {
-    if (key >= '0' && key <= '9')
-        return;
-    if (key == kBackspace || key == '-')
-        return;
-    if (key == kEnter) {
-        CommitRequested = 1;
-        return;
-    }
-    key = '\0';
 }

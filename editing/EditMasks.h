@@ -11,8 +11,3 @@ constexpr int kValueColumn = 3;
 // column and for the rows of parameters edited as plain numbers. Sheet 9's
 // rows keep masks of their own although no fill writes them.
 QString EditMaskOf(int sheetIndex, int col, int row);
-
-// The key filter of the grid and its editor: digits, Backspace (8), "-" and
-// Enter (13) pass, every other character becomes '\0' (swallowed). An Enter
-// raises CommitRequested.
-void FilterEditKey(char& key);

@@ -1,10 +1,8 @@
 #include "editing/EditRules.h"
 
-#include "catalogue/ParameterRecords.h"
 #include "catalogue/ShownBounds.h"
 #include "core/TarnError.h"
-#include "editing/Pn904Limits.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 #include <optional>
 #include <stdexcept>
@@ -127,41 +125,44 @@ bool ValueWithin(const ParameterRecord& record, const QString& valueText, const 
 
 } // namespace
 
-EditOutcome CheckEdit(const ParameterRecord& record, const QString& typed) {
-    const std::optional<Judged> judged =
-        Judge(record, typed, &PmStringSheet.Value(record.number), Pn904Bounds.WordsOf(record));
+EditOutcome CheckEdit(const DriveValues& values, const ParameterRecord& record,
+                      const QString& typed) {
+    const std::optional<Judged> judged = Judge(record, typed, &values.PmStringSheet.Value(record.number),
+                                               values.Pn904Bounds.WordsOf(record));
     if (!judged)
         return {EditVerdict::Unchanged, QString()};
     if (!judged->within)
-        return {EditVerdict::Rejected, RestoreText(record)};
+        return {EditVerdict::Rejected, RestoreText(values, record)};
     return {EditVerdict::Accepted, judged->newText};
 }
 
-QString RestoreText(const ParameterRecord& record) {
+QString RestoreText(const DriveValues& values, const ParameterRecord& record) {
     if (record.form != DisplayForm::SignalSelect)
-        return DisplayText(record.form, record.number);
-    const std::array<QString, 4>* digits = PmSystemStringSheet.Digits(record.number);
-    if (digits == nullptr)
+        return values.DisplayText(record.form, record.number);
+    const int block = DigitBlockOf(record.number);
+    if (block < 0)
         throw std::out_of_range(PnName(record.number).toStdString() + " is not digit-wise");
-    const qint32 group = WordOf((*digits)[1] + (*digits)[2]);
-    return QString::number(group) + QLatin1Char('-') + (*digits)[3];
+    const std::array<QString, 4>& digits = values.PmSystemStringSheet.Blocks[block];
+    const qint32 group = WordOf(digits[1] + digits[2]);
+    return QString::number(group) + QLatin1Char('-') + digits[3];
 }
 
-void StoreAcceptedEdit(const ParameterRecord& record, const QString& valueText) {
-    PmStringSheet.Value(record.number) = valueText;
+void StoreAcceptedEdit(DriveValues& values, const ParameterRecord& record,
+                       const QString& valueText) {
+    values.PmStringSheet.Value(record.number) = valueText;
     if (record.form == DisplayForm::SignedDecimal)
-        UpdateSignedValue(record.number);
+        values.UpdateSignedValue(record.number);
     else if (record.form != DisplayForm::Decimal)
-        SplitDigits(record.number);
-    PendingWrite.Flag(record.number) = 1;
+        values.SplitDigits(record.number);
+    values.PendingWrite.Flag(record.number) = 1;
 }
 
-qint64 LowerBoundOf(const ParameterRecord& record) {
-    return LimitOf(record.min, Pn904Bounds.WordsOf(record).lower);
+qint64 LowerBoundOf(const DriveValues& values, const ParameterRecord& record) {
+    return LimitOf(record.min, values.Pn904Bounds.WordsOf(record).lower);
 }
 
-qint64 UpperBoundOf(const ParameterRecord& record) {
-    return LimitOf(record.max, Pn904Bounds.WordsOf(record).upper);
+qint64 UpperBoundOf(const DriveValues& values, const ParameterRecord& record) {
+    return LimitOf(record.max, values.Pn904Bounds.WordsOf(record).upper);
 }
 
 QString ShownMinimumOf(const ParameterRecord& record, const QString& pn904Text) {

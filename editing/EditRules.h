@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/ParameterRecord.h"
+#include "values/DriveValues.h"
 
 #include <QString>
 
@@ -13,7 +14,7 @@ enum class EditVerdict {
     Accepted,  // within it
 };
 
-// --- Against the program's records -------------------------------------
+// --- Against one drive's records -----------------------------------------
 
 struct EditOutcome {
     EditVerdict verdict;
@@ -22,32 +23,34 @@ struct EditOutcome {
 
 // Checks `typed` (the editor's whole text, mask dashes included, a blank
 // position as a space) against the rule of `record`, comparing with the
-// parameter's stored value text and the Pn904Bounds words of its sheet.
-// Reads the records only.
+// parameter's value text stored in `values` and the Pn904Bounds words of its
+// sheet. Reads the records only.
 // Throws EConvertError when the typed text, or a part the rule converts, is
 // not a number; and when a rejected decimal or signal-select entry's restore
 // text meets a stored text that is not hexadecimal.
-EditOutcome CheckEdit(const ParameterRecord& record, const QString& typed);
+EditOutcome CheckEdit(const DriveValues& values, const ParameterRecord& record,
+                      const QString& typed);
 
 // What the cell shows again after a rejection, built from the records as
 // they were before the entry. Every form but Signal select gives its
 // display text; Signal select gives the word of c2 c3 without a leading
 // zero ("5-1"). Throws EConvertError on a text that is not hexadecimal.
-QString RestoreText(const ParameterRecord& record);
+QString RestoreText(const DriveValues& values, const ParameterRecord& record);
 
 // Stores an accepted value text: PmStringSheet, then SplitDigits for the
 // digit-wise forms or UpdateSignedValue for Signed decimal, then raises the
 // parameter's PendingWrite flag.
-void StoreAcceptedEdit(const ParameterRecord& record, const QString& valueText);
+void StoreAcceptedEdit(DriveValues& values, const ParameterRecord& record,
+                       const QString& valueText);
 
 // The inclusive bounds of a decimal or signed decimal record, a Pn904 bound
 // with the Pn904Bounds word of its sheet. Throws std::out_of_range for a
 // Pn904 bound the records do not keep.
-qint64 LowerBoundOf(const ParameterRecord& record);
-qint64 UpperBoundOf(const ParameterRecord& record);
+qint64 LowerBoundOf(const DriveValues& values, const ParameterRecord& record);
+qint64 UpperBoundOf(const DriveValues& values, const ParameterRecord& record);
 
 // --- From texts alone ---------------------------------------------------
-// These read no global record and keep no state: any thread may call them.
+// These read no drive's records and keep no state: any thread may call them.
 // `pn904Text` is the value text of Pn904 that the bounds following it are
 // taken from (the drive's or a file's); it is converted only for a record
 // whose bounds follow Pn904, and then fails like a sheet read would, with

@@ -1,6 +1,6 @@
 #include "files/DriveTransfer.h"
 
-#include "catalogue/ParameterRecords.h"
+#include "values/DriveValues.h"
 
 int ProgressAfterSheet(int sheetIndex) {
     return sheetIndex >= 9 ? 100 : (sheetIndex + 1) * 10;

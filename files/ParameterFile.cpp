@@ -1,8 +1,9 @@
 #include "files/ParameterFile.h"
 
+#include "core/WholeFile.h"
+
 #include "core/TarnError.h"
 
-#include <QSaveFile>
 
 QString FileKey(quint16 number) {
     return QStringLiteral("P%1").arg(number, 3, 10, QLatin1Char('0'));
@@ -40,21 +41,5 @@ void WriteParameterFile(const QString& fileName, const ParameterValues& values) 
 
 bool WriteParameterFile(const QString& fileName, const ParameterValues& values,
                         const std::function<bool()>& cancelled) {
-    const QByteArray bytes = ParameterFileBytes(values);
-    // QSaveFile writes beside the target and renames only on commit, so a
-    // failure at any point leaves an existing file as it was. Unbuffered, a
-    // short write (disk full, size limit) shows in write()'s count; buffered,
-    // the final flush can lose it and a cut file gets committed.
-    QSaveFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size();
-    if (written && cancelled()) {
-        file.cancelWriting();
-        file.commit(); // removes the temporary, leaves the target alone
-        return false;
-    }
-    if (!written || !file.commit()) {
-        throw EFileError(QStringLiteral("Cannot create file %1").arg(fileName));
-    }
-    return true;
+    return WriteWholeFile(fileName, ParameterFileBytes(values), cancelled);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/SheetRanges.h"
+#include "values/ParameterValues.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,9 +12,6 @@
 // order of kSheetRanges), each line the four-character key and the value
 // text with nothing between them, ended by CR LF; nothing else. Saving and
 // loading both use only what is declared here.
-
-// One value text per slot, in file order.
-using ParameterValues = std::array<QString, kSlotCount>;
 
 // The key of parameter `number`: "P" and three decimal digits (P000, P987).
 QString FileKey(quint16 number);

@@ -1,4 +1,5 @@
 #include "files/ParameterFile.h"
+#include "values/ValueText.h"
 
 #include "core/TarnError.h"
 
@@ -89,10 +90,6 @@ private:
     char previous_ = 0;
 };
 
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 QString Expected(quint16 number) {
     return QStringLiteral("應為 %1 加上四位十六進位數值、None 或空白").arg(FileKey(number));
 }
@@ -108,7 +105,7 @@ bool IsLoadableValue(const QByteArray& value) {
     if (value.isEmpty() || value == "None") {
         return true;
     }
-    return value.size() == 4 && std::all_of(value.begin(), value.end(), IsHexDigit);
+    return IsHexText(value, 4, 4);
 }
 
 ParameterValues ReadParameterFile(const QString& fileName) {

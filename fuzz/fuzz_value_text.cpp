@@ -7,9 +7,9 @@
 // the text alone against the grid's, and that an accepted typed entry keeps
 // within its rule.
 #include "core/TarnError.h"
-#include "catalogue/ParameterRecords.h"
+#include "values/DriveValues.h"
 #include "editing/EditRules.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 #include <QByteArray>
 #include <QString>
@@ -167,22 +167,23 @@ void CheckTypedEntries(const QString& text) {
 // The text as the value text of a digit-wise (0), a signed (213) and a
 // plain (101) parameter, through the record updates and every display form.
 void CheckDisplays(const QString& valueText) {
+    static DriveValues values;
     for (const quint16 number : {quint16(0), quint16(213), quint16(101)}) {
-        PmStringSheet.Value(number) = valueText;
-        SplitDigits(number);
+        values.PmStringSheet.Value(number) = valueText;
+        values.SplitDigits(number);
         bool read = true;
         try {
-            UpdateSignedValue(number);
+            values.UpdateSignedValue(number);
         } catch (const EConvertError&) {
             read = false; // a sheet read would have stopped here
         }
         for (const DisplayForm form : kForms) {
-            const QString shown = Displayed([&] { return DisplayText(form, number); });
+            const QString shown = Displayed([&] { return values.DisplayText(form, number); });
             if (read && Displayed([&] { return DisplayTextOfValue(form, valueText); }) != shown) {
                 Finding("the display from the text alone differs from the grid's", valueText);
             }
         }
-        const QString four = DisplayText(DisplayForm::FourDigitGroup, number);
+        const QString four = values.DisplayText(DisplayForm::FourDigitGroup, number);
         QString expected;
         for (int k = 0; k < 4; ++k) {
             expected += (k ? QStringLiteral("-") : QString()) + valueText.mid(k, 1);

@@ -19,6 +19,12 @@ enum class WriteOutcome {
     Undetermined, // no greeting was answered; nothing was sent
 };
 
+// The failed flag of an edit's write: true unless the drive confirmed it or
+// it was not meant to be sent (NotSent).
+constexpr bool WriteFailed(WriteOutcome outcome) {
+    return outcome != WriteOutcome::Written && outcome != WriteOutcome::NotSent;
+}
+
 // Run when a link's wait begins and when it ends. The window program shows a
 // busy cursor and drops user input with them; a link without hooks only
 // waits.

@@ -1,5 +1,7 @@
 #include "link/DriveProtocol.h"
 
+#include "values/ValueText.h"
+
 namespace {
 
 // Characters m..n (counted from 1) of `text`; what exists of that range.
@@ -10,20 +12,6 @@ QByteArray Chars(const QByteArray& text, int first, int last) {
 // Where the frame of `address` starts in `received`, or -1.
 qsizetype FrameStart(const QByteArray& received, const QByteArray& address) {
     return address.isEmpty() ? -1 : received.indexOf(address);
-}
-
-// A value text the drive can mean: four hexadecimal digits, either case.
-bool IsFourHexDigits(const QByteArray& value) {
-    if (value.size() != 4) {
-        return false;
-    }
-    for (const char c : value) {
-        const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-        if (!hex) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -77,7 +65,7 @@ QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format
     // with other characters where the digits belong would give a value the
     // drive never sent, which a save would then keep.
     const QByteArray value = marked ? Chars(reply, 9, 12) : Chars(reply, 6, 9);
-    if (reply.size() < WholeReplyLength(format) || !IsFourHexDigits(value)) {
+    if (reply.size() < WholeReplyLength(format) || !IsHexText(value, 4, 4)) {
         return QStringLiteral("None");
     }
     return QString::fromLatin1(value);

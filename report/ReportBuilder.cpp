@@ -1,5 +1,7 @@
 #include "report/ReportBuilder.h"
 
+#include "catalogue/ParameterRecord.h"
+
 #include "catalogue/SheetRanges.h"
 #include "core/Version.h"
 #include "report/ReportRows.h"
@@ -68,7 +70,7 @@ QString SourceText(const ReportSource& source) {
 ReportModel BuildReport(const ReportSource& source, const ParameterValues& values) {
     ReportModel model;
     model.head = HeadOf(source);
-    const QString& pn904Text = values[SlotOf(904)];
+    const QString& pn904Text = values[SlotOf(kPn904)];
     // Rows gathered by sheet and grid row, so a sheet's order is the grid's
     // whatever the order of the numbers.
     std::map<int, std::map<int, ReportRow>> rowsBySheet;

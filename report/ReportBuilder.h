@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/ParameterFile.h"
+#include "values/ParameterValues.h"
 #include "report/ReportModel.h"
 
 #include <QDateTime>

@@ -5,7 +5,7 @@
 #include "report/ReportHtml.h"
 #include "report/ReportPdf.h"
 
-#include <QSaveFile>
+#include "core/WholeFile.h"
 
 std::optional<ReportFormat> ReportFormatOf(const QString& nameOrFilter) {
     // The extension is what follows the last dot, in a file name and in a
@@ -55,10 +55,6 @@ ReportFile ReportFileOf(const QString& chosenName, const QString& chosenFilter) 
     throw NoFormatError(chosenName);
 }
 
-QString ReportFilters() {
-    return QStringLiteral("PDF (*.pdf);;HTML (*.html);;CSV (*.csv)");
-}
-
 void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat format) {
     switch (format) {
     case ReportFormat::Pdf:
@@ -81,11 +77,5 @@ void WriteReport(const ReportModel& model, const QString& fileName) {
 }
 
 void WriteReportFile(const QString& fileName, const QByteArray& bytes) {
-    // As the parameter file: written beside the target and renamed only on
-    // commit; unbuffered so that a short write shows in write()'s count.
-    QSaveFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw EFileError(QStringLiteral("Cannot create file %1").arg(fileName));
+    WriteWholeFile(fileName, bytes);
 }

@@ -26,10 +26,6 @@ struct ReportFile {
 // "Cannot create file <name>: ..." when neither names a format.
 ReportFile ReportFileOf(const QString& chosenName, const QString& chosenFilter);
 
-// The filter texts for a save dialog, one per format: "PDF (*.pdf)",
-// "HTML (*.html)", "CSV (*.csv)".
-QString ReportFilters();
-
 // Writes `model` to `fileName` in `format`. A PDF needs a QGuiApplication
 // (see ReportPdf.h); HTML and CSV need none. Throws EFileError "Cannot
 // create file <name>" when the file cannot be written; an existing file of

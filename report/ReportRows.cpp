@@ -4,8 +4,7 @@
 #include "catalogue/ShownBounds.h"
 #include "core/TarnError.h"
 #include "editing/EditRules.h"
-#include "editing/Pn904Limits.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 namespace {
 

@@ -8,7 +8,7 @@ tarn_install "${TARN_PACKAGES[@]}" poppler-utils
 tarn_build tarn-screens tarn-drive-sim
 
 OUT="${1:-$TARN_ROOT/docs/screenshots}"
-QT_QPA_PLATFORM=offscreen "$TARN_BUILD_DIR/tools/tarn-screens" \
+QT_QPA_PLATFORM=offscreen "$TARN_BUILD_DIR/app/tarn-screens" \
     "$TARN_BUILD_DIR/tools/tarn-drive-sim" "$OUT"
 
 # The parameter report of a sample drive: the first PDF page, and the HTML

@@ -1,8 +1,8 @@
 #include "SheetValues.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/ParameterRecords.h"
-#include "editing/ValueForms.h"
+#include "support/TestDrive.h"
+#include "values/ValueForms.h"
 
 namespace {
 qint32 Bound(const char* text, qint32 pn904) {
@@ -19,13 +19,9 @@ qint32 Bound(const char* text, qint32 pn904) {
 
 void StorePn904(const char* valueText) {
     PmStringSheet.Value(904) = QString::fromLatin1(valueText);
-    const quint16 v = static_cast<quint16>(WordOf(PmStringSheet.Value(904)));
-    const quint16 minusV = static_cast<quint16>(-v);
-    Pn904Bounds.Pn304to311Max.fill(v);
-    Pn904Bounds.Pn304to311Min.fill(minusV);
-    Pn904Bounds.Pn406Max = v;
-    Pn904Bounds.Pn407Min = minusV;
-    Pn904Bounds.Pn708Max = v;
+    // Every sheet that follows Pn904 as if read with it.
+    for (const int sheet : {3, 4, 7})
+        SetPn904Bounds(sheet);
 }
 
 void StoreInRangeValues() {

@@ -4,7 +4,7 @@
 #include "SheetValues.h"
 
 #include "app/TStringGrid.h"
-#include "catalogue/TPmDataForm.h"
+#include "app/grid/TPmDataForm.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "catalogue/Catalogue.h"
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -33,7 +33,7 @@ private slots:
         const auto withRow = std::count_if(Catalogue().begin(), Catalogue().end(),
                                            [](const ParameterRecord& e) { return e.row > 0; });
         QCOMPARE(int(withRow), 195);
-        QCOMPARE(EntryOf(724)->row, 0);
+        QCOMPARE(CatalogueEntryOf(724)->row, 0);
     }
 
     void rowsRunWithoutGapsInCatalogueOrder() {
@@ -70,8 +70,8 @@ private slots:
             QCOMPARE(r.number, NumberOfSlot(slot));
             QCOMPARE(RecordOf(r.number), &r);
             QCOMPARE(r.sheet, r.number / 100);
-            if (EntryOf(r.number) != nullptr) {
-                QCOMPARE(EntryOf(r.number), &r);
+            if (CatalogueEntryOf(r.number) != nullptr) {
+                QCOMPARE(CatalogueEntryOf(r.number), &r);
                 ++catalogued;
                 continue;
             }
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(EntryAtRow(7, 13)->number, quint16(723));
         QCOMPARE(EntryAtRow(7, 14)->number, quint16(726));
         QCOMPARE(EntryAtRow(7, 15)->number, quint16(727));
-        const ParameterRecord* pn722 = EntryOf(722);
+        const ParameterRecord* pn722 = CatalogueEntryOf(722);
         QCOMPARE(pn722->form, DisplayForm::Decimal);
         QCOMPARE(QString(pn722->min.text), QString("1"));
         QCOMPARE(QString(pn722->max.text), QString("12700"));
@@ -107,7 +107,7 @@ private slots:
         }
         for (quint16 held : {303, 334, 335, 404, 405, 411, 414, 513, 514, 515, 608, 619, 628, 701,
                              706, 710, 713, 717, 725}) {
-            QVERIFY2(EntryOf(held) == nullptr, qPrintable(PnName(held)));
+            QVERIFY2(CatalogueEntryOf(held) == nullptr, qPrintable(PnName(held)));
             QVERIFY(SlotOf(held) >= 0);
         }
     }
@@ -156,9 +156,9 @@ private slots:
             QVERIFY2(pattern.at(e.form).match(e.max.text).hasMatch(), name.constData());
             QVERIFY2(!QString(e.min.text).contains(QRegularExpression("[1-9]")), name.constData());
         }
-        QCOMPARE(QString(EntryOf(512)->max.text), QString("08-08"));
-        QCOMPARE(QString(EntryOf(534)->max.text), QString("44-1"));
-        QCOMPARE(QString(EntryOf(535)->max.text), QString("22-1"));
+        QCOMPARE(QString(CatalogueEntryOf(512)->max.text), QString("08-08"));
+        QCOMPARE(QString(CatalogueEntryOf(534)->max.text), QString("44-1"));
+        QCOMPARE(QString(CatalogueEntryOf(535)->max.text), QString("22-1"));
     }
 
     // Control modes and units come from small sets; a typo in one row shows
@@ -202,14 +202,14 @@ private slots:
             }
         }
         QCOMPARE(doubleParenthesis, (QList<quint16>{731, 733, 734, 739}));
-        QCOMPARE(QString(EntryOf(301)->unit), QString("0.01v"));
-        QCOMPARE(QString(EntryOf(501)->unit), QString("0.01V"));
-        QCOMPARE(Utf8(EntryOf(208)->description), Utf8(EntryOf(209)->description));
-        QCOMPARE(Utf8(EntryOf(409)->description), Utf8(EntryOf(207)->description));
-        QCOMPARE(Utf8(EntryOf(500)->description), Utf8(EntryOf(512)->description));
-        QCOMPARE(Utf8(EntryOf(327)->description), Utf8("直線減速度時間選擇 1"));
-        QCOMPARE(Utf8(EntryOf(400)->description), Utf8("轉矩命令,轉矩限制及轉速限制選擇"));
-        QCOMPARE(Utf8(EntryOf(525)->description), Utf8("輸入信號選擇 1 --- CN1-6/SON"));
+        QCOMPARE(QString(CatalogueEntryOf(301)->unit), QString("0.01v"));
+        QCOMPARE(QString(CatalogueEntryOf(501)->unit), QString("0.01V"));
+        QCOMPARE(Utf8(CatalogueEntryOf(208)->description), Utf8(CatalogueEntryOf(209)->description));
+        QCOMPARE(Utf8(CatalogueEntryOf(409)->description), Utf8(CatalogueEntryOf(207)->description));
+        QCOMPARE(Utf8(CatalogueEntryOf(500)->description), Utf8(CatalogueEntryOf(512)->description));
+        QCOMPARE(Utf8(CatalogueEntryOf(327)->description), Utf8("直線減速度時間選擇 1"));
+        QCOMPARE(Utf8(CatalogueEntryOf(400)->description), Utf8("轉矩命令,轉矩限制及轉速限制選擇"));
+        QCOMPARE(Utf8(CatalogueEntryOf(525)->description), Utf8("輸入信號選擇 1 --- CN1-6/SON"));
     }
 };
 

@@ -3,10 +3,10 @@
 #include "app/TStringGrid.h"
 #include "core/TarnError.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/ParameterRecords.h"
-#include "catalogue/TPmDataForm.h"
+#include "support/TestDrive.h"
+#include "app/grid/TPmDataForm.h"
 #include "editing/EditRules.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 #include <QtTest>
 #include <memory>
@@ -166,7 +166,7 @@ private slots:
         QFETCH(QString, shown);
         StoreInRangeValues();
         Store(static_cast<quint16>(number), valueText);
-        const ParameterRecord* e = EntryOf(static_cast<quint16>(number));
+        const ParameterRecord* e = CatalogueEntryOf(static_cast<quint16>(number));
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(0, e->row), PnName(e->number));
         QCOMPARE(grid_->Cell(3, e->row), shown);
@@ -209,7 +209,7 @@ private slots:
         QFETCH(QString, max);
         StoreInRangeValues();
         StorePn904(pn904.toLatin1().constData());
-        const ParameterRecord* e = EntryOf(static_cast<quint16>(number));
+        const ParameterRecord* e = CatalogueEntryOf(static_cast<quint16>(number));
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(5, e->row), min);
         QCOMPARE(grid_->Cell(6, e->row), max);
@@ -243,7 +243,7 @@ private slots:
         QFETCH(QString, min);
         QFETCH(QString, max);
         StoreInRangeValues();
-        const ParameterRecord* e = EntryOf(static_cast<quint16>(number));
+        const ParameterRecord* e = CatalogueEntryOf(static_cast<quint16>(number));
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(5, e->row), min);
         QCOMPARE(grid_->Cell(6, e->row), max);
@@ -288,7 +288,7 @@ private slots:
         QCOMPARE(RowTexts(*grid_, 0), HeaderTexts());
 
         // The row of the failure: number, description and mode written.
-        const int badRow = badNumber >= 0 ? EntryOf(static_cast<quint16>(badNumber))->row : 2;
+        const int badRow = badNumber >= 0 ? CatalogueEntryOf(static_cast<quint16>(badNumber))->row : 2;
         const ParameterRecord* e = EntryAtRow(sheet, badRow);
         QCOMPARE(RowTexts(*grid_, badRow),
                  (QStringList{PnName(e->number), QString::fromUtf8(e->description),

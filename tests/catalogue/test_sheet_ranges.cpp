@@ -1,4 +1,4 @@
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // The change list as plain bookkeeping: rows, originals, the green mark,
 // what 全部還原 picks, and the texts and CSV it shows and exports.
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 #include "changes/ChangeLog.h"
 #include "changes/ChangeTexts.h"
 #include "changes/ValueMarks.h"

@@ -1,11 +1,9 @@
 // Reverts through the edit's write path, against a scripted drive: what is
 // written, in which order, what the records and flags hold afterwards, and
 // the rows each revert adds.
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 #include "changes/ChangeLog.h"
-#include "changes/Revert.h"
 #include "editing/EditRules.h"
-#include "editing/WriteThrough.h"
 #include "support/LinkFixture.h"
 
 #include <QtTest>
@@ -15,16 +13,14 @@ class TestRevert : public QObject {
     Q_OBJECT
 
     std::unique_ptr<LinkFixture> f_;
-    ChangeLog log_;
+    ChangeLog& log_ = TestDrive().Changes();
 
     // An accepted edit as the grid makes it, and its write-through.
     void Edit(quint16 number, const char* valueText) {
         const QString before = PmStringSheet.Value(number);
         StoreAcceptedEdit(*RecordOf(number), QString::fromLatin1(valueText));
         log_.AddWrite(ChangeKind::Edit, number, before, QString::fromLatin1(valueText));
-        WritePending(number, [this](quint16 n, const QString& text, bool failed) {
-            log_.NoteWrite(n, text, !failed);
-        });
+        WritePending(number); // the drive settles the row in its change list
     }
     // Write requests from request `from` on.
     QList<QByteArray> WritesFrom(int from) const {
@@ -43,17 +39,21 @@ private slots:
         ResetParameterRecords();
         log_.Clear();
         f_ = LinkFixture::Drive(kFormatMarked);
+        f_->GiveTo(TestDrive());
         for (quint16 n : {100, 101, 102, 213})
             PmStringSheet.Value(n) = f_->values[n] = QStringLiteral("0064");
     }
-    void cleanup() { f_.reset(); }
+    void cleanup() {
+        TestDrive().SetLink(nullptr);
+        f_.reset();
+    }
 
     void selectedRowsGoBackNewestFirst() {
         Edit(101, "00C8");
         Edit(102, "0001");
         Edit(101, "012C");
         const int mark = f_->port->Writes().size();
-        const RevertOutcome outcome = RevertRows(log_, {0, 2});
+        const RevertOutcome outcome = TestDrive().RevertRows({0, 2});
         QCOMPARE(outcome.failed, std::nullopt);
         QCOMPARE(WritesFrom(mark), (QList<QByteArray>{Write(101, "00C8"), Write(101, "0064")}));
         QCOMPARE(f_->values.value(101), QStringLiteral("0064"));
@@ -76,7 +76,7 @@ private slots:
         Edit(213, "0004");
         f_->faults.refused << 102;
         const int mark = f_->port->Writes().size();
-        const RevertOutcome outcome = RevertAll(log_);
+        const RevertOutcome outcome = TestDrive().RevertAll();
         QCOMPARE(outcome.failed, std::optional<quint16>(102));
         QCOMPARE(outcome.stored, (QList<quint16>{100, 101, 102}));
         QCOMPARE(WritesFrom(mark),
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(f_->values.value(213), QStringLiteral("0004"));
 
         f_->faults.refused.clear();
-        QCOMPARE(RevertAll(log_).failed, std::nullopt);
+        QCOMPARE(TestDrive().RevertAll().failed, std::nullopt);
         QCOMPARE(log_.NumbersToRevert(), QList<quint16>());
         for (quint16 n : {100, 101, 102, 213})
             QCOMPARE(f_->values.value(n), QStringLiteral("0064"));

@@ -10,10 +10,10 @@
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/ParameterRecords.h"
-#include "editing/CommitState.h"
+#include "support/TestDrive.h"
+#include "app/grid/CommitState.h"
 #include "link/QtSerialDevice.h"
-#include "link/TCommForm.h"
+#include "app/connect/TCommForm.h"
 #include "support/DriveSim.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
@@ -63,7 +63,7 @@ struct E2eFixture {
 
     static void SetUp() { MainForm->Setup_Parameters->trigger(); }
     static TStringGrid* Grid() { return MainForm->grdPnxxxSheet; }
-    static int RowOf(quint16 number) { return EntryOf(number)->row; }
+    static int RowOf(quint16 number) { return CatalogueEntryOf(number)->row; }
 
     // A click on tab `index`.
     static void ShowSheet(int index) {

@@ -3,7 +3,7 @@
 // export, and the row of a load. The drive's log and state are the judge.
 #include "E2eFixture.h"
 #include "changes/ChangeLog.h"
-#include "changes/TChangeLogForm.h"
+#include "app/changes/TChangeLogForm.h"
 #include "changes/ValueMarks.h"
 #include "files/ParameterFile.h"
 #include "link/DriveProtocol.h"

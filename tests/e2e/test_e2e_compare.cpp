@@ -3,8 +3,8 @@
 // comparison reads all 309 parameters (about 12.5 s), so there are few.
 #include "E2eFixture.h"
 #include "changes/ChangeLog.h"
-#include "compare/TComparePmForm.h"
-#include "compare/TComparingPmForm.h"
+#include "app/compare/TComparePmForm.h"
+#include "app/compare/TCompareProgressForm.h"
 #include "files/ParameterFile.h"
 #include "link/DriveProtocol.h"
 
@@ -123,7 +123,7 @@ private slots:
         int afterSecondWrite = 0;
         const bool shown = Compare([&] {
             QCOMPARE(f.RequestsFrom(mark), AllReads());
-            QVERIFY(!ComparingPmForm->isVisible() && ComparePmForm->isModal());
+            QVERIFY(!CompareProgressForm->isVisible() && ComparePmForm->isModal());
             QCOMPARE(Rows(), (QStringList{"Pn000 ticked", "Pn001 unticked 超出範圍", "Pn100 ticked",
                                           "Pn101 ticked", "Pn102 ticked", "Pn900 disabled 不寫入",
                                           "Pn950 ticked"}));
@@ -241,7 +241,7 @@ private slots:
         QVERIFY(!shown);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY2(f.dialogs.messages[0].contains(f.sim.Device()), qPrintable(f.dialogs.messages[0]));
-        QVERIFY(!ComparingPmForm->isVisible());
+        QVERIFY(!CompareProgressForm->isVisible());
     }
 };
 

@@ -5,7 +5,7 @@
 #include "app/TReadpmForm.h"
 #include "app/TSavePmForm.h"
 #include "files/ParameterFile.h"
-#include "link/MainLink.h"
+#include "app/connect/MainLink.h"
 #include "support/ProcessCpu.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ QByteArray FileOf(const QMap<quint16, QString>& state, const QList<quint16>& non
 // while an exchange was in progress, so the test cannot pass vacuously.
 void SendInputSoon(bool& sent) {
     QTimer::singleShot(300, MainForm, [&sent] {
-        sent = ExchangeInProgress();
+        sent = MainLink().ExchangeInProgress();
         QTabBar* bar = MainForm->ParaTabControl->TabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
         QTest::mouseDClick(E2eFixture::Grid()->viewport(), Qt::LeftButton);

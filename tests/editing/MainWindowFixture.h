@@ -10,10 +10,10 @@
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/ParameterRecords.h"
-#include "editing/CommitState.h"
+#include "support/TestDrive.h"
+#include "app/grid/CommitState.h"
 #include "link/DriveProtocol.h"
-#include "link/TCommForm.h"
+#include "app/connect/TCommForm.h"
 #include "support/FakeSerialDevice.h"
 #include "support/ScriptedDialogs.h"
 
@@ -52,7 +52,7 @@ struct MainWindowFixture {
     }
 
     static TStringGrid* Grid() { return MainForm->grdPnxxxSheet; }
-    static int RowOf(quint16 number) { return EntryOf(number)->row; }
+    static int RowOf(quint16 number) { return CatalogueEntryOf(number)->row; }
 
     // The user picks tab `index`.
     static void ShowSheet(int index) { MainForm->ParaTabControl->TabBar()->setCurrentIndex(index); }

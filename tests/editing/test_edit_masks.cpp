@@ -1,4 +1,4 @@
-#include "editing/CommitState.h"
+#include "app/grid/CommitState.h"
 #include "editing/EditMasks.h"
 
 #include <QtTest>

@@ -1,10 +1,9 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRow.h"
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 #include "core/TarnError.h"
 #include "editing/EditRules.h"
-#include "editing/Pn904Limits.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 #include <QtTest>
 #include <array>
@@ -31,7 +30,7 @@ void HoldPn904(const QString& valueText) {
 }
 
 const ParameterRecord& Entry(quint16 number) {
-    const ParameterRecord* entry = EntryOf(number);
+    const ParameterRecord* entry = CatalogueEntryOf(number);
     if (entry == nullptr)
         qFatal("no catalogue entry for %d", number);
     return *entry;

@@ -1,7 +1,6 @@
 #include "core/TarnError.h"
-#include "catalogue/ParameterRecords.h"
-#include "editing/ReadSheet.h"
-#include "editing/ValueForms.h"
+#include "support/TestDrive.h"
+#include "values/ValueForms.h"
 #include "support/LinkFixture.h"
 
 #include <QtTest>
@@ -21,8 +20,12 @@ private slots:
     void init() {
         ResetParameterRecords();
         f_ = LinkFixture::Drive(kFormatMarked);
+        f_->GiveTo(TestDrive());
     }
-    void cleanup() { f_.reset(); }
+    void cleanup() {
+        TestDrive().SetLink(nullptr);
+        f_.reset();
+    }
 
     void readsEveryNumberOfTheSheetInOrder_data();
     void readsEveryNumberOfTheSheetInOrder();
@@ -90,22 +93,23 @@ void TestReadSheet::storesTextsAndRefreshesDerivedRecords() {
 void TestReadSheet::pn904LimitsBelongToTheSheetRead() {
     f_->values[904] = "0BB8";
     ReadSheet(4);
-    QCOMPARE(Pn904Bounds.Pn406Max, quint16(3000));
-    QCOMPARE(qint16(Pn904Bounds.Pn407Min), qint16(-3000));
-    QCOMPARE(Pn904Bounds.Pn304to311Max[0], quint16(0)); // sheet 3 not read yet
-    QCOMPARE(Pn904Bounds.Pn708Max, quint16(0));
+    const auto words = [](quint16 number) { return Pn904Bounds.WordsOf(*RecordOf(number)); };
+    QCOMPARE(words(406).upper, quint16(3000));
+    QCOMPARE(qint16(words(407).lower), qint16(-3000));
+    QCOMPARE(words(304).upper, quint16(0)); // sheet 3 not read yet
+    QCOMPARE(words(708).upper, quint16(0));
 
     f_->values[904] = "8000";
     ReadSheet(3);
-    for (int i = 0; i < 8; ++i) {
-        QCOMPARE(Pn904Bounds.Pn304to311Max[i], quint16(0x8000));
-        QCOMPARE(Pn904Bounds.Pn304to311Min[i], quint16(0x8000));
+    for (quint16 number = 304; number <= 311; ++number) {
+        QCOMPARE(words(number).upper, quint16(0x8000));
+        QCOMPARE(words(number).lower, quint16(0x8000));
     }
-    QCOMPARE(Pn904Bounds.Pn406Max, quint16(3000)); // kept from sheet 4
+    QCOMPARE(words(406).upper, quint16(3000)); // kept from sheet 4
 
     f_->values[904] = "07D0";
     ReadSheet(7);
-    QCOMPARE(Pn904Bounds.Pn708Max, quint16(2000));
+    QCOMPARE(words(708).upper, quint16(2000));
     QCOMPARE(PmStringSheet.Value(904), QString("07D0"));
 }
 

@@ -1,5 +1,5 @@
 #include "core/TarnError.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 #include <QtTest>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "core/TarnError.h"
-#include "catalogue/ParameterRecords.h"
-#include "editing/ValueForms.h"
+#include "support/TestDrive.h"
+#include "values/ValueForms.h"
 
 #include <QtTest>
 

@@ -1,5 +1,4 @@
-#include "catalogue/ParameterRecords.h"
-#include "editing/WriteThrough.h"
+#include "support/TestDrive.h"
 #include "support/LinkFixture.h"
 
 #include <QtTest>
@@ -24,8 +23,12 @@ private slots:
     void init() {
         ResetParameterRecords();
         f_ = LinkFixture::Drive(kFormatMarked);
+        f_->GiveTo(TestDrive());
     }
-    void cleanup() { f_.reset(); }
+    void cleanup() {
+        TestDrive().SetLink(nullptr);
+        f_.reset();
+    }
 
     void writesPendingOfTheSheetInIncreasingOrder() {
         Pending(120, "0001");

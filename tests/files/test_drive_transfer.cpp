@@ -1,6 +1,6 @@
 #include "ParameterFileSamples.h"
 #include "core/TarnError.h"
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 #include "files/DriveTransfer.h"
 #include "support/LinkFixture.h"
 
@@ -40,7 +40,10 @@ private slots:
         ResetParameterRecords();
         progress_.clear();
     }
-    void cleanup() { f_.reset(); }
+    void cleanup() {
+        TestDrive().SetLink(nullptr);
+        f_.reset();
+    }
 
     void progressAfterEachSheet() {
         QList<int> bars;

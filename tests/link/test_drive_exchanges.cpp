@@ -113,7 +113,7 @@ private slots:
         port_->Script(reply);
         port_->Script(reply);
         QCOMPARE(int(link_->Write(101, value)), outcome);
-        QCOMPARE(WriteParameter(101, value), failed);
+        QCOMPARE(WriteFailed(link_->Write(101, value)), failed);
         QList<QByteArray> expected;
         if (!sent.isEmpty()) {
             expected = {sent, sent};
@@ -175,17 +175,6 @@ private slots:
         QCOMPARE(endInside, 0);
         QCOMPARE(endCalls, 1);
         QVERIFY(!link_->ExchangeInProgress());
-    }
-
-    // The window program's names act on the link it installed.
-    void programNamesActOnTheMainLink() {
-        ReplyFormat = kFormatPlain;
-        QCOMPARE(link_->ReplyFormat(), kFormatPlain);
-        link_->SetReplyFormat(kFormatMarked);
-        QCOMPARE(quint8(ReplyFormat), kFormatMarked);
-        port_->Script(":P101=0x00AB\r");
-        QCOMPARE(ReadParameter(101), QStringLiteral("00AB"));
-        QCOMPARE(port_->Writes(), QList<QByteArray>{":P101????\r"});
     }
 
     // Each link opens its port with its own settings and waits its own times.

@@ -1,7 +1,7 @@
 // User input that reaches the window program while its link waits is
 // thrown away, not held back for later; repaints, timers and other events go
 // on. A link without the window's hooks leaves input alone.
-#include "link/BusyWait.h"
+#include "app/connect/BusyWait.h"
 #include "link/DriveLink.h"
 #include "support/FakeSerialDevice.h"
 

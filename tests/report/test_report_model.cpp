@@ -1,12 +1,11 @@
 #include "ReportSamples.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/ParameterRecords.h"
+#include "support/TestDrive.h"
 #include "catalogue/ShownBounds.h"
 #include "core/TarnError.h"
 #include "core/Version.h"
 #include "editing/EditRules.h"
-#include "editing/Pn904Limits.h"
-#include "editing/ValueForms.h"
+#include "values/ValueForms.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

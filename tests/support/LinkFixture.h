@@ -1,32 +1,37 @@
 #pragma once
 
 // A drive link over a scripted port with the port open and the reply format
-// set, installed as the window program's link (MainLink) while the fixture
-// lives, so the program's names (ReadParameter, ReplyFormat, ...) act on it.
-// AnswerLikeADrive() makes the port a drive with `values` and `faults`; a
-// test may instead Script() the replies itself.
+// set. GiveTo() hands it to a drive, which then owns it (and `link` stays
+// valid as long as the drive keeps it). AnswerLikeADrive() makes the port a
+// drive with `values` and `faults`; a test may instead Script() the replies
+// itself.
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
-#include "link/MainLink.h"
 #include "support/FakeSerialDevice.h"
 
 #include <memory>
 
 struct LinkFixture {
     FakeSerialDevice* port = nullptr; // owned by the link
-    DriveLink link;
+
+private:
+    std::unique_ptr<DriveLink> owned_;
+
+public:
+    DriveLink& link;
     QMap<quint16, QString> values;
     FakeSerialDevice::DriveFaults faults;
 
     explicit LinkFixture(quint8 format = kFormatMarked, const LinkSettings& settings = {})
-        : link(NewPort(port), settings) {
+        : owned_(std::make_unique<DriveLink>(NewPort(port), settings)), link(*owned_) {
         link.Comm().SetPortOpen(true);
         link.SetReplyFormat(format);
-        SetMainLink(&link);
     }
-    ~LinkFixture() { SetMainLink(nullptr); }
     LinkFixture(const LinkFixture&) = delete;
     LinkFixture& operator=(const LinkFixture&) = delete;
+
+    // Gives the link to `drive` (a Drive), for the drive's operations.
+    template <typename D> void GiveTo(D& drive) { drive.SetLink(std::move(owned_)); }
 
     // Answers every request as a drive in `format` would.
     void AnswerLikeADrive(quint8 format) {

@@ -3,7 +3,7 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
-#include "files/DriveTransfer.h"
+#include "drive/Drive.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
 #include "link/QtSerialDevice.h"
@@ -32,14 +32,14 @@ void RunOne(const DrivePort& port, size_t index, const DriveJob& job, DriveRepor
             const std::function<void(QString)>& progress) {
     try {
         // Made here, so the port and the waits belong to this thread.
-        DriveLink link(std::make_unique<QtSerialDevice>());
-        OpenPort(link, port);
-        link.SetReplyFormat(link.Greet());
-        if (link.ReplyFormat() != kFormatPlain && link.ReplyFormat() != kFormatMarked) {
+        Drive drive(std::make_unique<DriveLink>(std::make_unique<QtSerialDevice>()));
+        OpenPort(drive.Link(), port);
+        const quint8 format = drive.Greet();
+        if (format != kFormatPlain && format != kFormatMarked) {
             report.Fail(kExitDrive, QStringLiteral("驅動器沒有回應"));
             return;
         }
-        DriveSession session(port, index, link, progress);
+        DriveSession session(port, index, drive, progress);
         job(session, report);
     } catch (const RunInterrupted& interrupted) {
         report.Fail(kExitInterrupted, interrupted.message);
@@ -73,13 +73,16 @@ void DriveReport::Fail(int code, const QString& message) {
     errors << message;
 }
 
+DriveLink& DriveSession::Link() {
+    return drive_.Link();
+}
+
 bool DriveSession::StopRequested() const {
     return InterruptRequested();
 }
 
 ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
-    return ReadAllParameters(
-        session.Link(),
+    return session.TheDrive().ReadAll(
         [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
         [&](quint16, const QString&) {
             if (session.StopRequested()) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class Drive;
 class DriveLink;
 
 // What one drive's run leaves for the main thread to print.
@@ -23,17 +24,18 @@ struct DriveReport {
     void Fail(int code, const QString& message);
 };
 
-// One drive's link and its way of telling progress, on the drive's thread.
+// One drive and its way of telling progress, on the drive's thread.
 class DriveSession {
 public:
-    DriveSession(const DrivePort& port, size_t index, DriveLink& link,
+    DriveSession(const DrivePort& port, size_t index, Drive& drive,
                  std::function<void(QString)> progress)
-        : port_(port), index_(index), link_(link), progress_(std::move(progress)) {}
+        : port_(port), index_(index), drive_(drive), progress_(std::move(progress)) {}
 
     const DrivePort& Port() const { return port_; }
     // The port's place in the command line's list, from 0.
     size_t Index() const { return index_; }
-    DriveLink& Link() { return link_; }
+    Drive& TheDrive() { return drive_; }
+    DriveLink& Link();
     // Shows "<port> <what>" in the progress line; `what` is short
     // ("讀取 Pn3xx 40%").
     void Progress(const QString& what) const { progress_(what); }
@@ -43,7 +45,7 @@ public:
 private:
     const DrivePort& port_;
     size_t index_;
-    DriveLink& link_;
+    Drive& drive_;
     std::function<void(QString)> progress_;
 };
 

@@ -10,6 +10,8 @@
 #include "compare/WriteAndVerify.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
+#include "drive/Drive.h"
+#include "values/ValueText.h"
 #include "link/DriveLink.h"
 
 #include <QJsonArray>
@@ -49,7 +51,7 @@ QString Names(const QList<quint16>& numbers) {
 QSet<quint16> ChangedParameters(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
     const ParameterValues drive =
         ReadWholeDrive(session, QStringLiteral("已中斷，沒有寫入任何參數"));
-    const QString drivePn904 = drive[size_t(SlotOf(904))];
+    const QString drivePn904 = drive[size_t(SlotOf(kPn904))];
     QSet<quint16> changed;
     for (const CompareRow& row : CompareValues(drive, plan.values)) {
         if (row.state == RowState::OutOfRange && !plan.force) {
@@ -101,8 +103,8 @@ void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report)
     if (plan.changedOnly) {
         options.only = ChangedParameters(plan, session, report);
     }
-    const LoadResult result = WriteAllParameters(
-        session.Link(), plan.values,
+    const LoadResult result = session.TheDrive().Load(
+        plan.values,
         [&](int percent) { session.Progress(SheetProgress(QStringLiteral("寫入"), percent)); },
         options);
     QJsonArray written;

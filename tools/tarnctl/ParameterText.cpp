@@ -4,7 +4,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 #include "editing/EditRules.h"
-#include "editing/ValueForms.h"
+#include "values/ValueText.h"
 #include "files/ParameterFile.h"
 
 #include <QRegularExpression>
@@ -40,11 +40,7 @@ QString ShownValue(const ParameterRecord& record, const QString& valueText) {
     if (!HoldsDriveValue(valueText)) {
         return valueText;
     }
-    try {
-        return DisplayTextOfValue(record.form, valueText);
-    } catch (const EConvertError&) {
-        return valueText;
-    }
+    return DisplayOrRaw(record.form, valueText);
 }
 
 QString ParameterLine(const ParameterRecord& record, const QString& valueText) {

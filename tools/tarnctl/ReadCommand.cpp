@@ -18,7 +18,7 @@ void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
     DriveLink& link = session.Link();
     // As a sheet read does: Pn904 first, so the bounds that follow it are
     // the drive's own.
-    const QString pn904 = AnyFollowsPn904(numbers) ? link.Read(904) : QString();
+    const QString pn904 = AnyFollowsPn904(numbers) ? link.Read(kPn904) : QString();
     QJsonArray parameters;
     for (const quint16 number : numbers) {
         if (session.StopRequested()) {
@@ -26,7 +26,7 @@ void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
             break;
         }
         const ParameterRecord& record = RecordOfNumber(number);
-        const QString value = number == 904 && !pn904.isEmpty() ? pn904 : link.Read(number);
+        const QString value = number == kPn904 && !pn904.isEmpty() ? pn904 : link.Read(number);
         parameters << ParameterJson(record, value, pn904);
         if (HoldsDriveValue(value)) {
             report.out << ParameterLine(record, value);

@@ -8,6 +8,7 @@
 #include "editing/EditRules.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
+#include "values/ValueText.h"
 
 #include <QRegularExpression>
 
@@ -37,9 +38,8 @@ WriteRequestArgs ParseArguments(const Invocation& invocation) {
         request.typed = invocation.arguments[1];
         return request;
     }
-    static const QRegularExpression hex4(QStringLiteral("^[0-9A-Fa-f]{4}$"));
     request.rawValue = invocation.Value(kRaw);
-    if (!hex4.match(request.rawValue).hasMatch()) {
+    if (!IsHexText(request.rawValue, 4, 4)) {
         throw UsageError(QStringLiteral("--raw 需要四位十六進位數字：%1").arg(request.rawValue));
     }
     return request;
@@ -56,7 +56,7 @@ QString CheckedValue(const WriteRequestArgs& request, DriveLink& link, DriveRepo
     }
     QString pn904;
     if (record.FollowsPn904()) {
-        pn904 = link.Read(904);
+        pn904 = link.Read(kPn904);
         if (!HoldsDriveValue(pn904)) {
             report.Fail(kExitDrive,
                         QStringLiteral("Pn904 沒有讀到數值，無法檢查 %1 的範圍").arg(name));

@@ -1,0 +1,122 @@
+#include "app/changes/TChangeLogForm.h"
+
+#include "app/Dialogs.h"
+#include "app/ErrorHandler.h"
+#include "app/FormGeometry.h"
+#include "app/TMainForm.h"
+#include "catalogue/SheetRanges.h"
+#include "changes/ChangeLog.h"
+#include "changes/ChangeTexts.h"
+#include "app/MainDrive.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+
+TChangeLogForm* ChangeLogForm = nullptr;
+
+namespace {
+
+constexpr std::array<int, 6> kWidths{84, 60, 250, 80, 80, 80};
+
+// The outcome of a revert, told the way an edit tells a failed write.
+void ShowReverted(const RevertOutcome& outcome) {
+    for (const quint16 number : outcome.stored)
+        MainForm->ShowHeldValue(number);
+    if (outcome.failed)
+        ShowMessage(PnName(*outcome.failed) + QStringLiteral(" 寫入失敗"));
+}
+
+} // namespace
+
+TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("ChangeLogForm");
+    setWindowTitle(QStringLiteral("變更記錄"));
+    setFont(PixelFont("MS Sans Serif", 16));
+    PlaceForm(this, 300, 200, 720, 420);
+
+    grdChanges = new QTableWidget(0, 6, this);
+    grdChanges->setObjectName("grdChanges");
+    const QStringList headers = ChangeLogHeaders();
+    grdChanges->setHorizontalHeaderLabels(headers);
+    grdChanges->setAccessibleName(headers.join(' '));
+    grdChanges->verticalHeader()->hide();
+    grdChanges->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grdChanges->horizontalHeader()->setStretchLastSection(true);
+    for (int col = 0; col < int(kWidths.size()); ++col)
+        grdChanges->setColumnWidth(col, kWidths[col]);
+    grdChanges->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdChanges->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdChanges->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdChanges->setWordWrap(false);
+    grdChanges->setTextElideMode(Qt::ElideNone);
+
+    auto* buttons = new QHBoxLayout;
+    btnRevert = AddButton(this, buttons, "btnRevert", QStringLiteral("還原"));
+    btnRevertAll = AddButton(this, buttons, "btnRevertAll", QStringLiteral("全部還原"));
+    buttons->addStretch();
+    btnExportLog = AddButton(this, buttons, "btnExportLog", QStringLiteral("匯出"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grdChanges);
+    layout->addLayout(buttons);
+
+    connect(btnRevert, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnRevertClick(); }); });
+    connect(btnRevertAll, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnRevertAllClick(); }); });
+    connect(btnExportLog, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnExportLogClick(); }); });
+    connect(grdChanges, &QTableWidget::itemSelectionChanged, this, [this] { ShowButtons(); });
+    connect(&MainDrive().Changes(), &ChangeLog::Changed, this, [this] { ShowRows(); });
+    ShowRows();
+}
+
+void TChangeLogForm::ShowRows() {
+    const QList<ChangeRow>& rows = MainDrive().Changes().Rows();
+    const int shown = grdChanges->rowCount();
+    // Rows already shown keep their items, and so the selection on them.
+    grdChanges->setRowCount(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        const QStringList texts = ChangeRowTexts(rows[r]);
+        for (int c = 0; c < texts.size(); ++c) {
+            if (QTableWidgetItem* item = grdChanges->item(r, c))
+                item->setText(texts[c]);
+            else
+                grdChanges->setItem(r, c, new QTableWidgetItem(texts[c]));
+        }
+    }
+    if (rows.size() > shown)
+        grdChanges->scrollToBottom();
+    ShowButtons();
+}
+
+void TChangeLogForm::ShowButtons() {
+    const QList<ChangeRow>& rows = MainDrive().Changes().Rows();
+    bool revertible = false;
+    for (const QModelIndex& index : grdChanges->selectionModel()->selectedRows())
+        revertible = revertible || rows.value(index.row()).revertible;
+    btnRevert->setEnabled(revertible);
+    btnRevertAll->setEnabled(!MainDrive().Changes().NumbersToRevert().isEmpty());
+    btnExportLog->setEnabled(!rows.isEmpty());
+}
+
+void TChangeLogForm::btnRevertClick() {
+    QList<int> chosen;
+    for (const QModelIndex& index : grdChanges->selectionModel()->selectedRows())
+        chosen << index.row();
+    ShowReverted(MainDrive().RevertRows(chosen));
+}
+
+void TChangeLogForm::btnRevertAllClick() {
+    ShowReverted(MainDrive().RevertAll());
+}
+
+void TChangeLogForm::btnExportLogClick() {
+    const QString chosen = Dialogs().SaveFileName(this, kCsvFilter);
+    if (chosen.isEmpty())
+        return;
+    WriteChangeLogCsv(WithCsvSuffix(chosen), MainDrive().Changes().Rows());
+}

@@ -1,0 +1,42 @@
+#include "app/Dialogs.h"
+#include "app/TMainForm.h"
+#include "app/TProgressForm.h"
+#include "app/TTabControl.h"
+#include "app/MainDrive.h"
+#include "changes/BulkWrites.h"
+#include "compare/Comparison.h"
+#include "app/compare/TComparePmForm.h"
+#include "app/compare/TCompareProgressForm.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
+#include "link/DriveLink.h"
+
+// Comparing a parameter file with the drive. The comparison, the checks and
+// the write with its read-backs live in the core; this handler only drives
+// the windows around them.
+
+void TMainForm::Compare1Click() {
+    const QString fileName = Dialogs().OpenFileName(this, kFileFilter);
+    if (fileName.isEmpty())
+        return;
+    // The load's whole-file check: a refused file throws before any read.
+    const ParameterValues file = ReadParameterFile(fileName);
+    const bool sheetShown = !ParaTabControl->isHidden();
+    // The records keep each value as it comes, as a save's do.
+    const ParameterValues drive = ReadAllShown(Drive1, CompareProgressForm);
+    const std::vector<CompareRow> rows = CompareValues(drive, file);
+    if (rows.empty()) {
+        ShowMessage(QStringLiteral("驅動器與檔案相同"));
+        return;
+    }
+    ComparePmForm->ShowRows(rows, drive[SlotOf(904)]);
+    // Each write of the window is one row of the change list.
+    ComparePmForm->OnWriteRun = [this, fileName, file](const VerifyResult& result) {
+        NoteBulkWrite(Drive1.Changes(), QStringLiteral("寫入"), fileName, file,
+                      AsLoadResult(result));
+    };
+    ComparePmForm->exec();
+    // The grid shows its sheet as the drive now holds it.
+    if (sheetShown)
+        ParaTabControlChange();
+}

@@ -1,0 +1,7 @@
+#include "app/compare/TCompareProgressForm.h"
+
+// Where the save's window stands: the comparison reads as a save does.
+TCompareProgressForm::TCompareProgressForm(QWidget* parent)
+    : TProgressForm("比較參數中...", 618, 409, parent) {
+    setObjectName("CompareProgressForm");
+}

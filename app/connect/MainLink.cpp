@@ -1,0 +1,26 @@
+#include "app/connect/MainLink.h"
+
+#include "app/MainDrive.h"
+
+MainReplyFormat ReplyFormat;
+
+DriveLink& MainLink() {
+    return MainDrive().Link();
+}
+
+MainReplyFormat::operator quint8() const {
+    return MainLink().ReplyFormat();
+}
+
+MainReplyFormat& MainReplyFormat::operator=(quint8 format) {
+    MainLink().SetReplyFormat(format);
+    return *this;
+}
+
+QString ReadParameter(quint16 number) {
+    return MainLink().Read(number);
+}
+
+bool WriteParameter(quint16 number, const QString& value) {
+    return WriteFailed(MainLink().Write(number, value));
+}

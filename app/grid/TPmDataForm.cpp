@@ -1,0 +1,125 @@
+#include "app/grid/TPmDataForm.h"
+
+#include "app/TMainForm.h"
+#include "app/TStringGrid.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/SheetRanges.h"
+#include "app/MainDrive.h"
+
+#include <array>
+
+namespace {
+constexpr int kColumns = 7;
+// Sheet 8 has a layout of its own but no parameters to count rows from.
+constexpr int kSheet8Rows = 82;
+constexpr std::array<int, kColumns> kWidths{50, 335, 100, 60, 85, 55, 55};
+constexpr std::array<const char*, kColumns> kHeaders{"編號", "說明",   "控制模式", "數值",
+                                                     "單位", "最小值", "最大值"};
+} // namespace
+
+TPmDataForm::TPmDataForm(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("PmDataForm"));
+    resize(588, 435);
+}
+
+void TPmDataForm::SetTargetGrid(TStringGrid* grid) {
+    target_ = grid;
+}
+
+TStringGrid* TPmDataForm::Grid() const {
+    return target_ != nullptr ? target_ : MainForm->grdPnxxxSheet;
+}
+
+void TPmDataForm::InitSheetGrid(quint16 sheetIndex) {
+    TStringGrid* grid = Grid();
+    grid->SetColCount(kColumns);
+    if (sheetIndex < 8) {
+        grid->SetRowCount(CatalogueRowCount(sheetIndex) + 1);
+    } else if (sheetIndex == 8) {
+        grid->SetRowCount(kSheet8Rows);
+    }
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    for (int col = 0; col < kColumns; ++col) {
+        grid->SetColWidth(col, kWidths[col]);
+    }
+    for (int col = 0; col < kColumns; ++col) {
+        grid->SetCell(col, 0, QString::fromUtf8(kHeaders[col]));
+    }
+}
+
+void TPmDataForm::FillCatalogueRows(int sheetIndex) {
+    InitSheetGrid(static_cast<quint16>(sheetIndex));
+    TStringGrid* grid = Grid();
+    const DriveValues& values = MainDrive().Values();
+    for (const ParameterRecord* e : CatalogueOfSheet(sheetIndex)) {
+        if (e->row == 0) {
+            continue; // held in the records, shown by no row
+        }
+        grid->SetCell(0, e->row, PnName(e->number));
+        grid->SetCell(1, e->row, QString::fromUtf8(e->description));
+        grid->SetCellHint(1, e->row, QString::fromUtf8(e->gloss));
+        grid->SetCell(2, e->row, QString::fromUtf8(e->controlMode));
+        // May throw: the row's later cells then keep their old texts.
+        grid->SetCell(3, e->row, values.DisplayText(e->form, e->number));
+        grid->SetCell(4, e->row, QString::fromUtf8(e->unit));
+        grid->SetCell(5, e->row, values.ShownMinimum(*e));
+        grid->SetCell(6, e->row, values.ShownMaximum(*e));
+    }
+}
+
+void TPmDataForm::FillPn0xxSheet() {
+    FillCatalogueRows(0);
+}
+void TPmDataForm::FillPn1xxSheet() {
+    FillCatalogueRows(1);
+}
+void TPmDataForm::FillPn2xxSheet() {
+    FillCatalogueRows(2);
+}
+void TPmDataForm::FillPn3xxSheet() {
+    FillCatalogueRows(3);
+}
+void TPmDataForm::FillPn4xxSheet() {
+    FillCatalogueRows(4);
+}
+void TPmDataForm::FillPn5xxSheet() {
+    FillCatalogueRows(5);
+}
+void TPmDataForm::FillPn6xxSheet() {
+    FillCatalogueRows(6);
+}
+void TPmDataForm::FillPn7xxSheet() {
+    FillCatalogueRows(7);
+}
+
+void TPmDataForm::FillSheet(int sheetIndex) {
+    switch (sheetIndex) {
+    case 0:
+        FillPn0xxSheet();
+        break;
+    case 1:
+        FillPn1xxSheet();
+        break;
+    case 2:
+        FillPn2xxSheet();
+        break;
+    case 3:
+        FillPn3xxSheet();
+        break;
+    case 4:
+        FillPn4xxSheet();
+        break;
+    case 5:
+        FillPn5xxSheet();
+        break;
+    case 6:
+        FillPn6xxSheet();
+        break;
+    case 7:
+        FillPn7xxSheet();
+        break;
+    default:
+        break; // no catalogue, nothing to show
+    }
+}

@@ -1,0 +1,145 @@
+#include "drive/Drive.h"
+
+#include "catalogue/SheetRanges.h"
+#include "link/DriveLink.h"
+
+#include <stdexcept>
+
+namespace {
+
+bool RefreshesSignedValues(int sheetIndex) {
+    return sheetIndex == 2 || sheetIndex == 3 || sheetIndex == 4 || sheetIndex == 5 ||
+           sheetIndex == 9;
+}
+
+} // namespace
+
+Drive::Drive(std::unique_ptr<DriveLink> link) : link_(std::move(link)) {}
+
+Drive::~Drive() = default;
+
+DriveLink& Drive::Link() const {
+    if (!link_)
+        throw std::logic_error("this drive has no link");
+    return *link_;
+}
+
+void Drive::SetLink(std::unique_ptr<DriveLink> link) {
+    link_ = std::move(link);
+}
+
+quint8 Drive::Greet() {
+    const quint8 format = Link().Greet();
+    Link().SetReplyFormat(format);
+    return format;
+}
+
+void Drive::ReadSheet(int sheetIndex) {
+    const SheetRange* range = RangeOfSheet(sheetIndex);
+    if (range == nullptr)
+        return;
+    DriveLink& link = Link();
+    if (SheetFollowsPn904(sheetIndex)) {
+        values_.PmStringSheet.Value(kPn904) = link.Read(kPn904);
+        values_.SetPn904Bounds(sheetIndex);
+    }
+    const bool signedValues = RefreshesSignedValues(sheetIndex);
+    for (int i = 0; i < range->count; ++i) {
+        const quint16 number = static_cast<quint16>(range->first + i);
+        values_.PmStringSheet.Value(number) = link.Read(number);
+        values_.SplitDigits(number);
+        if (signedValues)
+            values_.UpdateSignedValue(number);
+    }
+}
+
+bool Drive::WritePending(quint16 number, const WriteObserver& observer) {
+    quint8& flag = values_.PendingWrite.Flag(number);
+    if (flag == 0)
+        return false;
+    const QString valueText = values_.PmStringSheet.Value(number);
+    const bool failed = WriteFailed(Link().Write(number, valueText));
+    if (!failed)
+        flag = 0;
+    changes_.NoteWrite(number, valueText, !failed);
+    if (observer)
+        observer(number, valueText, failed);
+    return failed;
+}
+
+std::optional<quint16> Drive::WriteThrough(int sheetIndex, const WriteObserver& observer) {
+    const SheetRange* range = RangeOfSheet(sheetIndex);
+    if (range == nullptr)
+        return std::nullopt;
+    for (int i = 0; i < range->count; ++i) {
+        const quint16 number = static_cast<quint16>(range->first + i);
+        if (WritePending(number, observer))
+            return number;
+    }
+    return std::nullopt;
+}
+
+ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue) {
+    return ReadAllParameters(Link(), progress, [this, &eachValue](quint16 number, const QString& value) {
+        values_.PmStringSheet.Value(number) = value;
+        if (eachValue)
+            eachValue(number, value);
+    });
+}
+
+LoadResult Drive::Load(const ParameterValues& values, const ProgressCallback& progress,
+                       const WriteRunOptions& options) {
+    values_.PmStringSheet.Slots = values;
+    return WriteAllParameters(Link(), values, progress, options);
+}
+
+VerifyResult Drive::WriteAndVerify(const std::vector<ValueToWrite>& requests,
+                                   const ProgressCallback& progress, const StopRequest& stop) {
+    VerifyResult result = ::WriteAndVerify(Link(), requests, progress, stop);
+    for (const VerifiedWrite& write : result.writes)
+        if (write.readDone)
+            values_.PmStringSheet.Value(write.number) = write.readBack;
+    return result;
+}
+
+EditOutcome Drive::Edit(const ParameterRecord& record, const QString& typed) {
+    const EditOutcome outcome = CheckEdit(values_, record, typed);
+    if (outcome.verdict == EditVerdict::Accepted) {
+        const QString before = values_.PmStringSheet.Value(record.number);
+        StoreAcceptedEdit(values_, record, outcome.text);
+        changes_.AddWrite(ChangeKind::Edit, record.number, before, outcome.text);
+    }
+    return outcome;
+}
+
+bool Drive::RevertOne(quint16 number, const QString& original, RevertOutcome& outcome) {
+    const QString before = values_.PmStringSheet.Value(number);
+    StoreAcceptedEdit(values_, *RecordOf(number), original);
+    outcome.stored << number;
+    changes_.AddWrite(ChangeKind::Revert, number, before, original);
+    const bool failed = WritePending(number);
+    if (failed)
+        outcome.failed = number;
+    return failed;
+}
+
+RevertOutcome Drive::RevertRows(const QList<int>& rowIndices) {
+    RevertOutcome outcome;
+    for (const ChangeRow& row : RowsToRevert(changes_, rowIndices))
+        if (RevertOne(row.number, row.originalText, outcome))
+            break;
+    return outcome;
+}
+
+RevertOutcome Drive::RevertAll() {
+    RevertOutcome outcome;
+    for (const quint16 number : changes_.NumbersToRevert())
+        if (RevertOne(number, *changes_.OriginalOf(number), outcome))
+            break;
+    return outcome;
+}
+
+void Drive::Reset() {
+    values_.Reset();
+    changes_.Clear();
+}

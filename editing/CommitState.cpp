@@ -1,3 +1,0 @@
-#include "editing/CommitState.h"
-
-quint8 CommitRequested = 0;
