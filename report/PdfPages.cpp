@@ -39,8 +39,8 @@ qreal LineHeight(const QFont& font, QPaintDevice* device) {
 
 } // namespace
 
-PdfPages::PdfPages(QPdfWriter& writer, const ReportModel& model)
-    : writer_(writer), model_(model), fonts_{ReportFont(13, true), ReportFont(10, true),
+PdfPages::PdfPages(QPdfWriter& writer, const ReportModel& model, PdfTextMap& printed)
+    : writer_(writer), model_(model), printed_(printed), fonts_{ReportFont(13, true), ReportFont(10, true),
                                              ReportFont(8), ReportFont(8, true), ReportFont(6)} {
     const QRectF area(QPointF(0, 0),
                       writer.pageLayout().paintRectPixels(writer.resolution()).size());
@@ -275,6 +275,7 @@ void PdfPages::Text(const QRectF& box, const QFont& font, const QString& text, i
     painter_->setFont(font);
     painter_->setPen(colour);
     painter_->drawText(box, flags | Qt::TextWordWrap, text);
+    printed_.Add(font, text);
 }
 
 void PdfPages::Box(const QRectF& box, const QColor& fill) {

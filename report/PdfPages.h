@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/PdfTextMap.h"
 #include "report/ReportModel.h"
 
 #include <QFont>
@@ -16,7 +17,8 @@ class QPdfWriter;
 // leaves its text on both pages.
 class PdfPages {
 public:
-    PdfPages(QPdfWriter& writer, const ReportModel& model);
+    // Every text painted is noted in `printed`, for the PDF's character maps.
+    PdfPages(QPdfWriter& writer, const ReportModel& model, PdfTextMap& printed);
 
     // The number of pages the report takes; paints nothing.
     int Count();
@@ -50,6 +52,7 @@ private:
 
     QPdfWriter& writer_;
     const ReportModel& model_;
+    PdfTextMap& printed_;
     Fonts fonts_;
     QPainter* painter_ = nullptr; // null while counting
     int pages_ = 0;               // the total, for the foot
