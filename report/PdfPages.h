@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRectF>
+#include <vector>
 
 class QPainter;
 class QPdfWriter;
@@ -44,6 +45,12 @@ private:
     void Heading(const QString& text);
     void Extras();
     void Summary();
+    void Fields();
+    void Differences();
+    void Signatures();
+    void Table(const std::vector<qreal>& shares, const QStringList& headers,
+               const std::vector<QStringList>& rows);
+    void TableHeader(const std::vector<qreal>& shares, const QStringList& headers);
     qreal TextHeight(const QFont& font, qreal width, const QString& text) const;
     void Text(const QRectF& box, const QFont& font, const QString& text, int flags,
               const QColor& colour);

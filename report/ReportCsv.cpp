@@ -28,11 +28,17 @@ QString Line(const QStringList& fields) {
 } // namespace
 
 QByteArray ReportCsvBytes(const ReportModel& model) {
-    QString text = Line({"number", "description", "gloss", "control_mode", "value_text", "display",
-                         "unit", "min", "max", "in_range"});
+    QStringList header{"number", "description", "gloss", "control_mode", "value_text", "display",
+                       "unit",   "min",         "max",   "in_range"};
+    if (model.hasReference)
+        header << "reference_value_text" << "differs";
+    QString text = Line(header);
     for (const ReportRow& r : model.entries) {
-        text += Line({r.number, r.description, r.gloss, r.controlMode, r.valueText, r.display,
-                      r.unit, r.minText, r.maxText, r.inRange});
+        QStringList fields{r.number, r.description, r.gloss,   r.controlMode, r.valueText,
+                           r.display, r.unit,       r.minText, r.maxText,     r.inRange};
+        if (model.hasReference)
+            fields << r.referenceValueText << (r.differs ? "yes" : "no");
+        text += Line(fields);
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
