@@ -154,6 +154,27 @@ private slots:
             QCOMPARE(records[i + 1], CsvFields(model.entries[i]));
     }
 
+    void csvAgainstAReferenceEndsWithItsValueAndWhetherItDiffers() {
+        const ReportModel model = SampleHandoverReport();
+        QString error;
+        const QList<QStringList> records =
+            ReadCsv(QString::fromUtf8(ReportCsvBytes(model).mid(3)), error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(records.size(), 1 + kSlotCount);
+        QCOMPARE(records[0].join(','),
+                 QStringLiteral("number,description,gloss,control_mode,value_text,display,unit,"
+                                "min,max,in_range,reference_value_text,differs"));
+        QStringList differing;
+        for (int i = 0; i < kSlotCount; ++i) {
+            const ReportRow& r = model.entries[i];
+            QCOMPARE(records[i + 1], CsvFields(r) << r.referenceValueText
+                                                  << (r.differs ? "yes" : "no"));
+            if (records[i + 1].last() == "yes")
+                differing << records[i + 1].first();
+        }
+        QCOMPARE(differing, QStringList({"Pn002", "Pn003", "Pn100", "Pn101", "Pn304", "Pn950"}));
+    }
+
     void htmlIsWellFormedWithEveryRowAndEscapedTexts() {
         const ReportModel model = AwkwardReport();
         QXmlStreamReader xml(ReportHtml(model));
