@@ -226,7 +226,9 @@ void PdfPages::Extras() {
     Heading(report_text::kExtrasTitle);
     const qreal line = LineHeight(fonts_.body, &writer_) + pad_;
     const qreal column = width_ / kExtrasPerLine;
-    const qreal numberWidth = QFontMetricsF(fonts_.body, &writer_).horizontalAdvance("Pn000 ");
+    // Room for a number marked as differing, in bold.
+    const qreal numberWidth = QFontMetricsF(fonts_.bold, &writer_)
+                                  .horizontalAdvance("Pn000" + report_text::kDiffersMark + " ");
     const std::vector<ReportExtra>& extras = model_.extras;
     for (std::size_t i = 0; i < extras.size(); i += kExtrasPerLine) {
         EnsureRoom(line);
