@@ -19,8 +19,8 @@ quint32 GlyphOf(const QRawFont& font, char32_t c) {
 // ---- the cross-reference table -----------------------------------------
 
 struct Xref {
-    qsizetype tableAt = -1;      // where "xref" starts
-    qsizetype startxrefAt = -1;  // where "startxref" starts
+    qsizetype tableAt = -1;         // where "xref" starts
+    qsizetype startxrefAt = -1;     // where "startxref" starts
     std::vector<qsizetype> offsets; // per object number; -1 when free
 };
 
@@ -161,8 +161,8 @@ QByteArray WriteCMap(const QByteArray& original, const CMap& map) {
         entries = 0;
     };
     for (auto it = map.begin(); it != map.end(); ++it) {
-        section += '<' + QByteArray::number(it.key(), 16).rightJustified(4, '0').toUpper() +
-                   "> <" + Hex(it.value()) + ">\n";
+        section += '<' + QByteArray::number(it.key(), 16).rightJustified(4, '0').toUpper() + "> <" +
+                   Hex(it.value()) + ">\n";
         if (++entries == kEntriesPerSection)
             flush();
     }
@@ -258,8 +258,8 @@ QByteArray PdfTextMap::Fix(const QByteArray& pdf) const {
         found.end = pdf.indexOf("endobj", found.dataEnd);
         if (found.end < 0)
             return pdf;
-        const std::optional<CMap> map =
-            ReadCMap(QString::fromLatin1(pdf.mid(found.dataStart, found.dataEnd - found.dataStart)));
+        const std::optional<CMap> map = ReadCMap(
+            QString::fromLatin1(pdf.mid(found.dataStart, found.dataEnd - found.dataStart)));
         if (!map)
             return pdf;
         found.map = *map;
@@ -305,9 +305,9 @@ QByteArray PdfTextMap::Fix(const QByteArray& pdf) const {
     out += pdf.mid(at, xref->tableAt - at);
     out += "xref\n0 " + QByteArray::number(qsizetype(xref->offsets.size())) + '\n';
     for (const qsizetype offset : xref->offsets) {
-        out += offset < 0 ? QByteArray("0000000000 65535 f \n")
-                          : QByteArray::number(moved(offset)).rightJustified(10, '0') +
-                                " 00000 n \n";
+        out += offset < 0
+                   ? QByteArray("0000000000 65535 f \n")
+                   : QByteArray::number(moved(offset)).rightJustified(10, '0') + " 00000 n \n";
     }
     const qsizetype trailer = pdf.indexOf("trailer", xref->tableAt);
     if (trailer < 0 || trailer > xref->startxrefAt)

@@ -30,8 +30,9 @@ public:
     QByteArray Fix(const QByteArray& pdf) const;
 
 private:
-    // The printed character of each glyph, across the fonts used; empty
-    // for a glyph two printed characters share.
+    // For each code point of `named` (named by a map, never printed): the
+    // printed character drawn with its glyph in the fonts used; none where
+    // there is no such character or more than one.
     QHash<char32_t, char32_t> Replacements(const QSet<char32_t>& named) const;
 
     struct FontTexts {

@@ -43,12 +43,10 @@ TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDi
     MachineEdit = Field<QLineEdit>(this, "MachineEdit", kMachineLabel, h.machine);
     AxisEdit = Field<QLineEdit>(this, "AxisEdit", kAxisLabel, h.axis);
     CustomerEdit = Field<QLineEdit>(this, "CustomerEdit", kCustomerLabel, h.customer);
-    TechnicianEdit =
-        Field<QLineEdit>(this, "TechnicianEdit", kTechnicianLabel, h.technician);
+    TechnicianEdit = Field<QLineEdit>(this, "TechnicianEdit", kTechnicianLabel, h.technician);
     NoteEdit = Field<QPlainTextEdit>(this, "NoteEdit", kNoteLabel, h.note);
     NoteEdit->setTabChangesFocus(true);
-    ReferenceEdit =
-        Field<QLineEdit>(this, "ReferenceEdit", kReferenceLabel, shown.referenceFile);
+    ReferenceEdit = Field<QLineEdit>(this, "ReferenceEdit", kReferenceLabel, shown.referenceFile);
     Browse1 = Button(this, "Browse1", QStringLiteral("瀏覽..."));
     fields->addRow(kMachineLabel, MachineEdit);
     fields->addRow(kAxisLabel, AxisEdit);
