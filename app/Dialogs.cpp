@@ -15,6 +15,10 @@ SaveChoice IDialogs::SaveFileChoice(QWidget* parent, const QString& filter) {
     return {SaveFileName(parent, filter), FirstFilter(filter)};
 }
 
+std::optional<ReportInfo> IDialogs::ReportInfoChoice(QWidget*, const ReportInfo& shown) {
+    return shown;
+}
+
 QString FirstFilter(const QString& filter) {
     return QtFileFilter(filter).section(QStringLiteral(";;"), 0, 0);
 }

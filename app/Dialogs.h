@@ -1,6 +1,9 @@
 #pragma once
 
+#include "report/ReportInfo.h"
+
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -28,6 +31,10 @@ public:
     // default SaveFileName's answer with the first filter, as a dialog that
     // offers no choice would give.
     virtual SaveChoice SaveFileChoice(QWidget* parent, const QString& filter);
+    // The 報告資料 form (TReportInfoForm) filled with `shown`: the fields as
+    // confirmed, or empty when cancelled. By default `shown` unchanged, as
+    // the form confirmed at once would give.
+    virtual std::optional<ReportInfo> ReportInfoChoice(QWidget* parent, const ReportInfo& shown);
 };
 
 // The first filter of `filter` in SaveChoice's form: "Text Documents

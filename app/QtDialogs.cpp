@@ -1,5 +1,7 @@
 #include "app/QtDialogs.h"
 
+#include "app/files/TReportInfoForm.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -54,4 +56,11 @@ QString QtFileFilter(const QString& filter) {
             qtFilters << description + " (" + pattern + ")";
     }
     return qtFilters.join(";;");
+}
+
+std::optional<ReportInfo> QtDialogs::ReportInfoChoice(QWidget* parent, const ReportInfo& shown) {
+    TReportInfoForm form(shown, parent);
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.Info();
 }

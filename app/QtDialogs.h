@@ -3,13 +3,14 @@
 #include "app/Dialogs.h"
 
 // The dialogs of the running program: a modal message box captioned
-// "TARN/B" with an OK button, and Qt's file dialogs.
+// "TARN/B" with an OK button, Qt's file dialogs, and the 報告資料 form.
 class QtDialogs : public IDialogs {
 public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& filter) override;
     SaveChoice SaveFileChoice(QWidget* parent, const QString& filter) override;
+    std::optional<ReportInfo> ReportInfoChoice(QWidget* parent, const ReportInfo& shown) override;
 };
 
 // "Text Documents (*.tarn)|*.tarn" (description|pattern pairs) in Qt's

@@ -9,7 +9,7 @@
 namespace {
 
 // Shares of the printable width: the mark column, then the grid's seven.
-constexpr qreal kColumnShares[] = {0.03, 0.07, 0.35, 0.14, 0.09, 0.12, 0.10, 0.10};
+constexpr qreal kColumnShares[] = {0.04, 0.07, 0.34, 0.14, 0.09, 0.12, 0.10, 0.10};
 constexpr int kColumns = 8;
 constexpr int kExtrasPerLine = 7;
 
@@ -39,8 +39,8 @@ qreal LineHeight(const QFont& font, QPaintDevice* device) {
 
 } // namespace
 
-PdfPages::PdfPages(QPdfWriter& writer, const ReportModel& model)
-    : writer_(writer), model_(model), fonts_{ReportFont(13, true), ReportFont(10, true),
+PdfPages::PdfPages(QPdfWriter& writer, const ReportModel& model, PdfTextMap& printed)
+    : writer_(writer), model_(model), printed_(printed), fonts_{ReportFont(13, true), ReportFont(10, true),
                                              ReportFont(8), ReportFont(8, true), ReportFont(6)} {
     const QRectF area(QPointF(0, 0),
                       writer.pageLayout().paintRectPixels(writer.resolution()).size());
@@ -67,10 +67,14 @@ void PdfPages::Paint(int pages) {
 int PdfPages::Run() {
     page_ = 0;
     StartPage();
+    Fields();
     for (const ReportSheet& sheet : model_.sheets)
         Sheet(sheet);
+    if (model_.hasReference)
+        Differences();
     Extras();
     Summary();
+    Signatures();
     FinishPage();
     return page_;
 }
@@ -103,13 +107,16 @@ void PdfPages::Head() {
     Text(top, fonts_.title, head.title, Qt::AlignLeft | Qt::AlignVCenter, kInk);
     Text(top, fonts_.body, kTimeLabel + QStringLiteral("：") + head.timestamp,
          Qt::AlignRight | Qt::AlignVCenter, kInk);
-    const QString info = kSourceLabel + QStringLiteral("：") + head.source +
-                         QStringLiteral("　　") + kVersionLabel + QStringLiteral("：") +
-                         head.version;
-    const QString shown =
-        QFontMetricsF(fonts_.body, &writer_).elidedText(info, Qt::ElideMiddle, width_);
-    Text(QRectF(0, title, width_, line), fonts_.body, shown, Qt::AlignLeft | Qt::AlignVCenter,
-         kInk);
+    // The source at the left, the version at the right: two texts, not one
+    // spaced apart, so that a reader takes them as they are.
+    const QFontMetricsF metrics(fonts_.body, &writer_);
+    const QString version = kVersionLabel + QStringLiteral("：") + head.version;
+    const qreal versionWidth = metrics.horizontalAdvance(version);
+    const QRectF info(0, title, width_, line);
+    Text(info, fonts_.body, version, Qt::AlignRight | Qt::AlignVCenter, kInk);
+    const QString source = metrics.elidedText(kSourceLabel + QStringLiteral("：") + head.source,
+                                              Qt::ElideMiddle, width_ - versionWidth - 4 * pad_);
+    Text(info, fonts_.body, source, Qt::AlignLeft | Qt::AlignVCenter, kInk);
     if (painter_ != nullptr) {
         const qreal rule = title + 1.4 * line;
         painter_->setPen(QPen(kInk, 0.4 * pad_));
@@ -192,8 +199,7 @@ void PdfPages::Row(const ReportRow& row, qreal height) {
         return Cell(c, y_, height).adjusted(pad_, pad_, -pad_, -pad_);
     };
     const int flags = Qt::AlignLeft | Qt::AlignTop;
-    if (row.outOfRange)
-        Text(inner(0), fonts_.bold, report_text::kOutMark, Qt::AlignHCenter | Qt::AlignTop, kMark);
+    Text(inner(0), fonts_.bold, MarkOf(row), Qt::AlignHCenter | Qt::AlignTop, kMark);
     Text(inner(1), fonts_.body, row.number, flags, kInk);
     const QRectF description = inner(2);
     Text(description, fonts_.body, row.description, flags, kInk);
@@ -220,14 +226,18 @@ void PdfPages::Extras() {
     Heading(report_text::kExtrasTitle);
     const qreal line = LineHeight(fonts_.body, &writer_) + pad_;
     const qreal column = width_ / kExtrasPerLine;
-    const qreal numberWidth = QFontMetricsF(fonts_.body, &writer_).horizontalAdvance("Pn000 ");
+    // Room for a number marked as differing, in bold.
+    const qreal numberWidth = QFontMetricsF(fonts_.bold, &writer_)
+                                  .horizontalAdvance("Pn000" + report_text::kDiffersMark + " ");
     const std::vector<ReportExtra>& extras = model_.extras;
     for (std::size_t i = 0; i < extras.size(); i += kExtrasPerLine) {
         EnsureRoom(line);
         for (std::size_t j = i; j < std::min(extras.size(), i + kExtrasPerLine); ++j) {
             const ReportExtra& e = extras[j];
             const QRectF box((j - i) * column, y_, column, line);
-            Text(box, fonts_.body, e.number, Qt::AlignLeft | Qt::AlignVCenter, kFaint);
+            Text(box, e.differs ? fonts_.bold : fonts_.body,
+                 e.number + (e.differs ? report_text::kDiffersMark : QString()),
+                 Qt::AlignLeft | Qt::AlignVCenter, e.differs ? kMark : kFaint);
             QFont valueFont = fonts_.body;
             valueFont.setItalic(e.noValue);
             Text(box.adjusted(numberWidth, 0, 0, 0), valueFont, e.shown,
@@ -242,9 +252,11 @@ void PdfPages::Summary() {
     using namespace report_text;
     Heading(kSummaryTitle);
     const ReportSummary& s = model_.summary;
-    const std::pair<QString, int> items[] = {{kParametersLabel, s.parameters},
-                                             {kOutOfRangeLabel, s.outOfRange},
-                                             {kWithoutValueLabel, s.withoutValue}};
+    std::vector<std::pair<QString, int>> items{{kParametersLabel, s.parameters},
+                                               {kOutOfRangeLabel, s.outOfRange},
+                                               {kWithoutValueLabel, s.withoutValue}};
+    if (model_.hasReference)
+        items.push_back({kDifferencesLabel, s.differences});
     const qreal height = LineHeight(fonts_.body, &writer_) + 2 * pad_;
     for (const auto& [label, count] : items) {
         EnsureRoom(height);
@@ -258,6 +270,128 @@ void PdfPages::Summary() {
              Qt::AlignRight | Qt::AlignVCenter, kInk);
         y_ += height;
     }
+    y_ += 3 * pad_;
+    if (!s.outOfRangeRows.empty()) {
+        Heading(kOutOfRangeTitle);
+        std::vector<QStringList> rows;
+        for (const ReportOutOfRange& r : s.outOfRangeRows)
+            rows.push_back({r.number, r.description, r.display, r.range});
+        Table({0.10, 0.45, 0.20, 0.25},
+              {kGridColumns[0], kGridColumns[1], kGridColumns[3], kRangeLabel}, rows);
+    }
+    if (!s.withoutValueNumbers.isEmpty()) {
+        Heading(kWithoutValueTitle);
+        const QString numbers = s.withoutValueNumbers.join(QLatin1Char(' '));
+        const qreal textHeight = TextHeight(fonts_.body, width_, numbers);
+        EnsureRoom(textHeight);
+        Text(QRectF(0, y_, width_, textHeight), fonts_.body, numbers, Qt::AlignLeft | Qt::AlignTop,
+             kInk);
+        y_ += textHeight + 3 * pad_;
+    }
+}
+
+// The identity lines the running head leaves out (a file's time and
+// checksum, the reference) and the handover fields, on the first page.
+void PdfPages::Fields() {
+    using namespace report_text;
+    std::vector<ReportField> fields;
+    for (const ReportField& f : model_.head.identity) {
+        if (f.label != kTimeLabel && f.label != kSourceLabel && f.label != kVersionLabel)
+            fields.push_back(f);
+    }
+    fields.insert(fields.end(), model_.head.handover.begin(), model_.head.handover.end());
+    const qreal labelWidth = 0.16 * width_;
+    for (const ReportField& f : fields) {
+        const qreal height =
+            std::max(TextHeight(fonts_.bold, labelWidth, f.label),
+                     TextHeight(fonts_.body, width_ - labelWidth - 2 * pad_, f.text)) +
+            pad_;
+        EnsureRoom(height);
+        Text(QRectF(0, y_, labelWidth, height), fonts_.bold, f.label, Qt::AlignLeft | Qt::AlignTop,
+             kInk);
+        Text(QRectF(labelWidth + pad_, y_, width_ - labelWidth - pad_, height), fonts_.body, f.text,
+             Qt::AlignLeft | Qt::AlignTop, kInk);
+        y_ += height;
+    }
+    if (!fields.empty())
+        y_ += 3 * pad_;
+}
+
+void PdfPages::Differences() {
+    using namespace report_text;
+    Heading(kDifferencesTitle);
+    std::vector<QStringList> rows;
+    for (const ReportDifference& d : model_.differences)
+        rows.push_back({d.number, d.description, d.display, d.referenceDisplay, d.unit});
+    Table({0.10, 0.40, 0.18, 0.18, 0.14},
+          {kGridColumns[0], kGridColumns[1], kGridColumns[3], kReferenceValueLabel, kGridColumns[4]},
+          rows);
+}
+
+void PdfPages::TableHeader(const std::vector<qreal>& shares, const QStringList& headers) {
+    const qreal height = LineHeight(fonts_.bold, &writer_) + 2 * pad_;
+    qreal left = 0;
+    for (std::size_t c = 0; c < shares.size(); ++c) {
+        const QRectF cell(left, y_, shares[c] * width_, height);
+        Box(cell, kHeaderFill);
+        Text(cell.adjusted(pad_, pad_, -pad_, -pad_), fonts_.bold, headers[int(c)],
+             Qt::AlignLeft | Qt::AlignVCenter, kInk);
+        left += cell.width();
+    }
+    y_ += height;
+}
+
+// A plain table: the header row, again at the top of each page it runs
+// onto; rows never cut.
+void PdfPages::Table(const std::vector<qreal>& shares, const QStringList& headers,
+                     const std::vector<QStringList>& rows) {
+    const qreal headerHeight = LineHeight(fonts_.bold, &writer_) + 2 * pad_;
+    EnsureRoom(headerHeight + LineHeight(fonts_.body, &writer_) + 2 * pad_);
+    TableHeader(shares, headers);
+    for (const QStringList& row : rows) {
+        qreal height = 0;
+        for (std::size_t c = 0; c < shares.size(); ++c)
+            height = std::max(height,
+                              TextHeight(fonts_.body, shares[c] * width_ - 2 * pad_, row[int(c)]));
+        height += 2 * pad_;
+        if (y_ + height > bodyBottom_) {
+            FinishPage();
+            StartPage();
+            TableHeader(shares, headers);
+        }
+        qreal left = 0;
+        for (std::size_t c = 0; c < shares.size(); ++c) {
+            const QRectF cell(left, y_, shares[c] * width_, height);
+            Box(cell, QColor());
+            Text(cell.adjusted(pad_, pad_, -pad_, -pad_), fonts_.body, row[int(c)],
+                 Qt::AlignLeft | Qt::AlignTop, kInk);
+            left += cell.width();
+        }
+        y_ += height;
+    }
+    y_ += 3 * pad_;
+}
+
+// A line to sign on for each of the technician, the customer and the date,
+// kept together on the last page.
+void PdfPages::Signatures() {
+    const qreal line = LineHeight(fonts_.body, &writer_);
+    const qreal room = 4 * line;
+    EnsureRoom(room + 2 * line);
+    y_ += 2 * line;
+    const QStringList& labels = report_text::kSignatures;
+    const qreal column = width_ / labels.size();
+    for (int i = 0; i < labels.size(); ++i) {
+        const qreal left = i * column;
+        const qreal rule = y_ + room - 1.4 * line;
+        if (painter_ != nullptr) {
+            painter_->setPen(QPen(kInk, 0.2 * pad_));
+            painter_->drawLine(QPointF(left, rule), QPointF(left + column - 4 * pad_, rule));
+        }
+        Text(QRectF(left, rule + 0.2 * line, column - 4 * pad_, line), fonts_.body, labels[i],
+             Qt::AlignLeft | Qt::AlignTop, kInk);
+    }
+    y_ += room;
 }
 
 qreal PdfPages::TextHeight(const QFont& font, qreal width, const QString& text) const {
@@ -275,6 +409,7 @@ void PdfPages::Text(const QRectF& box, const QFont& font, const QString& text, i
     painter_->setFont(font);
     painter_->setPen(colour);
     painter_->drawText(box, flags | Qt::TextWordWrap, text);
+    printed_.Add(font, text);
 }
 
 void PdfPages::Box(const QRectF& box, const QColor& fill) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "report/PdfTextMap.h"
 #include "report/ReportModel.h"
 
 #include <QFont>
 #include <QRectF>
+#include <vector>
 
 class QPainter;
 class QPdfWriter;
@@ -16,7 +18,8 @@ class QPdfWriter;
 // leaves its text on both pages.
 class PdfPages {
 public:
-    PdfPages(QPdfWriter& writer, const ReportModel& model);
+    // Every text painted is noted in `printed`, for the PDF's character maps.
+    PdfPages(QPdfWriter& writer, const ReportModel& model, PdfTextMap& printed);
 
     // The number of pages the report takes; paints nothing.
     int Count();
@@ -42,6 +45,12 @@ private:
     void Heading(const QString& text);
     void Extras();
     void Summary();
+    void Fields();
+    void Differences();
+    void Signatures();
+    void Table(const std::vector<qreal>& shares, const QStringList& headers,
+               const std::vector<QStringList>& rows);
+    void TableHeader(const std::vector<qreal>& shares, const QStringList& headers);
     qreal TextHeight(const QFont& font, qreal width, const QString& text) const;
     void Text(const QRectF& box, const QFont& font, const QString& text, int flags,
               const QColor& colour);
@@ -50,6 +59,7 @@ private:
 
     QPdfWriter& writer_;
     const ReportModel& model_;
+    PdfTextMap& printed_;
     Fonts fonts_;
     QPainter* painter_ = nullptr; // null while counting
     int pages_ = 0;               // the total, for the foot

@@ -3,9 +3,14 @@
 #include "catalogue/ParameterRecord.h"
 
 #include "catalogue/SheetRanges.h"
+#include "files/ParameterFile.h"
+#include "values/ValueText.h"
 #include "core/Version.h"
 #include "report/ReportRows.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <map>
 
 namespace {
@@ -23,10 +28,41 @@ QString ReplyFormatText(int format) {
     }
 }
 
-ReportHead HeadOf(const ReportSource& source) {
+QString Sha256Of(const QString& fileName) {
+    QFile file(fileName);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+ReportHead HeadOf(const ReportSource& source, const ReportHandover& handover,
+                  const std::optional<ReportReference>& reference) {
+    using namespace report_text;
     const QDateTime time = source.time.isValid() ? source.time : QDateTime::currentDateTime();
-    return {report_text::kTitle, time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            SourceText(source), QStringLiteral("TARN/B " TARN_VERSION)};
+    ReportHead head{kTitle, IsoTime(time), SourceText(source),
+                    QStringLiteral("TARN/B " TARN_VERSION), {}, {}};
+    head.identity = {{kTimeLabel, head.timestamp}, {kSourceLabel, head.source}};
+    if (source.kind == ReportSource::Kind::File && source.fileModified.isValid())
+        head.identity.push_back({kFileTimeLabel, IsoTime(source.fileModified)});
+    if (source.kind == ReportSource::Kind::File && !source.fileSha256.isEmpty())
+        head.identity.push_back({kShaLabel, source.fileSha256});
+    if (reference) {
+        head.identity.push_back({kReferenceLabel, reference->fileName});
+        if (!reference->sha256.isEmpty())
+            head.identity.push_back({kReferenceShaLabel, reference->sha256});
+    }
+    head.identity.push_back({kVersionLabel, head.version});
+    const ReportField given[] = {{kMachineLabel, handover.machine},
+                                 {kAxisLabel, handover.axis},
+                                 {kCustomerLabel, handover.customer},
+                                 {kTechnicianLabel, handover.technician},
+                                 {kNoteLabel, handover.note}};
+    for (const ReportField& field : given) {
+        if (!field.text.trimmed().isEmpty())
+            head.handover.push_back(field);
+    }
+    return head;
 }
 
 ReportRow BareRow(quint16 number, const QString& valueText) {
@@ -39,7 +75,32 @@ ReportRow BareRow(quint16 number, const QString& valueText) {
 
 ReportExtra ExtraOf(const ReportRow& row) {
     return {row.number, row.valueText, row.noValue ? report_text::kNoValue : row.valueText,
-            row.noValue};
+            row.noValue, row.differs};
+}
+
+// The display of a value text as the report shows it: the grid's for a
+// parameter with a row, else the text itself; 無數值 for none.
+QString DisplayOf(quint16 number, const QString& valueText, const QString& pn904Text) {
+    if (std::optional<GridRow> grid = GridRowOf(number, valueText, pn904Text))
+        return grid->texts.display;
+    return ExtraOf(BareRow(number, valueText)).shown;
+}
+
+void Summarise(ReportModel& model) {
+    ReportSummary& summary = model.summary;
+    summary.parameters = static_cast<int>(model.entries.size());
+    for (const ReportRow& row : model.entries) {
+        if (row.outOfRange) {
+            summary.outOfRangeRows.push_back(
+                {row.number, row.description, row.display,
+                 QStringLiteral("%1 ~ %2").arg(row.minText, row.maxText)});
+        }
+        if (row.noValue)
+            summary.withoutValueNumbers << row.number;
+    }
+    summary.outOfRange = static_cast<int>(summary.outOfRangeRows.size());
+    summary.withoutValue = static_cast<int>(summary.withoutValueNumbers.size());
+    summary.differences = static_cast<int>(model.differences.size());
 }
 
 } // namespace
@@ -57,7 +118,30 @@ ReportSource FileSource(const QString& fileName) {
     ReportSource source;
     source.kind = ReportSource::Kind::File;
     source.fileName = fileName;
+    const QFileInfo info(fileName);
+    if (info.isFile()) {
+        source.fileModified = info.lastModified();
+        source.fileSha256 = Sha256Of(fileName);
+    }
     return source;
+}
+
+ReportReference ReadReference(const QString& fileName) {
+    ReportReference reference;
+    reference.fileName = fileName;
+    reference.values = ReadParameterFile(fileName);
+    reference.sha256 = Sha256Of(fileName);
+    return reference;
+}
+
+QString IsoTime(const QDateTime& time) {
+    const int offset = time.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) +
+           (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString SourceText(const ReportSource& source) {
@@ -67,22 +151,34 @@ QString SourceText(const ReportSource& source) {
         .arg(source.port, source.device, ReplyFormatText(source.replyFormat));
 }
 
-ReportModel BuildReport(const ReportSource& source, const ParameterValues& values) {
+ReportModel BuildReport(const ReportSource& source, const ParameterValues& values,
+                        const ReportHandover& handover,
+                        const std::optional<ReportReference>& reference) {
     ReportModel model;
-    model.head = HeadOf(source);
+    model.head = HeadOf(source, handover, reference);
+    model.hasReference = reference.has_value();
     const QString& pn904Text = values[SlotOf(kPn904)];
     // Rows gathered by sheet and grid row, so a sheet's order is the grid's
     // whatever the order of the numbers.
     std::map<int, std::map<int, ReportRow>> rowsBySheet;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const quint16 number = NumberOfSlot(slot);
-        if (std::optional<GridRow> grid = GridRowOf(number, values[slot], pn904Text)) {
-            rowsBySheet[grid->sheet][grid->row] = grid->texts;
-            model.entries.push_back(grid->texts);
-        } else {
-            model.entries.push_back(BareRow(number, values[slot]));
-            model.extras.push_back(ExtraOf(model.entries.back()));
+        std::optional<GridRow> grid = GridRowOf(number, values[slot], pn904Text);
+        ReportRow row = grid ? grid->texts : BareRow(number, values[slot]);
+        if (reference) {
+            row.referenceValueText = reference->values[slot];
+            row.differs = !ValuesEqual(values[slot], row.referenceValueText);
         }
+        if (row.differs) {
+            model.differences.push_back(
+                {row.number, row.description, grid ? row.display : ExtraOf(row).shown,
+                 DisplayOf(number, row.referenceValueText, pn904Text), row.unit});
+        }
+        model.entries.push_back(row);
+        if (grid)
+            rowsBySheet[grid->sheet][grid->row] = row;
+        else
+            model.extras.push_back(ExtraOf(row));
     }
     for (int sheet = 0; sheet < kShownSheets; ++sheet) {
         ReportSheet shown{sheet, QStringLiteral("Pn%1xx").arg(sheet), {}};
@@ -90,10 +186,6 @@ ReportModel BuildReport(const ReportSource& source, const ParameterValues& value
             shown.rows.push_back(texts);
         model.sheets.push_back(shown);
     }
-    model.summary.parameters = static_cast<int>(model.entries.size());
-    for (const ReportRow& row : model.entries) {
-        model.summary.outOfRange += row.outOfRange ? 1 : 0;
-        model.summary.withoutValue += row.noValue ? 1 : 0;
-    }
+    Summarise(model);
     return model;
 }

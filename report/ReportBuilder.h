@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 // Where the values of a report came from.
 struct ReportSource {
@@ -14,11 +15,39 @@ struct ReportSource {
     QString device;      // Drive: the device opened for the port, "/dev/ttyS0"
     int replyFormat = 2; // Drive: 0 plain, 1 marked with "=0x", else undetermined
     QString fileName;    // File: the parameter file as named by the user
+    QDateTime fileModified; // File: its modification time; invalid when unknown
+    QString fileSha256;     // File: of its bytes, lower-case hex; empty when unknown
     QDateTime time;      // when the values were taken; invalid means now
 };
 
 ReportSource DriveSource(const QString& port, const QString& device, int replyFormat);
+// The source of a parameter file, with the file's modification time and
+// SHA-256 when it can be read (left empty when it cannot).
 ReportSource FileSource(const QString& fileName);
+
+// What is filled in when a machine is handed over; any may be empty. The
+// note may hold several lines.
+struct ReportHandover {
+    QString machine;
+    QString axis;
+    QString customer;
+    QString technician;
+    QString note;
+};
+
+// The agreed settings a report is compared against.
+struct ReportReference {
+    QString fileName; // as named by the user
+    QString sha256;
+    ParameterValues values;
+};
+
+// The reference file `fileName`, through the whole-file check of a load.
+// Throws EFileError as ReadParameterFile does.
+ReportReference ReadReference(const QString& fileName);
+
+// A moment with its offset from UTC: "2026-12-09 19:14:03 +08:00".
+QString IsoTime(const QDateTime& time);
 
 // The head's source text: "驅動器 COM1 (/dev/ttyS0)，回覆格式 1 (=0x)" or
 // "檔案 abc.tarn".
@@ -30,4 +59,10 @@ QString SourceText(const ReportSource& source);
 // Pn904 of `values`. Reads no global record, so any number of reports may
 // be built at once. Never fails: a value text that cannot be converted is
 // shown as it stands and marked out of range.
-ReportModel BuildReport(const ReportSource& source, const ParameterValues& values);
+//
+// With a `reference`, every parameter whose value text differs from the
+// reference's (ValuesEqual) is marked and listed, both values in display
+// form; the reference's display follows the same Pn904 bounds.
+ReportModel BuildReport(const ReportSource& source, const ParameterValues& values,
+                        const ReportHandover& handover = {},
+                        const std::optional<ReportReference>& reference = std::nullopt);

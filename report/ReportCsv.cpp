@@ -5,12 +5,17 @@
 #include "core/CsvText.h"
 
 QByteArray ReportCsvBytes(const ReportModel& model) {
-    QByteArray bytes = CsvStart() + CsvLine({"number", "description", "gloss", "control_mode",
-                                             "value_text", "display", "unit", "min", "max",
-                                             "in_range"});
+    QStringList header{"number", "description", "gloss", "control_mode", "value_text", "display",
+                       "unit",   "min",         "max",   "in_range"};
+    if (model.hasReference)
+        header << "reference_value_text" << "differs";
+    QByteArray bytes = CsvStart() + CsvLine(header);
     for (const ReportRow& r : model.entries) {
-        bytes += CsvLine({r.number, r.description, r.gloss, r.controlMode, r.valueText, r.display,
-                          r.unit, r.minText, r.maxText, r.inRange});
+        QStringList fields{r.number, r.description, r.gloss,   r.controlMode, r.valueText,
+                           r.display, r.unit,       r.minText, r.maxText,     r.inRange};
+        if (model.hasReference)
+            fields << r.referenceValueText << (r.differs ? "yes" : "no");
+        bytes += CsvLine(fields);
     }
     return bytes;
 }

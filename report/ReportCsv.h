@@ -12,6 +12,8 @@
 // every line ended by CR LF; a field holding a comma, a quote or a line
 // break is quoted, its quotes doubled. in_range is "yes", "no" or empty (see
 // ReportRow::inRange); display is empty for a parameter without a row.
+// Against a reference file two columns follow: reference_value_text (the
+// reference's value text, raw as value_text) and differs ("yes" or "no").
 QByteArray ReportCsvBytes(const ReportModel& model);
 
 // Writes ReportCsvBytes to `fileName` atomically. Throws EFileError

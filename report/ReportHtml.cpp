@@ -11,8 +11,10 @@ header { border-bottom: 2px solid #333; margin-bottom: 1em; }
 h1 { font-size: 1.5em; margin: 0 0 .3em; }
 dl { display: grid; grid-template-columns: max-content 1fr; gap: .1em 1em; margin: 0 0 .6em; }
 dt { font-weight: bold; }
-dd { margin: 0; overflow-wrap: anywhere; }
+dd { margin: 0; overflow-wrap: anywhere; white-space: pre-line; }
+dl.handover { font-size: 1.1em; }
 h2 { font-size: 1.15em; margin: 1.4em 0 .4em; }
+h3 { font-size: 1em; margin: 1em 0 .3em; }
 .scroll { overflow-x: auto; }
 table { border-collapse: collapse; width: 100%; min-width: 44em; }
 th, td { border: 1px solid #bbb; padding: .25em .45em; text-align: left; vertical-align: top; }
@@ -22,6 +24,12 @@ td.nowrap { white-space: nowrap; }
 tr.out, tr.out td { background: #fde2e2; }
 td.mark { color: #c00; font-weight: bold; text-align: center; width: 1.2em; }
 tr.none td.value { color: #777; font-style: italic; }
+tr.differs td.value { font-weight: bold; }
+ul.extras li.differs { font-weight: bold; }
+p.numbers { overflow-wrap: anywhere; }
+.signatures { display: grid; grid-template-columns: repeat(auto-fit, minmax(14em, 1fr));
+              gap: 2em; margin-top: 2.5em; }
+.signatures div { border-top: 1px solid #333; padding-top: .3em; min-height: 3em; }
 ul.extras { list-style: none; padding: 0; margin: 0; display: grid;
             grid-template-columns: repeat(auto-fill, minmax(7em, 1fr)); gap: .15em 1em; }
 ul.extras b { font-weight: normal; color: #555; margin-right: .4em; }
@@ -61,14 +69,19 @@ QString Cell(const QString& text, const QString& cls, const QString& label = QSt
     return QStringLiteral("<td%1>%2</td>").arg(attributes, Esc(text));
 }
 
+QString Fields(const std::vector<ReportField>& fields, const QString& cls) {
+    QString html = QStringLiteral("<dl class=\"%1\">").arg(cls);
+    for (const ReportField& field : fields)
+        html += QStringLiteral("<dt>%1</dt><dd>%2</dd>").arg(Esc(field.label), Esc(field.text));
+    return html + QStringLiteral("</dl>");
+}
+
 QString Head(const ReportHead& head) {
-    using namespace report_text;
-    QString html = QStringLiteral("<header><h1>%1</h1><dl>").arg(Esc(head.title));
-    const std::pair<QString, QString> items[] = {
-        {kTimeLabel, head.timestamp}, {kSourceLabel, head.source}, {kVersionLabel, head.version}};
-    for (const auto& [label, value] : items)
-        html += QStringLiteral("<dt>%1</dt><dd>%2</dd>").arg(Esc(label), Esc(value));
-    return html + QStringLiteral("</dl></header>\n");
+    QString html = QStringLiteral("<header><h1>%1</h1>").arg(Esc(head.title));
+    if (!head.handover.empty())
+        html += Fields(head.handover, QStringLiteral("handover"));
+    return html + Fields(head.identity, QStringLiteral("identity")) +
+           QStringLiteral("</header>\n");
 }
 
 QString Row(const ReportRow& r) {
@@ -77,11 +90,13 @@ QString Row(const ReportRow& r) {
         classes << QStringLiteral("out");
     if (r.noValue)
         classes << QStringLiteral("none");
+    if (r.differs)
+        classes << QStringLiteral("differs");
     QString html = classes.isEmpty()
                        ? QStringLiteral("<tr>")
                        : QStringLiteral("<tr class=\"%1\">").arg(classes.join(QLatin1Char(' ')));
     const QStringList& label = report_text::kGridColumns;
-    html += Cell(r.outOfRange ? report_text::kOutMark : QString(), QStringLiteral("mark"));
+    html += Cell(MarkOf(r), QStringLiteral("mark"));
     html += Cell(r.number, QStringLiteral("number nowrap"));
     html += QStringLiteral("<td class=\"desc\">%1").arg(Esc(r.description));
     if (!r.gloss.isEmpty())
@@ -116,22 +131,76 @@ QString Extras(const std::vector<ReportExtra>& extras) {
         const QString value =
             e.noValue ? QStringLiteral("<span class=\"none\">%1</span>").arg(Esc(e.shown))
                       : Esc(e.shown);
-        html += QStringLiteral("<li><b>%1</b>%2</li>").arg(Esc(e.number), value);
+        html += QStringLiteral("<li%1><b>%2</b>%3</li>")
+                    .arg(e.differs ? QStringLiteral(" class=\"differs\"") : QString(),
+                         Esc(e.number + (e.differs ? report_text::kDiffersMark : QString())),
+                         value);
     }
     return html + QStringLiteral("</ul></section>\n");
 }
 
-QString Summary(const ReportSummary& s) {
+// A table with a header row; `rows` hold the cells' texts.
+QString Table(const QString& cls, const QStringList& headers, const std::vector<QStringList>& rows) {
+    QString html = QStringLiteral("<div class=\"scroll\"><table class=\"%1\"><thead><tr>").arg(cls);
+    for (const QString& header : headers)
+        html += QStringLiteral("<th>%1</th>").arg(Esc(header));
+    html += QStringLiteral("</tr></thead><tbody>\n");
+    for (const QStringList& row : rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString& text : row)
+            html += QStringLiteral("<td>%1</td>").arg(Esc(text));
+        html += QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</tbody></table></div>");
+}
+
+QString Differences(const std::vector<ReportDifference>& differences) {
     using namespace report_text;
+    std::vector<QStringList> rows;
+    for (const ReportDifference& d : differences)
+        rows.push_back({d.number, d.description, d.display, d.referenceDisplay, d.unit});
+    return QStringLiteral("<section id=\"differences\"><h2>%1</h2>").arg(Esc(kDifferencesTitle)) +
+           Table(QStringLiteral("differences"),
+                 {kGridColumns[0], kGridColumns[1], kGridColumns[3], kReferenceValueLabel,
+                  kGridColumns[4]},
+                 rows) +
+           QStringLiteral("</section>\n");
+}
+
+QString Summary(const ReportModel& model) {
+    using namespace report_text;
+    const ReportSummary& s = model.summary;
     QString html =
         QStringLiteral("<section id=\"summary\"><h2>%1</h2><table class=\"summary\"><tbody>")
             .arg(Esc(kSummaryTitle));
-    const std::pair<QString, int> items[] = {{kParametersLabel, s.parameters},
-                                             {kOutOfRangeLabel, s.outOfRange},
-                                             {kWithoutValueLabel, s.withoutValue}};
+    std::vector<std::pair<QString, int>> items{{kParametersLabel, s.parameters},
+                                               {kOutOfRangeLabel, s.outOfRange},
+                                               {kWithoutValueLabel, s.withoutValue}};
+    if (model.hasReference)
+        items.push_back({kDifferencesLabel, s.differences});
     for (const auto& [label, count] : items)
         html += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(Esc(label)).arg(count);
-    return html + QStringLiteral("</tbody></table></section>\n");
+    html += QStringLiteral("</tbody></table>\n");
+    if (!s.outOfRangeRows.empty()) {
+        std::vector<QStringList> rows;
+        for (const ReportOutOfRange& r : s.outOfRangeRows)
+            rows.push_back({r.number, r.description, r.display, r.range});
+        html += QStringLiteral("<h3>%1</h3>").arg(Esc(kOutOfRangeTitle)) +
+                Table(QStringLiteral("outofrange"),
+                      {kGridColumns[0], kGridColumns[1], kGridColumns[3], kRangeLabel}, rows);
+    }
+    if (!s.withoutValueNumbers.isEmpty()) {
+        html += QStringLiteral("<h3>%1</h3><p class=\"numbers\">%2</p>")
+                    .arg(Esc(kWithoutValueTitle), Esc(s.withoutValueNumbers.join(QLatin1Char(' '))));
+    }
+    return html + QStringLiteral("</section>\n");
+}
+
+QString Signatures() {
+    QString html = QStringLiteral("<section class=\"signatures\">");
+    for (const QString& label : report_text::kSignatures)
+        html += QStringLiteral("<div>%1</div>").arg(Esc(label));
+    return html + QStringLiteral("</section>\n");
 }
 
 } // namespace
@@ -147,8 +216,11 @@ QString ReportHtml(const ReportModel& model) {
     html += Head(model.head);
     for (const ReportSheet& sheet : model.sheets)
         html += Sheet(sheet);
+    if (model.hasReference)
+        html += Differences(model.differences);
     html += Extras(model.extras);
-    html += Summary(model.summary);
+    html += Summary(model);
+    html += Signatures();
     return html + QStringLiteral("</body>\n</html>\n");
 }
 

@@ -8,12 +8,24 @@
 // nothing left to look up or convert. How the texts were found (drive or
 // file, which catalogue) is the builder's business, not the renderers'.
 
-// The head repeated at the top of the report (and of every PDF page).
+// A labelled line of the head: "機台" "M-7".
+struct ReportField {
+    QString label;
+    QString text;
+};
+
+// The head: title, time, source and version are repeated at the top of
+// every PDF page; the identity and handover lines open the report.
 struct ReportHead {
     QString title;     // "參數報告"
-    QString timestamp; // "2024-05-01 14:03:27"
+    QString timestamp; // "2024-05-01 14:03:27 +08:00"
     QString source;    // the port, device and reply format, or the file name
     QString version;   // "TARN/B 1.03"
+    // 日期時間, 來源, for a file its 檔案修改時間 and SHA-256, the reference
+    // file's, 程式版本.
+    std::vector<ReportField> identity;
+    // 機台, 軸, 客戶, 技術員, 備註 as given; an empty one left out.
+    std::vector<ReportField> handover;
 };
 
 // One parameter. A parameter that no sheet shows has only its number and
@@ -34,6 +46,27 @@ struct ReportRow {
     // judge: no value, no catalogue row, or a bound that follows a Pn904
     // without a value.
     QString inRange;
+    // Against a reference file: its value text, raw, and whether the values
+    // differ (ValuesEqual). Both empty/false without a reference.
+    QString referenceValueText;
+    bool differs = false;
+};
+
+// A parameter whose value differs from the reference file's.
+struct ReportDifference {
+    QString number;           // "Pn100"
+    QString description;      // empty for a parameter without a row
+    QString display;          // the value reported, as the grid shows it
+    QString referenceDisplay; // the reference's, likewise
+    QString unit;
+};
+
+// A sheet row outside its range, named in the summary.
+struct ReportOutOfRange {
+    QString number;
+    QString description;
+    QString display;
+    QString range; // "0 ~ 30", the bounds as shown
 };
 
 // One sheet: its catalogue rows in grid order.
@@ -49,12 +82,16 @@ struct ReportExtra {
     QString valueText; // as held
     QString shown;     // the value text, or "無數值" when there is none
     bool noValue = false;
+    bool differs = false; // from the reference file's value
 };
 
 struct ReportSummary {
     int parameters = 0;   // every parameter held (309)
     int outOfRange = 0;   // sheet rows whose value fails the edit rule
     int withoutValue = 0; // parameters whose value text is "None" or empty
+    int differences = 0;  // against the reference file
+    std::vector<ReportOutOfRange> outOfRangeRows; // in file order
+    QStringList withoutValueNumbers;              // "Pn002", in file order
 };
 
 struct ReportModel {
@@ -63,6 +100,8 @@ struct ReportModel {
     std::vector<ReportExtra> extras; // in file order
     std::vector<ReportRow> entries;  // all parameters in file order
     ReportSummary summary;
+    bool hasReference = false; // compared against a reference file
+    std::vector<ReportDifference> differences; // in file order
 };
 
 // Fixed texts shared by the renderers.
@@ -70,6 +109,7 @@ namespace report_text {
 inline const QString kTitle = QStringLiteral("參數報告");
 inline const QString kNoValue = QStringLiteral("無數值");
 inline const QString kOutMark = QStringLiteral("!");
+inline const QString kDiffersMark = QStringLiteral("≠"); // differs from the reference
 inline const QString kTimeLabel = QStringLiteral("日期時間");
 inline const QString kSourceLabel = QStringLiteral("來源");
 inline const QString kVersionLabel = QStringLiteral("程式版本");
@@ -78,6 +118,24 @@ inline const QString kSummaryTitle = QStringLiteral("摘要");
 inline const QString kParametersLabel = QStringLiteral("參數總數");
 inline const QString kOutOfRangeLabel = QStringLiteral("超出範圍");
 inline const QString kWithoutValueLabel = QStringLiteral("無數值");
+inline const QString kDifferencesLabel = QStringLiteral("與參考檔案不同");
+inline const QString kDifferencesTitle = QStringLiteral("與參考檔案不同的參數");
+inline const QString kOutOfRangeTitle = QStringLiteral("超出範圍的參數");
+inline const QString kWithoutValueTitle = QStringLiteral("無數值的參數");
+inline const QString kRangeLabel = QStringLiteral("範圍");
+inline const QString kReferenceValueLabel = QStringLiteral("參考檔案數值");
+inline const QString kFileTimeLabel = QStringLiteral("檔案修改時間");
+inline const QString kShaLabel = QStringLiteral("SHA-256");
+inline const QString kReferenceLabel = QStringLiteral("參考檔案");
+inline const QString kReferenceShaLabel = QStringLiteral("參考檔案 SHA-256");
+inline const QString kMachineLabel = QStringLiteral("機台");
+inline const QString kAxisLabel = QStringLiteral("軸");
+inline const QString kCustomerLabel = QStringLiteral("客戶");
+inline const QString kTechnicianLabel = QStringLiteral("技術員");
+inline const QString kNoteLabel = QStringLiteral("備註");
+// The lines the report ends with, to sign on paper.
+inline const QStringList kSignatures{QStringLiteral("技術員簽名"), QStringLiteral("客戶簽名"),
+                                     QStringLiteral("日期")};
 
 // The grid's seven column headers, in grid order.
 inline const QStringList kGridColumns{QStringLiteral("編號"),     QStringLiteral("說明"),
@@ -85,3 +143,9 @@ inline const QStringList kGridColumns{QStringLiteral("編號"),     QStringLiter
                                       QStringLiteral("單位"),     QStringLiteral("最小值"),
                                       QStringLiteral("最大值")};
 } // namespace report_text
+
+// A row's mark: "!" out of range, "≠" differing from the reference.
+inline QString MarkOf(const ReportRow& row) {
+    return (row.outOfRange ? report_text::kOutMark : QString()) +
+           (row.differs ? report_text::kDiffersMark : QString());
+}

@@ -32,6 +32,7 @@ QByteArray ReportPdfBytes(const ReportModel& model) {
         throw EToolkitError(
             QStringLiteral("A PDF report needs a QGuiApplication "
                            "(QT_QPA_PLATFORM=offscreen runs one without a display)"));
+    PdfTextMap printed;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -42,10 +43,10 @@ QByteArray ReportPdfBytes(const ReportModel& model) {
                                          QPageLayout::Millimeter));
         writer.setTitle(model.head.title);
         writer.setCreator(model.head.version);
-        PdfPages pages(writer, model);
+        PdfPages pages(writer, model, printed);
         pages.Paint(pages.Count());
     } // the writer finishes the file when it goes
-    return buffer.data();
+    return printed.Fix(buffer.data());
 }
 
 void WriteReportPdf(const ReportModel& model, const QString& fileName) {

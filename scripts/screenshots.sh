@@ -11,14 +11,17 @@ OUT="${1:-$TARN_ROOT/docs/screenshots}"
 QT_QPA_PLATFORM=offscreen "$TARN_BUILD_DIR/app/tarn-screens" \
     "$TARN_BUILD_DIR/tools/tarn-drive-sim" "$OUT"
 
-# The parameter report of a sample drive: the first PDF page, and the HTML
-# page on a desktop and a phone where a headless chromium is installed.
+# The parameter report of a sample drive handed over against a reference
+# file: the first and last PDF pages, and the HTML page on a desktop and a
+# phone where a headless chromium is installed.
 tarn_build report_shots
 REPORTS="$(mktemp -d)"
 trap 'rm -rf "$REPORTS"' EXIT
 QT_QPA_PLATFORM=offscreen "$TARN_BUILD_DIR/tests/report/report_shots" "$REPORTS"
 if command -v pdftoppm >/dev/null; then
     pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$REPORTS/report.pdf" "$OUT/report-pdf"
+    LAST="$(pdfinfo "$REPORTS/report.pdf" | sed -n 's/^Pages: *//p')"
+    pdftoppm -png -r 60 -f "$LAST" -l "$LAST" -singlefile "$REPORTS/report.pdf" "$OUT/report-pdf-last"
 fi
 shoot() { # name, window size
     chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars \

@@ -9,10 +9,12 @@
 #include "report/ReportBuilder.h"
 #include "report/ReportFormat.h"
 
-// A report of the drive: read as a save reads, then written in the format
-// the save dialog's filter or the chosen name asks for. The reads, the
-// report and its files live in the core and the report library; this
-// handler only drives the windows around them.
+#include <QSettings>
+
+// A report of the drive: read as a save reads, the 報告資料 form asked, then
+// written in the format the save dialog's filter or the chosen name asks
+// for. The reads, the report and its files live in the core and the report
+// library; this handler only drives the windows around them.
 
 void TMainForm::Report1Click() {
     ParaTabControl->hide();
@@ -24,6 +26,19 @@ void TMainForm::Report1Click() {
         ShowMessage(NothingAnsweredMessage());
         return;
     }
+    // 報告資料: the fields as last confirmed; cancelled, nothing is written,
+    // the fields kept included.
+    QSettings settings;
+    const std::optional<ReportInfo> info = Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
+    if (!info) {
+        return;
+    }
+    SaveReportInfo(settings, *info);
+    // The reference goes through the whole-file check before a name is asked.
+    std::optional<ReportReference> reference;
+    if (!info->referenceFile.isEmpty()) {
+        reference = ReadReference(info->referenceFile);
+    }
     const SaveChoice choice = Dialogs().SaveFileChoice(this, kReportFilter);
     if (choice.fileName.isEmpty()) {
         return;
@@ -31,5 +46,5 @@ void TMainForm::Report1Click() {
     const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
     const ReportSource source = DriveSource(QStringLiteral("COM%1").arg(MSComm1->CommPort()),
                                             MSComm1->DeviceName(), Link->ReplyFormat());
-    WriteReport(BuildReport(source, values), file.fileName, file.format);
+    WriteReport(BuildReport(source, values, info->handover, reference), file.fileName, file.format);
 }

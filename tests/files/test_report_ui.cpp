@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/TMainForm.h"
 #include "app/TReportPmForm.h"
+#include "app/files/TReportInfoForm.h"
 #include "app/TTabControl.h"
 #include "support/TestDrive.h"
 #include "files/DriveTransfer.h"
@@ -16,6 +17,11 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -48,12 +54,22 @@ class TestReportUi : public QObject {
         });
     }
 
+    static QStringList Texts(const ReportInfo& info) {
+        const ReportHandover& h = info.handover;
+        return {h.machine, h.axis, h.customer, h.technician, h.note, info.referenceFile};
+    }
+
     static QString WithoutTime(QString html) {
         return html.remove(QRegularExpression("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"));
     }
 
 private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true); // settings of their own
+    }
+
     void init() {
+        QSettings().clear();
         dialogs_ = std::make_unique<ScriptedDialogs>();
         auto device = std::make_unique<FakeSerialDevice>();
         fake_ = device.get();
@@ -93,6 +109,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, written);
         AnswerDistinctValues();
+        dialogs_->reportInfoAnswers.push_back({});
         dialogs_->saveAnswers << dir_.filePath(chosen);
         dialogs_->filterAnswers << filter;
 
@@ -159,6 +176,7 @@ private slots:
                 return request;
             });
         }
+        dialogs_->reportInfoAnswers.push_back({});
         if (!chosen.isEmpty())
             dialogs_->saveAnswers << dir_.filePath(chosen);
 
@@ -175,6 +193,90 @@ private slots:
             QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
         QVERIFY(!ReportPmForm->isVisible());
         QVERIFY(!MainForm->ParaTabControl->isVisible());
+    }
+
+    // 報告資料 comes between the reads and the save dialog; what is confirmed
+    // is in the report and shown again next time; 取消 writes nothing, not
+    // even the fields.
+    void reportInfoIsAskedRememberedAndCancelWritesNothing() {
+        AnswerDistinctValues();
+        ParameterValues agreed = samples::DistinctValues();
+        agreed[SlotOf(100)] = QStringLiteral("01F4");
+        const QString reference = dir_.filePath("agreed.tarn");
+        WriteParameterFile(reference, agreed);
+        const ReportInfo confirmed{{"M-7", "X 軸", "大成機械", "林志明", "第一行\n第二行"}, reference};
+        dialogs_->openAnswers << reference;
+        dialogs_->saveAnswers << dir_.filePath("handed.html");
+        // What the form showed and what stood around it, checked after.
+        int readsBefore = -1, namesAskedBefore = -1;
+        QString title;
+        QStringList shownTexts, names;
+        dialogs_->onReportInfo = [&](QWidget* parent,
+                                     const ReportInfo& shown) -> std::optional<ReportInfo> {
+            TReportInfoForm form(shown, parent);
+            readsBefore = int(seen_.size());
+            namesAskedBefore = dialogs_->saveAsked;
+            title = form.windowTitle();
+            shownTexts = Texts(form.Info());
+            form.MachineEdit->setText("M-7");
+            form.AxisEdit->setText("X 軸");
+            form.CustomerEdit->setText("大成機械");
+            form.TechnicianEdit->setText("林志明");
+            form.NoteEdit->setPlainText("第一行\n第二行");
+            form.Browse1->click(); // the open dialog answers the reference
+            names = QStringList{form.MachineEdit->accessibleName(),
+                                form.AxisEdit->accessibleName(),
+                                form.CustomerEdit->accessibleName(),
+                                form.TechnicianEdit->accessibleName(),
+                                form.NoteEdit->accessibleName(),
+                                form.ReferenceEdit->accessibleName(),
+                                form.Browse1->accessibleName(),
+                                form.OK1->accessibleName(),
+                                form.Cancel1->accessibleName()};
+            form.OK1->click();
+            if (form.result() != QDialog::Accepted)
+                return std::nullopt;
+            return form.Info();
+        };
+        MainForm->Report1->trigger();
+        // Asked after the 309 reads, before any name, empty the first time.
+        QCOMPARE(readsBefore, kSlotCount);
+        QCOMPARE(namesAskedBefore, 0);
+        QCOMPARE(title, QStringLiteral("報告資料"));
+        QCOMPARE(shownTexts, Texts(ReportInfo{}));
+        QCOMPARE(names, QStringList({"機台", "軸", "客戶", "技術員", "備註", "參考檔案", "瀏覽...",
+                                     "確定", "取消"}));
+        QVERIFY2(dialogs_->messages.isEmpty(), qPrintable(dialogs_->messages.join('\n')));
+        QCOMPARE(dialogs_->saveAsked, 1);
+        const ReportModel expected =
+            BuildReport(DriveSource("COM1", MainForm->MSComm1->DeviceName(), kFormatPlain),
+                        samples::DistinctValues(), confirmed.handover, ReadReference(reference));
+        QCOMPARE(expected.summary.differences, 1);
+        QCOMPARE(WithoutTime(QString::fromUtf8(FileBytes(dir_.filePath("handed.html")))),
+                 WithoutTime(ReportHtml(expected)));
+
+        // Next time the form shows what was confirmed; cancelled, there is no
+        // save dialog, no file, and the remembered fields stay.
+        seen_.clear();
+        dialogs_->onReportInfo = [&](QWidget* parent,
+                                     const ReportInfo& shown) -> std::optional<ReportInfo> {
+            TReportInfoForm form(shown, parent);
+            shownTexts = Texts(form.Info());
+            form.MachineEdit->setText("M-8");
+            form.Cancel1->click();
+            if (form.result() != QDialog::Accepted)
+                return std::nullopt;
+            return form.Info();
+        };
+        MainForm->Report1->trigger();
+        QCOMPARE(shownTexts, Texts(confirmed));
+        QCOMPARE(dialogs_->reportInfoShown.size(), std::size_t(2));
+        QCOMPARE(Texts(dialogs_->reportInfoShown[1]), Texts(confirmed));
+        QCOMPARE(dialogs_->saveAsked, 1);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files),
+                 QStringList({"agreed.tarn", "handed.html"}));
+        QCOMPARE(Texts(LoadReportInfo(QSettings())), Texts(confirmed));
+        QVERIFY(dialogs_->messages.isEmpty());
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QTimeZone>
 #include <cstdio>
 
 namespace {
@@ -40,8 +41,18 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     ReportSource source = DriveSource(QStringLiteral("COM1"), QStringLiteral("/dev/ttyS0"), 1);
-    source.time = QDateTime(QDate(2024, 5, 1), QTime(14, 3, 27));
-    const ReportModel model = BuildReport(source, SampleValues());
+    source.time = QDateTime(QDate(2024, 5, 1), QTime(14, 3, 27), QTimeZone(8 * 3600));
+    const ReportHandover handover{QStringLiteral("M-7 捲繞機"), QStringLiteral("X 軸"),
+                                  QStringLiteral("大成機械"), QStringLiteral("林志明"),
+                                  QStringLiteral("增益依現場負載調整。\n煞車時間待客戶確認。")};
+    // The settings agreed before the visit, from which a few were changed.
+    ReportReference reference{QStringLiteral("M-7-agreed.tarn"), QString(), SampleValues()};
+    reference.sha256 = QStringLiteral("9f2c4e0d6b1a83f57c2e90d4a6b8c1e3f5a7092b4d6e8f0a1c3e5b7d9f1a3c5e");
+    const std::pair<quint16, const char*> agreed[] = {
+        {100, "0190"}, {108, "00C8"}, {304, "03E8"}, {3, "0000"}, {950, "0000"}};
+    for (const auto& [number, text] : agreed)
+        reference.values[SlotOf(number)] = QString::fromLatin1(text);
+    const ReportModel model = BuildReport(source, SampleValues(), handover, reference);
     for (const char* name : {"report.pdf", "report.html", "report.csv"})
         WriteReport(model, folder.filePath(QString::fromLatin1(name)));
     return 0;

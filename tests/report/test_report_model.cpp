@@ -1,4 +1,5 @@
 #include "ReportSamples.h"
+#include "support/FileBytes.h"
 #include "catalogue/Catalogue.h"
 #include "support/TestDrive.h"
 #include "catalogue/ShownBounds.h"
@@ -7,6 +8,7 @@
 #include "editing/EditRules.h"
 #include "values/ValueForms.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -154,7 +156,7 @@ private slots:
         QCOMPARE(model.summary.withoutValue, 309 - withValue - 2); // less Pn904 and Pn724
 
         QCOMPARE(model.head.title, QStringLiteral("參數報告"));
-        QCOMPARE(model.head.timestamp, QStringLiteral("2024-05-01 14:03:27"));
+        QCOMPARE(model.head.timestamp, QStringLiteral("2024-05-01 14:03:27 +08:00"));
         QCOMPARE(model.head.source, QStringLiteral("檔案 machine-7.tarn"));
         QVERIFY(model.head.version.endsWith(QStringLiteral(TARN_VERSION)));
     }
@@ -208,6 +210,111 @@ private slots:
         QVERIFY(!row->outOfRange);
         QCOMPARE(row->inRange, QString());
         QCOMPARE(model.summary.outOfRange, 1);
+    }
+
+    // Against a reference: a plain row, a Pn904-bounded row, "None" and empty
+    // on either side, a parameter without a row; a number written in other
+    // letters is no difference.
+    void differencesFromAReferenceAreMarkedListedAndCounted() {
+        const ReportModel model = SampleHandoverReport();
+        QVERIFY(model.hasReference);
+        QStringList listed;
+        for (const ReportDifference& d : model.differences)
+            listed << QStringList{d.number, d.description, d.display, d.referenceDisplay, d.unit}
+                          .join('|');
+        const ReportRow* pn100 = RowOf(model, "Pn100");
+        const ReportRow* pn101 = RowOf(model, "Pn101");
+        const ReportRow* pn304 = RowOf(model, "Pn304");
+        const auto line = [](const ReportRow* r, const QString& reference) {
+            return QStringList{r->number, r->description, r->display, reference, r->unit}.join('|');
+        };
+        QCOMPARE(listed, QStringList({
+                             "Pn002|回升放電準位|無數值|50|%",
+                             "Pn003|過電壓保護準位|無數值|無數值|V",
+                             line(pn100, "500"),
+                             line(pn101, "無數值"),
+                             line(pn304, "-1000"),
+                             "Pn950||" + model.entries[SlotOf(950)].valueText + "|1234|",
+                         }));
+        QCOMPARE(pn304->minText, QStringLiteral("-3000")); // Pn904 of the values reported
+        QCOMPARE(model.summary.differences, 6);
+        int marked = 0;
+        for (const ReportRow& r : model.entries)
+            marked += r.differs ? 1 : 0;
+        QCOMPARE(marked, 6);
+        QCOMPARE(model.entries[SlotOf(3)].referenceValueText, QStringLiteral("None"));
+        QCOMPARE(model.entries[SlotOf(101)].referenceValueText, QString());
+        QVERIFY(!model.entries[SlotOf(0)].differs);
+        QCOMPARE(model.entries[SlotOf(0)].referenceValueText,
+                 model.entries[SlotOf(0)].valueText.toLower());
+        for (const ReportExtra& e : model.extras)
+            QCOMPARE(e.differs, e.number == "Pn950");
+        QVERIFY(!SampleReport().hasReference);
+        QVERIFY(SampleReport().differences.empty());
+    }
+
+    void summaryNamesTheRowsOutOfRangeAndThoseWithoutValue() {
+        ParameterValues values = Filled(QStringLiteral("0000"));
+        Set(values, 1, QStringLiteral("001F"));   // 31, above 30
+        Set(values, 100, QStringLiteral("0000")); // 0, below 1
+        Set(values, 2, QStringLiteral("None"));
+        Set(values, 901, QString());
+        const ReportModel model = BuildReport(SampleFileSource(), values);
+        QStringList out;
+        for (const ReportOutOfRange& r : model.summary.outOfRangeRows)
+            out << QStringList{r.number, r.description, r.display, r.range}.join('|');
+        QStringList expected{"Pn001|顯示選擇設定|31|0 ~ 30"};
+        for (const ReportRow& r : model.entries) {
+            if (r.outOfRange && r.number != "Pn001")
+                expected << QStringList{r.number, r.description, r.display,
+                                        r.minText + " ~ " + r.maxText}
+                                .join('|');
+        }
+        QCOMPARE(out, expected);
+        QVERIFY(out.contains("Pn100|KVP1|0|1 ~ 20000"));
+        QCOMPARE(model.summary.withoutValueNumbers, QStringList({"Pn002", "Pn901"}));
+        QCOMPARE(model.summary.outOfRange, int(out.size()));
+        QCOMPARE(model.summary.withoutValue, 2);
+    }
+
+    void identityNamesTheMomentWithItsOffsetAndTheFileByItsBytes() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("axis 2.tarn"));
+        WriteParameterFile(file, Filled(QStringLiteral("0000")));
+        const QDateTime modified(QDate(2026, 12, 9), QTime(19, 14, 3), QTimeZone(-5 * 3600 - 1800));
+        QFile touched(file);
+        QVERIFY(touched.open(QIODevice::ReadWrite) &&
+                touched.setFileTime(modified, QFileDevice::FileModificationTime));
+        touched.close();
+        ReportSource source = FileSource(file);
+        source.time = QDateTime(QDate(2026, 12, 9), QTime(19, 14, 3), QTimeZone(8 * 3600));
+        source.fileModified = source.fileModified.toOffsetFromUtc(-5 * 3600 - 1800);
+        const ReportModel model =
+            BuildReport(source, ReadParameterFile(file), SampleHandover(), ReadReference(file));
+        QStringList identity;
+        for (const ReportField& f : model.head.identity)
+            identity << f.label + "=" + f.text;
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(FileBytes(file), QCryptographicHash::Sha256).toHex());
+        QCOMPARE(identity, QStringList({"日期時間=2026-12-09 19:14:03 +08:00",
+                                        "來源=檔案 " + file,
+                                        "檔案修改時間=2026-12-09 19:14:03 -05:30",
+                                        "SHA-256=" + sha,
+                                        "參考檔案=" + file,
+                                        "參考檔案 SHA-256=" + sha,
+                                        "程式版本=TARN/B " TARN_VERSION}));
+        QStringList handover;
+        for (const ReportField& f : model.head.handover)
+            handover << f.label + "=" + f.text;
+        QCOMPARE(handover, QStringList({"機台=M-7 捲繞機", "軸=X 軸", "客戶=大成機械", "技術員=林志明",
+                                        "備註=增益依現場負載調整。\n煞車時間待客戶確認。"}));
+        // An empty field is left out; a drive names no file.
+        const ReportModel drive = BuildReport(DriveSource("COM1", "/dev/ttyS0", 1),
+                                              Filled("0000"), {"M-7", "", "  ", "", ""});
+        QCOMPARE(drive.head.handover.size(), std::size_t(1));
+        QCOMPARE(drive.head.identity.size(), std::size_t(3));
+        QCOMPARE(drive.head.identity[1].text,
+                 QStringLiteral("驅動器 COM1 (/dev/ttyS0)，回覆格式 1 (=0x)"));
     }
 };
 

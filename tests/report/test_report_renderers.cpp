@@ -83,11 +83,52 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Text compared without spaces and line breaks, compatibility forms folded:
-// the PDF's text keeps neither the table's line breaks nor, for glyphs that
-// stand for a radical too, the unified ideograph.
-QString Folded(const QString& text) {
-    return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression("\\s+"));
+// Every text the PDF shows, as the model holds it: the head, the fields,
+// every row's cells, the other parameters, the differences, the summary's
+// lists and the signature lines.
+QStringList PdfTexts(const ReportModel& model) {
+    using namespace report_text;
+    const ReportHead& head = model.head;
+    QStringList texts{head.title,     head.timestamp,     head.source,        head.version,
+                      kExtrasTitle,   kSummaryTitle,      kParametersLabel,   kOutOfRangeLabel,
+                      kWithoutValueLabel, kOutOfRangeTitle, kRangeLabel, kWithoutValueTitle,
+                      kTimeLabel + "：" + head.timestamp,
+                      kSourceLabel + "：" + head.source, kVersionLabel + "：" + head.version};
+    texts << kGridColumns << kSignatures;
+    for (const ReportField& f : head.identity)
+        texts << f.label << f.text;
+    for (const ReportField& f : head.handover)
+        texts << f.label << f.text;
+    for (const ReportSheet& sheet : model.sheets) {
+        texts << sheet.title;
+        for (const ReportRow& r : sheet.rows)
+            texts << MarkOf(r) << r.number << r.description << r.gloss << r.controlMode
+                  << r.display << r.unit << r.minText << r.maxText;
+    }
+    for (const ReportExtra& e : model.extras)
+        texts << e.shown;
+    if (model.hasReference)
+        texts << kDifferencesTitle << kReferenceValueLabel << kDifferencesLabel;
+    for (const ReportDifference& d : model.differences)
+        texts << d.number << d.description << d.display << d.referenceDisplay << d.unit;
+    for (const ReportOutOfRange& r : model.summary.outOfRangeRows)
+        texts << r.number << r.description << r.display << r.range;
+    texts << model.summary.withoutValueNumbers;
+    texts.removeAll(QString());
+    texts.removeDuplicates();
+    return texts;
+}
+
+// Where `text` stands in `extracted` as it is, character for character;
+// only where the PDF wrapped it, a space may have become a line break or a
+// line break follow a hyphen.
+bool Shows(const QString& extracted, const QString& text) {
+    if (extracted.contains(text))
+        return true;
+    QString pattern = QRegularExpression::escape(text);
+    pattern.replace(QLatin1String("\\ "), QLatin1String("[ \\n]"));
+    pattern.replace(QLatin1String("\\-"), QLatin1String("\\-\\n?"));
+    return extracted.contains(QRegularExpression(pattern));
 }
 
 } // namespace
@@ -111,6 +152,27 @@ private slots:
                                                       "value_text,display,unit,min,max,in_range"));
         for (int i = 0; i < kSlotCount; ++i)
             QCOMPARE(records[i + 1], CsvFields(model.entries[i]));
+    }
+
+    void csvAgainstAReferenceEndsWithItsValueAndWhetherItDiffers() {
+        const ReportModel model = SampleHandoverReport();
+        QString error;
+        const QList<QStringList> records =
+            ReadCsv(QString::fromUtf8(ReportCsvBytes(model).mid(3)), error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(records.size(), 1 + kSlotCount);
+        QCOMPARE(records[0].join(','),
+                 QStringLiteral("number,description,gloss,control_mode,value_text,display,unit,"
+                                "min,max,in_range,reference_value_text,differs"));
+        QStringList differing;
+        for (int i = 0; i < kSlotCount; ++i) {
+            const ReportRow& r = model.entries[i];
+            QCOMPARE(records[i + 1], CsvFields(r) << r.referenceValueText
+                                                  << (r.differs ? "yes" : "no"));
+            if (records[i + 1].last() == "yes")
+                differing << records[i + 1].first();
+        }
+        QCOMPARE(differing, QStringList({"Pn002", "Pn003", "Pn100", "Pn101", "Pn304", "Pn950"}));
     }
 
     void htmlIsWellFormedWithEveryRowAndEscapedTexts() {
@@ -143,7 +205,8 @@ private slots:
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(viewport);
-        QCOMPARE(rows, 195 + 3); // the sheets' rows and the summary's three
+        // The sheets' rows, the summary's three and its out-of-range list.
+        QCOMPARE(rows, 195 + 3 + model.summary.outOfRange);
         QCOMPARE(marked, model.summary.outOfRange);
         QCOMPARE(extras, int(model.extras.size()));
         // XML reads a CR LF as LF.
@@ -152,33 +215,53 @@ private slots:
                  qPrintable(cells.value(2)));
     }
 
-    void pdfHoldsTheSheetsTextsInAnEmbeddedCjkFontWithTheHeadOnEveryPage() {
+    // The text a reader searches or copies is the text printed: no radical
+    // for an ideograph (立 as ⽴), no em space for the ideographic space.
+    void pdfTextIsTheModelsTextsInAnEmbeddedCjkFontWithTheHeadOnEveryPage() {
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
         if (pdftotext.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        const ReportModel model = SampleReport();
+        const ReportModel model = SampleHandoverReport();
         QTemporaryDir dir;
         const QString file = dir.filePath("report.pdf");
         WriteReportPdf(model, file);
 
-        const QString text = Folded(Run(pdftotext, {"-enc", "UTF-8", file, "-"}));
-        for (const ReportRow& row : model.sheets[3].rows) {
-            QVERIFY2(text.contains(row.number + Folded(row.description)), qPrintable(row.number));
-            QVERIFY2(text.contains(Folded(row.gloss)), qPrintable(row.gloss));
-        }
         const QRegularExpressionMatch pages =
             QRegularExpression("Pages:\\s+(\\d+)").match(Run("pdfinfo", {file}));
         QVERIFY(pages.hasMatch());
         const int count = pages.captured(1).toInt();
         QVERIFY2(count >= 5 && count <= 15, qPrintable(pages.captured(0)));
-        QCOMPARE(text.count(Folded(model.head.title)), count);
-        QCOMPARE(text.count(Folded(model.head.timestamp)), count);
-        QVERIFY(text.contains(Folded(QStringLiteral("第 %1 頁，共 %1 頁").arg(count))));
-        // Every page but the last continues or starts a sheet's table.
+
+        // -raw: the text in the order painted, each space as drawn.
+        const QString text = Run(pdftotext, {"-raw", "-enc", "UTF-8", file, "-"});
+        QStringList texts = PdfTexts(model);
+        for (int page = 1; page <= count; ++page)
+            texts << QStringLiteral("第 %1 頁，共 %2 頁").arg(page).arg(count);
+        QSet<QChar> printed{' ', '\n', '\f'};
+        for (const QString& t : texts) {
+            QVERIFY2(Shows(text, t), qPrintable(t));
+            for (const QChar c : t)
+                printed << c;
+        }
+        for (const QChar c : text)
+            QVERIFY2(printed.contains(c), qPrintable(QString("U+%1").arg(c.unicode(), 4, 16)));
+        // The default reading order too, as a technician searches.
+        const QString plain = Run(pdftotext, {"-enc", "UTF-8", file, "-"});
+        for (const QString& t : QStringList{"立即", "最小值", "參數報告", "日期"} +
+                                    report_text::kSignatures)
+            QVERIFY2(plain.contains(t), qPrintable(t));
+        for (const ReportRow& row : model.sheets[1].rows)
+            QVERIFY2(plain.contains(row.description), qPrintable(row.description));
+
+        QCOMPARE(text.count(model.head.title), count);
+        QCOMPARE(text.count(model.head.timestamp), count);
+        // Every page but the last continues or starts a table, its headers
+        // on top.
         for (int page = 1; page < count; ++page) {
-            const QString one = Folded(Run(pdftotext, {"-enc", "UTF-8", "-f", QString::number(page),
-                                                       "-l", QString::number(page), file, "-"}));
-            QVERIFY2(one.contains(Folded(report_text::kGridColumns.join(""))), qPrintable(one));
+            const QString one = Run(pdftotext, {"-raw", "-enc", "UTF-8", "-f", QString::number(page),
+                                                "-l", QString::number(page), file, "-"});
+            QVERIFY2(one.contains(report_text::kGridColumns[0] + ' ' + report_text::kGridColumns[1]),
+                     qPrintable(one));
         }
         const QStringList fonts = Run("pdffonts", {file}).split('\n').filter("CJK");
         QVERIFY(!fonts.isEmpty());

@@ -13,6 +13,8 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class ScriptedDialogs : public IDialogs {
 public:
@@ -45,6 +47,20 @@ public:
         return {name, name.isEmpty() ? QString() : chosen};
     }
 
+    // The 報告資料 form: what it was shown each time, and its answers (an
+    // empty queue answers "cancelled"; onReportInfo, when set, answers
+    // instead, e.g. by filling a real TReportInfoForm).
+    std::optional<ReportInfo> ReportInfoChoice(QWidget* parent, const ReportInfo& shown) override {
+        reportInfoShown.push_back(shown);
+        if (onReportInfo)
+            return onReportInfo(parent, shown);
+        if (reportInfoAnswers.empty())
+            return std::nullopt;
+        const ReportInfo answer = reportInfoAnswers.front();
+        reportInfoAnswers.erase(reportInfoAnswers.begin());
+        return answer;
+    }
+
     QStringList messages;    // every message shown, in order
     QStringList openAnswers; // answers of the next open dialogs
     QStringList saveAnswers; // answers of the next save dialogs
@@ -53,6 +69,9 @@ public:
     int saveAsked = 0;       // save dialogs run so far
     // The filters chosen in the next SaveFileChoice dialogs.
     QStringList filterAnswers;
+    std::vector<ReportInfo> reportInfoShown;
+    std::vector<ReportInfo> reportInfoAnswers;
+    std::function<std::optional<ReportInfo>(QWidget*, const ReportInfo&)> onReportInfo;
     // Optional: runs when a message is shown (e.g. to check the windows).
     std::function<void(const QString&)> onMessage;
 

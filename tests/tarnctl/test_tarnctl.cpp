@@ -400,6 +400,40 @@ private slots:
         QVERIFY(!QFile::exists(Path("damaged.csv")));
     }
 
+    // The handover fields and a reference file as options: the report is the
+    // one built with them; a refused reference gives none (exit 5).
+    void reportWithHandoverFieldsAgainstAReference() {
+        const ParameterValues values = samples::DistinctValues();
+        ParameterValues agreed = values;
+        agreed[5] = QStringLiteral("None");
+        const QString file = PutValues("handed.tarn", values);
+        const QString reference = PutValues("agreed.tarn", agreed);
+        PutFile(Path("damaged.tarn"), samples::DamagedFiles().at(3).bytes);
+        const QStringList fields{"--machine", "M-7", "--axis", "X 軸", "--customer", "大成",
+                                 "--technician", "林", "--note", "第一行\n第二行"};
+        const TarnctlResult csv = RunTarnctl(QStringList{"report", file, "-o", Path("h.csv"),
+                                                         "--against", reference} + fields);
+        const TarnctlResult html = RunTarnctl(QStringList{"report", file, "-o", Path("h.html"),
+                                                          "--against", reference} + fields);
+        const TarnctlResult refused = RunTarnctl(
+            {"report", file, "-o", Path("refused.csv"), "--against", Path("damaged.tarn")});
+
+        QVERIFY2(csv.code == 0 && html.code == 0, qPrintable(csv.err + html.err));
+        const ReportModel expected =
+            BuildReport(FileSource(file), values, {"M-7", "X 軸", "大成", "林", "第一行\n第二行"},
+                        ReadReference(reference));
+        QCOMPARE(expected.summary.differences, 1);
+        QCOMPARE(FileBytes(Path("h.csv")), ReportCsvBytes(expected));
+        const auto withoutTime = [](QString text) {
+            return text.remove(QRegularExpression("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"));
+        };
+        QCOMPARE(withoutTime(QString::fromUtf8(FileBytes(Path("h.html")))),
+                 withoutTime(ReportHtml(expected)));
+        QCOMPARE(refused.code, 5);
+        QVERIFY2(refused.err.contains(Path("damaged.tarn")), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(Path("refused.csv")));
+    }
+
     // Two drives reported at once, a silent one beside them: each report is
     // its drive's values, read as a save reads them; the silent drive gets
     // none and fails alone.

@@ -10,6 +10,7 @@
 #include "report/ReportFormat.h"
 
 #include <QSet>
+#include <optional>
 
 // tarnctl report: the parameter report of a drive, read as the window
 // program's 匯出報告 reads it, or of a parameter file; the format is the
@@ -18,6 +19,24 @@
 namespace {
 
 const QString kOutput = QStringLiteral("output");
+const QString kMachine = QStringLiteral("machine");
+const QString kAxis = QStringLiteral("axis");
+const QString kCustomer = QStringLiteral("customer");
+const QString kTechnician = QStringLiteral("technician");
+const QString kNote = QStringLiteral("note");
+const QString kAgainst = QStringLiteral("against");
+
+ReportHandover HandoverOf(const Invocation& invocation) {
+    return {invocation.Value(kMachine), invocation.Value(kAxis), invocation.Value(kCustomer),
+            invocation.Value(kTechnician), invocation.Value(kNote)};
+}
+
+// What a report needs beside the values: the handover fields and the
+// reference, read before any drive or report file is touched.
+struct ReportInputs {
+    ReportHandover handover;
+    std::optional<ReportReference> reference;
+};
 const QString kInterrupted = QStringLiteral("已中斷，報告未寫入");
 
 // The report file of each drive (one name when there is no drive): the -o
@@ -56,11 +75,12 @@ QString WrittenLine(const QString& name) {
     return QStringLiteral("已寫入報告 %1").arg(name);
 }
 
-int ReportOfFile(const QString& fileName, const QString& reportName) {
+int ReportOfFile(const QString& fileName, const QString& reportName, const ReportInputs& inputs) {
     try {
         // The load's whole-file check: a refused file gives no report.
         const ParameterValues values = ReadParameterFile(fileName);
-        WriteReport(BuildReport(FileSource(fileName), values), reportName);
+        WriteReport(BuildReport(FileSource(fileName), values, inputs.handover, inputs.reference),
+                    reportName);
     } catch (const EFileError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
@@ -89,15 +109,15 @@ void ReadDrive(DriveSession& session, DriveReport& report, DriveValues& taken) {
 }
 
 void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QString& name,
-                      DriveReport& report) {
+                      const ReportInputs& inputs, DriveReport& report) {
     if (InterruptRequested()) {
         report.Fail(kExitInterrupted, kInterrupted);
         return;
     }
     try {
-        WriteReport(
-            BuildReport(DriveSource(port.Label(), port.device, taken.replyFormat), taken.values),
-            name);
+        WriteReport(BuildReport(DriveSource(port.Label(), port.device, taken.replyFormat),
+                                taken.values, inputs.handover, inputs.reference),
+                    name);
     } catch (const TarnError& error) {
         report.Fail(ExitCodeOf(error), error.Text());
         return;
@@ -112,8 +132,19 @@ int RunReport(const Invocation& invocation) {
                                     : QStringLiteral("report 需要 --port 或一個參數檔"));
     }
     const std::vector<QString> names = ReportNames(invocation);
+    ReportInputs inputs{HandoverOf(invocation), std::nullopt};
+    if (const QString against = invocation.Value(kAgainst); !against.isEmpty()) {
+        try {
+            // The whole-file check, as any file: a refused reference gives
+            // no report, and no drive is read for one.
+            inputs.reference = ReadReference(against);
+        } catch (const EFileError& error) {
+            PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+            return kExitFileRefused;
+        }
+    }
     if (!withDrives) {
-        return ReportOfFile(invocation.arguments.first(), names.front());
+        return ReportOfFile(invocation.arguments.first(), names.front(), inputs);
     }
     std::vector<DriveValues> taken(invocation.ports.size());
     std::vector<DriveReport> reports =
@@ -121,7 +152,7 @@ int RunReport(const Invocation& invocation) {
                     [&](DriveSession& s, DriveReport& r) { ReadDrive(s, r, taken[s.Index()]); });
     for (size_t i = 0; i < reports.size(); ++i) {
         if (taken[i].taken) {
-            WriteDriveReport(invocation.ports[i], taken[i], names[i], reports[i]);
+            WriteDriveReport(invocation.ports[i], taken[i], names[i], inputs, reports[i]);
         }
     }
     return PrintReports(invocation.ports, reports);
@@ -143,13 +174,26 @@ Command ReportCommand() {
         "驅動器一個數值都沒有回時不寫報告（結束碼 3）。\n"
         "多個通訊埠時各台同時讀取，檔名要有 {port}（axis-{port}.pdf → axis-1.pdf）。\n"
         "Ctrl-C 中斷時不留下報告。PDF 不需要顯示器：沒有設定 QT_QPA_PLATFORM 時\n"
-        "使用 offscreen。");
+        "使用 offscreen。\n"
+        "--machine、--axis、--customer、--technician、--note 寫在報告開頭（空的不寫）；\n"
+        "--against 參考檔：標出與參考檔不同的參數並列出兩邊的數值\n"
+        "（參考檔同樣先檢查整個檔案，被拒絕時結束碼 5），CSV 多兩欄\n"
+        "reference_value_text、differs。");
     command.options = {QCommandLineOption({QStringLiteral("o"), kOutput},
                                           QStringLiteral("報告檔名：.pdf、.html 或 .csv"),
-                                          QStringLiteral("NAME"))};
+                                          QStringLiteral("NAME")),
+                       QCommandLineOption(kMachine, QStringLiteral("機台"), QStringLiteral("M")),
+                       QCommandLineOption(kAxis, QStringLiteral("軸"), QStringLiteral("A")),
+                       QCommandLineOption(kCustomer, QStringLiteral("客戶"), QStringLiteral("C")),
+                       QCommandLineOption(kTechnician, QStringLiteral("技術員"), QStringLiteral("T")),
+                       QCommandLineOption(kNote, QStringLiteral("備註（可多行）"), QStringLiteral("N")),
+                       QCommandLineOption(kAgainst, QStringLiteral("參考檔案：標出不同的參數"),
+                                          QStringLiteral("REF.tarn"))};
     command.examples = {QStringLiteral("tarnctl -p 1 report -o axis.pdf"),
                         QStringLiteral("tarnctl -p 1,2,3 report -o machine7-axis-{port}.html"),
-                        QStringLiteral("tarnctl report backup.tarn -o backup.csv")};
+                        QStringLiteral("tarnctl report backup.tarn -o backup.csv"),
+                        QStringLiteral("tarnctl -p 1 report -o handover.pdf --machine M-7 --axis X "
+                                       "--customer 大成 --technician 林 --against agreed.tarn")};
     command.ports = PortUse::Optional;
     command.needsGui = true;
     command.run = RunReport;
