@@ -15,7 +15,7 @@
 #include "changes/TChangeLogForm.h"
 #include "compare/TComparePmForm.h"
 #include "files/ParameterFile.h"
-#include "link/QtSerialDevice.h"
+#include "link/AddressedDevice.h"
 #include "link/TCommForm.h"
 
 #include <QApplication>
@@ -144,7 +144,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir temp;
     dialogs.fileName = temp.filePath("drive.tarn");
 
-    CreateWindows(std::make_unique<QtSerialDevice>());
+    CreateWindows(std::make_unique<AddressedDevice>());
     if (!QTest::qWaitForWindowExposed(CommForm))
         return 1;
     Shoot(CommForm, "connect");
