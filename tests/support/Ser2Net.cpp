@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <memory>
 
 namespace {
 
@@ -32,7 +33,7 @@ bool Accepts(quint16 port) {
 
 } // namespace
 
-Ser2Net::Ser2Net(QString device) : device_(std::move(device)) {}
+Ser2Net::Ser2Net(QStringList devices) : devices_(std::move(devices)) {}
 
 Ser2Net::~Ser2Net() {
     Stop();
@@ -55,20 +56,30 @@ bool Ser2Net::Start() {
         error_ = QStringLiteral("ser2net is not installed");
         return false;
     }
-    if (!dir_.isValid()) {
-        error_ = dir_.errorString();
+    if (!dir_.isValid() || devices_.isEmpty()) {
+        error_ = devices_.isEmpty() ? QStringLiteral("no device to serve") : dir_.errorString();
         return false;
     }
-    rawPort_ = FreePort();
-    do {
-        telnetPort_ = FreePort();
-    } while (telnetPort_ == rawPort_);
-    const QString config =
-        Connection(QStringLiteral("raw"),
-                   QStringLiteral("tcp(nodelay),127.0.0.1,%1").arg(rawPort_), device_) +
-        Connection(QStringLiteral("rfc2217"),
-                   QStringLiteral("telnet(rfc2217),tcp(nodelay),127.0.0.1,%1").arg(telnetPort_),
-                   device_);
+    // Listening side by side, so no two are handed the same port.
+    std::vector<std::unique_ptr<QTcpServer>> held;
+    const auto pick = [&held] {
+        held.push_back(std::make_unique<QTcpServer>());
+        held.back()->listen(QHostAddress::LocalHost, 0);
+        return held.back()->serverPort();
+    };
+    QString config;
+    for (int i = 0; i < devices_.size(); ++i) {
+        rawPorts_.push_back(pick());
+        telnetPorts_.push_back(pick());
+        config += Connection(QStringLiteral("raw%1").arg(i),
+                             QStringLiteral("tcp(nodelay),127.0.0.1,%1").arg(rawPorts_.back()),
+                             devices_[i]) +
+                  Connection(QStringLiteral("rfc2217_%1").arg(i),
+                             QStringLiteral("telnet(rfc2217),tcp(nodelay),127.0.0.1,%1")
+                                 .arg(telnetPorts_.back()),
+                             devices_[i]);
+    }
+    held.clear();
     QFile file(dir_.filePath(QStringLiteral("ser2net.yaml")));
     if (!file.open(QIODevice::WriteOnly) || file.write(config.toUtf8()) < 0) {
         error_ = file.errorString();
@@ -86,7 +97,8 @@ bool Ser2Net::Start() {
         return false;
     }
     QDeadlineTimer deadline(5000);
-    while (!(Accepts(rawPort_) && Accepts(telnetPort_))) {
+    // The last connection of the file is up once its port answers.
+    while (!(Accepts(rawPorts_.back()) && Accepts(telnetPorts_.back()))) {
         if (deadline.hasExpired() || process_.state() != QProcess::Running) {
             error_ = QStringLiteral("ser2net did not come up: ") +
                      QString::fromLocal8Bit(process_.readAll());
@@ -109,10 +121,10 @@ void Ser2Net::Stop() {
     }
 }
 
-QString Ser2Net::RawAddress() const {
-    return QStringLiteral("tcp://127.0.0.1:%1").arg(rawPort_);
+QString Ser2Net::RawAddress(int index) const {
+    return QStringLiteral("tcp://127.0.0.1:%1").arg(rawPorts_.at(size_t(index)));
 }
 
-QString Ser2Net::Rfc2217Address() const {
-    return QStringLiteral("rfc2217://127.0.0.1:%1").arg(telnetPort_);
+QString Ser2Net::Rfc2217Address(int index) const {
+    return QStringLiteral("rfc2217://127.0.0.1:%1").arg(telnetPorts_.at(size_t(index)));
 }

@@ -4,13 +4,16 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A ser2net device server run by a test on 127.0.0.1, forwarding one pty
-// (a virtual drive's) both as raw TCP and as telnet with COM-port control,
-// each on a port picked free. Its configuration lives in a temporary folder
-// of its own; it is stopped when this object goes.
+#include <QStringList>
+#include <vector>
+
+// A ser2net device server run by a test (or the benchmark) on 127.0.0.1,
+// forwarding ptys (virtual drives') each both as raw TCP and as telnet with
+// COM-port control, on ports picked free. Its configuration lives in a
+// temporary folder of its own; it is stopped when this object goes.
 class Ser2Net {
 public:
-    explicit Ser2Net(QString device);
+    explicit Ser2Net(QStringList devices);
     ~Ser2Net();
     Ser2Net(const Ser2Net&) = delete;
     Ser2Net& operator=(const Ser2Net&) = delete;
@@ -21,8 +24,10 @@ public:
     // Stops the server (SIGTERM, then kill); its ports refuse from then on.
     void Stop();
 
-    QString RawAddress() const;     // "tcp://127.0.0.1:<port>"
-    QString Rfc2217Address() const; // "rfc2217://127.0.0.1:<port>"
+    // Where device `index` is served: "tcp://127.0.0.1:<port>",
+    // "rfc2217://127.0.0.1:<port>".
+    QString RawAddress(int index = 0) const;
+    QString Rfc2217Address(int index = 0) const;
     QString Error() const { return error_; }
 
     // The ser2net program found on PATH or in /usr/sbin, empty when absent.
@@ -31,10 +36,10 @@ public:
     static quint16 FreePort();
 
 private:
-    QString device_;
+    QStringList devices_;
     QTemporaryDir dir_;
     QProcess process_;
-    quint16 rawPort_ = 0;
-    quint16 telnetPort_ = 0;
+    std::vector<quint16> rawPorts_;
+    std::vector<quint16> telnetPorts_;
     QString error_;
 };
