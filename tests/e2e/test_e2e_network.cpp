@@ -4,6 +4,8 @@
 #include "E2eFixture.h"
 #include "support/Ser2Net.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
@@ -15,7 +17,7 @@ class TestE2eNetwork : public QObject {
 private slots:
     void initTestCase() {
         // The dialog's choices go to a settings file of the test's own.
-        QStandardPaths::setTestMode(true);
+        QStandardPaths::setTestModeEnabled(true);
         if (Ser2Net::Program().isEmpty()) {
             QSKIP("ser2net is not installed (scripts/test.sh installs it)");
         }
@@ -55,7 +57,7 @@ private slots:
         CommForm->edtNetAddress->setText(address);
         CommForm->cmbTiming->setCurrentIndex(timing);
         CommForm->spnTimeout->setValue(timeoutMs);
-        QVERIFY(f.PressOk());
+        QVERIFY2(f.PressOk(), qPrintable(f.dialogs.messages.join('\n')));
         QCOMPARE(MainForm->StatusPanel->text(), "PortOpen=" + address + note);
         f.SetUp();
         int mark = f.Mark();

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 #include <memory>
 
@@ -23,12 +22,25 @@ QString Connection(const QString& name, const QString& accepter, const QString& 
         .arg(name, accepter, device);
 }
 
-bool Accepts(quint16 port) {
-    QTcpSocket probe;
-    probe.connectToHost(QStringLiteral("127.0.0.1"), port);
-    const bool up = probe.waitForConnected(200);
-    probe.abort();
-    return up;
+// True once something listens on the port. A probe by connecting would
+// make the server open the device and close it again, and a client coming
+// in while it closes may be turned away; a probe by binding could take the
+// port from under the server starting. The system's socket table is read
+// instead where there is one (state 0A is LISTEN).
+bool Listening(quint16 port) {
+    QFile table(QStringLiteral("/proc/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly)) {
+        QTcpServer probe;
+        return !probe.listen(QHostAddress::LocalHost, port);
+    }
+    const QByteArray local = QByteArray(":") + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 3 && fields[1].endsWith(local) && fields[3] == "0A") {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -97,8 +109,15 @@ bool Ser2Net::Start() {
         return false;
     }
     QDeadlineTimer deadline(5000);
-    // The last connection of the file is up once its port answers.
-    while (!(Accepts(rawPorts_.back()) && Accepts(telnetPorts_.back()))) {
+    const auto allListening = [this] {
+        for (size_t i = 0; i < rawPorts_.size(); ++i) {
+            if (!Listening(rawPorts_[i]) || !Listening(telnetPorts_[i])) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (!allListening()) {
         if (deadline.hasExpired() || process_.state() != QProcess::Running) {
             error_ = QStringLiteral("ser2net did not come up: ") +
                      QString::fromLocal8Bit(process_.readAll());

@@ -187,9 +187,10 @@ private slots:
 
         const QString address = rfc2217 ? server.Rfc2217Address() : server.RawAddress();
         Tarnctl save({"-p", address, "--timing", "reply", "save", file});
-        QVERIFY(WaitFor([&] { return drive->Requests().size() >= 40; }));
+        const bool started = WaitFor([&] { return drive->Requests().size() >= 40; });
         server.Stop();
         const TarnctlResult result = save.Wait();
+        QVERIFY2(started, qPrintable(result.err));
         QCOMPARE(result.code, 3);
         QVERIFY2(result.err.startsWith(address + QStringLiteral(": ") + address +
                                        QStringLiteral(" was lost")),
