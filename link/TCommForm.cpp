@@ -45,7 +45,7 @@ TCommForm::TCommForm(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName("CommForm");
     setWindowTitle("Connect");
-    PlaceForm(this, 703, 343, 242, 421);
+    PlaceForm(this, 703, 343, 242, 429);
 
     GroupBox1 = new QGroupBox("請選擇通訊埠", this);
     GroupBox1->setObjectName("GroupBox1");
@@ -74,7 +74,7 @@ TCommForm::TCommForm(QWidget* parent)
 
     btnConnect = new QPushButton("OK", this);
     btnConnect->setObjectName("btnConnect");
-    btnConnect->setGeometry(75, 330, 75, 30);
+    btnConnect->setGeometry(75, 342, 75, 30);
     // Enter on the focused button presses it, as in any dialog.
     btnConnect->setAutoDefault(true);
     btnConnect->setFocus();
