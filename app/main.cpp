@@ -1,9 +1,9 @@
-// tarnb: commissions a servo drive over a serial port.
+// tarnb: commissions a servo drive over a serial port or a device server.
 #include "app/Startup.h"
 #include "app/TApplication.h"
-#include "link/QtSerialDevice.h"
+#include "link/AddressedDevice.h"
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    return RunProgram(app, [] { CreateWindows(std::make_unique<QtSerialDevice>()); });
+    return RunProgram(app, [] { CreateWindows(std::make_unique<AddressedDevice>()); });
 }

@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
+#include "bench/NetworkRuns.h"
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
 #include "app/grid/TPmDataForm.h"
@@ -201,6 +202,29 @@ void TarnctlRows(const TarnctlTimes& times) {
         Summarize(changed).max <= 1.03 * changedFloor, 3);
 }
 
+// Reply timing and the network transport (see NetworkRuns).
+void NetworkRows(const NetworkTimes& t) {
+    const double readMedian = Summarize(t.replyReadMs).median;
+    Add("reply read", t.replyReadMs, "ms", Fixed(t.readFloorMs, 2) + " ms (2 ms + 13 × 1.04 ms)",
+        "median ≤ 1.15 × floor", readMedian <= 1.15 * t.readFloorMs, 2);
+    Add(QStringLiteral("reply save of 309 parameters, files %1")
+            .arg(t.filesIdentical ? "byte-identical" : "**DIFFER**"),
+        t.saveRatio, "× fixed save", "—", "≤ 0.70", Summarize(t.saveRatio).max <= 0.70 && t.filesIdentical,
+        3);
+    Add(QStringLiteral("reply load of 307 writes, drive states %1")
+            .arg(t.statesIdentical ? "identical" : "**DIFFER**"),
+        t.loadRatio, "× fixed load", "—", "≤ 0.65", Summarize(t.loadRatio).max <= 0.65 && t.statesIdentical,
+        3);
+    Add("reply save through ser2net, raw", t.rawRatio, "× over the pty", "1", "≤ 1.25",
+        Summarize(t.rawRatio).max <= 1.25, 3);
+    Add("reply save through ser2net, RFC 2217", t.rfc2217Ratio, "× over the pty", "1", "≤ 1.25",
+        Summarize(t.rfc2217Ratio).max <= 1.25, 3);
+    Add("reply save, 16 drives at once (8 pty, 8 ser2net)", t.sixteenRatio,
+        "× slower single drive", "1", "≤ 1.3", Summarize(t.sixteenRatio).max <= 1.3, 3);
+    Add("CPU while a reply save waits", t.cpuShare, "% of one core", "—", "≤ 5 %",
+        Summarize(t.cpuShare).max <= 5, 2);
+}
+
 void Run() {
     Progress("start-up");
     const std::vector<double> startUp = MeasureStartUp();
@@ -293,6 +317,9 @@ void Run() {
 
     Progress("tarnctl save and load");
     TarnctlRows(MeasureTarnctl(kTransferRuns));
+
+    Progress("reply timing and ser2net");
+    NetworkRows(MeasureNetwork(kTransferRuns, kExchangeRuns));
 }
 
 } // namespace

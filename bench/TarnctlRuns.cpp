@@ -48,8 +48,9 @@ private:
     QString device_;
 };
 
-// Seconds from start to exit of one tarnctl run that must end with code 0.
-double Timed(const QStringList& arguments) {
+} // namespace
+
+double TimedTarnctl(const QStringList& arguments) {
     QProcess tarnctl;
     QElapsedTimer clock;
     clock.start();
@@ -58,6 +59,12 @@ double Timed(const QStringList& arguments) {
         throw std::runtime_error("tarnctl " + arguments.join(' ').toStdString() + ": " +
                                  tarnctl.readAllStandardError().toStdString());
     return clock.nsecsElapsed() / 1e9;
+}
+
+namespace {
+
+double Timed(const QStringList& arguments) {
+    return TimedTarnctl(arguments);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <vector>
 
 // Wall times of tarnctl runs against virtual drives on ptys, in seconds,
@@ -14,3 +15,7 @@ struct TarnctlTimes {
 // Runs tarnctl `runs` times for each measure. Throws std::runtime_error
 // when a run fails.
 TarnctlTimes MeasureTarnctl(int runs);
+
+// Seconds from start to exit of one tarnctl run that must end with code 0;
+// throws std::runtime_error with its message otherwise.
+double TimedTarnctl(const QStringList& arguments);

@@ -96,8 +96,3 @@ void ChangeLog::Clear() {
     tracks_.clear();
     emit Changed();
 }
-
-ChangeLog& SessionChangeLog() {
-    static ChangeLog log;
-    return log;
-}

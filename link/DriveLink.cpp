@@ -67,7 +67,7 @@ QString DriveLink::Read(quint16 number) {
     ExchangeScope exchange(*this);
     comm_.SetInBufferCount(0);
     comm_.SetOutput(ReadRequest(number));
-    Delay(settings_.readWaitMs);
+    AwaitReply(settings_.readWaitMs, ReplyEndLength(replyFormat_));
     if (comm_.InBufferCount() < kMinReplyLength) {
         return {};
     }
@@ -85,7 +85,7 @@ WriteOutcome DriveLink::Write(quint16 number, const QString& value) {
     }
     const QByteArray request = WriteRequest(number, value, replyFormat_);
     comm_.SetOutput(request);
-    Delay(settings_.writeWaitMs);
+    AwaitReply(settings_.writeWaitMs, ReplyEndLength(replyFormat_));
     if (comm_.InBufferCount() < kMinReplyLength) {
         return WriteOutcome::NoAnswer;
     }
@@ -97,7 +97,7 @@ quint8 DriveLink::Greet() {
     ExchangeScope exchange(*this);
     // Whatever is already waiting is judged too: the buffer is not emptied.
     comm_.SetOutput(GreetingRequest());
-    Delay(settings_.readWaitMs);
+    AwaitReply(settings_.readWaitMs, kMinReplyLength);
     if (comm_.InBufferCount() < kMinReplyLength) {
         return kFormatUndetermined;
     }
@@ -106,7 +106,34 @@ quint8 DriveLink::Greet() {
     return format;
 }
 
+void DriveLink::SetTiming(LinkSettings::Timing timing, quint32 timeoutMs) {
+    RequireOwnThread();
+    if (ExchangeInProgress()) {
+        qFatal("The timing of a drive link was changed during an exchange");
+    }
+    settings_.timing = timing;
+    settings_.SetTimeout(timeoutMs);
+}
+
+void DriveLink::AwaitReply(quint32 ms, int replyLength) {
+    if (settings_.timing == LinkSettings::Timing::Fixed) {
+        Delay(ms);
+        return;
+    }
+    Wait(ms, [this, replyLength] {
+        try {
+            return ReplyIsWhole(comm_.Peek(), replyLength);
+        } catch (const std::exception&) {
+            return true; // the port is gone: nothing more will come
+        }
+    });
+}
+
 void DriveLink::Delay(quint32 ms) {
+    Wait(ms, nullptr);
+}
+
+void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
     RequireOwnThread();
     if (waiting_) {
         qFatal("Delay was entered while another wait is in progress");
@@ -115,10 +142,19 @@ void DriveLink::Delay(quint32 ms) {
     QElapsedTimer clock;
     clock.start();
     const qint64 limitNs = qint64(ms) * 1000000;
+    if (done && done()) {
+        return;
+    }
 
     if (!QCoreApplication::instance()) {
+        // No event loop to wake on arrival: a whole reply is looked for
+        // every millisecond.
         while (clock.nsecsElapsed() <= limitNs) {
-            QThread::usleep(qMax<qint64>(1, (limitNs - clock.nsecsElapsed()) / 1000 + 1));
+            const qint64 leftUs = (limitNs - clock.nsecsElapsed()) / 1000 + 1;
+            QThread::usleep(quint64(done ? qMin<qint64>(1000, leftUs) : qMax<qint64>(1, leftUs)));
+            if (done && done()) {
+                return;
+            }
         }
         return;
     }
@@ -126,12 +162,34 @@ void DriveLink::Delay(quint32 ms) {
     // worker's own where a program runs one link per thread.
     QEventLoop loop;
     WakeTimer wake(loop);
+    bool whole = false;
+    if (done) {
+        // Arrivals are seen in this loop, which sleeps until one comes.
+        comm_.SetArrivalHandler([&] {
+            if (!whole && done()) {
+                whole = true;
+                loop.quit();
+            }
+        });
+    }
+    struct ArrivalScope {
+        TMSComm& comm;
+        bool on;
+        ~ArrivalScope() {
+            if (on) {
+                comm.SetArrivalHandler(nullptr);
+            }
+        }
+    } arrivals{comm_, bool(done)};
     // The loop sleeps in the event dispatcher until the deadline (at least
     // one round, so waiting events are handled even for 0 ms); it is re-armed
     // in the rare case that it woke at the deadline, not past it.
     do {
         wake.Arm(limitNs - clock.nsecsElapsed() + 1);
         loop.exec();
+        if (whole) {
+            return;
+        }
         if (wake.Pending()) {
             // The loop was told to end (the application or the thread is
             // quitting), so it would return at once from now on: sleep out

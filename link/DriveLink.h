@@ -70,6 +70,11 @@ public:
     // hooks run around it. Costs no CPU.
     void Delay(quint32 ms);
 
+    // Sets how the waits end and their length (reads MS, writes MS + 10;
+    // see LinkSettings). Between exchanges only: changing it during one is
+    // a bug and ends the program.
+    void SetTiming(LinkSettings::Timing timing, quint32 timeoutMs);
+
     // True while an exchange or a wait is in progress.
     bool ExchangeInProgress() const { return exchangeRunning_ || waiting_; }
 
@@ -80,6 +85,13 @@ private:
     class WaitScope;
 
     void RequireOwnThread() const;
+    // The wait after a request: Delay with fixed timing; with reply timing
+    // until a whole reply of `replyLength` characters is in (ReplyIsWhole)
+    // or `ms` have passed.
+    void AwaitReply(quint32 ms, int replyLength);
+    // Delay that also ends once `done` (if given) is true; it is asked at
+    // the start and whenever characters arrive.
+    void Wait(quint32 ms, const std::function<bool()>& done);
 
     LinkSettings settings_;
     TMSComm comm_;

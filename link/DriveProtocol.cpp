@@ -110,3 +110,11 @@ quint8 JudgeGreeting(const QByteArray& received) {
     const QByteArray reply = received.mid(start < 0 ? 0 : start);
     return Chars(reply, 6, 8) == "=0x" ? kFormatMarked : kFormatPlain;
 }
+
+bool ReplyIsWhole(const QByteArray& received, int length) {
+    return received.size() >= length && received.indexOf('\r', qMax(0, length - 1)) >= 0;
+}
+
+int ReplyEndLength(quint8 format) {
+    return qMax(kMinReplyLength, WholeReplyLength(format));
+}

@@ -32,6 +32,16 @@ QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format
 // (":P101" + value + CR), 13 in format 1; 0 for an undetermined format.
 int WholeReplyLength(quint8 format);
 
+// True when `received` holds a whole reply of `length` characters: a CR at
+// character `length` or later (noise before a reply moves its end on). A
+// CR before it ends a reply that is short, not whole.
+bool ReplyIsWhole(const QByteArray& received, int length);
+
+// The length a reply to a read or a write is whole at in `format`:
+// WholeReplyLength, and never less than kMinReplyLength (the greeting's,
+// and that of an undetermined format).
+int ReplyEndLength(quint8 format);
+
 // True when `received` does not repeat characters 2..9 (format 0) or 2..12
 // (format 1) of `request`. Characters are counted from the first frame that
 // starts with the request's address, or from the first character received

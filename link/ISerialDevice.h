@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // The byte pipe under TMSComm: the real one is QSerialPort, tests use
 // FakeSerialDevice. Nothing here throws; TMSComm turns failures into errors.
@@ -31,4 +32,10 @@ public:
     // True once the open port vanished (unplugged adapter, hung-up pty);
     // the device has then closed itself.
     virtual bool Vanished() const = 0;
+
+    // Run, on the device's thread, whenever bytes have arrived (the event
+    // loop saw them); empty stops it. A wait that ends as soon as a whole
+    // reply is in listens here. A device without it only lets waits run to
+    // their limit.
+    virtual void SetArrivalHandler(std::function<void()> handler) { (void)handler; }
 };

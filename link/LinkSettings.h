@@ -2,11 +2,24 @@
 
 #include <QtGlobal>
 
-// How a link talks to its drive: the serial line and the two fixed waits.
-// The defaults are the drive's own and the only ones the window program
-// uses; a link is built from one such value and keeps it for its life.
+// How a link talks to its drive: the serial line, the two waits and how
+// they end. The defaults are the drive's own (fixed waits of 40 and 50 ms);
+// a link is built from one such value and keeps it, but for its timing
+// (see DriveLink::SetTiming).
 struct LinkSettings {
     enum class Parity { None, Even, Odd };
+
+    // How a wait ends. Fixed: at its length, always, as the program has
+    // always waited. Reply: as soon as a whole reply is in (see
+    // ReplyIsWhole), its length then being the limit.
+    enum class Timing { Fixed, Reply };
+
+    // The bounds of the one length both waits are set from.
+    static constexpr quint32 kMinTimeoutMs = 10;
+    static constexpr quint32 kMaxTimeoutMs = 5000;
+    static constexpr quint32 kDefaultTimeoutMs = 40;
+    // A write's wait is this much longer than a read's.
+    static constexpr quint32 kWriteExtraMs = 10;
 
     // The serial line, handed to the port when it opens.
     struct Line {
@@ -21,4 +34,11 @@ struct LinkSettings {
     Line line;
     quint32 readWaitMs = 40;  // after a read request and after the greeting
     quint32 writeWaitMs = 50; // after a write request
+    Timing timing = Timing::Fixed;
+
+    // Both waits from one length: reads and greetings `ms`, writes ms + 10.
+    void SetTimeout(quint32 ms) {
+        readWaitMs = ms;
+        writeWaitMs = ms + kWriteExtraMs;
+    }
 };

@@ -38,6 +38,11 @@ QSerialPort::Parity ParityOf(LinkSettings::Parity parity) {
 QtSerialDevice::QtSerialDevice() {
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { OnError(error); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] {
+        if (arrival_) {
+            arrival_();
+        }
+    });
 }
 
 QtSerialDevice::~QtSerialDevice() {
@@ -116,6 +121,10 @@ QString QtSerialDevice::ErrorText() const {
 
 bool QtSerialDevice::Vanished() const {
     return vanished_;
+}
+
+void QtSerialDevice::SetArrivalHandler(std::function<void()> handler) {
+    arrival_ = std::move(handler);
 }
 
 void QtSerialDevice::OnError(QSerialPort::SerialPortError error) {

@@ -23,6 +23,7 @@ public:
     void DiscardInput() override;
     QString ErrorText() const override;
     bool Vanished() const override;
+    void SetArrivalHandler(std::function<void()> handler) override;
 
 private:
     void OnError(QSerialPort::SerialPortError error);
@@ -31,4 +32,5 @@ private:
     QSerialPort port_;
     QString errorText_;
     bool vanished_ = false;
+    std::function<void()> arrival_;
 };

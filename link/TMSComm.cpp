@@ -109,6 +109,16 @@ QByteArray TMSComm::Input() {
     return taken;
 }
 
+QByteArray TMSComm::Peek() {
+    RequireOpen("Input");
+    pending_ += device_->TakeAll();
+    return pending_;
+}
+
+void TMSComm::SetArrivalHandler(std::function<void()> handler) {
+    device_->SetArrivalHandler(std::move(handler));
+}
+
 void TMSComm::RequireOpen(const char* operation) const {
     if (device_->Vanished()) {
         const QString where = devicePath_.isEmpty()

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 // The serial-port control of a drive link (the main window's is `MSComm1`).
@@ -47,6 +48,11 @@ public:
     // Takes the waiting characters: all of them with InputLen 0, else at
     // most InputLen (the rest stays waiting).
     QByteArray Input();
+    // The waiting characters, left waiting (a wait looks whether a whole
+    // reply is in without taking it).
+    QByteArray Peek();
+    // Runs `handler` whenever characters arrive (see ISerialDevice).
+    void SetArrivalHandler(std::function<void()> handler);
 
 private:
     void RequireOpen(const char* operation) const;

@@ -3,8 +3,10 @@
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
+#include "core/TarnError.h"
 #include "link/ComDevices.h"
 #include "app/connect/MainLink.h"
+#include "link/PortAddress.h"
 #include "link/TMSComm.h"
 
 #include <QCloseEvent>
@@ -12,15 +14,38 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
+
+namespace {
+
+const QString kAddressKey = QStringLiteral("connect/netAddress");
+const QString kTimingKey = QStringLiteral("connect/timing");
+const QString kTimeoutKey = QStringLiteral("connect/timeoutMs");
+
+// The status bar's note of a timing other than the default.
+QString TimingNote(LinkSettings::Timing timing, int timeoutMs, const QString& timingText) {
+    QStringList parts;
+    if (timing != LinkSettings::Timing::Fixed) {
+        parts << timingText;
+    }
+    if (timeoutMs != int(LinkSettings::kDefaultTimeoutMs)) {
+        parts << QStringLiteral("逾時 %1 ms").arg(timeoutMs);
+    }
+    return parts.isEmpty() ? QString() : QStringLiteral("（%1）").arg(parts.join(QStringLiteral("，")));
+}
+
+} // namespace
 
 TCommForm::TCommForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("CommForm");
     setWindowTitle("Connect");
-    PlaceForm(this, 703, 343, 242, 319);
+    PlaceForm(this, 703, 343, 242, 429);
 
     GroupBox1 = new QGroupBox("請選擇通訊埠", this);
     GroupBox1->setObjectName("GroupBox1");
@@ -45,9 +70,11 @@ TCommForm::TCommForm(QWidget* parent)
     ComboBox1Change();
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
 
+    BuildNetworkFields();
+
     btnConnect = new QPushButton("OK", this);
     btnConnect->setObjectName("btnConnect");
-    btnConnect->setGeometry(75, 228, 75, 30);
+    btnConnect->setGeometry(75, 342, 75, 30);
     // Enter on the focused button presses it, as in any dialog.
     btnConnect->setAutoDefault(true);
     btnConnect->setFocus();
@@ -55,13 +82,82 @@ TCommForm::TCommForm(QWidget* parent)
             [this] { RunGuarded([this] { btnConnectClick(); }); });
 }
 
+void TCommForm::BuildNetworkFields() {
+    Label3 = new QLabel("網路位址", this);
+    Label3->setObjectName("Label3");
+    Label3->setGeometry(16, 218, 194, 22);
+    edtNetAddress = new QLineEdit(this);
+    edtNetAddress->setObjectName("edtNetAddress");
+    edtNetAddress->setAccessibleName("網路位址");
+    edtNetAddress->setPlaceholderText("tcp://主機:埠");
+    edtNetAddress->setGeometry(16, 240, 194, 26);
+    Label3->setBuddy(edtNetAddress);
+
+    Label4 = new QLabel("等待方式", this);
+    Label4->setObjectName("Label4");
+    Label4->setGeometry(16, 274, 70, 26);
+    cmbTiming = new QComboBox(this);
+    cmbTiming->setObjectName("cmbTiming");
+    cmbTiming->setAccessibleName("等待方式");
+    cmbTiming->addItem("固定等待");
+    cmbTiming->addItem("回覆完整即結束");
+    cmbTiming->setGeometry(86, 274, 124, 26);
+    Label4->setBuddy(cmbTiming);
+
+    Label5 = new QLabel("逾時 (ms)", this);
+    Label5->setObjectName("Label5");
+    Label5->setGeometry(16, 306, 70, 26);
+    spnTimeout = new QSpinBox(this);
+    spnTimeout->setObjectName("spnTimeout");
+    spnTimeout->setAccessibleName("逾時 (ms)");
+    spnTimeout->setRange(int(LinkSettings::kMinTimeoutMs), int(LinkSettings::kMaxTimeoutMs));
+    spnTimeout->setValue(int(LinkSettings::kDefaultTimeoutMs));
+    spnTimeout->setGeometry(86, 306, 124, 26);
+    Label5->setBuddy(spnTimeout);
+    LoadChoices();
+}
+
+void TCommForm::LoadChoices() {
+    const QSettings settings;
+    edtNetAddress->setText(settings.value(kAddressKey).toString());
+    cmbTiming->setCurrentIndex(settings.value(kTimingKey).toString() == QLatin1String("reply") ? 1 : 0);
+    spnTimeout->setValue(settings.value(kTimeoutKey, int(LinkSettings::kDefaultTimeoutMs)).toInt());
+}
+
+void TCommForm::SaveChoices() const {
+    QSettings settings;
+    settings.setValue(kAddressKey, edtNetAddress->text().trimmed());
+    settings.setValue(kTimingKey, cmbTiming->currentIndex() == 1 ? QStringLiteral("reply")
+                                                                  : QStringLiteral("fixed"));
+    settings.setValue(kTimeoutKey, spnTimeout->value());
+}
+
 void TCommForm::btnConnectClick() {
     TMSComm& comm = *MainForm->MSComm1;
-    comm.SetCommPort(ComboBox1->itemText(ComboBox1->currentIndex()).toUShort());
+    SaveChoices();
+    const auto timing =
+        cmbTiming->currentIndex() == 1 ? LinkSettings::Timing::Reply : LinkSettings::Timing::Fixed;
+    MainForm->Link->SetTiming(timing, quint32(spnTimeout->value()));
+    const QString given = edtNetAddress->text().trimmed();
+    QString portText;
+    if (given.isEmpty()) {
+        comm.SetDevicePath({});
+        comm.SetCommPort(ComboBox1->itemText(ComboBox1->currentIndex()).toUShort());
+        portText = "COM" + QString::number(comm.CommPort());
+    } else {
+        const std::optional<PortAddress> address = ParsePortAddress(given);
+        if (!address) {
+            throw ECommError(QStringLiteral("Cannot open %1: not a network address (%2)")
+                                 .arg(given, QLatin1String(kNetworkAddressForms)));
+        }
+        portText = address->Text();
+        comm.SetDevicePath(portText);
+    }
     comm.SetPortOpen(true);
     comm.SetInputMode(0);
     comm.SetInputLen(0);
-    MainForm->StatusPanel->setText("PortOpen=COM" + QString::number(comm.CommPort()));
+    MainForm->StatusPanel->setText("PortOpen=" + portText +
+                                   TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
     // The device behind COM n differs by machine; the tooltip tells which.
     MainForm->StatusPanel->setToolTip(comm.DeviceName());
     MainForm->StatusBar1->setToolTip(comm.DeviceName());

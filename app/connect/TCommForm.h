@@ -5,11 +5,15 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 // The connect dialog: the first window the user sees. OK opens the chosen
-// COM port, greets the drive and shows the main window; closing the dialog
-// by its close box ends the program.
+// COM port, or the network address when one is given, with the chosen
+// timing, greets the drive and shows the main window; closing the dialog by
+// its close box ends the program. The address and the timing are
+// remembered for the next start.
 class TCommForm : public QWidget {
     Q_OBJECT
 public:
@@ -20,12 +24,22 @@ public:
     QComboBox* ComboBox1 = nullptr;
     // The device the chosen number opens, "（不存在）" after it when missing.
     QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    // A device server's address (tcp://HOST:PORT, rfc2217://HOST:PORT);
+    // empty: the COM number.
+    QLineEdit* edtNetAddress = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* cmbTiming = nullptr; // 固定等待, 回覆完整即結束
+    QLabel* Label5 = nullptr;
+    QSpinBox* spnTimeout = nullptr; // the waits' length, 10 to 5000 ms
     QPushButton* btnConnect = nullptr;
 
 public slots:
-    // Opens COM n for the selected item n and greets the drive. A port that
+    // Opens the network address when one is given, else COM n for the
+    // selected item n, and greets the drive. A port or an address that
     // cannot be opened throws ECommError before anything else changes but
-    // CommPort: the dialog stays and another number may be tried.
+    // the port choice and the timing: the dialog stays and another may be
+    // tried.
     void btnConnectClick();
 
     // Shows the device of the selected item under the list.
@@ -33,4 +47,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildNetworkFields();
+    void LoadChoices();
+    void SaveChoices() const;
 };

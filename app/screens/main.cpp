@@ -15,15 +15,19 @@
 #include "app/changes/TChangeLogForm.h"
 #include "app/compare/TComparePmForm.h"
 #include "files/ParameterFile.h"
-#include "link/QtSerialDevice.h"
+#include "link/AddressedDevice.h"
 #include "app/connect/TCommForm.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -124,6 +128,10 @@ QString StartDrive(QProcess& drive, const QString& program) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The connect dialog's remembered choices from a settings file of this
+    // tool's own, emptied: the pictures show the defaults.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
     if (argc < 3) {
         std::fprintf(stderr, "usage: tarn-screens <virtual-drive program> <output directory>\n");
         return 2;
@@ -144,10 +152,17 @@ int main(int argc, char* argv[]) {
     QTemporaryDir temp;
     dialogs.fileName = temp.filePath("drive.tarn");
 
-    CreateWindows(std::make_unique<QtSerialDevice>());
+    CreateWindows(std::make_unique<AddressedDevice>());
     if (!QTest::qWaitForWindowExposed(CommForm))
         return 1;
     Shoot(CommForm, "connect");
+    // The same dialog with a device server's address and reply timing; then
+    // back to COM 1 for the rest.
+    CommForm->edtNetAddress->setText("rfc2217://10.0.0.5:4001");
+    CommForm->cmbTiming->setCurrentIndex(1);
+    Shoot(CommForm, "connect-network");
+    CommForm->edtNetAddress->clear();
+    CommForm->cmbTiming->setCurrentIndex(0);
     CommForm->btnConnect->click();
     if (!QTest::qWaitForWindowExposed(MainForm))
         return 1;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's windows over the real serial path (TMSComm on a
-// QtSerialDevice) with COM 1 pointed at the virtual drive's pty. The
+// The program's windows over the real serial path (TMSComm on the
+// program's AddressedDevice) with COM 1 pointed at the virtual drive's pty. The
 // drive's traffic log and state file tell what reached it; messages and
 // file dialogs are answered by ScriptedDialogs.
 #include "app/Startup.h"
@@ -12,7 +12,7 @@
 #include "catalogue/Catalogue.h"
 #include "support/TestDrive.h"
 #include "app/grid/CommitState.h"
-#include "link/QtSerialDevice.h"
+#include "link/AddressedDevice.h"
 #include "app/connect/TCommForm.h"
 #include "support/DriveSim.h"
 #include "support/FileBytes.h"
@@ -49,7 +49,7 @@ struct E2eFixture {
     void OpenWindows() {
         ResetParameterRecords();
         CommitRequested = 0;
-        CreateWindows(std::make_unique<QtSerialDevice>());
+        CreateWindows(std::make_unique<AddressedDevice>());
         windows = true;
     }
     // True when the main window came up.

@@ -94,6 +94,42 @@ private slots:
         QVERIFY(sawWrite);
     }
 
+    // Reply timing only shortens the wait: with each drive behaviour the
+    // greeting, a read and a write come out as with fixed waits.
+    void replyTimingJudgesAsFixed_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("marked") << QStringList{};
+        QTest::newRow("plain") << QStringList{"--format", "0"};
+        QTest::newRow("noise before replies") << QStringList{"--garbage"};
+        QTest::newRow("short replies") << QStringList{"--short"};
+        QTest::newRow("replies in pieces") << QStringList{"--chunked"};
+        QTest::newRow("rejected write") << QStringList{"--reject", "101"};
+        QTest::newRow("unmarked read") << QStringList{"--unmarked", "904"};
+        QTest::newRow("silent") << QStringList{"--silent"};
+    }
+    void replyTimingJudgesAsFixed() {
+        QFETCH(QStringList, options);
+        struct Outcome {
+            quint8 format;
+            QString read;
+            WriteOutcome write;
+            QString readBack;
+        } outcomes[2];
+        for (int i = 0; i < 2; ++i) {
+            DriveSim sim(options);
+            QVERIFY2(sim.Start(), qPrintable(sim.Error()));
+            auto link = OpenLink(7, sim.Device());
+            link->SetTiming(i == 0 ? LinkSettings::Timing::Fixed : LinkSettings::Timing::Reply, 40);
+            link->SetReplyFormat(link->Greet());
+            outcomes[i] = {link->ReplyFormat(), link->Read(904),
+                           link->Write(101, QStringLiteral("0005")), link->Read(101)};
+        }
+        QCOMPARE(outcomes[1].format, outcomes[0].format);
+        QCOMPARE(outcomes[1].read, outcomes[0].read);
+        QCOMPARE(outcomes[1].write, outcomes[0].write);
+        QCOMPARE(outcomes[1].readBack, outcomes[0].readBack);
+    }
+
     void rejectedWriteIsReportedAndNotStored() {
         DriveSim sim({"--reject", "102"});
         QVERIFY2(sim.Start(), qPrintable(sim.Error()));

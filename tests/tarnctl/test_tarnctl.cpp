@@ -98,6 +98,17 @@ private slots:
         QTest::newRow("number without slot") << QStringList{"-p", "1", "read", "50"} << "Pn050";
         QTest::newRow("COM number out of range") << QStringList{"-p", "10", "read", "100"} << "10";
         QTest::newRow("port twice") << QStringList{"-p", "1,COM1", "read", "100"} << "COM1";
+        QTest::newRow("server twice, either form")
+            << QStringList{"-p", "tcp://box:4001,rfc2217://BOX:4001", "read", "100"}
+            << "rfc2217://BOX:4001";
+        QTest::newRow("address without a port")
+            << QStringList{"-p", "rfc2217://box", "read", "100"} << "rfc2217://box";
+        QTest::newRow("timing neither fixed nor reply")
+            << QStringList{"-p", "1", "--timing", "fast", "read", "100"} << "fast";
+        QTest::newRow("timeout below 10 ms")
+            << QStringList{"-p", "1", "--timeout", "9", "read", "100"} << "--timeout";
+        QTest::newRow("timeout above 5000 ms")
+            << QStringList{"-p", "1", "--timeout", "5001", "read", "100"} << "5001";
         QTest::newRow("no port") << QStringList{"read", "100"} << "--port";
         QTest::newRow("save of two drives without {port}")
             << QStringList{"-p", "1,2", "save", "axis.tarn"} << "{port}";

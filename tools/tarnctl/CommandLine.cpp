@@ -14,6 +14,8 @@ namespace {
 const QString kPort = QStringLiteral("port");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
+const QString kTiming = QStringLiteral("timing");
+const QString kTimeout = QStringLiteral("timeout");
 // Stands before a negative number so the parser does not take it for
 // options ("-1000" would read as -1 -0 -0 -0); taken off again after.
 const QString kNegativeMark = QStringLiteral("\x01");
@@ -21,11 +23,42 @@ const QString kNegativeMark = QStringLiteral("\x01");
 QList<QCommandLineOption> GlobalOptions() {
     return {
         QCommandLineOption({QStringLiteral("p"), kPort},
-                           QStringLiteral("COM 編號 1–9 或裝置路徑；可重複，或以逗號分隔多個"),
+                           QStringLiteral("COM 編號 1–9、裝置路徑或網路位址 tcp://主機:埠、"
+                                          "rfc2217://主機:埠；可重複，或以逗號分隔多個"),
                            QStringLiteral("PORT")),
         QCommandLineOption({QStringLiteral("h"), kHelp}, QStringLiteral("顯示說明")),
         QCommandLineOption({QStringLiteral("v"), kVersion}, QStringLiteral("顯示版本")),
+        QCommandLineOption(kTiming,
+                           QStringLiteral("等待方式：fixed 固定等待（預設），reply 回覆完整即結束"),
+                           QStringLiteral("fixed|reply")),
+        QCommandLineOption(kTimeout,
+                           QStringLiteral("等待長度 10–5000 ms：讀取等 MS，寫入等 MS+10（預設 40）"),
+                           QStringLiteral("MS")),
     };
+}
+
+// The link settings of --timing and --timeout; throws UsageError for a
+// value outside their choices.
+LinkSettings LinkSettingsOf(const QCommandLineParser& parser) {
+    LinkSettings settings;
+    const QString timing = parser.value(kTiming);
+    if (timing == QLatin1String("reply")) {
+        settings.timing = LinkSettings::Timing::Reply;
+    } else if (!timing.isEmpty() && timing != QLatin1String("fixed")) {
+        throw UsageError(QStringLiteral("--timing 只能是 fixed 或 reply：%1").arg(timing));
+    }
+    if (parser.isSet(kTimeout)) {
+        bool ok = false;
+        const uint ms = parser.value(kTimeout).toUInt(&ok);
+        if (!ok || ms < LinkSettings::kMinTimeoutMs || ms > LinkSettings::kMaxTimeoutMs) {
+            throw UsageError(QStringLiteral("--timeout 要在 %1 到 %2 ms 之間：%3")
+                                 .arg(LinkSettings::kMinTimeoutMs)
+                                 .arg(LinkSettings::kMaxTimeoutMs)
+                                 .arg(parser.value(kTimeout)));
+        }
+        settings.SetTimeout(ms);
+    }
+    return settings;
 }
 
 QStringList ProtectNegativeNumbers(const QStringList& arguments) {
@@ -129,7 +162,7 @@ QString CommandHelp(const Command& command) {
     }
     QList<QCommandLineOption> options;
     if (command.ports != PortUse::None) {
-        options << GlobalOptions().first();
+        options << GlobalOptions().first() << GlobalOptions()[3] << GlobalOptions()[4];
     }
     options << command.options << GlobalOptions()[1];
     QString text = QStringLiteral("用法：") + usages.join(QStringLiteral("\n      ")) +
@@ -159,7 +192,7 @@ std::vector<DrivePort> PortsFor(const Command& command, const QCommandLineParser
     if (command.ports == PortUse::Required && given.isEmpty()) {
         throw UsageError(QStringLiteral("%1 需要 --port（例如 -p 1）").arg(command.name));
     }
-    return ParsePortList(given);
+    return ParsePortList(given, LinkSettingsOf(parser));
 }
 
 // The global options and every option any command knows, each once.
@@ -244,6 +277,7 @@ QString ProgramHelp() {
                           "  tarnctl ports\n"
                           "  tarnctl -p 1 read 100 101 304\n"
                           "  tarnctl -p /dev/ttyUSB0 write 000 1-7-1\n"
+                          "  tarnctl -p rfc2217://10.0.0.5:4001 --timing reply save axis.tarn\n"
                           "  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn\n"
                           "  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify\n"
                           "  tarnctl diff a.tarn b.tarn\n"

@@ -6,7 +6,7 @@
 #include "drive/Drive.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
-#include "link/QtSerialDevice.h"
+#include "link/AddressedDevice.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -32,7 +32,7 @@ void RunOne(const DrivePort& port, size_t index, const DriveJob& job, DriveRepor
             const std::function<void(QString)>& progress) {
     try {
         // Made here, so the port and the waits belong to this thread.
-        Drive drive(std::make_unique<DriveLink>(std::make_unique<QtSerialDevice>()));
+        Drive drive(std::make_unique<DriveLink>(std::make_unique<AddressedDevice>(), port.link));
         OpenPort(drive.Link(), port);
         const quint8 format = drive.Greet();
         if (format != kFormatPlain && format != kFormatMarked) {
