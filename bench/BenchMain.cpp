@@ -209,18 +209,18 @@ void NetworkRows(const NetworkTimes& t) {
         "median ≤ 1.15 × floor", readMedian <= 1.15 * t.readFloorMs, 2);
     Add(QStringLiteral("reply save of 309 parameters, files %1")
             .arg(t.filesIdentical ? "byte-identical" : "**DIFFER**"),
-        t.saveRatio, "× fixed save", "—", "≤ 0.70", Summarize(t.saveRatio).max <= 0.70 && t.filesIdentical,
-        3);
+        t.saveRatio, "× fixed save", "—", "≤ 0.70",
+        Summarize(t.saveRatio).max <= 0.70 && t.filesIdentical, 3);
     Add(QStringLiteral("reply load of 307 writes, drive states %1")
             .arg(t.statesIdentical ? "identical" : "**DIFFER**"),
-        t.loadRatio, "× fixed load", "—", "≤ 0.65", Summarize(t.loadRatio).max <= 0.65 && t.statesIdentical,
-        3);
+        t.loadRatio, "× fixed load", "—", "≤ 0.65",
+        Summarize(t.loadRatio).max <= 0.65 && t.statesIdentical, 3);
     Add("reply save through ser2net, raw", t.rawRatio, "× over the pty", "1", "≤ 1.25",
         Summarize(t.rawRatio).max <= 1.25, 3);
     Add("reply save through ser2net, RFC 2217", t.rfc2217Ratio, "× over the pty", "1", "≤ 1.25",
         Summarize(t.rfc2217Ratio).max <= 1.25, 3);
-    Add("reply save, 16 drives at once (8 pty, 8 ser2net)", t.sixteenRatio,
-        "× slower single drive", "1", "≤ 1.3", Summarize(t.sixteenRatio).max <= 1.3, 3);
+    Add("reply save, 16 drives at once (8 pty, 8 ser2net)", t.sixteenRatio, "× slower single drive",
+        "1", "≤ 1.3", Summarize(t.sixteenRatio).max <= 1.3, 3);
     Add("CPU while a reply save waits", t.cpuShare, "% of one core", "—", "≤ 5 %",
         Summarize(t.cpuShare).max <= 5, 2);
 }

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr double kTurnaroundMs = 2.0;        // the virtual drive's default
+constexpr double kTurnaroundMs = 2.0;          // the virtual drive's default
 constexpr double kCharMs = 10.0 / 9600 * 1000; // one 8N1 character at 9600 baud
 constexpr int kMarkedReply = 13;
 
@@ -87,10 +87,10 @@ void MeasureTimings(NetworkTimes& times, int runs, const QTemporaryDir& dir) {
     for (int i = 0; i < runs; ++i) {
         const auto fixedDrive = Drive();
         const auto replyDrive = Drive();
-        const double fixed = TimedTarnctl(
-            {"-p", fixedDrive->Device(), "--timing", "fixed", "load", fixedFile});
-        const double reply = TimedTarnctl(
-            {"-p", replyDrive->Device(), "--timing", "reply", "load", fixedFile});
+        const double fixed =
+            TimedTarnctl({"-p", fixedDrive->Device(), "--timing", "fixed", "load", fixedFile});
+        const double reply =
+            TimedTarnctl({"-p", replyDrive->Device(), "--timing", "reply", "load", fixedFile});
         times.loadRatio.push_back(reply / fixed);
         times.statesIdentical = times.statesIdentical &&
                                 fixedDrive->State() == replyDrive->State() &&

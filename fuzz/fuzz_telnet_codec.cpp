@@ -3,9 +3,9 @@
 // piece 1 to 16 bytes long), the rest is what the server sent. Beside
 // crashes and sanitizer reports it checks what the layer promises: the data
 // bytes out are never more than the bytes in; the same bytes give the same
-// data, and below the bound the same answers, however they are split; the answers owed never pile up
-// past their bound; and the answers are whole telnet commands (IAC, then a
-// verb and an option, or a COM-port subnegotiation ended by IAC SE).
+// data, and below the bound the same answers, however they are split; the answers owed never pile
+// up past their bound; and the answers are whole telnet commands (IAC, then a verb and an option,
+// or a COM-port subnegotiation ended by IAC SE).
 #include "link/TelnetCodec.h"
 
 #include <QByteArray>

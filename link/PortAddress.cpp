@@ -34,7 +34,8 @@ bool IsNetworkAddress(const QString& text) {
 
 std::optional<PortAddress> ParsePortAddress(const QString& text) {
     static const QRegularExpression form(
-        QStringLiteral("^(tcp|socket|rfc2217)://(?:\\[([0-9A-Fa-f:.]+)\\]|([^\\s:/\\[\\]]+)):(\\d{1,5})$"),
+        QStringLiteral(
+            "^(tcp|socket|rfc2217)://(?:\\[([0-9A-Fa-f:.]+)\\]|([^\\s:/\\[\\]]+)):(\\d{1,5})$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = form.match(text.trimmed());
     if (!match.hasMatch()) {

@@ -10,8 +10,8 @@ struct PortAddress {
     enum class Kind { Tcp, Rfc2217 };
 
     Kind kind = Kind::Tcp;
-    QString host;      // as given, without brackets for an IPv6 literal
-    quint16 port = 0;  // 1 to 65535
+    QString host;     // as given, without brackets for an IPv6 literal
+    quint16 port = 0; // 1 to 65535
 
     // "tcp://HOST:PORT" or "rfc2217://HOST:PORT" ("socket://" reads as
     // "tcp://"); an IPv6 host in brackets.
@@ -33,4 +33,5 @@ bool IsNetworkAddress(const QString& text);
 std::optional<PortAddress> ParsePortAddress(const QString& text);
 
 // The forms a network address takes, for messages.
-constexpr const char* kNetworkAddressForms = "tcp://HOST:PORT, socket://HOST:PORT, rfc2217://HOST:PORT";
+constexpr const char* kNetworkAddressForms =
+    "tcp://HOST:PORT, socket://HOST:PORT, rfc2217://HOST:PORT";

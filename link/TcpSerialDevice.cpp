@@ -30,8 +30,8 @@ bool TcpSerialDevice::Open(const QString& device, const LinkSettings::Line& line
     data_.clear();
     const std::optional<PortAddress> address = ParsePortAddress(device);
     if (!address) {
-        errorText_ = QStringLiteral("not a network address (%1)")
-                         .arg(QLatin1String(kNetworkAddressForms));
+        errorText_ =
+            QStringLiteral("not a network address (%1)").arg(QLatin1String(kNetworkAddressForms));
         return false;
     }
     limit_ = line.receiveBufferSize;

@@ -47,8 +47,17 @@ public:
 
     // Telnet bytes and the options the link takes part in.
     enum : quint8 {
-        kIac = 255, kDont = 254, kDo = 253, kWont = 252, kWill = 251, kSb = 250, kSe = 240,
-        kBinary = 0, kEcho = 1, kSuppressGoAhead = 3, kComPort = 44,
+        kIac = 255,
+        kDont = 254,
+        kDo = 253,
+        kWont = 252,
+        kWill = 251,
+        kSb = 250,
+        kSe = 240,
+        kBinary = 0,
+        kEcho = 1,
+        kSuppressGoAhead = 3,
+        kComPort = 44,
     };
 
 private:

@@ -35,7 +35,8 @@ QString TimingNote(LinkSettings::Timing timing, int timeoutMs, const QString& ti
     if (timeoutMs != int(LinkSettings::kDefaultTimeoutMs)) {
         parts << QStringLiteral("逾時 %1 ms").arg(timeoutMs);
     }
-    return parts.isEmpty() ? QString() : QStringLiteral("（%1）").arg(parts.join(QStringLiteral("，")));
+    return parts.isEmpty() ? QString()
+                           : QStringLiteral("（%1）").arg(parts.join(QStringLiteral("，")));
 }
 
 } // namespace
@@ -120,7 +121,8 @@ void TCommForm::BuildNetworkFields() {
 void TCommForm::LoadChoices() {
     const QSettings settings;
     edtNetAddress->setText(settings.value(kAddressKey).toString());
-    cmbTiming->setCurrentIndex(settings.value(kTimingKey).toString() == QLatin1String("reply") ? 1 : 0);
+    cmbTiming->setCurrentIndex(settings.value(kTimingKey).toString() == QLatin1String("reply") ? 1
+                                                                                               : 0);
     spnTimeout->setValue(settings.value(kTimeoutKey, int(LinkSettings::kDefaultTimeoutMs)).toInt());
 }
 
@@ -128,7 +130,7 @@ void TCommForm::SaveChoices() const {
     QSettings settings;
     settings.setValue(kAddressKey, edtNetAddress->text().trimmed());
     settings.setValue(kTimingKey, cmbTiming->currentIndex() == 1 ? QStringLiteral("reply")
-                                                                  : QStringLiteral("fixed"));
+                                                                 : QStringLiteral("fixed"));
     settings.setValue(kTimeoutKey, spnTimeout->value());
 }
 
@@ -156,8 +158,8 @@ void TCommForm::btnConnectClick() {
     comm.SetPortOpen(true);
     comm.SetInputMode(0);
     comm.SetInputLen(0);
-    MainForm->StatusPanel->setText("PortOpen=" + portText +
-                                   TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
+    MainForm->StatusPanel->setText(
+        "PortOpen=" + portText + TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
     // The device behind COM n differs by machine; the tooltip tells which.
     MainForm->StatusPanel->setToolTip(comm.DeviceName());
     MainForm->StatusBar1->setToolTip(comm.DeviceName());

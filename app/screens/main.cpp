@@ -27,7 +27,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -128,10 +127,10 @@ QString StartDrive(QProcess& drive, const QString& program) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The connect dialog's remembered choices from a settings file of this
-    // tool's own, emptied: the pictures show the defaults.
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
+    // The connect dialog's remembered choices in a settings folder of this
+    // run's own, empty: the pictures show the defaults.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (argc < 3) {
         std::fprintf(stderr, "usage: tarn-screens <virtual-drive program> <output directory>\n");
         return 2;

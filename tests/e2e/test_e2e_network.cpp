@@ -9,15 +9,18 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 class TestE2eNetwork : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsDir;
+
 private slots:
     void initTestCase() {
         // The dialog's choices go to a settings file of the test's own.
-        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         if (Ser2Net::Program().isEmpty()) {
             QSKIP("ser2net is not installed (scripts/test.sh installs it)");
         }

@@ -63,19 +63,39 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("text"); // empty: refused
         QTest::addColumn<QString>("fileTag");
-        QTest::newRow("tcp") << "tcp://10.0.0.5:4001" << "tcp://10.0.0.5:4001" << "10.0.0.5_4001";
-        QTest::newRow("socket is tcp") << "socket://10.0.0.5:4001" << "tcp://10.0.0.5:4001"
+        QTest::newRow("tcp") << "tcp://10.0.0.5:4001"
+                             << "tcp://10.0.0.5:4001"
+                             << "10.0.0.5_4001";
+        QTest::newRow("socket is tcp") << "socket://10.0.0.5:4001"
+                                       << "tcp://10.0.0.5:4001"
                                        << "10.0.0.5_4001";
-        QTest::newRow("rfc2217, upper case") << "RFC2217://Box.Local:23" << "rfc2217://Box.Local:23"
+        QTest::newRow("rfc2217, upper case") << "RFC2217://Box.Local:23"
+                                             << "rfc2217://Box.Local:23"
                                              << "Box.Local_23";
-        QTest::newRow("ipv6") << "tcp://[::1]:4001" << "tcp://[::1]:4001" << "--1_4001";
-        QTest::newRow("no port") << "tcp://10.0.0.5" << "" << "";
-        QTest::newRow("port 0") << "tcp://10.0.0.5:0" << "" << "";
-        QTest::newRow("port too high") << "rfc2217://h:65536" << "" << "";
-        QTest::newRow("no host") << "tcp://:4001" << "" << "";
-        QTest::newRow("path after it") << "tcp://h:4001/x" << "" << "";
-        QTest::newRow("other scheme") << "ssh://h:22" << "" << "";
-        QTest::newRow("device path") << "/dev/ttyUSB0" << "" << "";
+        QTest::newRow("ipv6") << "tcp://[::1]:4001"
+                              << "tcp://[::1]:4001"
+                              << "--1_4001";
+        QTest::newRow("no port") << "tcp://10.0.0.5"
+                                 << ""
+                                 << "";
+        QTest::newRow("port 0") << "tcp://10.0.0.5:0"
+                                << ""
+                                << "";
+        QTest::newRow("port too high") << "rfc2217://h:65536"
+                                       << ""
+                                       << "";
+        QTest::newRow("no host") << "tcp://:4001"
+                                 << ""
+                                 << "";
+        QTest::newRow("path after it") << "tcp://h:4001/x"
+                                       << ""
+                                       << "";
+        QTest::newRow("other scheme") << "ssh://h:22"
+                                      << ""
+                                      << "";
+        QTest::newRow("device path") << "/dev/ttyUSB0"
+                                     << ""
+                                     << "";
     }
     void addressesParseToOneForm() {
         QFETCH(QString, given);
@@ -108,7 +128,8 @@ private slots:
         QTest::newRow("plain reply") << QByteArray(":P1010005\r") << 10 << true;
         QTest::newRow("noise moves the end on") << QByteArray("#~%:P101=0x0005\r") << 13 << true;
         QTest::newRow("early CR, then more") << QByteArray("ab\r:P101=0x0") << 13 << false;
-        QTest::newRow("early CR, then a late one") << QByteArray("ab\r:P101=0x0005\r") << 13 << true;
+        QTest::newRow("early CR, then a late one")
+            << QByteArray("ab\r:P101=0x0005\r") << 13 << true;
         QTest::newRow("greeting") << QByteArray(":P000=0x0001\r") << 10 << true;
         QTest::newRow("empty") << QByteArray() << 10 << false;
     }
@@ -157,7 +178,8 @@ private slots:
         QTest::newRow("doubled 0xFF is one data byte")
             << B({'a', 0xFF, 0xFF, 'b'}) << B({'a', 0xFF, 'b'}) << QByteArray();
         QTest::newRow("NOP, GA and data around them")
-            << B({'x', C::kIac, 241, 'y', C::kIac, 249, '\r'}) << QByteArray("xy\r") << QByteArray();
+            << B({'x', C::kIac, 241, 'y', C::kIac, 249, '\r'}) << QByteArray("xy\r")
+            << QByteArray();
         QTest::newRow("CR NUL before binary is CR")
             << B({':', '\r', 0, 'z'}) << QByteArray(":\rz") << QByteArray();
         QTest::newRow("server notifications skipped")
@@ -187,7 +209,8 @@ private slots:
 
         TelnetCodec taken;
         taken.Start();
-        taken.Receive(Verb(C::kDo, 44) + B({C::kIac, C::kSb, 44, 101, 0, 0, 0x25, 0x80, C::kIac, C::kSe}));
+        taken.Receive(Verb(C::kDo, 44) +
+                      B({C::kIac, C::kSb, 44, 101, 0, 0, 0x25, 0x80, C::kIac, C::kSe}));
         QVERIFY(taken.ComPortOn());
         QCOMPARE(taken.ServerBaudRate(), quint32(9600));
         QCOMPARE(taken.PurgeReceived(), B({C::kIac, C::kSb, 44, 12, 1, C::kIac, C::kSe}));

@@ -33,7 +33,8 @@ bool Listening(quint16 port) {
         QTcpServer probe;
         return !probe.listen(QHostAddress::LocalHost, port);
     }
-    const QByteArray local = QByteArray(":") + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    const QByteArray local =
+        QByteArray(":") + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
     for (const QByteArray& line : table.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() > 3 && fields[1].endsWith(local) && fields[3] == "0A") {

@@ -1,6 +1,8 @@
 #pragma once
 
 // tarnctl run as a real process by a test, the way a script runs it.
+#include "support/DriveSim.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
@@ -8,6 +10,7 @@
 #include <QThread>
 #include <csignal>
 #include <functional>
+#include <memory>
 
 struct TarnctlResult {
     int code = -1; // -1: did not finish in time or crashed
@@ -54,6 +57,17 @@ private:
 
 inline TarnctlResult RunTarnctl(const QStringList& arguments) {
     return Tarnctl(arguments).Wait();
+}
+
+// A virtual drive with `options`, started; null (the reason warned) when
+// it does not come up.
+inline std::unique_ptr<DriveSim> StartDrive(const QStringList& options) {
+    auto sim = std::make_unique<DriveSim>(options);
+    if (!sim->Start()) {
+        qWarning("%s", qPrintable(sim->Error()));
+        return nullptr;
+    }
+    return sim;
 }
 
 // Waits until `condition` holds, up to `timeoutMs`; false when it never did.

@@ -74,14 +74,6 @@ class TestTarnctl : public QObject {
         PutFile(Path(name), ParameterFileBytes(values));
         return Path(name);
     }
-    static std::unique_ptr<DriveSim> StartDrive(const QStringList& options) {
-        auto sim = std::make_unique<DriveSim>(options);
-        if (!sim->Start()) {
-            qWarning("%s", qPrintable(sim->Error()));
-            return nullptr;
-        }
-        return sim;
-    }
 
 private slots:
     void initTestCase() {

@@ -48,8 +48,8 @@ public:
         std::unique_ptr<QTcpSocket> client(server_.nextPendingConnection());
         // Echo, status, terminal type, window size: all unwanted. Then what
         // a device server agrees to.
-        client->write(Telnet({255, 251, 1, 255, 251, 5, 255, 253, 24, 255, 253, 31, 255, 253, 44,
-                              255, 251, 0, 255, 253, 0, 255, 251, 3, 255, 253, 3}));
+        client->write(Telnet({255, 251, 1,   255, 251, 5,   255, 253, 24,  255, 253, 31,  255, 253,
+                              44,  255, 251, 0,   255, 253, 0,   255, 251, 3,   255, 253, 3}));
         client->flush();
         QByteArray line;
         while (client->state() == QAbstractSocket::ConnectedState &&
@@ -90,14 +90,6 @@ class TestTarnctlNetwork : public QObject {
     QTemporaryDir dir{QDir::tempPath() + "/tarnctl-net-XXXXXX"};
 
     QString Path(const QString& name) const { return dir.filePath(name); }
-    static std::unique_ptr<DriveSim> StartDrive(const QStringList& options) {
-        auto sim = std::make_unique<DriveSim>(options);
-        if (!sim->Start()) {
-            qWarning("%s", qPrintable(sim->Error()));
-            return nullptr;
-        }
-        return sim;
-    }
 
 private slots:
     void initTestCase() {
@@ -160,10 +152,12 @@ private slots:
     }
     void serverNotRunningIsNamed() {
         QFETCH(QString, scheme);
-        const QString address = QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(Ser2Net::FreePort());
+        const QString address =
+            QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(Ser2Net::FreePort());
         const TarnctlResult result = RunTarnctl({"-p", address, "save", Path("none.tarn")});
         QCOMPARE(result.code, 3);
-        QCOMPARE(result.err, QStringLiteral("%1: Cannot open %1: Connection refused\n").arg(address));
+        QCOMPARE(result.err,
+                 QStringLiteral("%1: Cannot open %1: Connection refused\n").arg(address));
         QVERIFY(!QFile::exists(Path("none.tarn")));
     }
 
@@ -208,9 +202,8 @@ private slots:
         QCOMPARE(result.code, 0);
         QVERIFY2(result.out.startsWith(QStringLiteral("Pn100 0005 ")), qPrintable(result.out));
         const QByteArray& sent = peer.received;
-        for (const QByteArray& refusal :
-             {Telnet({255, 254, 1}), Telnet({255, 254, 5}), Telnet({255, 252, 24}),
-              Telnet({255, 252, 31})}) {
+        for (const QByteArray& refusal : {Telnet({255, 254, 1}), Telnet({255, 254, 5}),
+                                          Telnet({255, 252, 24}), Telnet({255, 252, 31})}) {
             QVERIFY2(sent.contains(refusal), refusal.toHex(' ').constData());
         }
         // The late echo offer is refused again, nothing unwanted is accepted,

@@ -31,9 +31,9 @@ QList<QCommandLineOption> GlobalOptions() {
         QCommandLineOption(kTiming,
                            QStringLiteral("等待方式：fixed 固定等待（預設），reply 回覆完整即結束"),
                            QStringLiteral("fixed|reply")),
-        QCommandLineOption(kTimeout,
-                           QStringLiteral("等待長度 10–5000 ms：讀取等 MS，寫入等 MS+10（預設 40）"),
-                           QStringLiteral("MS")),
+        QCommandLineOption(
+            kTimeout, QStringLiteral("等待長度 10–5000 ms：讀取等 MS，寫入等 MS+10（預設 40）"),
+            QStringLiteral("MS")),
     };
 }
 

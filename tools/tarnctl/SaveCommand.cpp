@@ -73,8 +73,9 @@ Command SaveCommand() {
         "讀取驅動器全部 309 個參數，寫成參數檔，和視窗程式的「儲存檔案」相同：檔名不以\n"
         ".tarn 結尾時加上 .tarn；檔案先寫到暫存檔再換上，中途失敗不動原檔；驅動器一個\n"
         "數值都沒有回時不寫檔案（結束碼 3）；沒有讀到數值的參數列在標準錯誤。\n"
-        "多個通訊埠時各台同時讀取，檔名要有 {port}：COM 編號，或裝置路徑的最後一段\n"
-        "（axis-{port}.tarn → axis-1.tarn、axis-ttyUSB0.tarn）。\n"
+        "多個通訊埠時各台同時讀取，檔名要有 {port}：COM 編號、裝置路徑的最後一段，或網路\n"
+        "位址的主機_埠（axis-{port}.tarn → axis-1.tarn、axis-ttyUSB0.tarn、\n"
+        "axis-10.0.0.5_4001.tarn）。\n"
         "Ctrl-C 中斷時不留下檔案，原有的檔案不變。");
     command.examples = {QStringLiteral("tarnctl -p 1 save backup.tarn"),
                         QStringLiteral("tarnctl -p 1,2,3,4,5,6 save machine7-axis-{port}.tarn"),
