@@ -17,6 +17,7 @@
 #include "files/ParameterFile.h"
 #include "link/AddressedDevice.h"
 #include "app/connect/TCommForm.h"
+#include "app/files/TReportInfoForm.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -239,6 +240,18 @@ int main(int argc, char* argv[]) {
         ComparePmForm->btnCloseCompare->click();
     });
     MainForm->Compare1->trigger();
+
+    // 報告資料 as a technician fills it before a handover.
+    ReportInfo info;
+    info.handover = {QStringLiteral("M-7 捲繞機"), QStringLiteral("X 軸"), QStringLiteral("大成機械"),
+                     QStringLiteral("林志明"),
+                     QStringLiteral("增益依現場負載調整。\n煞車時間待客戶確認。")};
+    info.referenceFile = QStringLiteral("/home/tech/agreed/M-7-X.tarn");
+    {
+        TReportInfoForm form(info, MainForm);
+        form.show();
+        Shoot(&form, "report-info");
+    }
 
     DestroyWindows();
     SetDialogs(previous);
