@@ -19,7 +19,7 @@ targets=(fuzz_parameter_file fuzz_drive_replies fuzz_value_text fuzz_telnet_code
 if [ ! -f "$fuzz_build/build.ninja" ]; then
     tarn_say "Configuring the fuzz build in $fuzz_build"
     CC=clang CXX=clang++ cmake -S "$TARN_ROOT" -B "$fuzz_build" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_FUZZ=ON
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_FUZZ=ON "${TARN_LAUNCHER[@]}"
 fi
 tarn_say "Building the fuzz targets"
 cmake --build "$fuzz_build" --target tarn_fuzzers
