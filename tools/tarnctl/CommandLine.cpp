@@ -163,6 +163,8 @@ QString CommandHelp(const Command& command) {
     QList<QCommandLineOption> options;
     if (command.ports != PortUse::None) {
         options << GlobalOptions().first() << GlobalOptions()[3] << GlobalOptions()[4];
+    } else if (command.linkOptions) {
+        options << GlobalOptions()[3] << GlobalOptions()[4];
     }
     options << command.options << GlobalOptions()[1];
     QString text = QStringLiteral("用法：") + usages.join(QStringLiteral("\n      ")) +
@@ -243,7 +245,7 @@ int Run(const QStringList& rawArguments) {
     }
     const Invocation invocation{parser,
                                 UnprotectNegativeNumbers(parser.positionalArguments().mid(1)),
-                                PortsFor(*command, parser)};
+                                PortsFor(*command, parser), LinkSettingsOf(parser)};
     return command->run(invocation);
 }
 
