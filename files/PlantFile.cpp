@@ -155,10 +155,27 @@ public:
         throw EFileError(QStringLiteral("%1 第 %2 行 %3：%4")
                              .arg(fileName_)
                              .arg(lines_.LineOf(path))
-                             .arg(path.isEmpty() ? QStringLiteral("（最外層）") : path, what));
+                             .arg(path.isEmpty() ? QStringLiteral("（最外層）") : Visible(path),
+                                  Visible(what)));
     }
 
 private:
+    // Names and keys come from the file: a line break or other control
+    // character in one is shown as \uXXXX, so a refusal stays one line.
+    static QString Visible(const QString& text) {
+        QString shown;
+        for (const QChar c : text) {
+            if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                c == QChar::ParagraphSeparator) {
+                shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            } else {
+                shown += c;
+            }
+        }
+        return shown;
+    }
+
+
     static QString Join(const QString& path, const QString& key) {
         return path.isEmpty() ? key : path + QLatin1Char('.') + key;
     }
@@ -243,8 +260,9 @@ private:
         }
         if (object.contains(QStringLiteral("timeout"))) {
             const double ms = object.value(QStringLiteral("timeout")).toDouble(-1);
-            if (ms != double(qint64(ms)) || ms < LinkSettings::kMinTimeoutMs ||
-                ms > LinkSettings::kMaxTimeoutMs) {
+            // Bounds first: only a number within them may be turned into an integer.
+            if (!(ms >= LinkSettings::kMinTimeoutMs && ms <= LinkSettings::kMaxTimeoutMs) ||
+                ms != double(qint64(ms))) {
                 Refuse(Join(path, QStringLiteral("timeout")),
                        QStringLiteral("要是 %1 到 %2 之間的整數（ms）")
                            .arg(LinkSettings::kMinTimeoutMs)
