@@ -32,7 +32,8 @@ QByteArray PlantJson(const QStringList& ports) {
     QStringList axes;
     for (int i = 0; i < ports.size(); ++i)
         axes << QStringLiteral("{\"name\": \"A%1\", \"port\": \"%2\"}").arg(i + 1).arg(ports[i]);
-    return QStringLiteral("{\"plant\": \"廠A\", \"machines\": [{\"name\": \"M01\", \"axes\": [%1]}]}")
+    return QStringLiteral(
+               "{\"plant\": \"廠A\", \"machines\": [{\"name\": \"M01\", \"axes\": [%1]}]}")
         .arg(axes.join(", "))
         .toUtf8();
 }
@@ -104,8 +105,7 @@ BackupTimes MeasureBackup(int runs, int commits) {
         const QString repo = dir.filePath(QStringLiteral("repo-%1").arg(run));
         const double one =
             Timed({"-p", ports.first(), "--timing", "reply", "save", dir.filePath("one")}, 0);
-        const double first =
-            Timed({"backup", plant, "--repo", repo, "--timing", "reply"}, 1);
+        const double first = Timed({"backup", plant, "--repo", repo, "--timing", "reply"}, 1);
         times.sixteenRatio.push_back(first / one);
         const QString head = HeadOf(repo);
         const double reads = Timed(

@@ -19,9 +19,7 @@ namespace {
 // quietly where it is not.
 class JsonLines {
 public:
-    explicit JsonLines(const QByteArray& text) : text_(text) {
-        Value(QString());
-    }
+    explicit JsonLines(const QByteArray& text) : text_(text) { Value(QString()); }
 
     // The line of `path`, or of its nearest enclosing value that has one.
     int LineOf(QString path) const {
@@ -29,8 +27,8 @@ public:
             if (lines_.contains(path)) {
                 return lines_.value(path);
             }
-            const int cut = std::max(path.lastIndexOf(QLatin1Char('.')),
-                                     path.lastIndexOf(QLatin1Char('[')));
+            const int cut =
+                std::max(path.lastIndexOf(QLatin1Char('.')), path.lastIndexOf(QLatin1Char('[')));
             path = path.left(std::max(cut, 0));
         }
         return 1;
@@ -152,11 +150,11 @@ public:
     }
 
     [[noreturn]] void Refuse(const QString& path, const QString& what) const {
-        throw EFileError(QStringLiteral("%1 第 %2 行 %3：%4")
-                             .arg(fileName_)
-                             .arg(lines_.LineOf(path))
-                             .arg(path.isEmpty() ? QStringLiteral("（最外層）") : Visible(path),
-                                  Visible(what)));
+        throw EFileError(
+            QStringLiteral("%1 第 %2 行 %3：%4")
+                .arg(fileName_)
+                .arg(lines_.LineOf(path))
+                .arg(path.isEmpty() ? QStringLiteral("（最外層）") : Visible(path), Visible(what)));
     }
 
 private:
@@ -175,7 +173,6 @@ private:
         return shown;
     }
 
-
     static QString Join(const QString& path, const QString& key) {
         return path.isEmpty() ? key : path + QLatin1Char('.') + key;
     }
@@ -184,8 +181,9 @@ private:
     void Keys(const QJsonObject& object, const QString& path, const QStringList& known) const {
         for (const QString& key : object.keys()) {
             if (!known.contains(key)) {
-                Refuse(Join(path, key), QStringLiteral("不認得的鍵（可用：%1）")
-                                            .arg(known.join(QStringLiteral("、"))));
+                Refuse(
+                    Join(path, key),
+                    QStringLiteral("不認得的鍵（可用：%1）").arg(known.join(QStringLiteral("、"))));
             }
         }
     }

@@ -20,10 +20,10 @@
 struct PlantAxis {
     QString machine;
     QString name;
-    QString port;                                 // as written; checked as a port by its user
-    std::optional<LinkSettings::Timing> timing;   // absent: the run's default
-    std::optional<quint32> timeoutMs;             // absent: the run's default
-    int line = 0;                                 // of its port, for messages about it
+    QString port;                               // as written; checked as a port by its user
+    std::optional<LinkSettings::Timing> timing; // absent: the run's default
+    std::optional<quint32> timeoutMs;           // absent: the run's default
+    int line = 0;                               // of its port, for messages about it
 
     // "M01/X": how messages, --axis and the commit message name it.
     QString Path() const { return machine + QLatin1Char('/') + name; }

@@ -67,7 +67,8 @@ QByteArray PlantJson(const QList<AxisEntry>& axes) {
             flush();
             current = entry.machine;
         }
-        entries << QStringLiteral("{\"name\": \"%1\", \"port\": \"%2\"}").arg(entry.axis, entry.port);
+        entries
+            << QStringLiteral("{\"name\": \"%1\", \"port\": \"%2\"}").arg(entry.axis, entry.port);
     }
     flush();
     return QStringLiteral("{\"plant\": \"廠A\", \"machines\": [\n%1]}\n")
@@ -154,7 +155,8 @@ private slots:
         const TarnctlResult result = Backup();
         QVERIFY2(result.code == 1, qPrintable(result.err));
         QCOMPARE(result.err, QString());
-        QCOMPARE(Subject(), QStringLiteral("備份 廠A：3 軸首次備份，0 軸變更，0 軸無回應，0 軸相同"));
+        QCOMPARE(Subject(),
+                 QStringLiteral("備份 廠A：3 軸首次備份，0 軸變更，0 軸無回應，0 軸相同"));
         QCOMPARE(CommitCount(Repo()), 1);
         QCOMPARE(GitOut(Repo(), {"ls-files"}),
                  QStringLiteral(".gitattributes\nM01/X.tarn\nM01/Y.tarn\nM02/Z.tarn"));
@@ -166,7 +168,8 @@ private slots:
             {"M01/X", x.get()}, {"M01/Y", y.get()}, {"M02/Z", z.get()}};
         for (const auto& [axis, drive] : axes) {
             const QString saved = Path(QString(axis).replace('/', '-') + ".tarn");
-            QCOMPARE(RunTarnctl({"-p", drive->Device(), "--timing", "reply", "save", saved}).code, 0);
+            QCOMPARE(RunTarnctl({"-p", drive->Device(), "--timing", "reply", "save", saved}).code,
+                     0);
             QCOMPARE(FileBytes(Repo() + "/" + axis + ".tarn"), FileBytes(saved));
         }
         firstCommit = GitOut(Repo(), {"rev-parse", "HEAD"});
@@ -188,7 +191,8 @@ private slots:
         QCOMPARE(GitOut(Repo(), {"log", "-1", "--format=%B"}),
                  QStringLiteral("備份 廠A：1 軸變更，0 軸無回應，2 軸相同\n\n"
                                 "M01/Y Pn100 KVP1 400 → 500 0.1Hz"));
-        QCOMPARE(GitOut(Repo(), {"diff", "--name-only", "HEAD~1", "HEAD"}), QStringLiteral("M01/Y.tarn"));
+        QCOMPARE(GitOut(Repo(), {"diff", "--name-only", "HEAD~1", "HEAD"}),
+                 QStringLiteral("M01/Y.tarn"));
     }
 
     // git itself, through the text conversion the backup configured.
@@ -210,7 +214,8 @@ private slots:
         QVERIFY2(result.code == 0, qPrintable(result.err));
         const QString date = GitOut(Repo(), {"log", "-1", "--date=iso", "--format=%ad"});
         const QString commit = GitOut(Repo(), {"rev-parse", "--short=10", "HEAD"});
-        QCOMPARE(result.out, QStringLiteral("%1 %2 M01/Y Pn100 KVP1 400 → 500 0.1Hz\n").arg(date, commit));
+        QCOMPARE(result.out,
+                 QStringLiteral("%1 %2 M01/Y Pn100 KVP1 400 → 500 0.1Hz\n").arg(date, commit));
         QCOMPARE(RunTarnctl({"history", "--repo", Repo(), "--axis", "M01/X"}).out, QString());
         QCOMPARE(RunTarnctl({"history", "--repo", Repo(), "--param", "101"}).out, QString());
     }
@@ -237,7 +242,8 @@ private slots:
         const TarnctlResult again = Backup();
         QVERIFY2(again.code == 1, qPrintable(again.err));
         QCOMPARE(GitOut(Repo(), {"log", "-1", "--format=%b"}),
-                 QStringLiteral("M02/Z Pn101 TI1 %1 → 7 0.1ms").arg(ParameterOf(firstCommit, "M02/Z", 101)));
+                 QStringLiteral("M02/Z Pn101 TI1 %1 → 7 0.1ms")
+                     .arg(ParameterOf(firstCommit, "M02/Z", 101)));
     }
 
     // A plant file edited by hand in the repository: refused before any
@@ -249,9 +255,10 @@ private slots:
         const qsizetype heard = x->Requests().size() + y->Requests().size() + z->Requests().size();
         const TarnctlResult result = Backup();
         QVERIFY2(result.code == 5, qPrintable(result.err));
-        QCOMPARE(result.err,
-                 QStringLiteral("tarnctl: 儲存庫 %1 中有未提交的修改，先提交或還原它們：M01/X.tarn\n")
-                     .arg(Repo()));
+        QCOMPARE(
+            result.err,
+            QStringLiteral("tarnctl: 儲存庫 %1 中有未提交的修改，先提交或還原它們：M01/X.tarn\n")
+                .arg(Repo()));
         QCOMPARE(x->Requests().size() + y->Requests().size() + z->Requests().size(), heard);
         QCOMPARE(FileBytes(file), committed + "P999\r\n");
         QVERIFY(PutFile(file, committed));
@@ -287,10 +294,12 @@ private slots:
     void pushToABareRepositoryAndARejectedPush() {
         const QString bare = Path("remote.git");
         QCOMPARE(Git(dir.path(), {"init", "-q", "--bare", bare}).code, 0);
-        QCOMPARE(RunTarnctl({"-p", y->Device(), "write", "100", "500"}).code, 0); // as last backed up
+        QCOMPARE(RunTarnctl({"-p", y->Device(), "write", "100", "500"}).code,
+                 0); // as last backed up
         const TarnctlResult pushed = Backup({"--push", bare});
         QVERIFY2(pushed.code == 0, qPrintable(pushed.err));
-        QVERIFY2(pushed.out.endsWith(QStringLiteral("已推送到 %1\n").arg(bare)), qPrintable(pushed.out));
+        QVERIFY2(pushed.out.endsWith(QStringLiteral("已推送到 %1\n").arg(bare)),
+                 qPrintable(pushed.out));
         const QString branch = GitOut(Repo(), {"symbolic-ref", "--short", "HEAD"});
         QCOMPARE(GitOut(bare, {"rev-parse", branch}), GitOut(Repo(), {"rev-parse", "HEAD"}));
 
@@ -309,7 +318,8 @@ private slots:
         const TarnctlResult rejected = Backup({"--push", bare});
         QVERIFY2(rejected.code == 3, qPrintable(rejected.err));
         QCOMPARE(CommitCount(Repo()), before + 1);
-        const QString prefix = QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：").arg(bare);
+        const QString prefix =
+            QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：").arg(bare);
         QVERIFY2(rejected.err.startsWith(prefix) && rejected.err.contains("[rejected]"),
                  qPrintable(rejected.err));
         QCOMPARE(GitOut(bare, {"rev-parse", branch}), GitOut(other, {"rev-parse", "HEAD"}));
@@ -325,7 +335,8 @@ private slots:
 private:
     // The axis's file as of `commit`, written out for the file reader.
     QString ExportAt(const QString& commit, const QString& axis) {
-        const QString file = Path(QStringLiteral("%1-%2.tarn").arg(commit.left(7), QString(axis).replace('/', '-')));
+        const QString file =
+            Path(QStringLiteral("%1-%2.tarn").arg(commit.left(7), QString(axis).replace('/', '-')));
         QProcess git;
         git.setStandardOutputFile(file);
         git.start("git", {"-C", Repo(), "cat-file", "blob", commit + ":" + axis + ".tarn"});

@@ -55,13 +55,15 @@ size_t JobsOption(const Invocation& invocation) {
 
 BackupPlan Prepare(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
-        throw UsageError(QStringLiteral("backup 需要一個廠區檔（例如 backup plant.json --repo 備份）"));
+        throw UsageError(
+            QStringLiteral("backup 需要一個廠區檔（例如 backup plant.json --repo 備份）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
         throw UsageError(QStringLiteral("backup 需要 --repo 資料夾"));
     }
     if (invocation.Value(kPush).startsWith(QLatin1Char('-'))) {
-        throw UsageError(QStringLiteral("--push 要是遠端的名稱、網址或路徑：%1").arg(invocation.Value(kPush)));
+        throw UsageError(
+            QStringLiteral("--push 要是遠端的名稱、網址或路徑：%1").arg(invocation.Value(kPush)));
     }
     std::optional<GitIdentity> author;
     if (invocation.IsSet(kAuthor)) {
@@ -98,9 +100,10 @@ std::vector<std::optional<ParameterValues>> ReadAxes(const BackupPlan& plan,
             if (NothingAnswered(withoutValue)) {
                 report.Fail(kExitDrive, QStringLiteral("驅動器沒有回應，檔案未更新"));
             } else if (!withoutValue.isEmpty()) {
-                report.Fail(kExitDrive, QStringLiteral("%1 個參數沒有讀到數值（第一個 %2），檔案未更新")
-                                            .arg(withoutValue.size())
-                                            .arg(PnName(withoutValue.first())));
+                report.Fail(kExitDrive,
+                            QStringLiteral("%1 個參數沒有讀到數值（第一個 %2），檔案未更新")
+                                .arg(withoutValue.size())
+                                .arg(PnName(withoutValue.first())));
             } else {
                 values[session.Index()] = read;
             }
@@ -120,7 +123,8 @@ AxisOutcome StoreAxis(const QString& repoFolder, const PlantAxis& axis,
         outcome.lines << axis.Path() + QStringLiteral(" 首次備份");
     } else {
         if (!existing.open(QIODevice::ReadOnly)) {
-            throw EFileError(QStringLiteral("無法開啟 %1：%2").arg(fileName, existing.errorString()));
+            throw EFileError(
+                QStringLiteral("無法開啟 %1：%2").arg(fileName, existing.errorString()));
         }
         if (existing.readAll() == ParameterFileBytes(values)) {
             outcome.state = AxisState::Same;
@@ -162,7 +166,8 @@ QString CommitMessage(const Plant& plant, const std::vector<AxisOutcome>& outcom
                    .arg(counts[int(AxisState::Failed)])
                    .arg(counts[int(AxisState::Same)]);
     body << silent;
-    return body.isEmpty() ? subject : subject + QStringLiteral("\n\n") + body.join(QLatin1Char('\n'));
+    return body.isEmpty() ? subject
+                          : subject + QStringLiteral("\n\n") + body.join(QLatin1Char('\n'));
 }
 
 // Writes the files, commits what changed; returns the exit code so far.
@@ -191,10 +196,12 @@ int StoreAndCommit(const BackupPlan& plan,
     }
     const QString message = CommitMessage(plan.plant, outcomes, reports);
     if (changedPaths.isEmpty()) {
-        PrintOut(QStringLiteral("沒有變更，未提交（%1）").arg(message.section(QLatin1Char('\n'), 0, 0)));
+        PrintOut(
+            QStringLiteral("沒有變更，未提交（%1）").arg(message.section(QLatin1Char('\n'), 0, 0)));
         return code;
     }
-    const QString commit = repo.Git().CommitPaths(changedPaths, message, plan.author, plan.committer);
+    const QString commit =
+        repo.Git().CommitPaths(changedPaths, message, plan.author, plan.committer);
     PrintOut(QStringLiteral("已提交 %1 %2").arg(commit.left(10), message));
     return std::max(code, int(kExitDifferent));
 }
@@ -227,7 +234,8 @@ int RunBackup(const Invocation& invocation) {
     if (invocation.IsSet(kPush)) {
         const QString remote = invocation.Value(kPush);
         if (const auto refused = GitRepository(plan.repoFolder).Push(remote)) {
-            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：%2").arg(remote, *refused));
+            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：%2")
+                         .arg(remote, *refused));
             return kExitDrive;
         }
         PrintOut(QStringLiteral("已推送到 %1").arg(remote));
@@ -271,7 +279,8 @@ Command BackupCommand() {
     command.examples = {
         QStringLiteral("tarnctl backup plant.json --repo /srv/plant-backup"),
         QStringLiteral("tarnctl backup plant.json --repo backup --timing reply --push origin"),
-        QStringLiteral("tarnctl backup plant.json --repo backup --author \"王小明 <ming@example.com>\"")};
+        QStringLiteral(
+            "tarnctl backup plant.json --repo backup --author \"王小明 <ming@example.com>\"")};
     command.ports = PortUse::None;
     command.linkOptions = true;
     command.run = RunBackup;

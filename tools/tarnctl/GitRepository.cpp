@@ -28,7 +28,8 @@ void SetIdentity(QProcessEnvironment& env, const char* role, const GitIdentity& 
 } // namespace
 
 std::optional<GitIdentity> GitIdentity::Parse(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^\\s*([^<>]*[^<>\\s])\\s*<([^<>\\s]+)>\\s*$"));
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*([^<>]*[^<>\\s])\\s*<([^<>\\s]+)>\\s*$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch()) {
         return std::nullopt;
@@ -93,9 +94,8 @@ bool GitRepository::Exists() const {
         return false;
     }
     const Outcome top = Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")});
-    return top.code == 0 &&
-           QFileInfo(QString::fromUtf8(top.out.trimmed())).canonicalFilePath() ==
-               QFileInfo(folder_).canonicalFilePath();
+    return top.code == 0 && QFileInfo(QString::fromUtf8(top.out.trimmed())).canonicalFilePath() ==
+                                QFileInfo(folder_).canonicalFilePath();
 }
 
 void GitRepository::OpenOrCreate() {
@@ -128,8 +128,10 @@ QStringList GitRepository::Uncommitted(const QStringList& paths) const {
 }
 
 std::optional<GitIdentity> GitRepository::ConfiguredIdentity() const {
-    const Outcome name = Try({QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("user.name")});
-    const Outcome email = Try({QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("user.email")});
+    const Outcome name =
+        Try({QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("user.name")});
+    const Outcome email =
+        Try({QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("user.email")});
     if (name.code != 0 || email.code != 0) {
         return std::nullopt;
     }
@@ -166,7 +168,8 @@ QString GitRepository::CommitPaths(const QStringList& paths, const QString& mess
                                         QStringLiteral("--remove"), QStringLiteral("--")} +
                             paths;
     Run(add, {}, index);
-    const QString tree = QString::fromUtf8(Run({QStringLiteral("write-tree")}, {}, index).trimmed());
+    const QString tree =
+        QString::fromUtf8(Run({QStringLiteral("write-tree")}, {}, index).trimmed());
 
     QProcessEnvironment who;
     SetIdentity(who, "AUTHOR", author);
@@ -187,13 +190,14 @@ QString GitRepository::CommitPaths(const QStringList& paths, const QString& mess
 }
 
 std::optional<QString> GitRepository::Push(const QString& remote) const {
-    const Outcome branch = Try({QStringLiteral("symbolic-ref"), QStringLiteral("-q"), QStringLiteral("HEAD")});
+    const Outcome branch =
+        Try({QStringLiteral("symbolic-ref"), QStringLiteral("-q"), QStringLiteral("HEAD")});
     if (branch.code != 0) {
         return QStringLiteral("HEAD 不在分支上");
     }
     const QString ref = QString::fromUtf8(branch.out.trimmed());
-    const Outcome push = Try({QStringLiteral("push"), QStringLiteral("-q"), remote,
-                              QStringLiteral("%1:%1").arg(ref)});
+    const Outcome push = Try(
+        {QStringLiteral("push"), QStringLiteral("-q"), remote, QStringLiteral("%1:%1").arg(ref)});
     if (push.code == 0) {
         return std::nullopt;
     }

@@ -56,8 +56,8 @@ public:
     // first commit) and nothing else, whatever else is staged; the index
     // then holds the same for those paths. Returns the commit's id. Throws
     // GitError when HEAD moved meanwhile or git fails.
-    QString CommitPaths(const QStringList& paths, const QString& message,
-                        const GitIdentity& author, const GitIdentity& committer) const;
+    QString CommitPaths(const QStringList& paths, const QString& message, const GitIdentity& author,
+                        const GitIdentity& committer) const;
 
     // Pushes the current branch to `remote` (a remote's name, URL or path).
     // Returns git's reason when it refused, nullopt when pushed.

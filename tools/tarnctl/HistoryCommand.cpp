@@ -32,11 +32,10 @@ struct FileChange {
 // The commits that modified a .tarn file, newest first. A file's first
 // appearance is its axis's start, not a change, and is left out.
 std::vector<FileChange> FileChanges(const GitRepository& repo, const QString& pathspec) {
-    const QByteArray log = repo.Run({QStringLiteral("log"), QStringLiteral("--no-renames"),
-                                     QStringLiteral("--raw"), QStringLiteral("--no-abbrev"),
-                                     QStringLiteral("--date=iso"),
-                                     QStringLiteral("--format=%x01%H%x09%ad"),
-                                     QStringLiteral("--"), pathspec});
+    const QByteArray log =
+        repo.Run({QStringLiteral("log"), QStringLiteral("--no-renames"), QStringLiteral("--raw"),
+                  QStringLiteral("--no-abbrev"), QStringLiteral("--date=iso"),
+                  QStringLiteral("--format=%x01%H%x09%ad"), QStringLiteral("--"), pathspec});
     std::vector<FileChange> changes;
     QString commit;
     QString date;
@@ -67,7 +66,8 @@ QHash<QByteArray, ParameterValues> BlobValues(const GitRepository& repo,
     for (const FileChange& change : changes) {
         request += change.before + '\n' + change.after + '\n';
     }
-    const QByteArray batch = repo.Run({QStringLiteral("cat-file"), QStringLiteral("--batch")}, request);
+    const QByteArray batch =
+        repo.Run({QStringLiteral("cat-file"), QStringLiteral("--batch")}, request);
     QHash<QByteArray, ParameterValues> values;
     qsizetype pos = 0;
     while (pos < batch.size()) {
@@ -130,9 +130,10 @@ int RunHistory(const Invocation& invocation) {
             for (int slot = 0; slot < kSlotCount; ++slot) {
                 const quint16 number = NumberOfSlot(slot);
                 if (before[size_t(slot)] != after[size_t(slot)] && (!only || *only == number)) {
-                    PrintOut(QStringLiteral("%1 %2 %3 %4")
-                                 .arg(change.date, change.commit.left(10), change.axis,
-                                      ChangeLine(number, before[size_t(slot)], after[size_t(slot)])));
+                    PrintOut(
+                        QStringLiteral("%1 %2 %3 %4")
+                            .arg(change.date, change.commit.left(10), change.axis,
+                                 ChangeLine(number, before[size_t(slot)], after[size_t(slot)])));
                 }
             }
         }

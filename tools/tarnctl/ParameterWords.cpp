@@ -31,7 +31,8 @@ QString WithUnit(quint16 number, const QString& text) {
 } // namespace
 
 QString ParameterWordsLine(quint16 number, const QString& valueText) {
-    return WithUnit(number, NumberAndDescription(number) + QLatin1Char(' ') + Shown(number, valueText));
+    return WithUnit(number,
+                    NumberAndDescription(number) + QLatin1Char(' ') + Shown(number, valueText));
 }
 
 QStringList ParameterWordsLines(const ParameterValues& values) {
@@ -64,7 +65,8 @@ ParameterValues ParameterValuesOfBytes(const QByteArray& bytes, const QString& n
     QTemporaryDir scratch;
     const QString path = scratch.filePath(QStringLiteral("values.tarn"));
     QFile file(path);
-    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size()) {
         throw EFileError(QStringLiteral("無法建立暫存檔：%1").arg(file.errorString()));
     }
     file.close();

@@ -24,7 +24,8 @@ bool PlantRepository::WriteAttributes() const {
     QByteArray text;
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly)) {
-            throw GitError(QStringLiteral("無法讀取 %1：%2").arg(file.fileName(), file.errorString()));
+            throw GitError(
+                QStringLiteral("無法讀取 %1：%2").arg(file.fileName(), file.errorString()));
         }
         text = file.readAll();
         file.close();

@@ -22,7 +22,8 @@ const QString kForce = QStringLiteral("force");
 
 int RunRestore(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
-        throw UsageError(QStringLiteral("restore 需要一個廠區檔（例如 restore plant.json --repo 備份 --axis M01/X）"));
+        throw UsageError(QStringLiteral(
+            "restore 需要一個廠區檔（例如 restore plant.json --repo 備份 --axis M01/X）"));
     }
     if (invocation.Value(kRepo).isEmpty() || invocation.Value(kAxis).isEmpty()) {
         throw UsageError(QStringLiteral("restore 需要 --repo 資料夾和 --axis 機台/軸"));
@@ -39,7 +40,8 @@ int RunRestore(const Invocation& invocation) {
         const Plant plant = ReadPlantFile(plantFile);
         const PlantAxis* axis = FindAxis(plant, invocation.Value(kAxis));
         if (!axis) {
-            throw UsageError(QStringLiteral("廠區檔 %1 沒有 %2 這一軸").arg(plantFile, invocation.Value(kAxis)));
+            throw UsageError(
+                QStringLiteral("廠區檔 %1 沒有 %2 這一軸").arg(plantFile, invocation.Value(kAxis)));
         }
         axisPath = axis->Path();
         const std::vector<DrivePort> ports = PlantPorts(plant, plantFile, invocation.link);
@@ -49,8 +51,9 @@ int RunRestore(const Invocation& invocation) {
             throw GitError(QStringLiteral("%1 不是 git 儲存庫").arg(repo.Folder()));
         }
         const QString commit = repo.CommitId(revision);
-        values = ParameterValuesOfBytes(repo.FileAt(commit, axis->FilePath()),
-                                        QStringLiteral("%1:%2").arg(commit.left(10), axis->FilePath()));
+        values =
+            ParameterValuesOfBytes(repo.FileAt(commit, axis->FilePath()),
+                                   QStringLiteral("%1:%2").arg(commit.left(10), axis->FilePath()));
         PrintErr(QStringLiteral("還原 %1 自 %2").arg(axisPath, commit.left(10)));
     } catch (const UsageError&) {
         throw;
@@ -71,7 +74,8 @@ int RunRestore(const Invocation& invocation) {
 Command RestoreCommand() {
     Command command;
     command.name = QStringLiteral("restore");
-    command.usages = {QStringLiteral("restore PLANT.json --repo DIR --axis M01/X [--at REV] [--verify]")};
+    command.usages = {
+        QStringLiteral("restore PLANT.json --repo DIR --axis M01/X [--at REV] [--verify]")};
     command.summary = QStringLiteral("把備份儲存庫中一軸的參數檔載入它的驅動器");
     command.description = QStringLiteral(
         "取出 tarnctl backup 儲存庫中這一軸在 REV（提交、分支或標籤，預設最新的 HEAD）\n"
@@ -82,7 +86,8 @@ Command RestoreCommand() {
     command.options = {
         QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),
         QCommandLineOption(kAxis, QStringLiteral("要還原的軸（機台/軸）"), QStringLiteral("M01/X")),
-        QCommandLineOption(kAt, QStringLiteral("從這個版本還原（預設 HEAD）"), QStringLiteral("REV")),
+        QCommandLineOption(kAt, QStringLiteral("從這個版本還原（預設 HEAD）"),
+                           QStringLiteral("REV")),
         QCommandLineOption(kVerify, QStringLiteral("寫完後讀回並核對每個寫入的參數")),
         QCommandLineOption(kForce, QStringLiteral("不符合規則的值也寫入（同 load --force）")),
     };
