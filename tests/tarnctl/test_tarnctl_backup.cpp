@@ -246,6 +246,26 @@ private slots:
                      .arg(ParameterOf(firstCommit, "M02/Z", 101)));
     }
 
+    // An axis that answers only partly gets no file, and a run that changed
+    // no file makes no commit, not even of .gitattributes.
+    void axisAnsweringPartlyWritesNothing() {
+        const auto partly = StartDrive({"--char-ms", "0", "--unmarked", "105"});
+        QVERIFY(partly);
+        const QString plant = Path("partly.json");
+        const QString repo = Path("partly-repo");
+        QVERIFY(PutFile(plant, PlantJson({{"M09", "P", partly->Device()}})));
+        const TarnctlResult result =
+            RunTarnctl({"backup", plant, "--repo", repo, "--timing", "reply", "--timeout", "200"});
+        QVERIFY2(result.code == 3, qPrintable(result.err));
+        QCOMPARE(result.err,
+                 QStringLiteral("M09/P: 1 個參數沒有讀到數值（第一個 Pn105），檔案未更新\n"));
+        QCOMPARE(result.out,
+                 QStringLiteral("沒有變更，未提交（備份 廠A：0 軸變更，1 軸無回應，0 軸相同）\n"));
+        QCOMPARE(QDir(repo).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{".git"});
+        QVERIFY(Git(repo, {"rev-parse", "--verify", "-q", "HEAD"}).code != 0);
+    }
+
     // A plant file edited by hand in the repository: refused before any
     // drive hears a request.
     void handEditedFileIsRefusedBeforeAnyRead() {

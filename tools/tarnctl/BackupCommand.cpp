@@ -191,7 +191,8 @@ int StoreAndCommit(const BackupPlan& plan,
         }
         code = std::max(code, reports[i].exitCode);
     }
-    if (repo.WriteAttributes()) {
+    // Only beside a plant file: a run that changed none commits nothing.
+    if (!changedPaths.isEmpty() && repo.WriteAttributes()) {
         changedPaths << PlantRepository::kAttributesFile;
     }
     const QString message = CommitMessage(plan.plant, outcomes, reports);
