@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
+#include "bench/BackupRuns.h"
 #include "bench/NetworkRuns.h"
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
@@ -38,6 +39,7 @@ constexpr int kSheetRuns = 5;
 constexpr int kTransferRuns = 2;
 constexpr int kStartRuns = 10;
 constexpr int kReportWriteRuns = 5;
+constexpr int kCommitRuns = 10;
 constexpr int kSheet = 3;
 constexpr int kSheetReads = 43; // Pn904, its two limits, Pn300..Pn339
 
@@ -225,6 +227,17 @@ void NetworkRows(const NetworkTimes& t) {
         Summarize(t.cpuShare).max <= 5, 2);
 }
 
+// Plant backups into git (see BackupRuns).
+void BackupRows(const BackupTimes& t) {
+    Add("backup of 16 axes (8 pty, 8 ser2net), reply timing", t.sixteenRatio,
+        "× one axis's save", "1", "≤ 1.3", Summarize(t.sixteenRatio).max <= 1.3, 3);
+    Add("the commit itself (16 files)", t.commitSeconds, "s", "—", "≤ 0.2 s",
+        Summarize(t.commitSeconds).max <= 0.2, 3);
+    Add(QStringLiteral("unchanged backup, %1").arg(t.unchangedCommitted ? "**COMMITTED**" : "no commit"),
+        t.unchangedRatio, "× save of the 16", "1", "≤ 1.1",
+        Summarize(t.unchangedRatio).max <= 1.1 && !t.unchangedCommitted, 3);
+}
+
 void Run() {
     Progress("start-up");
     const std::vector<double> startUp = MeasureStartUp();
@@ -320,6 +333,9 @@ void Run() {
 
     Progress("reply timing and ser2net");
     NetworkRows(MeasureNetwork(kTransferRuns, kExchangeRuns));
+
+    Progress("plant backup into git");
+    BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
 }
 
 } // namespace
@@ -329,7 +345,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
-        Run();
+        // --backup: the plant backup rows alone (about a minute).
+        if (app.arguments().contains(QStringLiteral("--backup")))
+            BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+        else
+            Run();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tarn-bench: %s\n", error.what());
         return 1;

@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-tarn_install "${TARN_PACKAGES[@]}" ser2net
+tarn_install "${TARN_PACKAGES[@]}" ser2net git
 tarn_build tarn-bench tarn-drive-sim tarnb tarnctl
 
 export QT_QPA_PLATFORM=offscreen

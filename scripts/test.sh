@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net
+tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net git
 tarn_build
 
 export QT_QPA_PLATFORM=offscreen

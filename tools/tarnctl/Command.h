@@ -18,6 +18,7 @@ struct Invocation {
     const QCommandLineParser& parser; // the command's options
     QStringList arguments;            // its positional arguments
     std::vector<DrivePort> ports;      // every --port, in order
+    LinkSettings link;                 // --timing and --timeout, for drives not named by --port
 
     bool IsSet(const QString& option) const { return parser.isSet(option); }
     QString Value(const QString& option) const { return parser.value(option); }
@@ -41,6 +42,9 @@ struct Command {
     // The command sets text with QtGui (a PDF report): tarnctl then runs a
     // QGuiApplication, on the offscreen platform unless another is named.
     bool needsGui = false;
+    // Takes --timing and --timeout without --port (its drives come from a
+    // plant file): its help lists them.
+    bool linkOptions = false;
     // Runs the command; returns the exit code. Throws UsageError for a
     // command line it cannot run, before touching any drive or file.
     std::function<int(const Invocation&)> run;
@@ -57,6 +61,11 @@ Command SaveCommand();
 Command LoadCommand();
 Command DiffCommand();
 Command ReportCommand();
+Command PlantCommand();
+Command BackupCommand();
+Command ShowCommand();
+Command HistoryCommand();
+Command RestoreCommand();
 
 // The option every command that reads a drive's answer for a program takes.
 QCommandLineOption JsonOption();

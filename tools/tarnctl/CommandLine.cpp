@@ -146,12 +146,12 @@ QString OptionLines(const QList<QCommandLineOption>& options) {
 QString ExitCodeLines() {
     return QStringLiteral("結束碼（多台驅動器時取其中最高者）：\n"
                           "  0  成功\n"
-                          "  1  diff 找到差異\n"
+                          "  1  diff 找到差異；backup 提交了變更\n"
                           "  2  命令列用法錯誤\n"
                           "  3  通訊埠或驅動器錯誤：無法開啟、問候沒有回應、寫入未被確認、\n"
                           "     --verify 發現參數未保持寫入的值、連線中斷\n"
                           "  4  數值被規則拒絕（不在允許範圍內）\n"
-                          "  5  檔案被拒絕或無法寫入\n"
+                          "  5  檔案被拒絕或無法寫入；廠區檔或備份儲存庫被拒絕\n"
                           "  130  被 Ctrl-C 中斷");
 }
 
@@ -163,6 +163,8 @@ QString CommandHelp(const Command& command) {
     QList<QCommandLineOption> options;
     if (command.ports != PortUse::None) {
         options << GlobalOptions().first() << GlobalOptions()[3] << GlobalOptions()[4];
+    } else if (command.linkOptions) {
+        options << GlobalOptions()[3] << GlobalOptions()[4];
     }
     options << command.options << GlobalOptions()[1];
     QString text = QStringLiteral("用法：") + usages.join(QStringLiteral("\n      ")) +
@@ -243,7 +245,7 @@ int Run(const QStringList& rawArguments) {
     }
     const Invocation invocation{parser,
                                 UnprotectNegativeNumbers(parser.positionalArguments().mid(1)),
-                                PortsFor(*command, parser)};
+                                PortsFor(*command, parser), LinkSettingsOf(parser)};
     return command->run(invocation);
 }
 
@@ -281,7 +283,8 @@ QString ProgramHelp() {
                           "  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn\n"
                           "  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify\n"
                           "  tarnctl diff a.tarn b.tarn\n"
-                          "  tarnctl -p 1 report -o axis.pdf\n\n"
+                          "  tarnctl -p 1 report -o axis.pdf\n"
+                          "  tarnctl backup plant.json --repo backup --timing reply --push origin\n\n"
                           "各命令的說明：tarnctl <命令> --help\n");
 }
 

@@ -5,6 +5,7 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         PortsCommand(), ReadCommand(), WriteCommand(),  SaveCommand(),
         LoadCommand(),  DiffCommand(), ReportCommand(),
+        PlantCommand(), BackupCommand(), ShowCommand(), HistoryCommand(), RestoreCommand(),
     };
     return commands;
 }

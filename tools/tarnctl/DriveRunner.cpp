@@ -91,12 +91,15 @@ ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
         });
 }
 
-std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job) {
+std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job,
+                                     size_t atOnce) {
     std::vector<DriveReport> reports(ports.size());
     std::vector<QString> progress(ports.size());
     std::vector<std::unique_ptr<QThread>> threads;
     QEventLoop loop;
     size_t running = ports.size();
+    size_t started = 0;
+    const size_t limit = atOnce == 0 ? ports.size() : std::min(atOnce, ports.size());
 
     const auto redraw = [&] {
         QStringList parts;
@@ -124,15 +127,20 @@ std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const 
         threads.emplace_back(
             QThread::create([&, i, post] { RunOne(ports[i], i, job, reports[i], post); }));
         QObject::connect(threads.back().get(), &QThread::finished, &loop, [&] {
+            if (started < threads.size()) {
+                threads[started++]->start();
+            }
             if (--running == 0) {
                 loop.quit();
             }
         });
     }
-    for (const auto& thread : threads) {
-        thread->start();
+    while (started < limit) {
+        threads[started++]->start();
     }
-    loop.exec();
+    if (!threads.empty()) {
+        loop.exec();
+    }
     for (const auto& thread : threads) {
         thread->wait();
     }

@@ -68,8 +68,10 @@ using DriveJob = std::function<void(DriveSession& session, DriveReport& report)>
 // Runs `job` for every port at once, each on a thread of its own with its
 // own port and link, and returns the reports in port order. A port that
 // cannot be opened or a drive that does not answer the greeting fails its
-// own report (exit code 3) and no other.
-std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job);
+// own report (exit code 3) and no other. With `atOnce` above 0 at most that
+// many run at the same time, the next starting as one ends.
+std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job,
+                                     size_t atOnce = 0);
 
 // Prints the reports in port order: results to standard output, messages to
 // standard error, each line led by "<port>: " when there is more than one

@@ -2,6 +2,7 @@
 #include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
+#include "LoadJob.h"
 #include "Output.h"
 #include "ParameterText.h"
 #include "catalogue/SheetRanges.h"
@@ -193,4 +194,13 @@ Command LoadCommand() {
         QStringLiteral("tarnctl -p /dev/ttyUSB0 load tuned.tarn --changed-only --verify --json")};
     command.run = RunLoad;
     return command;
+}
+
+void LoadValuesIntoDrive(const ParameterValues& values, bool verify, bool force,
+                         DriveSession& session, DriveReport& report) {
+    LoadPlan plan;
+    plan.values = values;
+    plan.verify = verify;
+    plan.force = force;
+    LoadDrive(plan, session, report);
 }

@@ -1,0 +1,223 @@
+#include "GitRepository.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+// git's own words on failure, without its hints: the last few lines.
+QString GitSays(const QByteArray& err) {
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(err).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1String("hint:"))) {
+            lines << line.trimmed();
+        }
+    }
+    return lines.mid(std::max<qsizetype>(0, lines.size() - 3)).join(QStringLiteral("；"));
+}
+
+void SetIdentity(QProcessEnvironment& env, const char* role, const GitIdentity& identity) {
+    env.insert(QStringLiteral("GIT_%1_NAME").arg(QLatin1String(role)), identity.name);
+    env.insert(QStringLiteral("GIT_%1_EMAIL").arg(QLatin1String(role)), identity.email);
+}
+
+} // namespace
+
+std::optional<GitIdentity> GitIdentity::Parse(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*([^<>]*[^<>\\s])\\s*<([^<>\\s]+)>\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return GitIdentity{match.captured(1), match.captured(2)};
+}
+
+GitRepository::GitRepository(const QString& folder)
+    : folder_(QDir::cleanPath(QDir(folder).absolutePath())) {}
+
+QString GitRepository::Program() {
+    const QString git = QStandardPaths::findExecutable(QStringLiteral("git"));
+    if (git.isEmpty()) {
+        throw GitError(QStringLiteral("找不到 git 程式（請安裝 git）"));
+    }
+    return git;
+}
+
+GitRepository::Outcome GitRepository::Try(const QStringList& arguments, const QByteArray& input,
+                                          const QProcessEnvironment& extra) const {
+    QProcess git;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Never wait for a password or a pager; plain output for reading.
+    env.insert(QStringLiteral("GIT_TERMINAL_PROMPT"), QStringLiteral("0"));
+    env.insert(QStringLiteral("GIT_OPTIONAL_LOCKS"), QStringLiteral("0"));
+    env.insert(QStringLiteral("GIT_PAGER"), QStringLiteral("cat"));
+    if (!env.contains(QStringLiteral("GIT_SSH_COMMAND"))) {
+        env.insert(QStringLiteral("GIT_SSH_COMMAND"), QStringLiteral("ssh -o BatchMode=yes"));
+    }
+    for (const QString& key : extra.keys()) {
+        env.insert(key, extra.value(key));
+    }
+    git.setProcessEnvironment(env);
+    git.setWorkingDirectory(QFileInfo::exists(folder_) ? folder_ : QDir::rootPath());
+    git.start(Program(), QStringList{QStringLiteral("-C"), folder_} + arguments);
+    Outcome outcome;
+    if (!git.waitForStarted(10000)) {
+        outcome.err = git.errorString().toUtf8();
+        return outcome;
+    }
+    git.write(input);
+    git.closeWriteChannel();
+    git.waitForFinished(-1);
+    outcome.out = git.readAllStandardOutput();
+    outcome.err = git.readAllStandardError();
+    outcome.code = git.exitStatus() == QProcess::NormalExit ? git.exitCode() : -1;
+    return outcome;
+}
+
+QByteArray GitRepository::Run(const QStringList& arguments, const QByteArray& input,
+                              const QProcessEnvironment& extra) const {
+    const Outcome outcome = Try(arguments, input, extra);
+    if (outcome.code != 0) {
+        throw GitError(QStringLiteral("git %1 失敗（%2）：%3")
+                           .arg(arguments.first(), folder_, GitSays(outcome.err)));
+    }
+    return outcome.out;
+}
+
+bool GitRepository::Exists() const {
+    if (!QFileInfo(folder_).isDir()) {
+        return false;
+    }
+    const Outcome top = Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")});
+    return top.code == 0 && QFileInfo(QString::fromUtf8(top.out.trimmed())).canonicalFilePath() ==
+                                QFileInfo(folder_).canonicalFilePath();
+}
+
+void GitRepository::OpenOrCreate() {
+    if (Exists()) {
+        return;
+    }
+    if (QFileInfo(folder_).isDir() &&
+        Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")}).code == 0) {
+        throw GitError(QStringLiteral("%1 在另一個 git 儲存庫之中，不在此建立儲存庫").arg(folder_));
+    }
+    if (!QDir().mkpath(folder_)) {
+        throw GitError(QStringLiteral("無法建立資料夾 %1").arg(folder_));
+    }
+    Run({QStringLiteral("init"), QStringLiteral("-q")});
+}
+
+QStringList GitRepository::Uncommitted(const QStringList& paths) const {
+    const QByteArray status =
+        Run(QStringList{QStringLiteral("status"), QStringLiteral("--porcelain=v1"),
+                        QStringLiteral("-z"), QStringLiteral("--untracked-files=all"),
+                        QStringLiteral("--no-renames"), QStringLiteral("--")} +
+            paths);
+    QStringList found;
+    for (const QByteArray& entry : status.split('\0')) {
+        if (entry.size() > 3) {
+            found << QString::fromUtf8(entry.mid(3));
+        }
+    }
+    return found;
+}
+
+std::optional<GitIdentity> GitRepository::ConfiguredIdentity() const {
+    const Outcome name =
+        Try({QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("user.name")});
+    const Outcome email =
+        Try({QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("user.email")});
+    if (name.code != 0 || email.code != 0) {
+        return std::nullopt;
+    }
+    const QString n = QString::fromUtf8(name.out.trimmed());
+    const QString e = QString::fromUtf8(email.out.trimmed());
+    if (n.isEmpty() || e.isEmpty()) {
+        return std::nullopt;
+    }
+    return GitIdentity{n, e};
+}
+
+void GitRepository::SetConfig(const QString& key, const QString& value) const {
+    Run({QStringLiteral("config"), QStringLiteral("--local"), key, value});
+}
+
+QString GitRepository::CommitPaths(const QStringList& paths, const QString& message,
+                                   const GitIdentity& author, const GitIdentity& committer) const {
+    const Outcome head = Try({QStringLiteral("rev-parse"), QStringLiteral("-q"),
+                              QStringLiteral("--verify"), QStringLiteral("HEAD^{commit}")});
+    const QString parent = head.code == 0 ? QString::fromUtf8(head.out.trimmed()) : QString();
+
+    // A scratch index from HEAD plus these paths: what else the real index
+    // holds (a person's staged work) stays out of the commit.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        throw GitError(QStringLiteral("無法建立暫存資料夾：%1").arg(scratch.errorString()));
+    }
+    QProcessEnvironment index;
+    index.insert(QStringLiteral("GIT_INDEX_FILE"), scratch.filePath(QStringLiteral("index")));
+    Run(parent.isEmpty() ? QStringList{QStringLiteral("read-tree"), QStringLiteral("--empty")}
+                         : QStringList{QStringLiteral("read-tree"), parent},
+        {}, index);
+    const QStringList add = QStringList{QStringLiteral("update-index"), QStringLiteral("--add"),
+                                        QStringLiteral("--remove"), QStringLiteral("--")} +
+                            paths;
+    Run(add, {}, index);
+    const QString tree =
+        QString::fromUtf8(Run({QStringLiteral("write-tree")}, {}, index).trimmed());
+
+    QProcessEnvironment who;
+    SetIdentity(who, "AUTHOR", author);
+    SetIdentity(who, "COMMITTER", committer);
+    QStringList commitTree{QStringLiteral("commit-tree"), tree};
+    if (!parent.isEmpty()) {
+        commitTree << QStringLiteral("-p") << parent;
+    }
+    commitTree << QStringLiteral("-F") << QStringLiteral("-");
+    const QString commit = QString::fromUtf8(Run(commitTree, message.toUtf8(), who).trimmed());
+    // Moves the branch only if nobody else moved it meanwhile.
+    Run({QStringLiteral("update-ref"), QStringLiteral("-m"),
+         QStringLiteral("tarnctl: ") + message.section(QLatin1Char('\n'), 0, 0),
+         QStringLiteral("HEAD"), commit, parent});
+    // The real index learns the committed state of these paths only.
+    Run(add);
+    return commit;
+}
+
+std::optional<QString> GitRepository::Push(const QString& remote) const {
+    const Outcome branch =
+        Try({QStringLiteral("symbolic-ref"), QStringLiteral("-q"), QStringLiteral("HEAD")});
+    if (branch.code != 0) {
+        return QStringLiteral("HEAD 不在分支上");
+    }
+    const QString ref = QString::fromUtf8(branch.out.trimmed());
+    const Outcome push = Try(
+        {QStringLiteral("push"), QStringLiteral("-q"), remote, QStringLiteral("%1:%1").arg(ref)});
+    if (push.code == 0) {
+        return std::nullopt;
+    }
+    return GitSays(push.err);
+}
+
+QByteArray GitRepository::FileAt(const QString& revision, const QString& path) const {
+    const Outcome blob = Try({QStringLiteral("cat-file"), QStringLiteral("blob"),
+                              QStringLiteral("%1:%2").arg(revision, path)});
+    if (blob.code != 0) {
+        throw GitError(QStringLiteral("儲存庫 %1 的 %2 沒有 %3").arg(folder_, revision, path));
+    }
+    return blob.out;
+}
+
+QString GitRepository::CommitId(const QString& revision) const {
+    const Outcome id = Try({QStringLiteral("rev-parse"), QStringLiteral("-q"),
+                            QStringLiteral("--verify"), revision + QStringLiteral("^{commit}")});
+    if (id.code != 0) {
+        throw GitError(QStringLiteral("儲存庫 %1 沒有 %2 這個版本").arg(folder_, revision));
+    }
+    return QString::fromUtf8(id.out.trimmed());
+}

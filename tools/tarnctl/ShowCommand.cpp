@@ -1,0 +1,46 @@
+#include "Command.h"
+#include "ExitCode.h"
+#include "Output.h"
+#include "ParameterWords.h"
+#include "files/ParameterFile.h"
+
+// tarnctl show FILE.tarn: the file in words, one parameter a line. A plant
+// repository names it as the text conversion of *.tarn, so git's diffs and
+// logs show parameters instead of hex lines.
+
+namespace {
+
+int RunShow(const Invocation& invocation) {
+    if (invocation.arguments.size() != 1) {
+        throw UsageError(QStringLiteral("show 需要一個參數檔（例如 show axis.tarn）"));
+    }
+    try {
+        PrintOut(ParameterWordsLines(ReadParameterFile(invocation.arguments.first()))
+                     .join(QLatin1Char('\n')));
+    } catch (const EFileError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return kExitFileRefused;
+    }
+    return kExitSuccess;
+}
+
+} // namespace
+
+Command ShowCommand() {
+    Command command;
+    command.name = QStringLiteral("show");
+    command.usages = {QStringLiteral("show FILE.tarn")};
+    command.summary = QStringLiteral("以文字列出參數檔的 309 個參數（git 的文字轉換）");
+    command.description = QStringLiteral(
+        "先檢查整個參數檔（同載入檔案），再依檔案順序每個參數一行：編號、說明、表格的\n"
+        "顯示值、單位，例如「Pn100 KVP1 500 0.1Hz」；沒有說明的參數只有編號和數值文字\n"
+        "（「Pn900 0123」）；沒有數值的為（空）。\n"
+        "tarnctl backup 把它設為儲存庫中 *.tarn 的文字轉換（diff.tarn.textconv），\n"
+        "git log -p、git diff 和其他 git 工具因此以參數的文字顯示變更。\n"
+        "結束碼：0 成功，5 檔案被拒絕。");
+    command.examples = {QStringLiteral("tarnctl show backup/M01/X.tarn"),
+                        QStringLiteral("git -C backup log -p -- M01/X.tarn")};
+    command.ports = PortUse::None;
+    command.run = RunShow;
+    return command;
+}
