@@ -57,6 +57,7 @@ Command SaveCommand();
 Command LoadCommand();
 Command DiffCommand();
 Command ReportCommand();
+Command FindCommand();
 
 // The option every command that reads a drive's answer for a program takes.
 QCommandLineOption JsonOption();
