@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::array<int, 3> kWidths{60, 250, 130};
+constexpr std::array<int, 3> kWidths{60, 300, 170};
 const QStringList kHeaders{QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("頁籤")};
 
 QTableWidgetItem* HitItem(const QString& text, bool selectable) {
@@ -29,7 +29,7 @@ TFindForm::TFindForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("FindForm");
     setWindowTitle(QStringLiteral("搜尋參數"));
     setFont(PixelFont("MS Sans Serif", 16));
-    PlaceForm(this, 320, 220, 480, 380);
+    PlaceForm(this, 320, 220, 580, 380);
 
     edtFind = new QLineEdit(this);
     edtFind->setObjectName("edtFind");
