@@ -40,7 +40,8 @@ public:
     virtual std::optional<ReportInfo> ReportInfoChoice(QWidget* parent, const ReportInfo& shown);
     // A save dialog that starts at `suggested` (a file being edited). By
     // default SaveFileName's answer.
-    virtual QString SaveFileNameAt(QWidget* parent, const QString& filter, const QString& suggested);
+    virtual QString SaveFileNameAt(QWidget* parent, const QString& filter,
+                                   const QString& suggested);
     // A modal question with the buttons 是, 否 and 取消 (`text`, e.g.
     // "檔案已修改，是否儲存？"). By default 取消: nothing is lost unasked.
     virtual SaveAnswer AskSave(QWidget* parent, const QString& text);

@@ -40,5 +40,6 @@ std::vector<SearchHit> FindParameters(const QString& text) {
 
 QString SheetTextOf(const SearchHit& hit) {
     const QString sheet = QStringLiteral("Pn%1xx").arg(hit.sheet);
-    return hit.selectable ? sheet : sheet + QStringLiteral("（") + kNotInGrid + QStringLiteral("）");
+    return hit.selectable ? sheet
+                          : sheet + QStringLiteral("（") + kNotInGrid + QStringLiteral("）");
 }

@@ -7,8 +7,8 @@
 #include "drive/Drive.h"
 #include "files/ParameterFile.h"
 #include "report/ReportBuilder.h"
-#include "report/ReportInfo.h"
 #include "report/ReportFormat.h"
+#include "report/ReportInfo.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -115,7 +115,8 @@ void TMainForm::CompareOffline(const QString& fileName) {
 void TMainForm::ReportOffline() {
     const ParameterValues values = ShownValues(Drive1);
     QSettings settings;
-    const std::optional<ReportInfo> info = Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
+    const std::optional<ReportInfo> info =
+        Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
     if (!info)
         return;
     SaveReportInfo(settings, *info);

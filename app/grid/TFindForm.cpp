@@ -55,7 +55,8 @@ TFindForm::TFindForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(edtFind);
     layout->addWidget(grdHits);
 
-    connect(edtFind, &QLineEdit::textChanged, this, [this] { RunGuarded([this] { edtFindChange(); }); });
+    connect(edtFind, &QLineEdit::textChanged, this,
+            [this] { RunGuarded([this] { edtFindChange(); }); });
     connect(edtFind, &QLineEdit::returnPressed, this,
             [this] { RunGuarded([this] { edtFindReturnPressed(); }); });
     // itemActivated: a double-click, or Enter on the list.

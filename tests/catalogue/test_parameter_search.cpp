@@ -23,7 +23,8 @@ private slots:
         QTest::newRow("a sheet, lower case") << "pn1" << pn1xx << pn1xx;
         QTest::newRow("white space and mixed case") << "  pN20 " << pn20x << pn20x;
         QTest::newRow("Chinese") << "編碼器脈波" << QList<int>{201, 211} << QList<int>{201, 211};
-        QTest::newRow("English, any case") << "ENCODER OUTPUT" << QList<int>{211} << QList<int>{211};
+        QTest::newRow("English, any case")
+            << "ENCODER OUTPUT" << QList<int>{211} << QList<int>{211};
         QTest::newRow("Pn9xx, no row") << "Pn904" << QList<int>{904} << QList<int>{};
         QTest::newRow("Pn6xx, a row but no tab") << "603" << QList<int>{603} << QList<int>{};
         QTest::newRow("no hit") << "xyzzy" << QList<int>{} << QList<int>{};
@@ -52,7 +53,8 @@ private slots:
         QCOMPARE(hits.front().number, quint16(1));
         bool wordHitSeen = false;
         for (const SearchHit& hit : hits) {
-            const bool byNumber = QStringLiteral("Pn%1").arg(hit.number, 3, 10, QLatin1Char('0')).contains('1');
+            const bool byNumber =
+                QStringLiteral("Pn%1").arg(hit.number, 3, 10, QLatin1Char('0')).contains('1');
             QVERIFY2(!(wordHitSeen && byNumber), qPrintable(QString::number(hit.number)));
             wordHitSeen = wordHitSeen || !byNumber;
         }

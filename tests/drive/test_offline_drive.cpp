@@ -108,17 +108,28 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("pn904");
         QTest::addColumn<bool>("outside");
-        QTest::newRow("within") << 101 << "2710" << "" << false;
-        QTest::newRow("above the maximum") << 101 << "2711" << "" << true;
-        QTest::newRow("no value") << 101 << "None" << "" << false;
-        QTest::newRow("no answer") << 101 << "" << "" << false;
-        QTest::newRow("not hexadecimal") << 101 << "ZZZZ" << "" << true;
-        QTest::newRow("a digit above its limit") << 0 << "0181" << "" << true;
-        QTest::newRow("digits within") << 0 << "0171" << "" << false;
-        QTest::newRow("within Pn904") << 304 << "FC18" << "03E8" << false;
-        QTest::newRow("beyond Pn904") << 304 << "FC17" << "03E8" << true;
-        QTest::newRow("Pn904 unknown") << 304 << "FC17" << "None" << false;
-        QTest::newRow("no rule") << 904 << "FFFF" << "" << false;
+        QTest::newRow("within") << 101 << "2710"
+                                << "" << false;
+        QTest::newRow("above the maximum") << 101 << "2711"
+                                           << "" << true;
+        QTest::newRow("no value") << 101 << "None"
+                                  << "" << false;
+        QTest::newRow("no answer") << 101 << ""
+                                   << "" << false;
+        QTest::newRow("not hexadecimal") << 101 << "ZZZZ"
+                                         << "" << true;
+        QTest::newRow("a digit above its limit") << 0 << "0181"
+                                                 << "" << true;
+        QTest::newRow("digits within") << 0 << "0171"
+                                       << "" << false;
+        QTest::newRow("within Pn904") << 304 << "FC18"
+                                      << "03E8" << false;
+        QTest::newRow("beyond Pn904") << 304 << "FC17"
+                                      << "03E8" << true;
+        QTest::newRow("Pn904 unknown") << 304 << "FC17"
+                                       << "None" << false;
+        QTest::newRow("no rule") << 904 << "FFFF"
+                                 << "" << false;
     }
     // Catches a grid mark that judges otherwise than a report's "!".
     void outsideRule() {

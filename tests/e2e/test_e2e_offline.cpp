@@ -25,7 +25,9 @@ ParameterValues FileValues() {
     ParameterValues values;
     values.fill(QStringLiteral("0000"));
     const auto bound = [](const ParameterBound& b) {
-        return b.kind == BoundKind::Pn904 ? 3000 : b.kind == BoundKind::MinusPn904 ? -3000 : b.value;
+        return b.kind == BoundKind::Pn904        ? 3000
+               : b.kind == BoundKind::MinusPn904 ? -3000
+                                                 : b.value;
     };
     for (const ParameterRecord& r : Catalogue()) {
         values[size_t(SlotOf(r.number))] =
@@ -46,9 +48,21 @@ QStringList SheetCells() {
         TStringGrid* grid = E2eFixture::Grid();
         for (int row = 0; row < grid->RowCount(); ++row)
             for (int col = 0; col < grid->ColCount(); ++col)
-                cells << QStringLiteral("%1/%2/%3 %4").arg(sheet).arg(col).arg(row).arg(grid->Cell(col, row));
+                cells << QStringLiteral("%1/%2/%3 %4")
+                             .arg(sheet)
+                             .arg(col)
+                             .arg(row)
+                             .arg(grid->Cell(col, row));
     }
     return cells;
+}
+
+// The virtual drive started as COM 1, so a port is there to be left alone.
+bool StartDriveOnCom1(E2eFixture& f) {
+    if (!f.sim.Start())
+        return false;
+    qputenv("TARN_COM1", f.sim.Device().toLocal8Bit());
+    return true;
 }
 
 // The windows anew (COM 1 still the virtual drive's), and the file opened
@@ -113,8 +127,7 @@ private slots:
         const ParameterValues values = FileValues();
         const QString path = PutValues("line-A.tarn", values);
         E2eFixture f({"--char-ms", "0"});
-        QVERIFY(f.sim.Start());
-        qputenv("TARN_COM1", f.sim.Device().toLocal8Bit());
+        QVERIFY(StartDriveOnCom1(f));
         const int mark = f.Mark();
         OpenOffline(f, path);
         QVERIFY(MainForm->isVisible());
@@ -124,13 +137,15 @@ private slots:
         QCOMPARE(f.Grid()->Cell(3, f.RowOf(102)), QStringLiteral("600"));
         QCOMPARE(f.Grid()->CellMarkOf(3, f.RowOf(102)).background, TMainForm::kChangedMarkColour);
         QCOMPARE(f.Grid()->CellMarkOf(3, f.RowOf(102)).hint,
-                 QStringLiteral("本次已變更，原值 %1").arg(StrToInt("0x" + values[size_t(SlotOf(102))])));
+                 QStringLiteral("本次已變更，原值 %1")
+                     .arg(StrToInt("0x" + values[size_t(SlotOf(102))])));
         QCOMPARE(ChangeResultText(0), QStringLiteral("已修改"));
         QCOMPARE(f.dialogs.messages, QStringList());
 
         // 全部還原 puts the file's value back in the grid.
         QTest::mouseClick(ChangeLogForm->btnRevertAll, Qt::LeftButton);
-        QCOMPARE(f.Grid()->Cell(3, f.RowOf(102)), QString::number(StrToInt("0x" + values[size_t(SlotOf(102))])));
+        QCOMPARE(f.Grid()->Cell(3, f.RowOf(102)),
+                 QString::number(StrToInt("0x" + values[size_t(SlotOf(102))])));
         QCOMPARE(ChangeResultText(1), QStringLiteral("已修改"));
 
         // An edit again, and 載入檔案 asks first: 取消 opens nothing.
@@ -173,8 +188,7 @@ private slots:
         other[size_t(SlotOf(100))] = QStringLiteral("0064");
         const QString path = PutValues("a.tarn", FileValues());
         E2eFixture f({"--char-ms", "0"});
-        QVERIFY(f.sim.Start());
-        qputenv("TARN_COM1", f.sim.Device().toLocal8Bit());
+        QVERIFY(StartDriveOnCom1(f));
         const int mark = f.Mark();
         OpenOffline(f, path);
         f.dialogs.openAnswers << PutValues("b.tarn", other);
@@ -185,7 +199,8 @@ private slots:
                 return;
             poll.stop();
             QTableWidget* table = ComparePmForm->grdCompare;
-            seen << QString::number(table->rowCount()) << table->item(0, TComparePmForm::ColNumber)->text()
+            seen << QString::number(table->rowCount())
+                 << table->item(0, TComparePmForm::ColNumber)->text()
                  << table->item(0, TComparePmForm::ColFile)->text()
                  << ComparePmForm->btnWriteSelected->toolTip();
             QVERIFY(!ComparePmForm->btnWriteSelected->isEnabled());
@@ -218,8 +233,7 @@ private slots:
     void searchJumpsOffline() {
         const QString path = PutValues("find.tarn", FileValues());
         E2eFixture f({"--char-ms", "0"});
-        QVERIFY(f.sim.Start());
-        qputenv("TARN_COM1", f.sim.Device().toLocal8Bit());
+        QVERIFY(StartDriveOnCom1(f));
         const int mark = f.Mark();
         OpenOffline(f, path);
         MainForm->Find1->trigger();

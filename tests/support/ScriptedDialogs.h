@@ -64,7 +64,8 @@ public:
 
     // A save dialog that starts at a name: the name is kept, the answer
     // taken as SaveFileName's.
-    QString SaveFileNameAt(QWidget* parent, const QString& filter, const QString& suggested) override {
+    QString SaveFileNameAt(QWidget* parent, const QString& filter,
+                           const QString& suggested) override {
         suggestedNames << suggested;
         return SaveFileName(parent, filter);
     }
@@ -75,9 +76,9 @@ public:
         return saveAnswersAsked.empty() ? SaveAnswer::Cancel : saveAnswersAsked.takeFirst();
     }
 
-    QStringList suggestedNames;          // the names save dialogs started at
-    QStringList questions;               // every question asked, in order
-    QList<SaveAnswer> saveAnswersAsked;  // answers of the next questions
+    QStringList suggestedNames;         // the names save dialogs started at
+    QStringList questions;              // every question asked, in order
+    QList<SaveAnswer> saveAnswersAsked; // answers of the next questions
     QStringList messages;    // every message shown, in order
     QStringList openAnswers; // answers of the next open dialogs
     QStringList saveAnswers; // answers of the next save dialogs

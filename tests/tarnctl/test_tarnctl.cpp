@@ -376,9 +376,11 @@ private slots:
     void findPrintsTheHitsOfTheSearch() {
         const TarnctlResult found = RunTarnctl({"find", "編碼器脈波"});
         QCOMPARE(found.code, 0);
-        QCOMPARE(found.out, QStringLiteral("Pn201\t編碼器脈波輸出設定\tencoder pulse output setting\tPn2xx\n"
-                                           "Pn211\t編碼器脈波輸出數\tencoder output pulse count\tPn2xx\n"));
-        QCOMPARE(RunTarnctl({"find", "pn904"}).out, QStringLiteral("Pn904\t\t\tPn9xx（不在表格中）\n"));
+        QCOMPARE(found.out,
+                 QStringLiteral("Pn201\t編碼器脈波輸出設定\tencoder pulse output setting\tPn2xx\n"
+                                "Pn211\t編碼器脈波輸出數\tencoder output pulse count\tPn2xx\n"));
+        QCOMPARE(RunTarnctl({"find", "pn904"}).out,
+                 QStringLiteral("Pn904\t\t\tPn9xx（不在表格中）\n"));
         const TarnctlResult none = RunTarnctl({"find", "xyzzy"});
         QCOMPARE(none.code, 1);
         QVERIFY(none.out.isEmpty());
