@@ -19,6 +19,14 @@ std::optional<ReportInfo> IDialogs::ReportInfoChoice(QWidget*, const ReportInfo&
     return shown;
 }
 
+QString IDialogs::SaveFileNameAt(QWidget* parent, const QString& filter, const QString&) {
+    return SaveFileName(parent, filter);
+}
+
+SaveAnswer IDialogs::AskSave(QWidget*, const QString&) {
+    return SaveAnswer::Cancel;
+}
+
 QString FirstFilter(const QString& filter) {
     return QtFileFilter(filter).section(QStringLiteral(";;"), 0, 0);
 }

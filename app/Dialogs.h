@@ -14,6 +14,9 @@ struct SaveChoice {
     QString filter;
 };
 
+// The answer to a question whether to save first: 是, 否, 取消.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // The one seam through which every message box and file dialog passes, so
 // that tests answer them instead of hanging. The program installs the real
 // one (modal Qt dialogs); tests install a scripted one.
@@ -35,6 +38,13 @@ public:
     // confirmed, or empty when cancelled. By default `shown` unchanged, as
     // the form confirmed at once would give.
     virtual std::optional<ReportInfo> ReportInfoChoice(QWidget* parent, const ReportInfo& shown);
+    // A save dialog that starts at `suggested` (a file being edited). By
+    // default SaveFileName's answer.
+    virtual QString SaveFileNameAt(QWidget* parent, const QString& filter,
+                                   const QString& suggested);
+    // A modal question with the buttons 是, 否 and 取消 (`text`, e.g.
+    // "檔案已修改，是否儲存？"). By default 取消: nothing is lost unasked.
+    virtual SaveAnswer AskSave(QWidget* parent, const QString& text);
 };
 
 // The first filter of `filter` in SaveChoice's form: "Text Documents

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
@@ -23,6 +24,24 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& filter) {
     if (!name.isEmpty())
         lastName = name;
     return name;
+}
+
+QString QtDialogs::SaveFileNameAt(QWidget* parent, const QString& filter,
+                                  const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QString(), suggested, QtFileFilter(filter));
+}
+
+SaveAnswer QtDialogs::AskSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, "TARN/B", text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
+    QPushButton* discard = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    return box.clickedButton() == discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
 }
 
 SaveChoice QtDialogs::SaveFileChoice(QWidget* parent, const QString& filter) {

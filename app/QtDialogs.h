@@ -11,6 +11,9 @@ public:
     QString SaveFileName(QWidget* parent, const QString& filter) override;
     SaveChoice SaveFileChoice(QWidget* parent, const QString& filter) override;
     std::optional<ReportInfo> ReportInfoChoice(QWidget* parent, const ReportInfo& shown) override;
+    QString SaveFileNameAt(QWidget* parent, const QString& filter,
+                           const QString& suggested) override;
+    SaveAnswer AskSave(QWidget* parent, const QString& text) override;
 };
 
 // "Text Documents (*.tarn)|*.tarn" (description|pattern pairs) in Qt's

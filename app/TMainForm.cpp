@@ -15,6 +15,7 @@
 #include "app/changes/TChangeLogForm.h"
 #include "app/compare/TComparePmForm.h"
 #include "app/compare/TCompareProgressForm.h"
+#include "app/grid/TFindForm.h"
 #include "core/Version.h"
 #include "app/connect/BusyWait.h"
 #include "link/DriveLink.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QFont>
+#include <QKeySequence>
 #include <QVBoxLayout>
 
 TMainForm* MainForm = nullptr;
@@ -39,6 +41,7 @@ TReadpmForm* ReadpmForm = nullptr;
 TCompareProgressForm* CompareProgressForm = nullptr;
 TComparePmForm* ComparePmForm = nullptr;
 TReportPmForm* ReportPmForm = nullptr;
+TFindForm* FindForm = nullptr;
 
 namespace {
 
@@ -67,6 +70,8 @@ void BuildMenu(TMainForm& form) {
     QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
     form.Setup_Parameters = AddItem(parameters, "Setup_Parameters", "設定");
     form.ChangeLog1 = AddItem(parameters, "ChangeLog1", "變更記錄");
+    form.Find1 = AddItem(parameters, "Find1", "搜尋");
+    form.Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     QMenu* help = AddMenu(form.MainMenu1, "Help", "幫助");
     form.About1 = AddItem(help, "About1", "關於");
 }
@@ -116,6 +121,7 @@ void WireMenu(TMainForm& form) {
     WireCommand(form, form.Exit1, &TMainForm::Exit1Click);
     WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
     WireCommand(form, form.ChangeLog1, &TMainForm::ChangeLog1Click);
+    WireCommand(form, form.Find1, &TMainForm::Find1Click);
     WireCommand(form, form.About1, &TMainForm::About1Click);
 }
 
@@ -164,6 +170,7 @@ void ForgetWindows() {
     CompareProgressForm = nullptr;
     ComparePmForm = nullptr;
     ReportPmForm = nullptr;
+    FindForm = nullptr;
 }
 
 void CreateForms(TMainForm& form) {
@@ -185,6 +192,8 @@ void CreateForms(TMainForm& form) {
     ComparePmForm->hide();
     ReportPmForm = new TReportPmForm(&form);
     ReportPmForm->hide();
+    FindForm = new TFindForm(&form);
+    FindForm->hide();
 }
 
 } // namespace
@@ -224,6 +233,11 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    bool goOn = true;
+    if (!RunGuarded([&] { goOn = SaveOfflineFirst(); }) || !goOn) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     // Closing the main window, by 離開 or its close box, ends the program.
     QCoreApplication::quit();

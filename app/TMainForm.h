@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/OfflineFile.h"
+
 #include <QMainWindow>
 #include <memory>
 
@@ -31,6 +33,8 @@ struct CellMark;
 //   app/files/MainFormReport.cpp    Report1Click
 //   app/changes/MainFormChanges.cpp ChangeLog1Click, ShowHeldValue
 //   app/compare/MainFormCompare.cpp Compare1Click
+//   app/files/MainFormOffline.cpp   OpenOffline and the file commands offline
+//   app/grid/MainFormFind.cpp       Find1Click, ShowParameter
 // Everything they do to the drive is an operation of the main window's drive
 // (MainDrive()); the handlers only drive the windows around it.
 class TMainForm : public QMainWindow {
@@ -55,6 +59,7 @@ public:
     QAction* Exit1 = nullptr;
     QAction* Setup_Parameters = nullptr;
     QAction* ChangeLog1 = nullptr;
+    QAction* Find1 = nullptr;
     QAction* About1 = nullptr;
     TTabControl* ParaTabControl = nullptr;
     TStringGrid* grdPnxxxSheet = nullptr;
@@ -70,6 +75,8 @@ public:
     // changed in this run; light enough that the text reads as on any cell.
     static const QColor kPendingMarkColour;
     static const QColor kChangedMarkColour;
+    // Offline: a value outside its rule, as a report marks it "!".
+    static const QColor kOutsideRuleMarkColour;
     static constexpr const char* kReportFilter =
         "PDF (*.pdf)|*.pdf|HTML (*.html)|*.html|CSV (*.csv)|*.csv";
 
@@ -81,6 +88,7 @@ public slots:
     void Exit1Click();
     void Setup_ParametersClick();
     void ChangeLog1Click();
+    void Find1Click();
     void About1Click();
     void ParaTabControlChange();
     void ParaTabControlChanging(bool& allowChange);
@@ -101,12 +109,38 @@ public:
     // text the records now hold for it (after a revert).
     void ShowHeldValue(quint16 number);
 
+    // Offline editing: the main drive gives up its link and holds the values
+    // of `fileName` (checked whole first: a refused file throws before
+    // anything changes), the grid shows them as 設定 would, and the file
+    // commands work on them. True from then on.
+    void OpenOffline(const QString& fileName);
+    bool Offline() const;
+    // The file being edited offline.
+    OfflineFile OfflineFile1;
+
+    // Shows the sheet of `number` (read as a tab change reads it, unless it
+    // is on show; offline at once) and selects its value cell. False, and
+    // nothing done, for a parameter without a row on the tabs Pn0xx..Pn5xx.
+    bool ShowParameter(quint16 number);
+
     quint8 fgCommProtocolInit();
     void Delay(quint32 ms);
 
 protected:
-    // Closing the main window ends the program.
+    // Closing the main window ends the program; offline with unsaved
+    // changes it asks first.
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Offline with unsaved changes: asks whether to save first. False when
+    // the command should stop (取消, or the save was not made).
+    bool SaveOfflineFirst();
+    // Offline 儲存檔案: the values on show to a file; false when cancelled.
+    bool SaveOffline();
+    void OpenOfflineFile();
+    void CompareOffline(const QString& fileName);
+    void ReportOffline();
+    void ShowOfflineCaption();
 };
 
 // The window globals, alive from start-up to exit.
@@ -118,6 +152,7 @@ class TReadpmForm;
 class TCompareProgressForm;
 class TComparePmForm;
 class TReportPmForm;
+class TFindForm;
 extern TMainForm* MainForm;
 extern TCommForm* CommForm;
 extern TPmDataForm* PmDataForm;
@@ -127,3 +162,4 @@ extern TReadpmForm* ReadpmForm;
 extern TCompareProgressForm* CompareProgressForm;
 extern TComparePmForm* ComparePmForm;
 extern TReportPmForm* ReportPmForm;
+extern TFindForm* FindForm;

@@ -13,6 +13,7 @@
 #include "app/grid/TPmDataForm.h"
 #include "app/MainDrive.h"
 #include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 #include "app/connect/MainLink.h"
 #include "link/QtSerialDevice.h"
@@ -40,6 +41,7 @@ constexpr int kTransferRuns = 2;
 constexpr int kStartRuns = 10;
 constexpr int kReportWriteRuns = 5;
 constexpr int kCommitRuns = 10;
+constexpr int kOfflineRuns = 20;
 constexpr int kSheet = 3;
 constexpr int kSheetReads = 43; // Pn904, its two limits, Pn300..Pn339
 
@@ -163,6 +165,21 @@ void MeasureReports(DriveLink& link, const QString& port, const QString& device)
         Add(QStringLiteral("report built and written, %1").arg(f.name), writes, "ms", "—",
             "(beside the reads)", true, 1);
     }
+}
+
+// 離線編輯檔案 without its dialog: the file read and checked whole, the
+// values stored with their derived records, and the grid set up on Pn0xx.
+void MeasureOfflineOpen(const ParameterValues& values) {
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        throw std::runtime_error("no temporary folder for the file");
+    const QString path = dir.filePath("offline.tarn");
+    WriteParameterFile(path, values);
+    const auto opens = TimeEach(kOfflineRuns, [&](int) { MainForm->OpenOffline(path); });
+    if (MainForm->grdPnxxxSheet->RowCount() < 2 || !MainForm->Offline())
+        throw std::runtime_error("the offline open showed no sheet");
+    Add("offline open of a file (check, records, Pn0xx grid)", opens, "ms", "—", "< 100 ms",
+        Summarize(opens).max < 100, 2);
 }
 
 void PrintTable() {
@@ -323,6 +340,10 @@ void Run() {
     // After the memory row: the PDF writer's fonts are no part of a save.
     Progress("reports");
     MeasureReports(*MainForm->Link, QStringLiteral("COM7"), device);
+
+    // Last with the windows: the main drive gives up its link for good.
+    Progress("offline open");
+    MeasureOfflineOpen(values);
 
     DestroyWindows();
     drive.terminate();

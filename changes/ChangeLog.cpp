@@ -41,6 +41,17 @@ void ChangeLog::NoteWrite(quint16 number, const QString& valueText, bool confirm
     emit Changed();
 }
 
+void ChangeLog::NoteStored(quint16 number, const QString& valueText) {
+    const int newest = NewestRowOf(number);
+    if (newest >= 0 && rows_[newest].result == ChangeResult::Pending &&
+        rows_[newest].newText == valueText)
+        rows_[newest].result = ChangeResult::Stored;
+    auto track = tracks_.find(number);
+    if (track != tracks_.end())
+        track->confirmed = valueText;
+    emit Changed();
+}
+
 void ChangeLog::AddBulk(const QString& note, ChangeResult result,
                         const QMap<quint16, QString>& confirmed, QTime at) {
     for (auto it = confirmed.begin(); it != confirmed.end(); ++it) {

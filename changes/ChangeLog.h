@@ -21,6 +21,7 @@ enum class ChangeResult {
     Pending, // 等待寫入: accepted, the write not made or not yet answered
     Written, // 已寫入: the drive confirmed it
     Failed,  // 寫入失敗: the last try was not confirmed
+    Stored,  // 已修改: kept in the values of a file being edited, sent nowhere
 };
 
 enum class ChangeKind { Edit, Revert, Bulk };
@@ -50,6 +51,12 @@ public:
     // meant that same text (a sheet read may have put another text in its
     // place since). A confirmed write is the parameter's value from now on.
     void NoteWrite(quint16 number, const QString& valueText, bool confirmed);
+
+    // A drive without a link (a file edited offline) stored `valueText` for
+    // `number` in place of the write: the newest row waiting for that text
+    // reads 已修改, and the text is the parameter's value from now on, as a
+    // confirmed write's is.
+    void NoteStored(quint16 number, const QString& valueText);
 
     // A load or another bulk write: one row that cannot be reverted. The
     // texts in `confirmed` are what the drive now holds for those numbers;

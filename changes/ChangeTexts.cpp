@@ -19,6 +19,8 @@ QString ResultText(ChangeResult result) {
         return QStringLiteral("已寫入");
     case ChangeResult::Failed:
         return QStringLiteral("寫入失敗");
+    case ChangeResult::Stored:
+        return QStringLiteral("已修改");
     case ChangeResult::Pending:
         break;
     }

@@ -1,6 +1,7 @@
 #include "drive/Drive.h"
 
 #include "catalogue/SheetRanges.h"
+#include "core/TarnError.h"
 #include "link/DriveLink.h"
 
 #include <stdexcept>
@@ -26,6 +27,29 @@ DriveLink& Drive::Link() const {
 
 void Drive::SetLink(std::unique_ptr<DriveLink> link) {
     link_ = std::move(link);
+}
+
+void Drive::SetValuesOffline(const ParameterValues& values) {
+    if (link_)
+        throw std::logic_error("a drive with a link takes its values from the drive");
+    values_.Reset();
+    changes_.Clear();
+    values_.PmStringSheet.Slots = values;
+    for (const ParameterRecord& record : Records()) {
+        values_.SplitDigits(record.number);
+        try {
+            values_.UpdateSignedValue(record.number);
+        } catch (const EConvertError&) {
+            // Stays zero; the cell shows the text as a read's fill would.
+        }
+    }
+    for (const int sheet : {3, 4, 7}) {
+        try {
+            values_.SetPn904Bounds(sheet);
+        } catch (const EConvertError&) {
+            // No Pn904 in the file: the bounds stay as after start-up.
+        }
+    }
 }
 
 quint8 Drive::Greet() {
@@ -58,6 +82,11 @@ bool Drive::WritePending(quint16 number, const WriteObserver& observer) {
     if (flag == 0)
         return false;
     const QString valueText = values_.PmStringSheet.Value(number);
+    if (!link_) {
+        flag = 0;
+        changes_.NoteStored(number, valueText);
+        return false;
+    }
     const bool failed = WriteFailed(Link().Write(number, valueText));
     if (!failed)
         flag = 0;

@@ -43,6 +43,16 @@ public:
     ChangeLog& Changes() { return changes_; }
     const ChangeLog& Changes() const { return changes_; }
 
+    // A drive without a link holds the values of a file being edited: they
+    // are stored as a sheet read stores them (value texts, the digit
+    // characters and signed values, the Pn904 bounds of sheets 3, 4 and 7
+    // from the values' own Pn904), over a new change list. A text that is
+    // no number leaves its signed value or bounds at zero instead of ending
+    // the run, so a damaged file opens and can be mended. Edits and reverts
+    // then store and mark without sending (WritePending). A drive with a
+    // link refuses (std::logic_error): its values come from the drive.
+    void SetValuesOffline(const ParameterValues& values);
+
     // --- Exchanges -------------------------------------------------------
 
     // Sends the greeting and keeps the reply format it shows; returns it.
@@ -63,7 +73,8 @@ public:
     // its value text exactly as stored, and lowers the flag when the drive
     // confirmed it. The change list's row of the edit is settled either way.
     // Returns true when the write failed (the flag stays raised); false when
-    // it went through or nothing was pending.
+    // it went through or nothing was pending. Without a link nothing is
+    // sent: the flag is lowered and the row reads 已修改 (NoteStored).
     bool WritePending(quint16 number, const WriteObserver& observer = {});
 
     // Writes every pending parameter of sheet `sheetIndex`, in increasing

@@ -19,6 +19,10 @@ void TMainForm::Compare1Click() {
     const QString fileName = Dialogs().OpenFileName(this, kFileFilter);
     if (fileName.isEmpty())
         return;
+    if (Offline()) {
+        CompareOffline(fileName);
+        return;
+    }
     // The load's whole-file check: a refused file throws before any read.
     const ParameterValues file = ReadParameterFile(fileName);
     const bool sheetShown = !ParaTabControl->isHidden();

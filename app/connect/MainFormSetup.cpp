@@ -22,8 +22,11 @@ void TMainForm::Setup_ParametersClick() {
     }
     ParaTabControl->SetTabIndex(0);
     PendingWrite.LowerAll();
-    ReplyFormat = fgCommProtocolInit();
-    Drive1.ReadSheet(0);
+    // Offline the values are the file's, already stored.
+    if (!Offline()) {
+        ReplyFormat = fgCommProtocolInit();
+        Drive1.ReadSheet(0);
+    }
     PmDataForm->FillPn0xxSheet();
     ParaTabControl->show();
 }

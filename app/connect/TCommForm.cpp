@@ -1,5 +1,6 @@
 #include "app/connect/TCommForm.h"
 
+#include "app/Dialogs.h"
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
@@ -75,12 +76,26 @@ TCommForm::TCommForm(QWidget* parent)
 
     btnConnect = new QPushButton("OK", this);
     btnConnect->setObjectName("btnConnect");
-    btnConnect->setGeometry(75, 342, 75, 30);
+    btnConnect->setGeometry(16, 342, 64, 30);
     // Enter on the focused button presses it, as in any dialog.
     btnConnect->setAutoDefault(true);
     btnConnect->setFocus();
     connect(btnConnect, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnConnectClick(); }); });
+
+    btnOffline = new QPushButton("離線編輯檔案", this);
+    btnOffline->setObjectName("btnOffline");
+    btnOffline->setAccessibleName(btnOffline->text());
+    btnOffline->setGeometry(86, 342, 124, 30);
+    connect(btnOffline, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnOfflineClick(); }); });
+}
+
+void TCommForm::btnOfflineClick() {
+    const QString fileName = Dialogs().OpenFileName(this, TMainForm::kFileFilter);
+    if (fileName.isEmpty())
+        return;
+    MainForm->OpenOffline(fileName);
 }
 
 void TCommForm::BuildNetworkFields() {

@@ -33,6 +33,8 @@ public:
     QLabel* Label5 = nullptr;
     QSpinBox* spnTimeout = nullptr; // the waits' length, 10 to 5000 ms
     QPushButton* btnConnect = nullptr;
+    // 離線編輯檔案: a parameter file in the grid, without a drive.
+    QPushButton* btnOffline = nullptr;
 
 public slots:
     // Opens the network address when one is given, else COM n for the
@@ -41,6 +43,11 @@ public slots:
     // the port choice and the timing: the dialog stays and another may be
     // tried.
     void btnConnectClick();
+
+    // Asks for a *.tarn file and opens it in the main window without a
+    // drive (TMainForm::OpenOffline). A refused file says why and the
+    // dialog stays; a cancelled choice leaves everything as it was.
+    void btnOfflineClick();
 
     // Shows the device of the selected item under the list.
     void ComboBox1Change();

@@ -15,6 +15,10 @@
 // handlers only drive the windows around them.
 
 void TMainForm::Save2Click() {
+    if (Offline()) {
+        SaveOffline();
+        return;
+    }
     ParaTabControl->hide();
     // Each value is stored as it comes: what was read stays stored when a
     // later read fails.
@@ -37,6 +41,10 @@ void TMainForm::Save2Click() {
 }
 
 void TMainForm::Open2Click() {
+    if (Offline()) {
+        OpenOfflineFile();
+        return;
+    }
     ParaTabControl->hide();
     OpenPmForm->ProgressBar1->setValue(0);
     const QString fileName = Dialogs().OpenFileName(this, kFileFilter);

@@ -17,6 +17,10 @@
 // library; this handler only drives the windows around them.
 
 void TMainForm::Report1Click() {
+    if (Offline()) {
+        ReportOffline();
+        return;
+    }
     ParaTabControl->hide();
     // Each value is stored as it comes, as a save stores it.
     const ParameterValues values = ReadAllShown(Drive1, ReportPmForm);

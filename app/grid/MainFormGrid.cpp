@@ -11,6 +11,7 @@
 #include "app/grid/CommitState.h"
 #include "editing/EditMasks.h"
 #include "editing/EditRules.h"
+#include "editing/OutsideRule.h"
 #include "values/ValueForms.h"
 
 namespace {
@@ -26,6 +27,7 @@ const ParameterRecord* EditedEntry(int sheet, int col, int row) {
 
 const QColor TMainForm::kPendingMarkColour(255, 255, 176);
 const QColor TMainForm::kChangedMarkColour(200, 240, 200);
+const QColor TMainForm::kOutsideRuleMarkColour(255, 214, 214);
 
 void TMainForm::grdPnxxxSheetSelectCell(int aCol, int, bool&) {
     grdPnxxxSheet->SetEditing(aCol == kValueColumn);
@@ -85,6 +87,13 @@ void TMainForm::grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark) {
         mark.background = kChangedMarkColour;
         break;
     case ValueMark::None:
+        // A file opened offline may hold values its rules refuse: marked
+        // as a report marks them, so they can be mended.
+        if (Offline() && ValueOutsideRule(*entry, PmStringSheet.Value(entry->number),
+                                          PmStringSheet.Value(kPn904))) {
+            mark.background = kOutsideRuleMarkColour;
+            mark.hint = QStringLiteral("! 超出範圍");
+        }
         return;
     }
     mark.hint = ValueMarkHint(Drive1.Values(), Drive1.Changes(), entry->number);

@@ -9,9 +9,11 @@
 
 void TMainForm::ParaTabControlChange() {
     grdPnxxxSheet->SetEditing(false);
-    const WindowShown reading(ReadpmForm);
     const int sheet = ParaTabControl->TabIndex();
-    Drive1.ReadSheet(sheet);
+    if (!Offline()) {
+        const WindowShown reading(ReadpmForm);
+        Drive1.ReadSheet(sheet);
+    }
     PmDataForm->FillSheet(sheet);
 }
 

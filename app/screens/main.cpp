@@ -14,6 +14,7 @@
 #include "catalogue/Catalogue.h"
 #include "app/changes/TChangeLogForm.h"
 #include "app/compare/TComparePmForm.h"
+#include "app/grid/TFindForm.h"
 #include "files/ParameterFile.h"
 #include "link/AddressedDevice.h"
 #include "app/connect/TCommForm.h"
@@ -252,6 +253,32 @@ int main(int argc, char* argv[]) {
         form.show();
         Shoot(&form, "report-info");
     }
+
+    // 搜尋參數 with the hits of a word: some on the tabs, some not.
+    MainForm->Find1->trigger();
+    FindForm->edtFind->setText(QStringLiteral("編碼器"));
+    FindForm->grdHits->selectRow(1);
+    if (!QTest::qWaitForWindowExposed(FindForm))
+        return 1;
+    Shoot(FindForm, "find");
+
+    // Offline: the changed file opened with 離線編輯檔案 (Pn001 beyond its
+    // maximum, marked), and one value edited.
+    DestroyWindows();
+    CreateWindows(std::make_unique<AddressedDevice>());
+    if (!QTest::qWaitForWindowExposed(CommForm))
+        return 1;
+    CommForm->btnOffline->click();
+    if (!QTest::qWaitForWindowExposed(MainForm))
+        return 1;
+    grid = MainForm->grdPnxxxSheet;
+    grid->setFocus();
+    grid->SelectCell(3, CatalogueEntryOf(2)->row);
+    QTest::keyClick(grid, '5');
+    QTest::keyClicks(grid->Editor(), "0");
+    QTest::keyClick(grid->Editor(), Qt::Key_Return);
+    grid->SelectCell(1, CatalogueEntryOf(3)->row);
+    Shoot(MainForm, "offline");
 
     DestroyWindows();
     SetDialogs(previous);

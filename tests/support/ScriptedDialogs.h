@@ -11,6 +11,7 @@
 //   QCOMPARE(dialogs.messages, QStringList{"請重開驅動器"});
 #include "app/Dialogs.h"
 
+#include <QList>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -61,6 +62,23 @@ public:
         return answer;
     }
 
+    // A save dialog that starts at a name: the name is kept, the answer
+    // taken as SaveFileName's.
+    QString SaveFileNameAt(QWidget* parent, const QString& filter,
+                           const QString& suggested) override {
+        suggestedNames << suggested;
+        return SaveFileName(parent, filter);
+    }
+    // 是 / 否 / 取消: each question is kept, the answers come from the queue
+    // (an empty one answers 取消).
+    SaveAnswer AskSave(QWidget*, const QString& text) override {
+        questions << text;
+        return saveAnswersAsked.empty() ? SaveAnswer::Cancel : saveAnswersAsked.takeFirst();
+    }
+
+    QStringList suggestedNames;         // the names save dialogs started at
+    QStringList questions;              // every question asked, in order
+    QList<SaveAnswer> saveAnswersAsked; // answers of the next questions
     QStringList messages;    // every message shown, in order
     QStringList openAnswers; // answers of the next open dialogs
     QStringList saveAnswers; // answers of the next save dialogs

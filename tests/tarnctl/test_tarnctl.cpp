@@ -118,6 +118,7 @@ private slots:
             << QStringList{"-p", "1,2", "report", "-o", "r.pdf"} << "{port}";
         QTest::newRow("report of neither drive nor file")
             << QStringList{"report", "-o", "r.pdf"} << "report";
+        QTest::newRow("find without text") << QStringList{"find"} << "find";
     }
     // Refused before any port is opened (COM 1 need not exist here).
     void usageErrorsExitTwoWithOneLine() {
@@ -136,7 +137,8 @@ private slots:
         for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  "}) {
             QVERIFY2(help.out.contains(code), code);
         }
-        for (const char* command : {"ports", "read", "write", "save", "load", "diff", "report"}) {
+        for (const char* command :
+             {"ports", "read", "write", "save", "load", "diff", "report", "find"}) {
             const TarnctlResult own = RunTarnctl({command, "--help"});
             QCOMPARE(own.code, 0);
             QVERIFY2(own.out.contains(QStringLiteral("範例：\n  tarnctl ")), command);
@@ -367,6 +369,21 @@ private slots:
                  qPrintable(differ.out));
         QVERIFY2(differ.OutLines().at(1).startsWith(QStringLiteral("Pn213 -24538 → -1000")),
                  qPrintable(differ.out));
+    }
+
+    // The search of 搜尋參數, without a drive: a line per hit, tab-separated,
+    // exit 1 when nothing matches.
+    void findPrintsTheHitsOfTheSearch() {
+        const TarnctlResult found = RunTarnctl({"find", "編碼器脈波"});
+        QCOMPARE(found.code, 0);
+        QCOMPARE(found.out,
+                 QStringLiteral("Pn201\t編碼器脈波輸出設定\tencoder pulse output setting\tPn2xx\n"
+                                "Pn211\t編碼器脈波輸出數\tencoder output pulse count\tPn2xx\n"));
+        QCOMPARE(RunTarnctl({"find", "pn904"}).out,
+                 QStringLiteral("Pn904\t\t\tPn9xx（不在表格中）\n"));
+        const TarnctlResult none = RunTarnctl({"find", "xyzzy"});
+        QCOMPARE(none.code, 1);
+        QVERIFY(none.out.isEmpty());
     }
 
     // A report of a file in each format, with no platform named: the PDF is

@@ -66,6 +66,7 @@ Command BackupCommand();
 Command ShowCommand();
 Command HistoryCommand();
 Command RestoreCommand();
+Command FindCommand();
 
 // The option every command that reads a drive's answer for a program takes.
 QCommandLineOption JsonOption();

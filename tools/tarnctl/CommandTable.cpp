@@ -4,7 +4,7 @@ const std::vector<Command>& Commands() {
     // New commands are added here, each built by a function in its own file.
     static const std::vector<Command> commands = {
         PortsCommand(), ReadCommand(), WriteCommand(),  SaveCommand(),
-        LoadCommand(),  DiffCommand(), ReportCommand(),
+        LoadCommand(),  DiffCommand(), ReportCommand(), FindCommand(),
         PlantCommand(), BackupCommand(), ShowCommand(), HistoryCommand(), RestoreCommand(),
     };
     return commands;

@@ -6,7 +6,7 @@
 // of theirs.
 enum ExitCode : int {
     kExitSuccess = 0,
-    kExitDifferent = 1,     // diff found differences
+    kExitDifferent = 1,     // diff found differences; find found nothing
     kExitUsage = 2,         // the command line is wrong
     kExitDrive = 3,         // port or drive: cannot open, no answer, write not held, hang-up
     kExitValueRefused = 4,  // a value its rule refuses

@@ -1,0 +1,139 @@
+#include "app/Dialogs.h"
+#include "app/TMainForm.h"
+#include "app/TTabControl.h"
+#include "app/compare/TComparePmForm.h"
+#include "app/connect/TCommForm.h"
+#include "compare/Comparison.h"
+#include "drive/Drive.h"
+#include "files/ParameterFile.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportFormat.h"
+#include "report/ReportInfo.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+
+// Offline editing: a parameter file's values in the grid without a drive.
+// The main drive has no link then; its edits store and mark without a write
+// (Drive::SetValuesOffline, Drive::WritePending), and the file commands work
+// on the values on show instead of reading a drive.
+
+namespace {
+
+ParameterValues ShownValues(const Drive& drive) {
+    return drive.Values().PmStringSheet.Slots;
+}
+
+} // namespace
+
+bool TMainForm::Offline() const {
+    return !Drive1.HasLink();
+}
+
+void TMainForm::OpenOffline(const QString& fileName) {
+    // Checked whole first: a refused file changes nothing.
+    const ParameterValues values = ReadParameterFile(fileName);
+    if (Drive1.HasLink()) {
+        Drive1.SetLink(nullptr);
+        Link = nullptr;
+        MSComm1 = nullptr;
+    }
+    Drive1.SetValuesOffline(values);
+    OfflineFile1 = {fileName, values};
+    ShowOfflineCaption();
+    StatusPanel->setText(QStringLiteral("離線"));
+    StatusPanel->setToolTip(QString());
+    StatusBar1->setToolTip(QString());
+    // The main window takes the connect dialog's place, as after OK.
+    if (CommForm != nullptr)
+        CommForm->hide();
+    show();
+    Setup_ParametersClick();
+}
+
+void TMainForm::ShowOfflineCaption() {
+    setWindowTitle(QStringLiteral("TARN/B - ") + QFileInfo(OfflineFile1.fileName).fileName() +
+                   QStringLiteral("（離線）"));
+}
+
+bool TMainForm::SaveOfflineFirst() {
+    if (!Offline() || !OfflineFile1.Unsaved(ShownValues(Drive1)))
+        return true;
+    switch (Dialogs().AskSave(this, QStringLiteral("檔案已修改，是否儲存？"))) {
+    case SaveAnswer::Save:
+        return SaveOffline();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TMainForm::SaveOffline() {
+    const QString chosen = Dialogs().SaveFileNameAt(this, kFileFilter, OfflineFile1.fileName);
+    if (chosen.isEmpty())
+        return false;
+    const QString fileName = WithTarnSuffix(chosen);
+    const ParameterValues values = ShownValues(Drive1);
+    WriteParameterFile(fileName, values);
+    OfflineFile1 = {fileName, values};
+    ShowOfflineCaption();
+    return true;
+}
+
+void TMainForm::OpenOfflineFile() {
+    if (!SaveOfflineFirst())
+        return;
+    const QString fileName = Dialogs().OpenFileName(this, kFileFilter);
+    if (!fileName.isEmpty())
+        OpenOffline(fileName);
+}
+
+void TMainForm::CompareOffline(const QString& fileName) {
+    const ParameterValues file = ReadParameterFile(fileName);
+    const ParameterValues shown = ShownValues(Drive1);
+    const std::vector<CompareRow> rows = CompareValues(shown, file);
+    if (rows.empty()) {
+        ShowMessage(QStringLiteral("數值與檔案相同"));
+        return;
+    }
+    // Both columns as with a drive; there is nothing to write to.
+    ComparePmForm->grdCompare->horizontalHeaderItem(TComparePmForm::ColDrive)
+        ->setText(QStringLiteral("目前數值"));
+    ComparePmForm->btnWriteSelected->setEnabled(false);
+    ComparePmForm->btnWriteSelected->setToolTip(QStringLiteral("離線時不可用"));
+    ComparePmForm->ShowRows(rows, shown[size_t(SlotOf(904))]);
+    ComparePmForm->OnWriteRun = nullptr;
+    ComparePmForm->exec();
+}
+
+void TMainForm::ReportOffline() {
+    const ParameterValues values = ShownValues(Drive1);
+    QSettings settings;
+    const std::optional<ReportInfo> info =
+        Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
+    if (!info)
+        return;
+    SaveReportInfo(settings, *info);
+    std::optional<ReportReference> reference;
+    if (!info->referenceFile.isEmpty())
+        reference = ReadReference(info->referenceFile);
+    const SaveChoice choice = Dialogs().SaveFileChoice(this, kReportFilter);
+    if (choice.fileName.isEmpty())
+        return;
+    const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
+    // Values changed since the file was read are not the file's: the source
+    // names it without its time and checksum then.
+    ReportSource source = FileSource(OfflineFile1.fileName);
+    if (OfflineFile1.Unsaved(values)) {
+        source.fileName += QStringLiteral("（離線編輯，未儲存）");
+        source.fileModified = QDateTime();
+        source.fileSha256.clear();
+    }
+    WriteReport(BuildReport(source, values, info->handover, reference), file.fileName, file.format);
+}

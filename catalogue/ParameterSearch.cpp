@@ -1,0 +1,45 @@
+#include "catalogue/ParameterSearch.h"
+
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+
+namespace {
+
+// The sheets the grid offers once a drive is set up (or a file opened).
+constexpr int kLastShownSheet = 5;
+
+SearchHit HitOf(const ParameterRecord& record) {
+    SearchHit hit;
+    hit.number = record.number;
+    hit.description = QString::fromUtf8(record.description);
+    hit.gloss = QString::fromUtf8(record.gloss);
+    hit.sheet = record.sheet;
+    hit.selectable = record.row > 0 && record.sheet <= kLastShownSheet;
+    return hit;
+}
+
+} // namespace
+
+std::vector<SearchHit> FindParameters(const QString& text) {
+    const QString wanted = text.trimmed();
+    std::vector<SearchHit> byNumber;
+    std::vector<SearchHit> byWords;
+    if (wanted.isEmpty())
+        return byNumber;
+    for (const ParameterRecord& record : Records()) {
+        if (PnName(record.number).contains(wanted, Qt::CaseInsensitive)) {
+            byNumber.push_back(HitOf(record));
+        } else if (QString::fromUtf8(record.description).contains(wanted, Qt::CaseInsensitive) ||
+                   QString::fromUtf8(record.gloss).contains(wanted, Qt::CaseInsensitive)) {
+            byWords.push_back(HitOf(record));
+        }
+    }
+    byNumber.insert(byNumber.end(), byWords.begin(), byWords.end());
+    return byNumber;
+}
+
+QString SheetTextOf(const SearchHit& hit) {
+    const QString sheet = QStringLiteral("Pn%1xx").arg(hit.sheet);
+    return hit.selectable ? sheet
+                          : sheet + QStringLiteral("（") + kNotInGrid + QStringLiteral("）");
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// Finding a parameter by what a technician remembers of it: its number in
+// any spelling ("100", "Pn100", "pn1"), words of its Chinese description or
+// of its English gloss. Both programs use it (搜尋參數, tarnctl find).
+
+struct SearchHit {
+    quint16 number = 0;
+    QString description; // as the grid shows it; empty for an uncatalogued number
+    QString gloss;       // English; empty where there is none
+    int sheet = 0;       // the hundreds digit
+    // It has a row on one of the tabs Pn0xx to Pn5xx, so the grid can show it.
+    bool selectable = false;
+};
+
+// The hits for `text` over all 309 parameters: those whose name ("Pn100")
+// holds the text come first, then those whose description or gloss holds
+// it, each group in file order. Case is ignored, and so is white space
+// around the text; an empty text finds nothing.
+std::vector<SearchHit> FindParameters(const QString& text);
+
+// The sheet column of a hit: "Pn1xx" where it can be shown, else its sheet
+// and that it has no row there, "Pn9xx（不在表格中）".
+QString SheetTextOf(const SearchHit& hit);
+
+// The text a hit that cannot be shown says of itself.
+inline const QString kNotInGrid = QStringLiteral("不在表格中");
