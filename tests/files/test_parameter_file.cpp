@@ -160,7 +160,7 @@ private slots:
             WriteParameterFile(path, samples::DistinctValues());
             QFAIL("writing over a directory must fail");
         } catch (const EFileError& e) {
-            QCOMPARE(e.Text(), QStringLiteral("Cannot create file %1").arg(path));
+            QCOMPARE(e.Text(), QStringLiteral("Cannot create file %1\nFilename refers to a directory").arg(path));
         }
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),

@@ -3,6 +3,7 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
+#include "DriveFiles.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
@@ -142,6 +143,9 @@ int RunReport(const Invocation& invocation) {
             PrintErr(QStringLiteral("tarnctl: ") + error.Text());
             return kExitFileRefused;
         }
+    }
+    if (!TargetsWritable(names)) {
+        return kExitFileRefused;
     }
     if (!withDrives) {
         return ReportOfFile(invocation.arguments.first(), names.front(), inputs);

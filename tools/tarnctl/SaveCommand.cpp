@@ -3,6 +3,7 @@
 #include "ExitCode.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
+#include "DriveFiles.h"
 
 #include <QSet>
 
@@ -56,6 +57,9 @@ void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& repo
 
 int RunSave(const Invocation& invocation) {
     const std::vector<QString> names = FileNames(invocation);
+    if (!TargetsWritable(names)) {
+        return kExitFileRefused;
+    }
     const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
         SaveDrive(names[s.Index()], s, r);
     });
