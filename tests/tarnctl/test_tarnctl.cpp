@@ -339,7 +339,7 @@ private slots:
         QCOMPARE(drives[1].toObject().value("exitCode").toInt(), 4);
         QCOMPARE(Writes(*refuses), QList<quint16>{});
         QCOMPARE(result.ErrLines(),
-                 (QStringList{keeps->Device() + QStringLiteral(": Pn001 讀回 0-0-0 (A001)，應為 0-0-5 (0005)"),
+                 (QStringList{keeps->Device() + QStringLiteral(": Pn001 讀回 40961 ---，應為 5 ---"),
                               refuses->Device() + QStringLiteral(": 以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："),
                               refuses->Device() + QStringLiteral(": Pn100 0（1 ~ 20000）")}));
 
@@ -534,7 +534,7 @@ private slots:
         }
         if (!written) {
             QCOMPARE(Writes(*byLoad), QList<quint16>{});
-            QCOMPARE(load.ErrLines().last(), RuleBreakLine(ValuesOutsideRule({{quint16(number), value}}, pn904).front()));
+            QCOMPARE(load.ErrLines().last(), byLoad->Device() + ": " + RuleBreakLine(ValuesOutsideRule({{quint16(number), value}}, pn904).front()));
         }
     }
 
