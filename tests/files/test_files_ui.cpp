@@ -216,6 +216,14 @@ private slots:
         }
     }
 
+    // The first line names the file, the second says why.
+    void saveToAMissingFolderSaysWhy() {
+        const QString path = dir_.filePath("no-such-folder/x.tarn");
+        dialogs_->saveAnswers << path;
+        MainForm->Save2->trigger();
+        QCOMPARE(dialogs_->messages, QStringList{"Cannot create file " + path + "\n資料夾不存在"});
+    }
+
     void failedFileWriteIsShownAndKeepsTheOld() {
         // The reads are cut short by a port that vanishes after sheet 0; the
         // dialog is never reached and the old file stays.
