@@ -28,6 +28,7 @@ void NoteLoad(ChangeLog& log, const QString& fileName, const ParameterValues& va
         NoteBulkWrite(log, QStringLiteral("載入"), fileName, values, result);
         return;
     }
-    log.AddBulk(QStringLiteral("載入 %1：%2").arg(QFileInfo(fileName).fileName(), LoadStoppedMessage(result)),
+    log.AddBulk(QStringLiteral("載入 %1：%2")
+                    .arg(QFileInfo(fileName).fileName(), LoadStoppedMessage(result)),
                 ChangeResult::Failed, Confirmed(values, result));
 }

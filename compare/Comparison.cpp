@@ -21,8 +21,9 @@ RowState StateOfFileValue(quint16 number, const QString& fileText, const QString
 
 QString Pn904AfterComparedWrite(const ParameterValues& drive, const ParameterValues& file) {
     const int slot = SlotOf(kPn904);
-    const bool writesPn904 = !ValuesEqual(drive[slot], file[slot]) &&
-                             StateOfFileValue(kPn904, file[slot], QString()) != RowState::NotWritten;
+    const bool writesPn904 =
+        !ValuesEqual(drive[slot], file[slot]) &&
+        StateOfFileValue(kPn904, file[slot], QString()) != RowState::NotWritten;
     return writesPn904 ? file[slot] : drive[slot];
 }
 

@@ -36,7 +36,8 @@ int SequenceLength(const QByteArray& bytes, qsizetype i) {
 }
 
 QString Escaped(unsigned char b) {
-    return QStringLiteral("\\x") + QString::number(b, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+    return QStringLiteral("\\x") +
+           QString::number(b, 16).rightJustified(2, QLatin1Char('0')).toUpper();
 }
 
 } // namespace
@@ -49,7 +50,8 @@ QString QuotedFileText(const QByteArray& bytes, int maxCharacters) {
             return quoted + QStringLiteral("…");
         const int length = SequenceLength(bytes, i);
         const QString character = length == 0 ? QString() : QString::fromUtf8(bytes.mid(i, length));
-        const bool control = length != 0 && character.size() == 1 && character[0].category() == QChar::Other_Control;
+        const bool control =
+            length != 0 && character.size() == 1 && character[0].category() == QChar::Other_Control;
         if (length == 0 || control) {
             // Each byte of it on its own.
             const qsizetype count = length == 0 ? 1 : length;

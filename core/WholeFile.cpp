@@ -29,7 +29,8 @@ QString CannotCreateMessage(const QString& fileName, const QString& reason) {
 }
 
 QString WriteFailureReason(const QString& fileName, int errorNumber) {
-    if (!QFileInfo(fileName).absoluteDir().exists() || errorNumber == ENOENT || errorNumber == ENOTDIR)
+    if (!QFileInfo(fileName).absoluteDir().exists() || errorNumber == ENOENT ||
+        errorNumber == ENOTDIR)
         return QStringLiteral("資料夾不存在");
     if (errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS)
         return QStringLiteral("沒有寫入權限");

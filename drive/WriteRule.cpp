@@ -40,7 +40,8 @@ std::vector<RuleBreak> ValuesOutsideRule(const std::vector<ValueToWrite>& writes
     for (const ValueToWrite& write : writes) {
         if (StateOfFileValue(write.number, write.valueText, pn904) != RowState::OutOfRange)
             continue;
-        outside.push_back({write.number, write.valueText, ValueCellText(write.number, write.valueText),
+        outside.push_back({write.number, write.valueText,
+                           ValueCellText(write.number, write.valueText),
                            RangeText(write.number, pn904)});
     }
     return outside;
@@ -72,6 +73,6 @@ QStringList RuleBreakLines(const std::vector<RuleBreak>& values) {
 }
 
 QString OutsideRuleQuestion(const std::vector<RuleBreak>& values) {
-    return QStringLiteral("以下參數超出允許範圍：\n") + RuleBreakLines(values).join(QLatin1Char('\n')) +
-           QStringLiteral("\n仍要寫入嗎？");
+    return QStringLiteral("以下參數超出允許範圍：\n") +
+           RuleBreakLines(values).join(QLatin1Char('\n')) + QStringLiteral("\n仍要寫入嗎？");
 }

@@ -116,9 +116,9 @@ QString LoadStoppedMessage(const LoadResult& result) {
     const QList<quint16>& written = result.written;
     if (written.isEmpty())
         return QStringLiteral("載入已停止：%1；沒有寫入任何參數，驅動器參數未變更").arg(cause);
-    const QString span = written.size() == 1
-                             ? PnName(written.first())
-                             : PnName(written.first()) + QStringLiteral(" ~ ") + PnName(written.last());
+    const QString span = written.size() == 1 ? PnName(written.first())
+                                             : PnName(written.first()) + QStringLiteral(" ~ ") +
+                                                   PnName(written.last());
     return QStringLiteral("載入已停止：%1；已寫入 %2 個參數（%3），驅動器其餘參數未變更")
         .arg(cause)
         .arg(written.size())

@@ -33,7 +33,8 @@ LinkSettings QuickReplies() {
 }
 
 struct Bench {
-    std::unique_ptr<LinkFixture> fixture = std::make_unique<LinkFixture>(kFormatMarked, QuickReplies());
+    std::unique_ptr<LinkFixture> fixture =
+        std::make_unique<LinkFixture>(kFormatMarked, QuickReplies());
     Drive drive;
     ParameterValues read; // what a read of the whole drive gives
     Bench(quint16 number, const QString& held, const QString& pn904)
@@ -48,8 +49,9 @@ struct Bench {
 
 // The value a neighbour of the case's parameter may take, inside its rule.
 QString OtherValue(quint16 number) {
-    return number == 100 ? QStringLiteral("0258") : number == 304 ? QStringLiteral("000A")
-                                                                  : QStringLiteral("0001");
+    return number == 100   ? QStringLiteral("0258")
+           : number == 304 ? QStringLiteral("000A")
+                           : QStringLiteral("0001");
 }
 
 // Each path: true when the drive ends holding `value` for `number` after
@@ -78,7 +80,8 @@ bool ByChangedOnly(quint16 number, const QString& value, const QString& pn904) {
     for (const CompareRow& row : CompareValues(b.read, file))
         if (row.writable)
             options.only->insert(row.number);
-    b.drive.Load(file, [](int) {}, options);
+    b.drive.Load(
+        file, [](int) {}, options);
     return ValuesEqual(b.Held(number), value);
 }
 
@@ -117,9 +120,11 @@ private slots:
         QTest::newRow("in range") << 100 << "01F4" << kDrivePn904 << true;
         QTest::newRow("out of range") << 100 << "7530" << kDrivePn904 << false;
         // 4000 RPM: outside ±3000, inside the ±5000 the same run sets.
-        QTest::newRow("Pn304, Pn904 raised") << 304 << "0FA0" << "1388" << true;
+        QTest::newRow("Pn304, Pn904 raised") << 304 << "0FA0"
+                                             << "1388" << true;
         QTest::newRow("Pn304, Pn904 kept") << 304 << "0FA0" << kDrivePn904 << false;
-        QTest::newRow("Pn304, Pn904 lowered") << 304 << "0064" << "0032" << false;
+        QTest::newRow("Pn304, Pn904 lowered") << 304 << "0064"
+                                              << "0032" << false;
     }
 
     void everyPathGivesTheSameVerdict() {

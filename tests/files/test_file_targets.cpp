@@ -28,7 +28,8 @@ bool MountTmpfs(const QString& folder, const QString& options, QString& reason) 
     QProcess mount;
     mount.start("mount", {"-t", "tmpfs", "-o", options, "tmpfs", folder});
     if (!mount.waitForFinished(10000) || mount.exitCode() != 0) {
-        reason = "cannot mount a tmpfs here: " + QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
+        reason = "cannot mount a tmpfs here: " +
+                 QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
         return false;
     }
     return true;
@@ -64,7 +65,8 @@ private slots:
         if (!MountTmpfs(folder, "ro,size=64k", reason))
             QSKIP(qPrintable(reason));
         ExpectReason(folder + "/x.tarn", QStringLiteral("沒有寫入權限"));
-        QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{});
+        QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 QStringList{});
         Unmount(folder);
     }
 
@@ -90,7 +92,8 @@ private slots:
         const QString file = dir_.filePath("ok/x.tarn");
         QVERIFY(QDir().mkpath(dir_.filePath("ok")));
         CheckFileTarget(file);
-        QCOMPARE(QDir(dir_.filePath("ok")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+        QCOMPARE(QDir(dir_.filePath("ok"))
+                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
                  QStringList{});
     }
 };

@@ -338,10 +338,13 @@ private slots:
         QCOMPARE(notHeld[0].toObject().value("number").toInt(), 1);
         QCOMPARE(drives[1].toObject().value("exitCode").toInt(), 4);
         QCOMPARE(Writes(*refuses), QList<quint16>{});
-        QCOMPARE(result.ErrLines(),
-                 (QStringList{keeps->Device() + QStringLiteral(": Pn001 讀回 40961 ---，應為 5 ---"),
-                              refuses->Device() + QStringLiteral(": 以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："),
-                              refuses->Device() + QStringLiteral(": Pn100 0（1 ~ 20000）")}));
+        QCOMPARE(
+            result.ErrLines(),
+            (QStringList{keeps->Device() + QStringLiteral(": Pn001 讀回 40961 ---，應為 5 ---"),
+                         refuses->Device() +
+                             QStringLiteral(
+                                 ": 以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："),
+                         refuses->Device() + QStringLiteral(": Pn100 0（1 ~ 20000）")}));
 
         QCOMPARE(differences.code, 1);
         QCOMPARE(differences.OutLines().size(), changes.size() + 1);
@@ -490,12 +493,22 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("pn904"); // as the run leaves it
         QTest::addColumn<bool>("written");
-        QTest::newRow("in range") << 100 << "500" << "01F4" << "0BB8" << true;
-        QTest::newRow("out of range") << 100 << "30000" << "7530" << "0BB8" << false;
-        QTest::newRow("Pn304, Pn904 raised") << 304 << "4000" << "0FA0" << "1388" << true;
-        QTest::newRow("Pn304, Pn904 kept") << 304 << "4000" << "0FA0" << "0BB8" << false;
+        QTest::newRow("in range") << 100 << "500"
+                                  << "01F4"
+                                  << "0BB8" << true;
+        QTest::newRow("out of range") << 100 << "30000"
+                                      << "7530"
+                                      << "0BB8" << false;
+        QTest::newRow("Pn304, Pn904 raised") << 304 << "4000"
+                                             << "0FA0"
+                                             << "1388" << true;
+        QTest::newRow("Pn304, Pn904 kept") << 304 << "4000"
+                                           << "0FA0"
+                                           << "0BB8" << false;
         // A parameter without a rule has no typed form: write takes it raw.
-        QTest::newRow("Pn902 without a rule") << 902 << "" << "1234" << "0BB8" << true;
+        QTest::newRow("Pn902 without a rule") << 902 << ""
+                                              << "1234"
+                                              << "0BB8" << true;
     }
     void everyPathGivesTheSameVerdict() {
         QFETCH(int, number);
@@ -506,7 +519,9 @@ private slots:
         const QStringList quick{"--timing", "reply"};
         const auto fresh = StartDrive({"--char-ms", "0"});
         QVERIFY(fresh);
-        QCOMPARE(RunTarnctl(QStringList{"-p", fresh->Device(), "save", Path("fresh.tarn")} + quick).code, 0);
+        QCOMPARE(
+            RunTarnctl(QStringList{"-p", fresh->Device(), "save", Path("fresh.tarn")} + quick).code,
+            0);
         ParameterValues file = ReadParameterFile(Path("fresh.tarn"));
         file[size_t(SlotOf(kPn904))] = pn904;
         file[size_t(SlotOf(quint16(number)))] = value;
@@ -518,23 +533,33 @@ private slots:
         const auto byChanges = StartDrive({"--char-ms", "0"});
         QVERIFY(bySteps && byLoad && byChanges);
         if (pn904 != "0BB8") {
-            QCOMPARE(RunTarnctl(QStringList{"-p", bySteps->Device(), "write", "904", "--raw", pn904} + quick).code, 0);
+            QCOMPARE(
+                RunTarnctl(QStringList{"-p", bySteps->Device(), "write", "904", "--raw", pn904} +
+                           quick)
+                    .code,
+                0);
         }
-        const QStringList write = typed.isEmpty() ? QStringList{"--raw", value} : QStringList{typed};
+        const QStringList write =
+            typed.isEmpty() ? QStringList{"--raw", value} : QStringList{typed};
         const TarnctlResult steps = RunTarnctl(
             QStringList{"-p", bySteps->Device(), "write", QString::number(number)} + write + quick);
-        const TarnctlResult load = RunTarnctl(QStringList{"-p", byLoad->Device(), "load", name} + quick);
+        const TarnctlResult load =
+            RunTarnctl(QStringList{"-p", byLoad->Device(), "load", name} + quick);
         const TarnctlResult changes = RunTarnctl(
             QStringList{"-p", byChanges->Device(), "load", name, "--changed-only"} + quick);
 
-        for (const auto& [result, sim] : {std::pair{&steps, bySteps.get()}, std::pair{&load, byLoad.get()},
-                                          std::pair{&changes, byChanges.get()}}) {
+        for (const auto& [result, sim] :
+             {std::pair{&steps, bySteps.get()}, std::pair{&load, byLoad.get()},
+              std::pair{&changes, byChanges.get()}}) {
             QCOMPARE(result->code, written ? 0 : 4);
             QCOMPARE(sim->State().value(quint16(number)), written ? value : held);
         }
         if (!written) {
             QCOMPARE(Writes(*byLoad), QList<quint16>{});
-            QCOMPARE(load.ErrLines().last(), byLoad->Device() + ": " + RuleBreakLine(ValuesOutsideRule({{quint16(number), value}}, pn904).front()));
+            QCOMPARE(
+                load.ErrLines().last(),
+                byLoad->Device() + ": " +
+                    RuleBreakLine(ValuesOutsideRule({{quint16(number), value}}, pn904).front()));
         }
     }
 
@@ -565,11 +590,12 @@ private slots:
         QCOMPARE(loaded.code, 130);
         const QList<quint16> written = Writes(*loading);
         QVERIFY(written.size() < 307);
-        QCOMPARE(loaded.err, loading->Device() +
-                                 QStringLiteral(": 載入已停止：已中斷；已寫入 %1 個參數（Pn000 ~ %2），"
-                                                "驅動器其餘參數未變更\n")
-                                     .arg(written.size())
-                                     .arg(PnName(written.last())));
+        QCOMPARE(loaded.err,
+                 loading->Device() +
+                     QStringLiteral(": 載入已停止：已中斷；已寫入 %1 個參數（Pn000 ~ %2），"
+                                    "驅動器其餘參數未變更\n")
+                         .arg(written.size())
+                         .arg(PnName(written.last())));
     }
 };
 

@@ -1,9 +1,9 @@
 // The virtual drive itself, spoken to over its pty without the program: its
 // commands, the faults tied to parameter numbers, and several drives at once.
-#include "support/DriveSim.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 #include "editing/EditRules.h"
+#include "support/DriveSim.h"
 #include "tools/drive-sim/DriveMemory.h"
 
 #include <QDeadlineTimer>

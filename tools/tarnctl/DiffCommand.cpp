@@ -103,7 +103,8 @@ int RunDiff(const Invocation& invocation) {
         }
         const std::vector<ParameterValues> files = FilesOfDrives(invocation);
         const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
-            DiffDrive(files[s.Index()], ExpandPortPattern(invocation.arguments.first(), s.Port()), s, r);
+            DiffDrive(files[s.Index()], ExpandPortPattern(invocation.arguments.first(), s.Port()),
+                      s, r);
         });
         return invocation.IsSet(kJson) ? PrintReportsAsJson(invocation.ports, reports)
                                        : PrintReports(invocation.ports, reports);

@@ -8,12 +8,12 @@
 #include "compare/CompareTexts.h"
 #include "compare/Comparison.h"
 #include "compare/WriteAndVerify.h"
-#include "files/DriveTransfer.h"
-#include "files/ParameterFile.h"
 #include "drive/Drive.h"
 #include "drive/WriteRule.h"
-#include "values/ValueText.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
 #include "link/DriveLink.h"
+#include "values/ValueText.h"
 
 #include <QJsonArray>
 #include <QSet>

@@ -1,9 +1,9 @@
 #include "Command.h"
+#include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
-#include "DriveFiles.h"
 
 #include <QSet>
 

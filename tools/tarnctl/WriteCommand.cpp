@@ -35,8 +35,8 @@ WriteRequestArgs ParseArguments(const Invocation& invocation) {
             raw ? QStringLiteral("write --raw HEX4 只需要參數編號（例如 write 100 --raw 01F4）")
                 : QStringLiteral("write 需要參數編號和數值（例如 write 100 500）"));
     }
-    WriteRequestArgs request{ParameterArgument(invocation.arguments[0]), {}, {},
-                             !invocation.IsSet(kNoVerify)};
+    WriteRequestArgs request{
+        ParameterArgument(invocation.arguments[0]), {}, {}, !invocation.IsSet(kNoVerify)};
     if (!raw) {
         request.typed = invocation.arguments[1];
         return request;
