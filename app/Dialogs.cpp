@@ -11,6 +11,10 @@ IDialogs* current = &realDialogs;
 
 } // namespace
 
+bool IDialogs::AskYesNo(QWidget*, const QString&) {
+    return false;
+}
+
 SaveChoice IDialogs::SaveFileChoice(QWidget* parent, const QString& filter) {
     return {SaveFileName(parent, filter), FirstFilter(filter)};
 }

@@ -25,6 +25,9 @@ public:
     virtual ~IDialogs() = default;
     // A modal message box with one text and an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A modal question with the buttons 是 and 否: true for 是. By default
+    // 否, as closing the box gives.
+    virtual bool AskYesNo(QWidget* parent, const QString& text);
     // The chosen file name, or empty text when cancelled. `filter` is in the
     // "Text Documents (*.tarn)|*.tarn" form.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;

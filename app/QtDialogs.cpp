@@ -12,6 +12,18 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, "TARN/B", text, QMessageBox::NoButton, parent);
+    QAbstractButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
+    QAbstractButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
+    yes->setAccessibleName(yes->text());
+    no->setAccessibleName(no->text());
+    box.setDefaultButton(static_cast<QPushButton*>(no));
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 QString QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFileFilter(filter));
 }

@@ -7,6 +7,7 @@
 class QtDialogs : public IDialogs {
 public:
     void ShowMessage(QWidget* parent, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& filter) override;
     SaveChoice SaveFileChoice(QWidget* parent, const QString& filter) override;

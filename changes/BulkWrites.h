@@ -11,3 +11,8 @@
 // marks of parameters the list tracks.
 void NoteBulkWrite(ChangeLog& log, const QString& action, const QString& fileName,
                    const ParameterValues& values, const LoadResult& result);
+
+// The row of a load (action "載入"): as NoteBulkWrite, but a load that did
+// not complete says what it wrote, as its message does (LoadStoppedMessage).
+void NoteLoad(ChangeLog& log, const QString& fileName, const ParameterValues& values,
+              const LoadResult& result);

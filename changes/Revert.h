@@ -16,6 +16,9 @@
 struct RevertOutcome {
     QList<quint16> stored;         // parameters whose records now hold the reverted text
     std::optional<quint16> failed; // the write that stopped the run
+    // The original outside its edit rule that stopped the run, not written.
+    std::optional<quint16> refused;
+    QString refusedLine; // its value and range: "Pn722 0（1 ~ 12700）"
 };
 
 // The rows of `rowIndices` to put back, newest first, taken before any is

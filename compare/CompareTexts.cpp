@@ -1,6 +1,7 @@
 #include "compare/CompareTexts.h"
 
 #include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
 #include "core/TarnError.h"
 #include "editing/EditRules.h"
 #include "values/ValueText.h"
@@ -48,4 +49,18 @@ QString RowStateText(RowState state) {
         break;
     }
     return QString();
+}
+
+QString ValueWithUnit(quint16 number, const QString& valueText) {
+    if (valueText.isEmpty())
+        return QStringLiteral("（空）");
+    const ParameterRecord* record = RecordOf(number);
+    const QString unit = record == nullptr ? QString() : QString::fromUtf8(record->unit);
+    const QString shown = ValueCellText(number, valueText);
+    return unit.isEmpty() ? shown : shown + QLatin1Char(' ') + unit;
+}
+
+QString ReadBackMismatchText(quint16 number, const QString& written, const QString& readBack) {
+    return QStringLiteral("%1 讀回 %2，應為 %3")
+        .arg(PnName(number), ValueWithUnit(number, readBack), ValueWithUnit(number, written));
 }

@@ -23,3 +23,11 @@ QString RangeText(quint16 number, const QString& pn904Text);
 // The status a row starts with: empty for Writable, "超出範圍" for
 // OutOfRange, "不寫入" for NotWritten.
 QString RowStateText(RowState state);
+
+// A value in display form followed by its parameter's unit: "5 %", "500
+// 0.1Hz"; "（空）" for an empty text (no answer).
+QString ValueWithUnit(quint16 number, const QString& valueText);
+
+// A write the drive confirmed but did not keep, as read back:
+// "Pn106 讀回 0 %，應為 5 %".
+QString ReadBackMismatchText(quint16 number, const QString& written, const QString& readBack);

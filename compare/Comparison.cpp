@@ -19,8 +19,16 @@ RowState StateOfFileValue(quint16 number, const QString& fileText, const QString
     return PassesEditRule(*record, fileText, pn904Text) ? RowState::Writable : RowState::OutOfRange;
 }
 
+QString Pn904AfterComparedWrite(const ParameterValues& drive, const ParameterValues& file) {
+    const int slot = SlotOf(kPn904);
+    const bool writesPn904 =
+        !ValuesEqual(drive[slot], file[slot]) &&
+        StateOfFileValue(kPn904, file[slot], QString()) != RowState::NotWritten;
+    return writesPn904 ? file[slot] : drive[slot];
+}
+
 std::vector<CompareRow> CompareValues(const ParameterValues& drive, const ParameterValues& file) {
-    const QString& pn904Text = drive[SlotOf(kPn904)];
+    const QString pn904Text = Pn904AfterComparedWrite(drive, file);
     std::vector<CompareRow> rows;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (ValuesEqual(drive[slot], file[slot]))

@@ -33,6 +33,11 @@ struct CompareRow {
 // `pn904Text` is not hexadecimal) is OutOfRange.
 RowState StateOfFileValue(quint16 number, const QString& fileText, const QString& pn904Text);
 
+// The Pn904 value text the drive holds once the values that differ are
+// written: the file's when it differs and is a value a load sends, the
+// drive's otherwise.
+QString Pn904AfterComparedWrite(const ParameterValues& drive, const ParameterValues& file);
+
 // One row per parameter whose value texts differ (ValuesEqual), in file
-// order, with its state; the Pn904 bounds come from the drive's Pn904.
+// order, with its state; the Pn904 bounds come from Pn904AfterComparedWrite.
 std::vector<CompareRow> CompareValues(const ParameterValues& drive, const ParameterValues& file);

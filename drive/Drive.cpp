@@ -116,8 +116,24 @@ ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCall
     });
 }
 
+std::vector<RuleBreak> Drive::OutsideRule(const std::vector<ValueToWrite>& writes) {
+    QString& pn904 = values_.PmStringSheet.Value(kPn904);
+    if (NeedsDrivePn904(writes) && HasLink())
+        pn904 = Link().Read(kPn904);
+    return ValuesOutsideRule(writes, pn904);
+}
+
 LoadResult Drive::Load(const ParameterValues& values, const ProgressCallback& progress,
                        const WriteRunOptions& options) {
+    if (!options.force) {
+        LoadResult refused;
+        for (const RuleBreak& value : OutsideRule(LoadWrites(values, options.only)))
+            refused.refused << value.number;
+        if (!refused.refused.isEmpty()) {
+            refused.complete = false;
+            return refused;
+        }
+    }
     values_.PmStringSheet.Slots = values;
     return WriteAllParameters(Link(), values, progress, options);
 }
@@ -142,6 +158,12 @@ EditOutcome Drive::Edit(const ParameterRecord& record, const QString& typed) {
 }
 
 bool Drive::RevertOne(quint16 number, const QString& original, RevertOutcome& outcome) {
+    const std::vector<RuleBreak> outside = OutsideRule({{number, original}});
+    if (!outside.empty()) {
+        outcome.refused = number;
+        outcome.refusedLine = RuleBreakLine(outside.front());
+        return true;
+    }
     const QString before = values_.PmStringSheet.Value(number);
     StoreAcceptedEdit(values_, *RecordOf(number), original);
     outcome.stored << number;

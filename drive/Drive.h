@@ -3,6 +3,7 @@
 #include "changes/ChangeLog.h"
 #include "changes/Revert.h"
 #include "compare/WriteAndVerify.h"
+#include "drive/WriteRule.h"
 #include "editing/EditRules.h"
 #include "files/DriveTransfer.h"
 #include "values/DriveValues.h"
@@ -89,8 +90,17 @@ public:
     // fails. Progress after each sheet (ProgressAfterSheet).
     ParameterValues ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue = {});
 
+    // The values of `writes` outside their edit rule (ValuesOutsideRule),
+    // judged by the Pn904 the drive holds once they are written: the one
+    // they write, else the drive's, read from the link when one is needed
+    // and there is a link (stored as its value text), else the stored one.
+    std::vector<RuleBreak> OutsideRule(const std::vector<ValueToWrite>& writes);
+
     // Loads `values` (a file's, checked whole): stores them as the drive's
     // value texts, then writes them in file order (WriteAllParameters).
+    // Unless options.force, a load with values outside their rule (those
+    // of LoadWrites(values, options.only)) stores and writes nothing and
+    // lists their numbers in `refused`.
     LoadResult Load(const ParameterValues& values, const ProgressCallback& progress,
                     const WriteRunOptions& options = {});
 
@@ -108,7 +118,8 @@ public:
 
     // Puts parameters back the way an edit puts a value in (see Revert.h):
     // the rows of the change list given, newest first, or every changed
-    // parameter, in file order.
+    // parameter, in file order. An original outside its edit rule is not
+    // put back: the run stops there (RevertOutcome::refused).
     RevertOutcome RevertRows(const QList<int>& rowIndices);
     RevertOutcome RevertAll();
 

@@ -1,5 +1,6 @@
 #include "files/DriveTransfer.h"
 
+#include "core/TarnError.h"
 #include "values/DriveValues.h"
 
 int ProgressAfterSheet(int sheetIndex) {
@@ -77,7 +78,16 @@ LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
                 result.stopped = true;
                 return result;
             }
-            const WriteOutcome outcome = link.Write(number, values[range.firstSlot + i]);
+            WriteOutcome outcome = WriteOutcome::NoAnswer;
+            try {
+                outcome = link.Write(number, values[range.firstSlot + i]);
+            } catch (const ECommError& error) {
+                result.complete = false;
+                result.failedNumber = number;
+                result.failure = WriteOutcome::NoAnswer;
+                result.portError = error.Text();
+                return result;
+            }
             if (outcome == WriteOutcome::Written) {
                 result.written << number;
             } else if (outcome != WriteOutcome::NotSent) {
@@ -92,6 +102,25 @@ LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
     return result;
 }
 
-QString LoadStoppedMessage(quint16 number) {
-    return PnName(number) + QStringLiteral(" 寫入失敗，載入已停止");
+QString LoadStoppedMessage(const LoadResult& result) {
+    QString cause;
+    const QString name = PnName(result.failedNumber);
+    if (result.stopped)
+        cause = QStringLiteral("已中斷");
+    else if (!result.portError.isEmpty())
+        cause = name + QStringLiteral(" 寫入時連線中斷：") + result.portError;
+    else if (result.failure == WriteOutcome::NoAnswer)
+        cause = name + QStringLiteral(" 沒有回應");
+    else
+        cause = name + QStringLiteral(" 寫入失敗");
+    const QList<quint16>& written = result.written;
+    if (written.isEmpty())
+        return QStringLiteral("載入已停止：%1；沒有寫入任何參數，驅動器參數未變更").arg(cause);
+    const QString span = written.size() == 1 ? PnName(written.first())
+                                             : PnName(written.first()) + QStringLiteral(" ~ ") +
+                                                   PnName(written.last());
+    return QStringLiteral("載入已停止：%1；已寫入 %2 個參數（%3），驅動器其餘參數未變更")
+        .arg(cause)
+        .arg(written.size())
+        .arg(span);
 }

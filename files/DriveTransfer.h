@@ -51,6 +51,9 @@ struct LoadResult {
     quint16 failedNumber = 0; // when a write failed: its parameter
     WriteOutcome failure = WriteOutcome::Written;
     QList<quint16> written; // the writes the drive confirmed, in order
+    QString portError;      // the port failed at failedNumber's write: its message
+    // Values outside their edit rule, none written: the run did not start.
+    QList<quint16> refused;
 };
 
 // What a caller may ask of a run of writes beyond the window's load.
@@ -61,6 +64,9 @@ struct WriteRunOptions {
     // When given, only these numbers are written; the others are passed over
     // without an exchange.
     std::optional<QSet<quint16>> only;
+    // Write values outside their edit rule as well (the user agreed to it);
+    // without it the drive object writes nothing when any value is outside.
+    bool force = false;
 };
 
 // True for the parameters that loading stores but never writes (Pn900, Pn901).
@@ -70,11 +76,16 @@ bool IsNeverWritten(quint16 number);
 // (307 writes at most). "None" and empty values are not sent and the run
 // goes on. A write that the drive rejects or does not answer, or that cannot
 // be made because no greeting was answered, ends the run at once: nothing
-// after it is written and no further progress is reported. Errors of the
-// serial port pass through.
+// after it is written and no further progress is reported. An error of the
+// serial port ends it the same way, its message kept in portError, so the
+// writes made before it are still told.
 LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
                               const ProgressCallback& progress,
                               const WriteRunOptions& options = {});
 
-// The message for a load that stopped at `number`: "Pn101 寫入失敗，載入已停止".
-QString LoadStoppedMessage(quint16 number);
+// The message for a load that did not complete, naming what it wrote:
+// "載入已停止：Pn105 寫入失敗；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更".
+// The cause reads "Pn105 寫入失敗" (rejected), "Pn105 沒有回應" (no answer),
+// "Pn105 寫入時連線中斷：<port message>" (port lost) or "已中斷" (a stop
+// asked for); with nothing written, "沒有寫入任何參數，驅動器參數未變更".
+QString LoadStoppedMessage(const LoadResult& result);

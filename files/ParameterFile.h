@@ -40,7 +40,9 @@ void WriteParameterFile(const QString& fileName, const ParameterValues& values);
 bool WriteParameterFile(const QString& fileName, const ParameterValues& values,
                         const std::function<bool()>& cancelled);
 
-// Reads and checks a parameter file. The first 309 white-space-separated
+// Reads and checks a parameter file (a UTF-8 byte order mark at its very
+// start is skipped; a quoted token shows control bytes and bytes that are
+// not UTF-8 as \xNN, QuotedFileText). The first 309 white-space-separated
 // tokens must be, in file order, each key followed by nothing, "None" or
 // exactly four hexadecimal digits (either case, kept as they are); anything
 // after the 309th token is ignored. Returns the 309 value texts. Throws

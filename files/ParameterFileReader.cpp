@@ -1,6 +1,7 @@
 #include "files/ParameterFile.h"
 #include "values/ValueText.h"
 
+#include "core/QuotedText.h"
 #include "core/TarnError.h"
 
 #include <QFile>
@@ -113,6 +114,11 @@ ParameterValues ReadParameterFile(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly)) {
         throw EFileError(QStringLiteral("無法開啟參數檔 %1：%2").arg(fileName, file.errorString()));
     }
+    // A byte order mark (an editor's, never the program's) is no part of
+    // the first key.
+    if (file.peek(3) == QByteArray("\xEF\xBB\xBF")) {
+        file.read(3);
+    }
     TokenStream tokens(file);
     ParameterValues values;
     Token token;
@@ -129,7 +135,7 @@ ParameterValues ReadParameterFile(const QString& fileName) {
         const QByteArray key = FileKey(number).toLatin1();
         const QByteArray value = token.text.mid(key.size());
         if (token.cut || !token.text.startsWith(key) || !IsLoadableValue(value)) {
-            const QString found = QString::fromUtf8(token.text) + (token.cut ? "…" : "");
+            const QString found = QuotedFileText(token.text) + (token.cut ? "…" : "");
             Refuse(fileName, token.line,
                    QStringLiteral("%1，讀到 %2").arg(Expected(number), found));
         }

@@ -28,6 +28,8 @@ void ShowReverted(const RevertOutcome& outcome) {
         MainForm->ShowHeldValue(number);
     if (outcome.failed)
         ShowMessage(PnName(*outcome.failed) + QStringLiteral(" 寫入失敗"));
+    if (outcome.refused)
+        ShowMessage(outcome.refusedLine + QStringLiteral(" 不在允許範圍內，未還原"));
 }
 
 } // namespace

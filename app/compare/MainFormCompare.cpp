@@ -33,7 +33,7 @@ void TMainForm::Compare1Click() {
         ShowMessage(QStringLiteral("驅動器與檔案相同"));
         return;
     }
-    ComparePmForm->ShowRows(rows, drive[SlotOf(904)]);
+    ComparePmForm->ShowRows(rows, Pn904AfterComparedWrite(drive, file));
     // Each write of the window is one row of the change list.
     ComparePmForm->OnWriteRun = [this, fileName, file](const VerifyResult& result) {
         NoteBulkWrite(Drive1.Changes(), QStringLiteral("寫入"), fileName, file,

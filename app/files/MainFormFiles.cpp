@@ -5,6 +5,7 @@
 #include "app/TSavePmForm.h"
 #include "app/TTabControl.h"
 #include "changes/BulkWrites.h"
+#include "drive/WriteRule.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 
@@ -54,12 +55,19 @@ void TMainForm::Open2Click() {
     // Checked whole first: a refused file throws here, before anything
     // is stored or sent.
     const ParameterValues values = ReadParameterFile(fileName);
+    // Values outside their rule go only when the user says so; 否 leaves
+    // the drive and the stored values as they were.
+    const std::vector<RuleBreak> outside = Drive1.OutsideRule(LoadWrites(values));
+    if (!outside.empty() && !Dialogs().AskYesNo(this, OutsideRuleQuestion(outside))) {
+        return;
+    }
+    WriteRunOptions options;
+    options.force = true;
     LoadResult result;
     {
         const ProgressShown progress(OpenPmForm);
-        result = Drive1.Load(values, progress.Bar());
+        result = Drive1.Load(values, progress.Bar(), options);
     }
-    NoteBulkWrite(Drive1.Changes(), QStringLiteral("載入"), fileName, values, result);
-    ShowMessage(result.complete ? QStringLiteral("請重開驅動器")
-                                : LoadStoppedMessage(result.failedNumber));
+    NoteLoad(Drive1.Changes(), fileName, values, result);
+    ShowMessage(result.complete ? QStringLiteral("請重開驅動器") : LoadStoppedMessage(result));
 }

@@ -79,9 +79,14 @@ private slots:
             << none << Values{{304, "0BB8"}, {305, "0BB9"}, {306, "F448"}, {307, "F447"}}
             << QStringList{"Pn304 ticked", "Pn305 unticked 超出範圍", "Pn306 ticked",
                            "Pn307 unticked 超出範圍"};
-        QTest::newRow("Pn904 bounds come from the drive, not the file")
+        // A write that sends the file's Pn904 is judged by it (3000 holds
+        // 2000); one that leaves Pn904 be, by the drive's (1000).
+        QTest::newRow("Pn904 bounds come from the file when it writes Pn904")
             << Values{{904, "03E8"}} << Values{{406, "07D0"}}
-            << QStringList{"Pn406 unticked 超出範圍", "Pn904 ticked"};
+            << QStringList{"Pn406 ticked", "Pn904 ticked"};
+        QTest::newRow("Pn904 bounds come from the drive when the file keeps it")
+            << Values{{904, "03E8"}} << Values{{406, "07D0"}, {904, "03e8"}}
+            << QStringList{"Pn406 unticked 超出範圍"};
         QTest::newRow("a drive without Pn904 leaves no room for its bounds")
             << Values{{904, "None"}} << Values{{406, "0001"}, {904, "None"}}
             << QStringList{"Pn406 unticked 超出範圍"};

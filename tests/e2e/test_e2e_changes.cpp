@@ -111,13 +111,16 @@ private slots:
         values.fill(QStringLiteral("0001"));
         QVERIFY(PutFile(path, ParameterFileBytes(values)));
         f.dialogs.openAnswers << path;
+        f.dialogs.yesNoAnswers << true;
         MainForm->Open2->trigger();
-        QCOMPARE(f.dialogs.messages, QStringList{"Pn002 寫入失敗，載入已停止"});
+        const QString stopped =
+            "載入已停止：Pn002 寫入失敗；已寫入 2 個參數（Pn000 ~ Pn001），驅動器其餘參數未變更";
+        QCOMPARE(f.dialogs.messages, QStringList{stopped});
 
         MainForm->ChangeLog1->trigger();
         QCOMPARE(ChangeLogForm->grdChanges->rowCount(), 1);
         QCOMPARE(TableRow(0).mid(1),
-                 (QStringList{"", "載入 abc.tarn：2 個參數", "", "", "寫入失敗"}));
+                 (QStringList{"", "載入 abc.tarn：" + stopped, "", "", "寫入失敗"}));
         ChangeLogForm->grdChanges->selectRow(0);
         QVERIFY(!ChangeLogForm->btnRevert->isEnabled());
         QVERIFY(!ChangeLogForm->btnRevertAll->isEnabled());

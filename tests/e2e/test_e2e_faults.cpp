@@ -143,12 +143,17 @@ private slots:
     void loadStops_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("stoppedAt");
-        QTest::newRow("rejected") << "reject 105" << 105;
-        QTest::newRow("silent") << "fault silent on" << 0;
+        QTest::addColumn<QString>("message");
+        QTest::newRow("rejected")
+            << "reject 105" << 105
+            << "載入已停止：Pn105 寫入失敗；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更";
+        QTest::newRow("silent") << "fault silent on" << 0
+                                << "載入已停止：Pn000 沒有回應；沒有寫入任何參數，驅動器參數未變更";
     }
     void loadStops() {
         QFETCH(QString, fault);
         QFETCH(int, stoppedAt);
+        QFETCH(QString, message);
         E2eFixture f({});
         QVERIFY2(f.Connect(), qPrintable(f.sim.Error()));
         f.SetUp();
@@ -162,10 +167,10 @@ private slots:
         QVERIFY(f.sim.Command(fault));
         const int mark = f.Mark();
         f.dialogs.openAnswers << path;
+        f.dialogs.yesNoAnswers << true; // 00AA is outside many rules
         MainForm->Open2->trigger();
 
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{QStringLiteral("Pn%1 寫入失敗，載入已停止").arg(stoppedAt, 3, 10, QLatin1Char('0'))});
+        QCOMPARE(f.dialogs.messages, QStringList{message});
         QVERIFY(!OpenPmForm->isVisible());
         const QList<QByteArray> writes = f.WritesFrom(mark);
         QVERIFY(!writes.isEmpty());

@@ -239,9 +239,51 @@ private slots:
         QCOMPARE(progress_.size(), bars);
     }
 
-    void stopMessageNamesTheParameter() {
-        QCOMPARE(LoadStoppedMessage(101), QStringLiteral("Pn101 寫入失敗，載入已停止"));
-        QCOMPARE(LoadStoppedMessage(5), QStringLiteral("Pn005 寫入失敗，載入已停止"));
+    // A load that stops says what it wrote, whatever stopped it: a rejected
+    // write, no answer, the port lost, a stop asked for; also when it
+    // stopped before anything was written.
+    void stoppedLoadNamesWhatItWrote_data() {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<int>("at"); // the parameter the run stops at
+        QTest::addColumn<QString>("message");
+        QTest::newRow("rejected")
+            << "rejected" << 105
+            << "載入已停止：Pn105 寫入失敗；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更";
+        QTest::newRow("no answer")
+            << "silent" << 105
+            << "載入已停止：Pn105 沒有回應；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更";
+        QTest::newRow("port lost")
+            << "vanish" << 100
+            << "載入已停止：Pn100 寫入時連線中斷：/dev/ttyS0 (COM1) was lost (unplugged or hung "
+               "up): hung up；已寫入 4 個參數（Pn000 ~ Pn003），驅動器其餘參數未變更";
+        QTest::newRow("stop asked")
+            << "stop" << 105
+            << "載入已停止：已中斷；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更";
+        QTest::newRow("one written")
+            << "rejected" << 1
+            << "載入已停止：Pn001 寫入失敗；已寫入 1 個參數（Pn000），驅動器其餘參數未變更";
+        QTest::newRow("none written")
+            << "silent" << 0 << "載入已停止：Pn000 沒有回應；沒有寫入任何參數，驅動器參數未變更";
+    }
+
+    void stoppedLoadNamesWhatItWrote() {
+        QFETCH(QString, cause);
+        QFETCH(int, at);
+        QFETCH(QString, message);
+        RespondLike(kFormatMarked, cause == "rejected" ? at : -1, cause == "silent" ? at : -1);
+        WriteRunOptions options;
+        int writes = 0;
+        const int before = SlotOf(quint16(at));
+        options.stopRequested = [&] { return cause == "stop" && writes++ == before; };
+        const ProgressCallback progress = [&](int) {
+            if (cause == "vanish")
+                f_->port->Vanish("hung up");
+        };
+        const LoadResult result =
+            WriteAllParameters(f_->link, samples::DistinctValues(), progress, options);
+        QCOMPARE(result.complete, false);
+        QCOMPARE(result.written.size(), before);
+        QCOMPARE(LoadStoppedMessage(result), message);
     }
 
     // Which values count as gaps, and what the save says about them.

@@ -102,21 +102,62 @@ private slots:
         QVERIFY(!MainForm->ParaTabControl->isVisible());
     }
 
+    // Values outside their rule: one question lists them; 否 sends and
+    // stores nothing, 是 loads all; a file within every rule asks nothing.
+    void outsideValuesAreAskedAbout_data() {
+        QTest::addColumn<bool>("outside");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("否") << true << QList<bool>{false} << false;
+        QTest::newRow("是") << true << QList<bool>{true} << true;
+        QTest::newRow("all within") << false << QList<bool>{} << true;
+    }
+    void outsideValuesAreAskedAbout() {
+        QFETCH(bool, outside);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, loaded);
+        ParameterValues values;
+        values.fill(QStringLiteral("None"));
+        values[SlotOf(904)] = "0BB8";
+        values[SlotOf(100)] = outside ? "7530" : "01F4";
+        values[SlotOf(304)] = outside ? "F060" : "F830"; // -4000, -2000 against ±3000
+        const QString path = dir_.filePath("rule.tarn");
+        QVERIFY(PutFile(path, ParameterFileBytes(values)));
+        dialogs_->openAnswers << path;
+        dialogs_->yesNoAnswers = answers;
+
+        MainForm->Open2->trigger();
+
+        QCOMPARE(dialogs_->questions,
+                 outside ? QStringList{"以下參數超出允許範圍：\nPn100 30000（1 ~ 20000）\n"
+                                       "Pn304 -4000（-3000 ~ 3000）\n仍要寫入嗎？"}
+                         : QStringList{});
+        QCOMPARE(dialogs_->messages, loaded ? QStringList{"請重開驅動器"} : QStringList{});
+        QCOMPARE(fake_->Writes().size(), loaded ? 3 : 0);
+        QCOMPARE(PmStringSheet.Slots, loaded ? values : Marked());
+    }
+
     void stoppedLoadIsTold_data() {
         QTest::addColumn<int>("failing");
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("writes");
-        QTest::newRow("drive rejects Pn101") << 101 << false << 6;
-        QTest::newRow("drive silent at Pn000") << 0 << true << 1;
+        QTest::addColumn<QString>("message");
+        QTest::newRow("drive rejects Pn101")
+            << 101 << false << 6
+            << "載入已停止：Pn101 寫入失敗；已寫入 5 個參數（Pn000 ~ Pn100），驅動器其餘參數未變更";
+        QTest::newRow("drive silent at Pn000")
+            << 0 << true << 1 << "載入已停止：Pn000 沒有回應；沒有寫入任何參數，驅動器參數未變更";
     }
     void stoppedLoadIsTold() {
         QFETCH(int, failing);
         QFETCH(bool, silent);
         QFETCH(int, writes);
+        QFETCH(QString, message);
         const ParameterValues values = samples::DistinctValues();
         const QString path = dir_.filePath("stop.tarn");
         QVERIFY(PutFile(path, ParameterFileBytes(values)));
         dialogs_->openAnswers << path;
+        dialogs_->yesNoAnswers << true; // the distinct values break many rules
         QList<Seen> seen;
         auto echo = FakeSerialDevice::EchoingDrive(kFormatPlain, &drive_);
         fake_->SetResponder([&](const QByteArray& request) -> QByteArray {
@@ -130,8 +171,8 @@ private slots:
         MainForm->Open2->trigger();
 
         // The stop is told, and the drive is not asked to restart.
-        QCOMPARE(dialogs_->messages, QStringList{PnName(quint16(failing)) +
-                                                 " 寫入失敗，載入已停止"}); // no restart request
+        QCOMPARE(dialogs_->questions.size(), 1);
+        QCOMPARE(dialogs_->messages, QStringList{message}); // no restart request
         QCOMPARE(fake_->Writes().size(), writes);
         QCOMPARE(PmStringSheet.Slots, values); // stored whole before the first write
         QVERIFY(!OpenPmForm->isVisible());
@@ -173,6 +214,14 @@ private slots:
             QVERIFY(seen[slot].visible);
             QCOMPARE(seen[slot].bar, sheet == 0 ? 0 : (sheet == 9 ? 80 : sheet * 10));
         }
+    }
+
+    // The first line names the file, the second says why.
+    void saveToAMissingFolderSaysWhy() {
+        const QString path = dir_.filePath("no-such-folder/x.tarn");
+        dialogs_->saveAnswers << path;
+        MainForm->Save2->trigger();
+        QCOMPARE(dialogs_->messages, QStringList{"Cannot create file " + path + "\n資料夾不存在"});
     }
 
     void failedFileWriteIsShownAndKeepsTheOld() {

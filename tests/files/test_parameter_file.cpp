@@ -1,4 +1,5 @@
 #include "ParameterFileSamples.h"
+#include "core/QuotedText.h"
 #include "core/TarnError.h"
 #include "files/ParameterFile.h"
 #include "support/FileBytes.h"
@@ -115,6 +116,7 @@ private slots:
         QTest::newRow("tokens after the 309th ignored")
             << samples::Join(lines) + "P000FFFF XYZ garbage\r\n";
         QTest::newRow("leading blank lines") << "\r\n\r\n" + samples::Join(lines);
+        QTest::newRow("a byte order mark first") << "\xEF\xBB\xBF" + samples::Join(lines);
     }
     void acceptedLayouts() {
         QFETCH(QByteArray, bytes);
@@ -160,11 +162,46 @@ private slots:
             WriteParameterFile(path, samples::DistinctValues());
             QFAIL("writing over a directory must fail");
         } catch (const EFileError& e) {
-            QCOMPARE(e.Text(), QStringLiteral("Cannot create file %1").arg(path));
+            QCOMPARE(
+                e.Text(),
+                QStringLiteral("Cannot create file %1\nFilename refers to a directory").arg(path));
         }
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"taken.tarn"});
+    }
+
+    // A quoted token never reaches a terminal raw: control bytes and bytes
+    // that are not UTF-8 as \xNN.
+    void quotedTokensAreEscaped_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("binary") << QByteArray("\x7F"
+                                              "ELF\x02\x01\x01\xff\xfe",
+                                              9)
+                                << "讀到 \\x7FELF\\x02\\x01\\x01\\xFF\\xFE";
+        QTest::newRow("valid UTF-8 kept, escape and cut UTF-8")
+            << QByteArray("參\x1b[31m\xe5\x8f") << "讀到 參\\x1B[31m\\xE5\\x8F";
+    }
+    void quotedTokensAreEscaped() {
+        QFETCH(QByteArray, first);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bin.tarn");
+        QVERIFY(PutFile(path, first + "\r\n"));
+        QCOMPARE(RefusalOf(path),
+                 QStringLiteral(
+                     "無法載入參數檔 %1\n第 1 行：應為 P000 加上四位十六進位數值、None 或空白，")
+                         .arg(path) +
+                     message);
+    }
+
+    void quotingCountsAnEscapeAsOneCharacter() {
+        QCOMPARE(QuotedFileText(QByteArray(70, '\x01')), QString("\\x01").repeated(60) + "…");
+        QCOMPARE(QuotedFileText(QByteArray(60, 'a')), QString(60, 'a'));
+        QCOMPARE(QuotedFileText("\xc0\xaf\xed\xa0\x80\xf0\x9f\x98\x80"),
+                 QStringLiteral("\\xC0\\xAF\\xED\\xA0\\x80") +
+                     QString::fromUtf8("\xf0\x9f\x98\x80"));
     }
 
     void missingFolderIsReported() {

@@ -155,7 +155,8 @@ private slots:
         QTest::newRow("cancelled") << "" << false << 0 << "" << 1;
         QTest::newRow("unwritable")
             << "no-such-folder/r.html" << false << 0
-            << "Cannot create file " + dir_.filePath("no-such-folder/r.html") << 1;
+            << "Cannot create file " + dir_.filePath("no-such-folder/r.html") + "\n資料夾不存在"
+            << 1;
         QTest::newRow("drive silent") << "r.pdf" << true << 0 << NothingAnsweredMessage() << 0;
         QTest::newRow("port lost") << "r.pdf" << false << 4 << "hung up" << 0;
     }

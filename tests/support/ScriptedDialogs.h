@@ -29,6 +29,12 @@ public:
         if (onMessage)
             onMessage(text);
     }
+    // Questions are recorded and answered from yesNoAnswers (an empty queue
+    // answers 否).
+    bool AskYesNo(QWidget*, const QString& text) override {
+        questions << text;
+        return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+    }
     QString OpenFileName(QWidget*, const QString& filter) override {
         ++openAsked;
         filters << filter;
@@ -80,6 +86,8 @@ public:
     QStringList questions;              // every question asked, in order
     QList<SaveAnswer> saveAnswersAsked; // answers of the next questions
     QStringList messages;    // every message shown, in order
+    QStringList questions;   // every Yes/No question asked, in order
+    QList<bool> yesNoAnswers; // answers of the next questions (true: 是)
     QStringList openAnswers; // answers of the next open dialogs
     QStringList saveAnswers; // answers of the next save dialogs
     QStringList filters;     // the filter each file dialog was given

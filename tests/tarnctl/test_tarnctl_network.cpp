@@ -136,10 +136,14 @@ private slots:
         PutFile(Path("changed.tarn"), ParameterFileBytes(changed));
         const int ptyMark = int(pty->Requests().size());
         const int servedMark = int(served->Requests().size());
-        QCOMPARE(RunTarnctl({"-p", pty->Device(), "--timing", timing, "load", Path("changed.tarn")})
+        // The distinct values break many rules: --force sends them as they are.
+        QCOMPARE(RunTarnctl({"-p", pty->Device(), "--timing", timing, "load", Path("changed.tarn"),
+                             "--force"})
                      .code,
                  0);
-        QCOMPARE(RunTarnctl({"-p", address, "--timing", timing, "load", Path("changed.tarn")}).code,
+        QCOMPARE(RunTarnctl({"-p", address, "--timing", timing, "load", Path("changed.tarn"),
+                             "--force"})
+                     .code,
                  0);
         QCOMPARE(RequestsFrom(*served, servedMark), RequestsFrom(*pty, ptyMark));
         QCOMPARE(served->State(), pty->State());

@@ -1,6 +1,10 @@
 // The virtual drive itself, spoken to over its pty without the program: its
 // commands, the faults tied to parameter numbers, and several drives at once.
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/SheetRanges.h"
+#include "editing/EditRules.h"
 #include "support/DriveSim.h"
+#include "tools/drive-sim/DriveMemory.h"
 
 #include <QDeadlineTimer>
 #include <QtTest>
@@ -53,6 +57,31 @@ class TestDriveSim : public QObject {
     Q_OBJECT
 
 private slots:
+    // A fresh drive holds, for every catalogued row with a rule, a value
+    // the edit rule accepts (bounds from its own Pn904), so a report of a
+    // fresh drive shows nothing out of range.
+    void freshDriveKeepsEveryRule() {
+        const DriveMemory memory;
+        const QString pn904 = QString::fromStdString(memory.Value(kPn904));
+        int rows = 0;
+        QList<quint16> withoutRow;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const ParameterRecord* record = RecordOf(NumberOfSlot(slot));
+            if (record == nullptr || !record->HasRule())
+                continue;
+            if (record->row > 0)
+                ++rows;
+            else
+                withoutRow << record->number;
+            const QString value = QString::fromStdString(memory.Value(record->number));
+            QVERIFY2(PassesEditRule(*record, value, pn904),
+                     qPrintable(PnName(record->number) + ' ' + value));
+        }
+        // The 195 rows of the grid, and Pn724, catalogued without one.
+        QCOMPARE(rows, 195);
+        QCOMPARE(withoutRow, QList<quint16>{724});
+    }
+
     void setTakesOnlyAFourDigitWord_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("taken");

@@ -48,6 +48,12 @@ QJsonArray DifferencesJson(const std::vector<CompareRow>& rows) {
     return array;
 }
 
+// Said when nothing differs, so a silent diff is never mistaken for one
+// that did not run: "驅動器 COM1 與 a.tarn 相同".
+QString SameLine(const QString& left, const QString& right) {
+    return QStringLiteral("%1 與 %2 相同").arg(left, right);
+}
+
 int DiffFiles(const Invocation& invocation) {
     const QString leftName = invocation.arguments[0];
     const QString rightName = invocation.arguments[1];
@@ -61,15 +67,22 @@ int DiffFiles(const Invocation& invocation) {
         for (const CompareRow& row : differences) {
             PrintOut(DifferenceLine(row));
         }
+        if (differences.empty()) {
+            PrintOut(SameLine(leftName, rightName));
+        }
     }
     return differences.empty() ? kExitSuccess : kExitDifferent;
 }
 
-void DiffDrive(const ParameterValues& file, DriveSession& session, DriveReport& report) {
+void DiffDrive(const ParameterValues& file, const QString& fileName, DriveSession& session,
+               DriveReport& report) {
     const ParameterValues drive = ReadWholeDrive(session, QStringLiteral("已中斷"));
     const std::vector<CompareRow> differences = CompareValues(drive, file);
     for (const CompareRow& row : differences) {
         report.out << DifferenceLine(row);
+    }
+    if (differences.empty()) {
+        report.out << SameLine(QStringLiteral("驅動器 ") + session.Port().Label(), fileName);
     }
     report.json.insert(QStringLiteral("differences"), DifferencesJson(differences));
     if (!differences.empty()) {
@@ -90,7 +103,8 @@ int RunDiff(const Invocation& invocation) {
         }
         const std::vector<ParameterValues> files = FilesOfDrives(invocation);
         const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
-            DiffDrive(files[s.Index()], s, r);
+            DiffDrive(files[s.Index()], ExpandPortPattern(invocation.arguments.first(), s.Port()),
+                      s, r);
         });
         return invocation.IsSet(kJson) ? PrintReportsAsJson(invocation.ports, reports)
                                        : PrintReports(invocation.ports, reports);
@@ -113,6 +127,7 @@ Command DiffCommand() {
                        "左邊是驅動器或第一個檔案，右邊是參數檔或第二個檔案；例如\n"
                        "「Pn100 500 → 600 0.1Hz」表示載入右邊的檔案會把 500 改成 600。\n"
                        "檔名有 {port} 時每台驅動器和自己的檔案比較。\n"
+                       "沒有差異時印出「驅動器 COM1 與 a.tarn 相同」。\n"
                        "結束碼：相同 0，有差異 1；檔案被拒絕 5；驅動器錯誤 3。");
     command.options = {JsonOption()};
     command.examples = {QStringLiteral("tarnctl -p 1 diff machine.tarn"),

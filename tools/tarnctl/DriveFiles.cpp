@@ -1,5 +1,9 @@
 #include "DriveFiles.h"
 
+#include "Output.h"
+#include "core/TarnError.h"
+#include "core/WholeFile.h"
+
 #include <QMap>
 
 std::vector<ParameterValues> FilesOfDrives(const Invocation& invocation) {
@@ -14,4 +18,16 @@ std::vector<ParameterValues> FilesOfDrives(const Invocation& invocation) {
         files.push_back(read.value(name));
     }
     return files;
+}
+
+bool TargetsWritable(const std::vector<QString>& fileNames) {
+    try {
+        for (const QString& name : fileNames) {
+            CheckFileTarget(name);
+        }
+    } catch (const EFileError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return false;
+    }
+    return true;
 }

@@ -9,11 +9,12 @@
 #include "compare/CompareTexts.h"
 #include "compare/Comparison.h"
 #include "compare/WriteAndVerify.h"
+#include "drive/Drive.h"
+#include "drive/WriteRule.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
-#include "drive/Drive.h"
-#include "values/ValueText.h"
 #include "link/DriveLink.h"
+#include "values/ValueText.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -36,41 +37,42 @@ struct LoadPlan {
     bool force = false;
 };
 
-QString Names(const QList<quint16>& numbers) {
-    QStringList names;
-    for (const quint16 number : numbers) {
-        names << PnName(number);
-    }
-    return names.join(QStringLiteral("、"));
-}
-
 // The parameters to write with --changed-only, as the comparison window
-// ticks them: those that differ and pass their rule (Pn904's bounds from
-// the drive). Those that differ and fail it are refused in the report,
-// unless --force writes them too; a load never sends Pn900, Pn901, "None"
-// or an empty value.
-QSet<quint16> ChangedParameters(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
+// lists them: those that differ and that a load sends. Whether their values
+// keep within their rules is judged with the rest of the run.
+QSet<quint16> ChangedParameters(const LoadPlan& plan, DriveSession& session) {
     const ParameterValues drive =
         ReadWholeDrive(session, QStringLiteral("已中斷，沒有寫入任何參數"));
-    const QString drivePn904 = drive[size_t(SlotOf(kPn904))];
     QSet<quint16> changed;
     for (const CompareRow& row : CompareValues(drive, plan.values)) {
-        if (row.state == RowState::OutOfRange && !plan.force) {
-            report.Fail(kExitValueRefused,
-                        QStringLiteral("%1 %2 不在允許範圍內（%3），未寫入（--force 仍然寫入）")
-                            .arg(PnName(row.number), ValueCellText(row.number, row.fileText),
-                                 RangeText(row.number, drivePn904)));
-        } else if (row.writable) {
+        if (row.writable) {
             changed.insert(row.number);
         }
     }
     return changed;
 }
 
+// Values outside their rule, listed as 載入檔案 lists them; true when the
+// run may go on (none, or --force).
+bool WithinRules(const LoadPlan& plan, const std::optional<QSet<quint16>>& only,
+                 DriveSession& session, DriveReport& report) {
+    const std::vector<RuleBreak> outside =
+        session.TheDrive().OutsideRule(LoadWrites(plan.values, only));
+    if (outside.empty() || plan.force) {
+        return true;
+    }
+    report.Fail(kExitValueRefused,
+                QStringLiteral("以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："));
+    for (const QString& line : RuleBreakLines(outside)) {
+        report.errors << line;
+    }
+    return false;
+}
+
 // Reads back every written parameter; those that do not hold the written
-// value fail the report.
-void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& session,
-            DriveReport& report) {
+// value fail the report. Returns how many do not.
+int Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& session,
+           DriveReport& report) {
     QJsonArray notHeld;
     for (const quint16 number : written) {
         session.Progress(QStringLiteral("核對 Pn%1xx").arg(number / 100));
@@ -81,14 +83,7 @@ void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& s
         const QString expected = plan.values[size_t(SlotOf(number))];
         const QString actual = session.Link().Read(number);
         if (!ValuesEqual(expected, actual)) {
-            // The comparison window's words for a write the drive holds otherwise.
-            VerifiedWrite held;
-            held.number = number;
-            held.written = expected;
-            held.readBack = actual;
-            held.outcome = VerifyOutcome::ReadBackDiffers;
-            report.Fail(kExitDrive, QStringLiteral("%1 %2（寫入 %3）")
-                                        .arg(PnName(number), VerifyOutcomeText(held), expected));
+            report.Fail(kExitDrive, ReadBackMismatchText(number, expected, actual));
             notHeld << QJsonObject{{"number", number},
                                    {"name", PnName(number)},
                                    {"written", expected},
@@ -96,13 +91,34 @@ void Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& s
         }
     }
     report.json.insert(QStringLiteral("notHeld"), notHeld);
+    return int(notHeld.size());
+}
+
+// What a finished load says holds: how many were written, how many of
+// them the read-back did not find, and the restart only when a written
+// value is known to be held.
+QString LoadSummary(const LoadPlan& plan, int written, int notHeld) {
+    if (plan.changedOnly && written == 0) {
+        return QStringLiteral("沒有不同的參數，未寫入");
+    }
+    if (!plan.verify || notHeld == 0) {
+        return QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(written);
+    }
+    const QString line = QStringLiteral("已寫入 %1 個，讀回不符 %2 個").arg(written).arg(notHeld);
+    return written > notHeld ? line + QStringLiteral("，請重開驅動器") : line;
 }
 
 void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
     WriteRunOptions options;
     options.stopRequested = [&] { return session.StopRequested(); };
+    options.force = plan.force;
     if (plan.changedOnly) {
-        options.only = ChangedParameters(plan, session, report);
+        options.only = ChangedParameters(plan, session);
+    }
+    if (!WithinRules(plan, options.only, session, report)) {
+        report.json.insert(QStringLiteral("written"), QJsonArray());
+        report.json.insert(QStringLiteral("complete"), false);
+        return;
     }
     const LoadResult result = session.TheDrive().Load(
         plan.values,
@@ -114,33 +130,17 @@ void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report)
     }
     report.json.insert(QStringLiteral("written"), written);
     report.json.insert(QStringLiteral("complete"), result.complete);
-    if (result.stopped) {
-        report.Fail(kExitInterrupted, result.written.isEmpty()
-                                          ? QStringLiteral("載入已中斷，沒有寫入任何參數")
-                                          : QStringLiteral("載入已中斷，已寫入 %1 個參數：%2")
-                                                .arg(result.written.size())
-                                                .arg(Names(result.written)));
-        return;
-    }
     if (!result.complete) {
-        report.Fail(kExitDrive, LoadStoppedMessage(result.failedNumber));
+        report.Fail(result.stopped ? kExitInterrupted : kExitDrive, LoadStoppedMessage(result));
         return;
     }
-    if (plan.verify) {
-        Verify(plan, result.written, session, report);
-    }
-    report.out
-        << (plan.changedOnly && result.written.isEmpty()
-                ? QStringLiteral("沒有不同的參數，未寫入")
-                : QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(result.written.size()));
+    const int notHeld = plan.verify ? Verify(plan, result.written, session, report) : 0;
+    report.out << LoadSummary(plan, int(result.written.size()), notHeld);
 }
 
 int RunLoad(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(QStringLiteral("load 需要一個參數檔（例如 load machine.tarn）"));
-    }
-    if (invocation.IsSet(kForce) && !invocation.IsSet(kChangedOnly)) {
-        throw UsageError(QStringLiteral("--force 只和 --changed-only 一起用"));
     }
     std::vector<LoadPlan> plans;
     try {
@@ -169,21 +169,24 @@ int RunLoad(const Invocation& invocation) {
 Command LoadCommand() {
     Command command;
     command.name = QStringLiteral("load");
-    command.usages = {QStringLiteral("-p PORT load FILE [--changed-only [--force]] [--verify]")};
+    command.usages = {QStringLiteral("-p PORT load FILE [--changed-only] [--force] [--verify]")};
     command.summary = QStringLiteral("將參數檔寫入驅動器（同視窗程式的載入檔案）");
     command.description = QStringLiteral(
         "先檢查整個參數檔（不合格式的檔案不寫入任何驅動器，結束碼 5），再依視窗程式「載入\n"
         "檔案」的順序寫入（307 個；Pn900、Pn901 不寫，None 與空值不送），遇到第一個未被\n"
-        "確認的寫入就停止並顯示「Pn105 寫入失敗，載入已停止」（結束碼 3）。\n"
-        "--changed-only 先讀取驅動器，只寫入和檔案不同的參數（和比較視窗的勾選相同）；\n"
-        "其中不符合編輯規則的值（範圍依驅動器的 Pn904）不寫入並列出（結束碼 4），\n"
-        "加上 --force 也寫入。\n"
-        "--verify 寫完後讀回每個寫入的參數，列出沒有保持寫入值的參數（結束碼 3）。\n"
+        "確認的寫入就停止並說明已寫入哪些參數：「載入已停止：Pn105 寫入失敗；已寫入\n"
+        "9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更」（結束碼 3）。\n"
+        "寫入前依編輯規則檢查每個值（範圍依載入完成後的 Pn904：檔案寫入 Pn904 時用\n"
+        "檔案的，否則用驅動器的）；有超出範圍的值時列出（顯示值與範圍），不寫入任何\n"
+        "參數（結束碼 4），加上 --force 仍然寫入。\n"
+        "--changed-only 先讀取驅動器，只寫入和檔案不同的參數。\n"
+        "--verify 寫完後讀回每個寫入的參數，列出沒有保持寫入值的參數\n"
+        "（「Pn106 讀回 0 %，應為 5 %」，結束碼 3）。\n"
         "檔名有 {port} 時每台驅動器載入自己的檔案（axis-{port}.tarn），否則都載入同一個。\n"
-        "Ctrl-C 在進行中的那次寫入之後停止，並列出已寫入的參數。");
+        "Ctrl-C 在進行中的那次寫入之後停止，並說明已寫入哪些參數。");
     command.options = {
         QCommandLineOption(kChangedOnly, QStringLiteral("先讀取驅動器，只寫入不同的參數")),
-        QCommandLineOption(kForce, QStringLiteral("和 --changed-only 一起：不符合規則的值也寫入")),
+        QCommandLineOption(kForce, QStringLiteral("超出範圍的值也寫入")),
         QCommandLineOption(kVerify, QStringLiteral("寫完後讀回並核對每個寫入的參數")),
         JsonOption(),
     };

@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "Interrupt.h"
@@ -142,6 +143,9 @@ int RunReport(const Invocation& invocation) {
             PrintErr(QStringLiteral("tarnctl: ") + error.Text());
             return kExitFileRefused;
         }
+    }
+    if (!TargetsWritable(names)) {
+        return kExitFileRefused;
     }
     if (!withDrives) {
         return ReportOfFile(invocation.arguments.first(), names.front(), inputs);

@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "files/DriveTransfer.h"
@@ -56,6 +57,9 @@ void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& repo
 
 int RunSave(const Invocation& invocation) {
     const std::vector<QString> names = FileNames(invocation);
+    if (!TargetsWritable(names)) {
+        return kExitFileRefused;
+    }
     const auto reports = RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
         SaveDrive(names[s.Index()], s, r);
     });

@@ -18,11 +18,13 @@
 namespace {
 
 const QString kRaw = QStringLiteral("raw");
+const QString kNoVerify = QStringLiteral("no-verify");
 
 struct WriteRequestArgs {
     quint16 number;
     QString typed;    // as a technician types it, when not raw
     QString rawValue; // four hexadecimal digits, when raw
+    bool verify = true;
 };
 
 WriteRequestArgs ParseArguments(const Invocation& invocation) {
@@ -33,7 +35,8 @@ WriteRequestArgs ParseArguments(const Invocation& invocation) {
             raw ? QStringLiteral("write --raw HEX4 只需要參數編號（例如 write 100 --raw 01F4）")
                 : QStringLiteral("write 需要參數編號和數值（例如 write 100 500）"));
     }
-    WriteRequestArgs request{ParameterArgument(invocation.arguments[0]), {}, {}};
+    WriteRequestArgs request{
+        ParameterArgument(invocation.arguments[0]), {}, {}, !invocation.IsSet(kNoVerify)};
     if (!raw) {
         request.typed = invocation.arguments[1];
         return request;
@@ -92,6 +95,15 @@ void WriteOne(const WriteRequestArgs& request, DriveSession& session, DriveRepor
         report.Fail(kExitDrive, PnName(request.number) + QStringLiteral(" 寫入失敗"));
         return;
     }
+    // An echo only says the request arrived; the read-back says what the
+    // drive keeps.
+    if (request.verify) {
+        const QString held = link.Read(request.number);
+        if (!ValuesEqual(value, held)) {
+            report.Fail(kExitDrive, ReadBackMismatchText(request.number, value, held));
+            return;
+        }
+    }
     report.out << ParameterLine(RecordOfNumber(request.number), value);
 }
 
@@ -116,10 +128,13 @@ Command WriteCommand() {
         "取驅動器的 Pn904）；不符合時顯示「不在允許範圍內」，結束碼 4，不寫入。\n"
         "--raw HEX4 直接寫入四位十六進位的數值文字，不檢查。\n"
         "寫入必須由驅動器的回覆確認，否則顯示「寫入失敗」，結束碼 3。\n"
+        "寫入後讀回該參數（--no-verify 不讀回）；驅動器沒有保持寫入的值時顯示\n"
+        "「Pn106 讀回 0 %，應為 5 %」，結束碼 3。\n"
         "成功時印出寫入後的一行，格式和 read 相同。");
     command.options = {
         QCommandLineOption(kRaw, QStringLiteral("直接寫入這個數值文字（四位十六進位），不檢查"),
-                           QStringLiteral("HEX4"))};
+                           QStringLiteral("HEX4")),
+        QCommandLineOption(kNoVerify, QStringLiteral("寫入後不讀回核對"))};
     command.examples = {QStringLiteral("tarnctl -p 1 write 100 500"),
                         QStringLiteral("tarnctl -p 1 write 213 -1000"),
                         QStringLiteral("tarnctl -p 1 write 000 1-7-1"),
