@@ -86,7 +86,6 @@ public:
     QStringList questions;              // every question asked, in order
     QList<SaveAnswer> saveAnswersAsked; // answers of the next questions
     QStringList messages;    // every message shown, in order
-    QStringList questions;   // every Yes/No question asked, in order
     QList<bool> yesNoAnswers; // answers of the next questions (true: 是)
     QStringList openAnswers; // answers of the next open dialogs
     QStringList saveAnswers; // answers of the next save dialogs
