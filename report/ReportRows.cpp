@@ -3,7 +3,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/ShownBounds.h"
 #include "core/TarnError.h"
-#include "editing/EditRules.h"
+#include "editing/OutsideRule.h"
 #include "values/ValueForms.h"
 
 namespace {
@@ -47,7 +47,7 @@ void Resolve(const ParameterRecord& record, const QString& pn904Text, ReportRow&
     }
     if (record.FollowsPn904() && !pn904)
         return; // no bound to judge against
-    row.outOfRange = !PassesEditRule(record, row.valueText, pn904Text);
+    row.outOfRange = ValueOutsideRule(record, row.valueText, pn904Text);
     row.inRange = row.outOfRange ? QStringLiteral("no") : QStringLiteral("yes");
 }
 
