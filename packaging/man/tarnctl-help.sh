@@ -10,7 +10,11 @@ if [ "${1:-}" = "--version" ]; then
     exec "$tarnctl" --version
 fi
 source "${COMPLETION:?COMPLETION names tarnctl\'s bash completion}"
-"$tarnctl" --help
+# Example lines as help2man keeps them one to a line: led by "$ ".
+examples() {
+    sed '/^範例：$/,/^$/ s/^  \([^ ]\)/  $ \1/'
+}
+"$tarnctl" --help | examples
 commands="$(_tarnctl_commands "$tarnctl")"
 if [ -z "$commands" ]; then
     echo "tarnctl-help.sh: no commands found in tarnctl --help" >&2
@@ -20,6 +24,6 @@ printf '\n*各命令的說明*\n\n'
 for command in $commands; do
     # "tarnctl save:" over an indented first line makes a subsection.
     printf 'tarnctl %s:\n' "$command"
-    "$tarnctl" "$command" --help | sed '1s/^/  /'
+    "$tarnctl" "$command" --help | sed '1s/^/  /' | examples
     printf '\n'
 done
