@@ -12,6 +12,16 @@ if [ ! -f "$package" ] || [ "$package" -ot "$built" ]; then
     exit 77
 fi
 
+missing=""
+for tool in lintian dpkg-deb desktop-file-validate appstreamcli man; do
+    command -v "$tool" >/dev/null || missing+=" $tool"
+done
+[ -f /usr/share/bash-completion/bash_completion ] || missing+=" bash-completion"
+if [ -n "$missing" ]; then
+    echo "Not installed:$missing (scripts/test.sh installs them)."
+    exit 77
+fi
+
 failures=0
 fail() {
     printf 'FAIL: %s\n' "$1"
