@@ -6,8 +6,10 @@ TARN_BUILD_DIR="${TARN_BUILD_DIR:-$TARN_ROOT/build}"
 TARN_BUILD_TYPE="${TARN_BUILD_TYPE:-RelWithDebInfo}"
 TARN_PORTABLE_BUILD_DIR="${TARN_PORTABLE_BUILD_DIR:-$TARN_ROOT/build-portable}"
 
-# What building and running need on Debian or Ubuntu.
-TARN_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-qpa-plugins cmake ninja-build g++ fonts-noto-cjk)
+# What building and running need on Debian or Ubuntu (help2man and
+# rsvg-convert make the manual pages and the icon's bitmaps).
+TARN_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-qpa-plugins cmake ninja-build g++ fonts-noto-cjk
+    help2man librsvg2-bin)
 
 tarn_say() { printf '==> %s\n' "$*"; }
 

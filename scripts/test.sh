@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test headless.
+# Installs what is missing, builds everything, packages it and runs every
+# test headless.
 # Then fuzzes for a minute per target where clang++ is present.
 # Exits non-zero when any test or fuzzer fails.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net git
+# The last six check the Debian package (tests/package).
+tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net git \
+    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev
 tarn_build
+# The package of this build, which one of the tests checks.
+"$TARN_ROOT/scripts/package.sh"
 
 export QT_QPA_PLATFORM=offscreen
 tarn_say "Running the tests"

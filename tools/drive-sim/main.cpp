@@ -2,6 +2,7 @@
 // testing the tool without hardware. See tools/README.md.
 #include "SimOptions.h"
 #include "SimServer.h"
+#include "core/Version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(SimUsage(), stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("tarn-drive-sim " TARN_VERSION);
             return 0;
         }
     }
