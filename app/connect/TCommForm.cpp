@@ -4,9 +4,9 @@
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
+#include "app/connect/MainLink.h"
 #include "core/TarnError.h"
 #include "link/ComDevices.h"
-#include "app/connect/MainLink.h"
 #include "link/PortAddress.h"
 #include "link/TMSComm.h"
 
@@ -165,7 +165,7 @@ void TCommForm::btnConnectClick() {
         const std::optional<PortAddress> address = ParsePortAddress(given);
         if (!address) {
             throw ECommError(QStringLiteral("Cannot open %1: not a network address (%2)")
-                                 .arg(given, QLatin1String(kNetworkAddressForms)));
+                                 .arg(given, PortAddressFault(given)));
         }
         portText = address->Text();
         comm.SetDevicePath(portText);

@@ -39,6 +39,7 @@ struct BackupPlan {
     GitIdentity author;
     GitIdentity committer;
     size_t jobs = 0;
+    std::unique_ptr<RepositoryLock> lock; // held until the run ends
 };
 
 size_t JobsOption(const Invocation& invocation) {
@@ -79,7 +80,7 @@ BackupPlan Prepare(const Invocation& invocation) {
     plan.plant = ReadPlantFile(plantFile);
     plan.ports = PlantPorts(plan.plant, plantFile, invocation.link);
     PlantRepository repo(invocation.Value(kRepo));
-    repo.Prepare(plan.plant);
+    plan.lock = repo.Prepare(plan.plant);
     plan.repoFolder = repo.Folder();
     plan.committer = repo.Identity();
     plan.author = author ? *author : plan.committer;
@@ -170,13 +171,34 @@ QString CommitMessage(const Plant& plant, const std::vector<AxisOutcome>& outcom
                           : subject + QStringLiteral("\n\n") + body.join(QLatin1Char('\n'));
 }
 
-// Writes the files, commits what changed; returns the exit code so far.
 int StoreAndCommit(const BackupPlan& plan,
                    const std::vector<std::optional<ParameterValues>>& values,
-                   const std::vector<DriveReport>& reports) {
+                   const std::vector<DriveReport>& reports, const PlantRepository& repo,
+                   std::vector<AxisOutcome>& outcomes, QStringList& changedPaths);
+
+// Writes the files, commits what changed; returns the exit code so far.
+// When a step fails, the files written are put back as last committed.
+int CommitOrRestore(const BackupPlan& plan,
+                    const std::vector<std::optional<ParameterValues>>& values,
+                    const std::vector<DriveReport>& reports) {
     PlantRepository repo(plan.repoFolder);
     std::vector<AxisOutcome> outcomes(values.size());
     QStringList changedPaths;
+    int code = kExitSuccess;
+    try {
+        code = StoreAndCommit(plan, values, reports, repo, outcomes, changedPaths);
+    } catch (const TarnError& error) {
+        // Nothing half done stays: the next run finds the files committed.
+        repo.RestoreCommitted(changedPaths);
+        throw GitError(QStringLiteral("提交失敗，檔案已還原為上次提交的內容：") + error.Text());
+    }
+    return code;
+}
+
+int StoreAndCommit(const BackupPlan& plan,
+                   const std::vector<std::optional<ParameterValues>>& values,
+                   const std::vector<DriveReport>& reports, const PlantRepository& repo,
+                   std::vector<AxisOutcome>& outcomes, QStringList& changedPaths) {
     int code = kExitSuccess;
     for (size_t i = 0; i < values.size(); ++i) {
         const PlantAxis& axis = plan.plant.axes[i];
@@ -227,7 +249,7 @@ int RunBackup(const Invocation& invocation) {
     }
     int code = kExitSuccess;
     try {
-        code = StoreAndCommit(plan, values, reports);
+        code = CommitOrRestore(plan, values, reports);
     } catch (const TarnError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
@@ -235,7 +257,7 @@ int RunBackup(const Invocation& invocation) {
     if (invocation.IsSet(kPush)) {
         const QString remote = invocation.Value(kPush);
         if (const auto refused = GitRepository(plan.repoFolder).Push(remote)) {
-            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：%2")
+            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：\n%2")
                          .arg(remote, *refused));
             return kExitDrive;
         }

@@ -124,6 +124,10 @@ void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QSt
         return;
     }
     report.out << WrittenLine(name);
+    const QList<quint16> withoutValue = ParametersWithoutValue(taken.values);
+    if (!withoutValue.isEmpty()) {
+        report.Fail(kExitDrive, SaveGapsMessage(withoutValue, QStringLiteral("報告已寫入")));
+    }
 }
 
 int RunReport(const Invocation& invocation) {
@@ -175,7 +179,8 @@ Command ReportCommand() {
         "或讀取一個參數檔（先檢查整個檔案，被拒絕時結束碼 5）。\n"
         "格式依 -o 檔名的副檔名：.pdf、.html（.htm）或 .csv。\n"
         "報告先寫到暫存檔再換上，無法寫入時原檔不變（結束碼 5）；\n"
-        "驅動器一個數值都沒有回時不寫報告（結束碼 3）。\n"
+        "驅動器一個數值都沒有回時不寫報告（結束碼 3）；有參數沒有讀到數值時照樣寫報告，\n"
+        "列出它們，結束碼 3。\n"
         "多個通訊埠時各台同時讀取，檔名要有 {port}（axis-{port}.pdf → axis-1.pdf）。\n"
         "Ctrl-C 中斷時不留下報告。PDF 不需要顯示器：沒有設定 QT_QPA_PLATFORM 時\n"
         "使用 offscreen。\n"
