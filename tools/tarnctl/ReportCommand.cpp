@@ -9,6 +9,7 @@
 #include "link/DriveLink.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportFormat.h"
+#include "report/ReportInfo.h"
 
 #include <QSet>
 #include <optional>
@@ -138,6 +139,9 @@ int RunReport(const Invocation& invocation) {
     }
     const std::vector<QString> names = ReportNames(invocation);
     ReportInputs inputs{HandoverOf(invocation), std::nullopt};
+    if (const QString fault = HandoverFault(inputs.handover); !fault.isEmpty()) {
+        throw UsageError(fault);
+    }
     if (const QString against = invocation.Value(kAgainst); !against.isEmpty()) {
         try {
             // The whole-file check, as any file: a refused reference gives
@@ -185,6 +189,7 @@ Command ReportCommand() {
         "Ctrl-C 中斷時不留下報告。PDF 不需要顯示器：沒有設定 QT_QPA_PLATFORM 時\n"
         "使用 offscreen。\n"
         "--machine、--axis、--customer、--technician、--note 寫在報告開頭（空的不寫）；\n"
+        "含有控制字元（--note 的換行除外）時為用法錯誤；\n"
         "--against 參考檔：標出與參考檔不同的參數並列出兩邊的數值\n"
         "（參考檔同樣先檢查整個檔案，被拒絕時結束碼 5），CSV 多兩欄\n"
         "reference_value_text、differs。");
