@@ -4,9 +4,9 @@
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
-#include "app/connect/MainLink.h"
 #include "core/TarnError.h"
 #include "link/ComDevices.h"
+#include "app/connect/MainLink.h"
 #include "link/PortAddress.h"
 #include "link/TMSComm.h"
 
