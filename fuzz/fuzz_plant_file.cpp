@@ -87,8 +87,7 @@ int KeysHeld(const QJsonValue& value) {
 }
 
 void CheckAccepted(const QByteArray& input, const Plant& plant) {
-    const QJsonObject root = QJsonDocument::fromJson(input).object();
-    if (KeysHeld(root) != KeysWritten(input)) {
+    if (KeysHeld(QJsonDocument::fromJson(input).object()) != KeysWritten(input)) {
         Finding("accepted a text that names a key twice");
     }
     if (plant.axes.empty() || plant.name.isEmpty()) {
