@@ -20,8 +20,18 @@ SearchHit HitOf(const ParameterRecord& record) {
 
 } // namespace
 
+namespace {
+
+// Full-width digits and letters (an input method's "１００", "ｇａｉｎ") read
+// as their ASCII selves, on both sides of the match.
+QString Folded(const QString& text) {
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
+} // namespace
+
 std::vector<SearchHit> FindParameters(const QString& text) {
-    const QString wanted = text.trimmed();
+    const QString wanted = Folded(text).trimmed();
     std::vector<SearchHit> byNumber;
     std::vector<SearchHit> byWords;
     if (wanted.isEmpty())
@@ -29,8 +39,9 @@ std::vector<SearchHit> FindParameters(const QString& text) {
     for (const ParameterRecord& record : Records()) {
         if (PnName(record.number).contains(wanted, Qt::CaseInsensitive)) {
             byNumber.push_back(HitOf(record));
-        } else if (QString::fromUtf8(record.description).contains(wanted, Qt::CaseInsensitive) ||
-                   QString::fromUtf8(record.gloss).contains(wanted, Qt::CaseInsensitive)) {
+        } else if (Folded(QString::fromUtf8(record.description))
+                       .contains(wanted, Qt::CaseInsensitive) ||
+                   Folded(QString::fromUtf8(record.gloss)).contains(wanted, Qt::CaseInsensitive)) {
             byWords.push_back(HitOf(record));
         }
     }

@@ -19,7 +19,8 @@ struct SearchHit {
 // The hits for `text` over all 309 parameters: those whose name ("Pn100")
 // holds the text come first, then those whose description or gloss holds
 // it, each group in file order. Case is ignored, and so is white space
-// around the text; an empty text finds nothing.
+// around the text; full-width forms match their ASCII letters and digits
+// (NFKC); an empty text finds nothing.
 std::vector<SearchHit> FindParameters(const QString& text);
 
 // The sheet column of a hit: "Pn1xx" where it can be shown, else its sheet

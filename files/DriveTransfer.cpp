@@ -40,7 +40,7 @@ bool NothingAnswered(const QList<quint16>& withoutValue) {
     return withoutValue.size() == kSlotCount;
 }
 
-QString SaveGapsMessage(const QList<quint16>& withoutValue) {
+QString SaveGapsMessage(const QList<quint16>& withoutValue, const QString& written) {
     constexpr int kNamesShown = 8;
     if (withoutValue.isEmpty()) {
         return {};
@@ -49,7 +49,8 @@ QString SaveGapsMessage(const QList<quint16>& withoutValue) {
     for (int i = 0; i < withoutValue.size() && i < kNamesShown; ++i) {
         names << PnName(withoutValue[i]);
     }
-    QString text = QStringLiteral("檔案已儲存，但下列參數沒有讀到數值：") + names.join(QStringLiteral("、"));
+    QString text =
+        written + QStringLiteral("，但下列參數沒有讀到數值：") + names.join(QStringLiteral("、"));
     if (withoutValue.size() > kNamesShown) {
         text += QStringLiteral("…（共 %1 個）").arg(withoutValue.size());
     }

@@ -34,6 +34,10 @@ public:
         return 1;
     }
 
+    // The path of the first key that an object holds twice (QJsonDocument
+    // keeps the last silently); empty when there is none.
+    const QString& DuplicateKey() const { return duplicate_; }
+
 private:
     void Blank() {
         while (pos_ < text_.size()) {
@@ -82,11 +86,22 @@ private:
 
     void Members(const QString& path) {
         ++pos_;
+        QSet<QString> keys;
         for (Blank(); pos_ < text_.size() && text_[pos_] == '"'; Blank()) {
-            const QString key = String();
+            const int line = line_;
+            const QString key = Unescaped(String());
+            const QString keyPath = path.isEmpty() ? key : path + QLatin1Char('.') + key;
+            if (keys.contains(key) && duplicate_.isEmpty()) {
+                duplicate_ = keyPath;
+                duplicateLine_ = line;
+            }
+            keys.insert(key);
             Blank();
             ++pos_; // ':'
-            Value(path.isEmpty() ? key : path + QLatin1Char('.') + key);
+            Value(keyPath);
+            if (duplicate_ == keyPath) {
+                lines_.insert(keyPath, duplicateLine_); // the second one is named
+            }
             Blank();
             if (pos_ < text_.size() && text_[pos_] == ',') {
                 ++pos_;
@@ -112,10 +127,22 @@ private:
         ++pos_; // ']'
     }
 
+    // A key as JSON reads it ("p\u006frt" is "port").
+    static QString Unescaped(const QString& raw) {
+        if (!raw.contains(QLatin1Char('\\'))) {
+            return raw;
+        }
+        const QJsonDocument one =
+            QJsonDocument::fromJson((QStringLiteral("[\"") + raw + QStringLiteral("\"]")).toUtf8());
+        return one.isArray() ? one.array().at(0).toString() : raw;
+    }
+
     const QByteArray& text_;
     qsizetype pos_ = 0;
     int line_ = 1;
     QHash<QString, int> lines_;
+    QString duplicate_;
+    int duplicateLine_ = 0;
 };
 
 // Builds the plant from a parsed document, naming every refusal's line.
@@ -125,6 +152,9 @@ public:
         : lines_(bytes), fileName_(fileName) {}
 
     Plant Read(const QJsonObject& root) {
+        if (!lines_.DuplicateKey().isEmpty()) {
+            Refuse(lines_.DuplicateKey(), QStringLiteral("鍵重複"));
+        }
         Keys(root, QString(), {QStringLiteral("plant"), QStringLiteral("machines")});
         Plant plant;
         plant.name = Text(root, QString(), QStringLiteral("plant"));

@@ -3,12 +3,16 @@
 // line naming the file and a line that exists ("plant.json 第 N 行"); an
 // accepted plant has axes whose every name is safe, so that no
 // "<machine>/<axis>.tarn" can leave the repository's folder or clash with
-// another, and whose timings and timeouts are within their bounds.
+// another, and whose timings and timeouts are within their bounds; and it
+// was taken from a text that names no key twice in one object.
 #include "core/TarnError.h"
 #include "files/PlantFile.h"
 
 #include <QByteArray>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
@@ -38,7 +42,54 @@ void CheckRefusal(const QByteArray& input, const QString& text) {
     }
 }
 
-void CheckAccepted(const Plant& plant) {
+// Keys written in the text: each string followed by ':' outside a string.
+int KeysWritten(const QByteArray& text) {
+    int keys = 0;
+    bool inString = false;
+    bool stringEnded = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+                stringEnded = true;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == ':' && stringEnded) {
+            ++keys;
+        }
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '"') {
+            stringEnded = false;
+        }
+    }
+    return keys;
+}
+
+// Keys the parsed document holds; fewer than written when one was repeated.
+int KeysHeld(const QJsonValue& value) {
+    int keys = 0;
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            keys += 1 + KeysHeld(it.value());
+        }
+    } else if (value.isArray()) {
+        for (const QJsonValue& element : value.toArray()) {
+            keys += KeysHeld(element);
+        }
+    }
+    return keys;
+}
+
+void CheckAccepted(const QByteArray& input, const Plant& plant) {
+    if (KeysHeld(QJsonDocument::fromJson(input).object()) != KeysWritten(input)) {
+        Finding("accepted a text that names a key twice");
+    }
     if (plant.axes.empty() || plant.name.isEmpty()) {
         Finding("accepted a plant without a name or axes");
     }
@@ -71,7 +122,7 @@ void CheckAccepted(const Plant& plant) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
-        CheckAccepted(ReadPlantText(input, QStringLiteral("plant.json")));
+        CheckAccepted(input, ReadPlantText(input, QStringLiteral("plant.json")));
     } catch (const EFileError& error) {
         CheckRefusal(input, error.Text());
     }

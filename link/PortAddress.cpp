@@ -35,7 +35,7 @@ bool IsNetworkAddress(const QString& text) {
 std::optional<PortAddress> ParsePortAddress(const QString& text) {
     static const QRegularExpression form(
         QStringLiteral(
-            "^(tcp|socket|rfc2217)://(?:\\[([0-9A-Fa-f:.]+)\\]|([^\\s:/\\[\\]]+)):(\\d{1,5})$"),
+            "^(tcp|socket|rfc2217)://(?:\\[([0-9A-Fa-f:.]+)\\]|([^\\s:/@\\[\\]]+)):(\\d{1,5})$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = form.match(text.trimmed());
     if (!match.hasMatch()) {
@@ -52,4 +52,12 @@ std::optional<PortAddress> ParsePortAddress(const QString& text) {
     address.host = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
     address.port = quint16(port);
     return address;
+}
+
+QString PortAddressFault(const QString& text) {
+    const QString rest = text.trimmed().section(QStringLiteral("://"), 1);
+    if (rest.section(QLatin1Char('/'), 0, 0).contains(QLatin1Char('@'))) {
+        return QStringLiteral("位址不可含使用者名稱");
+    }
+    return QLatin1String(kNetworkAddressForms);
 }

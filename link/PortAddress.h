@@ -32,6 +32,11 @@ bool IsNetworkAddress(const QString& text);
 // its host is empty or its port is not 1 to 65535.
 std::optional<PortAddress> ParsePortAddress(const QString& text);
 
+// Why `text` is no network address, for messages: that it names a user
+// ("tcp://user@host:4001": a device server takes no log-in here), else the
+// forms an address takes.
+QString PortAddressFault(const QString& text);
+
 // The forms a network address takes, for messages.
 constexpr const char* kNetworkAddressForms =
     "tcp://HOST:PORT, socket://HOST:PORT, rfc2217://HOST:PORT";

@@ -3,6 +3,9 @@
 #include "link/PortAddress.h"
 
 #include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <atomic>
 
 // As on the serial port: FIONREAD tells whether the system holds bytes not
 // yet collected; the portable build asks the socket with a wait of no time.
@@ -10,6 +13,43 @@
 #define TARN_LINK_FIONREAD 1
 #include <sys/ioctl.h>
 #endif
+
+namespace {
+std::atomic<TcpSerialDevice::CancelCheck> openCancel{nullptr};
+} // namespace
+
+void TcpSerialDevice::SetOpenCancel(CancelCheck check) {
+    openCancel.store(check);
+}
+
+bool TcpSerialDevice::Cancelled() {
+    const CancelCheck check = openCancel.load();
+    return check && check();
+}
+
+// The connection, waited for in an event loop so a cancel is seen within
+// kCancelPollMs (waitForConnected gives up the connection when it times out).
+bool TcpSerialDevice::WaitConnected() {
+    if (!openCancel.load()) {
+        return socket_.waitForConnected(kConnectMs);
+    }
+    const QDeadlineTimer deadline(kConnectMs);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&socket_, &QTcpSocket::connected, &loop, &QEventLoop::quit);
+    QObject::connect(&socket_, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (deadline.hasExpired() || Cancelled()) {
+            loop.quit();
+        }
+    });
+    poll.start(kCancelPollMs);
+    if (socket_.state() != QAbstractSocket::ConnectedState &&
+        socket_.state() != QAbstractSocket::UnconnectedState) {
+        loop.exec();
+    }
+    return socket_.state() == QAbstractSocket::ConnectedState;
+}
 
 TcpSerialDevice::TcpSerialDevice() {
     QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] { OnReadyRead(); });
@@ -37,8 +77,8 @@ bool TcpSerialDevice::Open(const QString& device, const LinkSettings::Line& line
     limit_ = line.receiveBufferSize;
     telnet_.reset(address->kind == PortAddress::Kind::Rfc2217 ? new TelnetCodec(line) : nullptr);
     socket_.connectToHost(address->host, address->port);
-    if (!socket_.waitForConnected(kConnectMs)) {
-        errorText_ = socket_.errorString();
+    if (!WaitConnected()) {
+        errorText_ = Cancelled() ? QStringLiteral("interrupted") : socket_.errorString();
         socket_.abort();
         return false;
     }
@@ -60,7 +100,17 @@ bool TcpSerialDevice::Negotiate() {
     // answers the offer is not a device server's telnet port.
     const QDeadlineTimer deadline(kConnectMs);
     while (!telnet_->ComPortAnswered()) {
-        if (deadline.hasExpired() || !socket_.waitForReadyRead(int(deadline.remainingTime()))) {
+        // In slices, so a cancel is seen while the server keeps silent.
+        const int slice = int(std::min<qint64>(deadline.remainingTime(), kCancelPollMs));
+        const bool arrived = !deadline.hasExpired() && socket_.waitForReadyRead(slice);
+        if (Cancelled()) {
+            errorText_ = QStringLiteral("interrupted");
+            return false;
+        }
+        if (!arrived) {
+            if (!deadline.hasExpired() && socket_.state() == QAbstractSocket::ConnectedState) {
+                continue;
+            }
             errorText_ = socket_.state() == QAbstractSocket::ConnectedState
                              ? QStringLiteral("no telnet answer from the server")
                              : socket_.errorString();

@@ -22,6 +22,13 @@ public:
     // server's answer to the offer of COM-port control.
     static constexpr int kConnectMs = 5000;
 
+    // Asked every kCancelPollMs while opening waits (tarnctl's Ctrl-C): true
+    // ends the wait and the open fails. Set once, before any device opens;
+    // without it opening waits as it always did.
+    using CancelCheck = bool (*)();
+    static void SetOpenCancel(CancelCheck check);
+    static constexpr int kCancelPollMs = 100;
+
     TcpSerialDevice();
     ~TcpSerialDevice() override;
 
@@ -38,6 +45,9 @@ public:
 
 private:
     bool Negotiate();
+    bool WaitConnected();
+    // False once the wait for the connection or its negotiation must end.
+    static bool Cancelled();
     void OnReadyRead();
     void OnLost();
     // Moves what the socket holds (and the system has received) into data_,

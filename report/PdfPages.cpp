@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 namespace {
 
@@ -306,6 +307,10 @@ void PdfPages::Fields() {
             std::max(TextHeight(fonts_.bold, labelWidth, f.label),
                      TextHeight(fonts_.body, width_ - labelWidth - 2 * pad_, f.text)) +
             pad_;
+        if (height > bodyBottom_ - bodyTop_) {
+            LongField(f, labelWidth);
+            continue;
+        }
         EnsureRoom(height);
         Text(QRectF(0, y_, labelWidth, height), fonts_.bold, f.label, Qt::AlignLeft | Qt::AlignTop,
              kInk);
@@ -315,6 +320,55 @@ void PdfPages::Fields() {
     }
     if (!fields.empty())
         y_ += 3 * pad_;
+}
+
+// A field taller than a page (a long note) flows on line by line, as the
+// rows do: as many of its wrapped lines as fit, then the next page.
+void PdfPages::LongField(const ReportField& field, qreal labelWidth) {
+    const qreal width = width_ - labelWidth - 2 * pad_;
+    const QStringList lines = WrappedLines(fonts_.body, width, field.text);
+    const qreal line = LineHeight(fonts_.body, &writer_);
+    bool first = true;
+    for (qsizetype done = 0; done < lines.size();) {
+        qsizetype count =
+            std::min<qsizetype>(qsizetype((bodyBottom_ - y_ - pad_) / line), lines.size() - done);
+        QString chunk = lines.mid(done, count).join(QLatin1Char('\n'));
+        while (count > 0 && y_ + TextHeight(fonts_.body, width, chunk) + pad_ > bodyBottom_)
+            chunk = lines.mid(done, --count).join(QLatin1Char('\n'));
+        if (count <= 0) {
+            FinishPage();
+            StartPage();
+            continue;
+        }
+        const qreal height = TextHeight(fonts_.body, width, chunk) + pad_;
+        if (first)
+            Text(QRectF(0, y_, labelWidth, height), fonts_.bold, field.label,
+                 Qt::AlignLeft | Qt::AlignTop, kInk);
+        Text(QRectF(labelWidth + pad_, y_, width_ - labelWidth - pad_, height), fonts_.body, chunk,
+             Qt::AlignLeft | Qt::AlignTop, kInk);
+        first = false;
+        y_ += height;
+        done += count;
+    }
+}
+
+// The lines `text` takes at `width`, each as it is printed there.
+QStringList PdfPages::WrappedLines(const QFont& font, qreal width, const QString& text) const {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font, &writer_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine wrapped = layout.createLine(); wrapped.isValid();
+             wrapped = layout.createLine()) {
+            wrapped.setLineWidth(width);
+            lines << paragraph.mid(wrapped.textStart(), wrapped.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    return lines;
 }
 
 void PdfPages::Differences() {

@@ -46,6 +46,8 @@ private:
     void Extras();
     void Summary();
     void Fields();
+    void LongField(const ReportField& field, qreal labelWidth);
+    QStringList WrappedLines(const QFont& font, qreal width, const QString& text) const;
     void Differences();
     void Signatures();
     void Table(const std::vector<qreal>& shares, const QStringList& headers,

@@ -165,7 +165,7 @@ void TCommForm::btnConnectClick() {
         const std::optional<PortAddress> address = ParsePortAddress(given);
         if (!address) {
             throw ECommError(QStringLiteral("Cannot open %1: not a network address (%2)")
-                                 .arg(given, QLatin1String(kNetworkAddressForms)));
+                                 .arg(given, PortAddressFault(given)));
         }
         portText = address->Text();
         comm.SetDevicePath(portText);

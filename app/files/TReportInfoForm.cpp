@@ -70,7 +70,7 @@ TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDi
     layout->addLayout(buttons);
     resize(460, 360);
 
-    connect(OK1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OK1, &QPushButton::clicked, this, &TReportInfoForm::OK1Click);
     connect(Cancel1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Browse1, &QPushButton::clicked, this, &TReportInfoForm::Browse1Click);
 }
@@ -79,6 +79,16 @@ ReportInfo TReportInfoForm::Info() const {
     return {{MachineEdit->text(), AxisEdit->text(), CustomerEdit->text(), TechnicianEdit->text(),
              NoteEdit->toPlainText()},
             ReferenceEdit->text()};
+}
+
+// Closes only on fields a report can take: else the core's message, and
+// the form stays as typed.
+void TReportInfoForm::OK1Click() {
+    if (const QString fault = ReportInfoFault(Info()); !fault.isEmpty()) {
+        Dialogs().ShowMessage(this, fault);
+        return;
+    }
+    accept();
 }
 
 void TReportInfoForm::Browse1Click() {

@@ -30,5 +30,6 @@ public:
     QPushButton* Cancel1;
 
 private:
+    void OK1Click();
     void Browse1Click();
 };

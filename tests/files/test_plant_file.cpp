@@ -60,6 +60,14 @@ private slots:
         QTest::newRow("duplicate axis, other case")
             << OneMachine({R"({"name": "X", "port": "1"})", R"({"name": "x", "port": "2"})"})
             << "plant.json 第 4 行 machines[0].axes[1].name：軸名稱重複：x";
+        QTest::newRow("key twice at the top")
+            << QByteArray("{\"plant\": \"p\", \"plant\": \"q\", \"machines\": []}")
+            << "plant.json 第 1 行 plant：鍵重複";
+        QTest::newRow("key twice in an axis, once escaped")
+            << OneMachine({R"({"name": "X", "port": "1",)"
+                           "\n"
+                           R"( "p\u006frt": "2"})"})
+            << "plant.json 第 4 行 machines[0].axes[0].port：鍵重複";
         QTest::newRow("parent folder")
             << OneMachine({R"({"name": "X", "port": "1"})"}, "..")
             << "plant.json 第 2 行 machines[0].name：機台" + unsafe + "..";

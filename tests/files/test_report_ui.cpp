@@ -4,6 +4,7 @@
 #include "app/TReportPmForm.h"
 #include "app/files/TReportInfoForm.h"
 #include "app/TTabControl.h"
+#include "core/TarnError.h"
 #include "support/TestDrive.h"
 #include "files/DriveTransfer.h"
 #include "link/DriveProtocol.h"
@@ -196,6 +197,53 @@ private slots:
         QVERIFY(!MainForm->ParaTabControl->isVisible());
     }
 
+    // 確定 with a field the report cannot hold, or a reference the check
+    // refuses: the message of the core's check, the form stays open with
+    // the fields as typed; mended, it closes.
+    void reportInfoFormRefusesAndStaysOpen_data() {
+        QTest::addColumn<int>("field"); // index into Texts()
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString damaged = dir_.filePath("damaged.tarn");
+        QString refusal;
+        PutFile(damaged, samples::DamagedFiles().at(3).bytes);
+        try {
+            ReadReference(damaged);
+        } catch (const EFileError& error) {
+            refusal = error.Text();
+        }
+        QTest::newRow("escape sequence in the machine") << 0 << "A\x1b[31mB"
+                                                        << "機台 含有控制字元（第 2 個字元）";
+        QTest::newRow("control character in the note") << 4 << "第一行\n第\x01二行"
+                                                       << "備註 含有控制字元（第 6 個字元）";
+        QTest::newRow("refused reference file") << 5 << damaged << refusal;
+    }
+    void reportInfoFormRefusesAndStaysOpen() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        PutFile(dir_.filePath("damaged.tarn"), samples::DamagedFiles().at(3).bytes);
+        TReportInfoForm form(ReportInfo{}, MainForm);
+        QList<std::function<void(const QString&)>> set{
+            [&](const QString& t) { form.MachineEdit->setText(t); },
+            [&](const QString& t) { form.AxisEdit->setText(t); },
+            [&](const QString& t) { form.CustomerEdit->setText(t); },
+            [&](const QString& t) { form.TechnicianEdit->setText(t); },
+            [&](const QString& t) { form.NoteEdit->setPlainText(t); },
+            [&](const QString& t) { form.ReferenceEdit->setText(t); }};
+        form.CustomerEdit->setText("大成機械");
+        set[field](typed);
+        const QStringList asTyped = Texts(form.Info());
+        form.OK1->click();
+        QVERIFY(form.result() != QDialog::Accepted);
+        QCOMPARE(dialogs_->messages, QStringList{message});
+        QCOMPARE(Texts(form.Info()), asTyped);
+        set[field](QString());
+        form.OK1->click();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(dialogs_->messages.size(), 1);
+    }
+
     // 報告資料 comes between the reads and the save dialog; what is confirmed
     // is in the report and shown again next time; 取消 writes nothing, not
     // even the fields.
@@ -205,7 +253,8 @@ private slots:
         agreed[SlotOf(100)] = QStringLiteral("01F4");
         const QString reference = dir_.filePath("agreed.tarn");
         WriteParameterFile(reference, agreed);
-        const ReportInfo confirmed{{"M-7", "X 軸", "大成機械", "林志明", "第一行\n第二行"}, reference};
+        const ReportInfo confirmed{{"M-7", "X 軸", "大成機械", "林志明", "第一行\n第二行"},
+                                   reference};
         dialogs_->openAnswers << reference;
         dialogs_->saveAnswers << dir_.filePath("handed.html");
         // What the form showed and what stood around it, checked after.
@@ -225,15 +274,12 @@ private slots:
             form.TechnicianEdit->setText("林志明");
             form.NoteEdit->setPlainText("第一行\n第二行");
             form.Browse1->click(); // the open dialog answers the reference
-            names = QStringList{form.MachineEdit->accessibleName(),
-                                form.AxisEdit->accessibleName(),
-                                form.CustomerEdit->accessibleName(),
-                                form.TechnicianEdit->accessibleName(),
-                                form.NoteEdit->accessibleName(),
-                                form.ReferenceEdit->accessibleName(),
-                                form.Browse1->accessibleName(),
-                                form.OK1->accessibleName(),
-                                form.Cancel1->accessibleName()};
+            names = QStringList{
+                form.MachineEdit->accessibleName(),  form.AxisEdit->accessibleName(),
+                form.CustomerEdit->accessibleName(), form.TechnicianEdit->accessibleName(),
+                form.NoteEdit->accessibleName(),     form.ReferenceEdit->accessibleName(),
+                form.Browse1->accessibleName(),      form.OK1->accessibleName(),
+                form.Cancel1->accessibleName()};
             form.OK1->click();
             if (form.result() != QDialog::Accepted)
                 return std::nullopt;

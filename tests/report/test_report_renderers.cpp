@@ -269,6 +269,36 @@ private slots:
             QCOMPARE(font.simplified().split(' ').value(4), QStringLiteral("yes")); // emb
     }
 
+    // A note longer than a page flows on as the rows do: every word of it
+    // in the PDF, nothing below any page's foot line.
+    void longNoteFlowsAcrossPagesAboveTheFoot() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QStringList words;
+        for (int i = 0; words.join(' ').size() < 7700; ++i)
+            words << QStringLiteral("note%1").arg(i) << (i % 40 == 39 ? "交接\n" : "交接");
+        ReportModel model = SampleReport();
+        model.head.handover.push_back({report_text::kNoteLabel, words.join(' ')});
+        QTemporaryDir dir;
+        const QString file = dir.filePath("note.pdf");
+        WriteReportPdf(model, file);
+        const QString text = Run(pdftotext, {"-raw", "-enc", "UTF-8", file, "-"});
+        const QStringList found =
+            text.split(QRegularExpression("\\s+")).filter(QRegularExpression("^note\\d+$"));
+        QCOMPARE(found.size(), words.size() / 2);
+        const int count = text.count(QRegularExpression("第 \\d+ 頁，共 \\d+ 頁"));
+        for (int page = 1; page <= count; ++page) {
+            const QStringList lines =
+                Run(pdftotext, {"-layout", "-enc", "UTF-8", "-f", QString::number(page), "-l",
+                                QString::number(page), file, "-"})
+                    .split('\n', Qt::SkipEmptyParts)
+                    .filter(QRegularExpression("\\S"));
+            QCOMPARE(lines.last().trimmed(),
+                     QStringLiteral("第 %1 頁，共 %2 頁").arg(page).arg(count));
+        }
+    }
+
     void formatComesFromTheNameOrTheFilter_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("format"); // -1: none

@@ -80,6 +80,9 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QVERIFY2(!qEnvironmentVariableIsEmpty("TARNCTL"), "TARNCTL names the program under test");
+        // One device under two names: the path and a link to it.
+        QVERIFY(PutFile(Path("ttyS9"), {}));
+        QVERIFY(QFile::link(Path("ttyS9"), Path("by-id-axis")));
     }
 
     void usageErrorsExitTwoWithOneLine_data() {
@@ -120,6 +123,29 @@ private slots:
         QTest::newRow("report of neither drive nor file")
             << QStringList{"report", "-o", "r.pdf"} << "report";
         QTest::newRow("find without text") << QStringList{"find"} << "find";
+        QTest::newRow("find of an empty text") << QStringList{"find", ""} << "請給要找的文字";
+        QTest::newRow("empty timing")
+            << QStringList{"-p", "1", "--timing", "", "read", "100"} << "--timing";
+        QTest::newRow("address with a user name")
+            << QStringList{"-p", "tcp://user@box:4001", "read", "100"} << "位址不可含使用者名稱";
+        QTest::newRow("one device by its path and a link")
+            << QStringList{"-p", Path("ttyS9") + "," + Path("by-id-axis"), "read", "100"}
+            << "通訊埠重複：" + Path("ttyS9") + " 與 " + Path("by-id-axis");
+        QTest::newRow("one server by name and by address")
+            << QStringList{"-p", "tcp://localhost:4001,tcp://127.0.0.1:4001", "read", "100"}
+            << "網路位址重複：tcp://localhost:4001 與 tcp://127.0.0.1:4001";
+        QTest::newRow("escape sequence in the machine")
+            << QStringList{"report", "a.tarn", "-o", "a.html", "--machine", "A\x1b[31mB"}
+            << "機台 含有控制字元（第 2 個字元）";
+        QTest::newRow("tab in the note")
+            << QStringList{"report", "a.tarn", "-o", "a.html", "--note", "行一\n行\t二"}
+            << "備註 含有控制字元（第 5 個字元）";
+        QTest::newRow("line feed in the customer")
+            << QStringList{"report", "a.tarn", "-o", "a.html", "--customer", "大\n成"}
+            << "客戶 含有控制字元（第 2 個字元）";
+        QTest::newRow("C1 control in the technician")
+            << QStringList{"report", "a.tarn", "-o", "a.html", "--technician", "林\xc2\x85"}
+            << "技術員 含有控制字元（第 2 個字元）";
     }
     // Refused before any port is opened (COM 1 need not exist here).
     void usageErrorsExitTwoWithOneLine() {
@@ -239,6 +265,28 @@ private slots:
         QCOMPARE(load.code, 5);
         QVERIFY(load.err.contains(Path("damaged.tarn")));
         QVERIFY(drive->Requests().isEmpty());
+    }
+
+    // A drive that leaves values out: the file and the report are written,
+    // the gaps named, and a script sees exit 3.
+    void saveAndReportWithValuesMissingExitThree() {
+        const auto gaps = StartDrive({"--char-ms", "0", "--unmarked", "105"});
+        QVERIFY(gaps);
+        const TarnctlResult save =
+            RunTarnctl({"-p", gaps->Device(), "--timing", "reply", "save", Path("gaps.tarn")});
+        QCOMPARE(save.code, 3);
+        QCOMPARE(save.out, QStringLiteral("已儲存 %1\n").arg(Path("gaps.tarn")));
+        QCOMPARE(
+            save.err,
+            QStringLiteral("%1: 檔案已儲存，但下列參數沒有讀到數值：Pn105\n").arg(gaps->Device()));
+        QCOMPARE(Slot(ReadParameterFile(Path("gaps.tarn")), 105), QStringLiteral("None"));
+        const TarnctlResult report = RunTarnctl(
+            {"-p", gaps->Device(), "--timing", "reply", "report", "-o", Path("gaps.csv")});
+        QCOMPARE(report.code, 3);
+        QCOMPARE(report.out, QStringLiteral("已寫入報告 %1\n").arg(Path("gaps.csv")));
+        QCOMPARE(
+            report.err,
+            QStringLiteral("%1: 報告已寫入，但下列參數沒有讀到數值：Pn105\n").arg(gaps->Device()));
     }
 
     // Four drives saved at once, a fifth loaded meanwhile: each file is the
@@ -387,6 +435,11 @@ private slots:
                                 "Pn211\t編碼器脈波輸出數\tencoder output pulse count\tPn2xx\n"));
         QCOMPARE(RunTarnctl({"find", "pn904"}).out,
                  QStringLiteral("Pn904\t\t\tPn9xx（不在表格中）\n"));
+        // Full-width digits and letters read as their ASCII selves.
+        QCOMPARE(RunTarnctl({"find", "１００"}).out, RunTarnctl({"find", "100"}).out);
+        const TarnctlResult fullWidth = RunTarnctl({"find", "ｇａｉｎ"});
+        QVERIFY2(fullWidth.code == 0, qPrintable(fullWidth.err));
+        QCOMPARE(fullWidth.out, RunTarnctl({"find", "gain"}).out);
         const TarnctlResult none = RunTarnctl({"find", "xyzzy"});
         QCOMPARE(none.code, 1);
         QVERIFY(none.out.isEmpty());
@@ -435,12 +488,12 @@ private slots:
         const QString file = PutValues("handed.tarn", values);
         const QString reference = PutValues("agreed.tarn", agreed);
         PutFile(Path("damaged.tarn"), samples::DamagedFiles().at(3).bytes);
-        const QStringList fields{"--machine", "M-7", "--axis", "X 軸", "--customer", "大成",
-                                 "--technician", "林", "--note", "第一行\n第二行"};
-        const TarnctlResult csv = RunTarnctl(QStringList{"report", file, "-o", Path("h.csv"),
-                                                         "--against", reference} + fields);
-        const TarnctlResult html = RunTarnctl(QStringList{"report", file, "-o", Path("h.html"),
-                                                          "--against", reference} + fields);
+        const QStringList fields{"--machine", "M-7",          "--axis", "X 軸",   "--customer",
+                                 "大成",      "--technician", "林",     "--note", "第一行\n第二行"};
+        const TarnctlResult csv = RunTarnctl(
+            QStringList{"report", file, "-o", Path("h.csv"), "--against", reference} + fields);
+        const TarnctlResult html = RunTarnctl(
+            QStringList{"report", file, "-o", Path("h.html"), "--against", reference} + fields);
         const TarnctlResult refused = RunTarnctl(
             {"report", file, "-o", Path("refused.csv"), "--against", Path("damaged.tarn")});
 

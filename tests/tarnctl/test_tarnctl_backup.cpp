@@ -11,11 +11,16 @@
 #include "support/Ser2Net.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,6 +120,7 @@ private slots:
         // its own author and committer.
         qputenv("GIT_CONFIG_GLOBAL", "/dev/null");
         qputenv("GIT_CONFIG_NOSYSTEM", "1");
+        QVERIFY(QFile::link("/dev/null", Path("null-link")));
         x = StartDrive({"--char-ms", "0"});
         y = StartDrive({"--char-ms", "0"});
         z = StartDrive({"--char-ms", "0"});
@@ -133,6 +139,16 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("duplicate axis") << PlantJson({{"M01", "X", "1"}, {"M01", "x", "2"}})
                                         << "第 2 行 machines[0].axes[1].name：軸名稱重複：x";
+        QTest::newRow("one server by name and by address")
+            << PlantJson(
+                   {{"M01", "X", "tcp://localhost:4001"}, {"M01", "Y", "tcp://127.0.0.1:4001"}})
+            << "第 2 行 M01/Y 的 port：和第 2 行 M01/X 是同一個通訊埠（127.0.0.1:4001）";
+        QTest::newRow("one device by its path and a link")
+            << PlantJson({{"M01", "X", "/dev/null"}, {"M02", "Y", Path("null-link")}})
+            << "第 3 行 M02/Y 的 port：和第 2 行 M01/X 是同一個通訊埠（/dev/null）";
+        QTest::newRow("duplicate key")
+            << QByteArray("{\"plant\": \"p\",\n \"plant\": \"q\", \"machines\": []}")
+            << "第 2 行 plant：鍵重複";
         QTest::newRow("name leaving the folder")
             << PlantJson({{"..", "X", "1"}})
             << "第 2 行 machines[0].name：機台名稱只能有字母、數字、中日韓文字、- 和 _（最多 64 "
@@ -343,6 +359,170 @@ private slots:
         QVERIFY2(rejected.err.startsWith(prefix) && rejected.err.contains("[rejected]"),
                  qPrintable(rejected.err));
         QCOMPARE(GitOut(bare, {"rev-parse", branch}), GitOut(other, {"rev-parse", "HEAD"}));
+    }
+
+    // Another run holds the repository: refused at once, no drive read.
+    void repositoryInUseIsRefusedBeforeAnyRead() {
+        const int fd = ::open(QFile::encodeName(Repo()).constData(), O_RDONLY);
+        QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0);
+        const qsizetype heard = x->Requests().size();
+        const TarnctlResult result = Backup();
+        ::close(fd);
+        QCOMPARE(result.code, 5);
+        QCOMPARE(result.err,
+                 QStringLiteral("tarnctl: 儲存庫 %1 正由另一個 tarnctl 使用\n").arg(Repo()));
+        QCOMPARE(x->Requests().size(), heard);
+    }
+
+    // A git program that died left its lock: named, refused before any read.
+    void staleGitLockIsRefusedBeforeAnyRead_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::newRow("index") << ".git/index.lock";
+        QTest::newRow("HEAD") << ".git/HEAD.lock";
+    }
+    void staleGitLockIsRefusedBeforeAnyRead() {
+        QFETCH(QString, lock);
+        const QString file = Repo() + "/" + lock;
+        QVERIFY(PutFile(file, {}));
+        const qsizetype heard = x->Requests().size();
+        const TarnctlResult result = Backup();
+        QFile::remove(file);
+        QCOMPARE(result.code, 5);
+        QCOMPARE(result.err, QStringLiteral("tarnctl: 儲存庫 %1 有 git 留下的鎖定檔 %2；"
+                                            "沒有 git 程式在執行時請刪除它\n")
+                                 .arg(Repo(), file));
+        QCOMPARE(x->Requests().size(), heard);
+    }
+
+    // The branch cannot be moved: the files are put back as last committed,
+    // and the step is named with all git said.
+    void failedCommitStepLeavesTheRepositoryAsItWas() {
+        const QString branch = GitOut(Repo(), {"symbolic-ref", "HEAD"});
+        const QString lock = Repo() + "/.git/" + branch + ".lock";
+        QVERIFY(PutFile(lock, {}));
+        QVERIFY(x->Command("set 104 0021"));
+        const QString head = GitOut(Repo(), {"rev-parse", "HEAD"});
+        const TarnctlResult result = Backup();
+        QFile::remove(lock);
+        QCOMPARE(result.code, 5);
+        QVERIFY2(
+            result.err.startsWith(
+                QStringLiteral(
+                    "tarnctl: 提交失敗，檔案已還原為上次提交的內容：git update-ref 失敗（%1）：")
+                    .arg(Repo())) &&
+                result.err.endsWith("remove the file manually to continue.\n"),
+            qPrintable(result.err));
+        QCOMPARE(GitOut(Repo(), {"rev-parse", "HEAD"}), head);
+        QCOMPARE(GitOut(Repo(), {"status", "--porcelain"}), QString());
+        const TarnctlResult again = Backup();
+        QVERIFY2(again.code == 1, qPrintable(again.err));
+    }
+
+    // A folder not there yet is still inside the repository it would be
+    // made in, also when reached through a link.
+    void newFolderInsideARepositoryIsRefused_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("below it") << Repo() + "/newdir";
+        QTest::newRow("through a link") << Path("repo-link") + "/sub";
+    }
+    void newFolderInsideARepositoryIsRefused() {
+        QFETCH(QString, folder);
+        QVERIFY(QFile::exists(Path("repo-link")) || QFile::link(Repo(), Path("repo-link")));
+        const TarnctlResult result = RunTarnctl({"backup", Plant(), "--repo", folder});
+        QCOMPARE(result.code, 5);
+        QCOMPARE(
+            result.err,
+            QStringLiteral("tarnctl: %1 在另一個 git 儲存庫之中，不在此建立儲存庫\n").arg(folder));
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // Every line git gave reaches the user.
+    void pushToNoSuchRemoteSaysAllGitSaid() {
+        const TarnctlResult result = Backup({"--push", "origin"});
+        QCOMPARE(result.code, 3);
+        QCOMPARE(result.err,
+                 QStringLiteral("tarnctl: 推送到 origin 失敗，本機的提交保留：\n"
+                                "fatal: 'origin' does not appear to be a git repository\n"
+                                "fatal: Could not read from remote repository.\n"
+                                "Please make sure you have the correct access rights\n"
+                                "and the repository exists.\n"));
+    }
+
+    // Ctrl-C while a device server has not answered the connection yet:
+    // the run ends at once and commits nothing.
+    void ctrlCWhileConnectingCommitsNothing() {
+        QTcpServer mute; // takes the connection, never answers telnet
+        QVERIFY(mute.listen(QHostAddress::LocalHost));
+        const QString plant = Path("mute.json");
+        QVERIFY(PutFile(
+            plant, PlantJson({{"M01", "X", x->Device()},
+                              {"M05", "N",
+                               QStringLiteral("rfc2217://127.0.0.1:%1").arg(mute.serverPort())}})));
+        Tarnctl run({"backup", plant, "--repo", Path("mute-repo")});
+        QVERIFY(mute.waitForNewConnection(20000));
+        run.Interrupt();
+        const TarnctlResult result = run.Wait(2000);
+        QCOMPARE(result.code, 130);
+        QCOMPARE(result.err, QStringLiteral("tarnctl: 已中斷，沒有提交\n"));
+        QVERIFY(Git(Path("mute-repo"), {"rev-parse", "--verify", "-q", "HEAD"}).code != 0);
+    }
+
+    // Names of any script: each change is listed under them.
+    void historyOfAxesWithChineseNames() {
+        const QString plant = Path("tw.json");
+        const QString repo = Path("tw-repo");
+        QVERIFY(PutFile(plant, PlantJson({{"機台二", "主軸", x->Device()}})));
+        const QStringList backup{"backup",   plant,   "--repo",    repo,
+                                 "--timing", "reply", "--timeout", "200"};
+        QVERIFY(x->Command("set 100 0190"));
+        QCOMPARE(RunTarnctl(backup).code, 1);
+        QVERIFY(x->Command("set 100 01F4"));
+        QCOMPARE(RunTarnctl(backup).code, 1);
+        const TarnctlResult result = RunTarnctl({"history", "--repo", repo});
+        QVERIFY2(result.code == 0, qPrintable(result.err));
+        QVERIFY2(result.out.endsWith(QStringLiteral(" 機台二/主軸 Pn100 KVP1 400 → 500 0.1Hz\n")),
+                 qPrintable(result.out));
+        QCOMPARE(result.OutLines().size(), 1);
+    }
+
+    // An axis the repository never held is refused as restore refuses one
+    // its plant file lacks; names are compared exactly.
+    void historyOfAnUnknownAxisIsRefused_data() {
+        QTest::addColumn<QString>("axis");
+        QTest::newRow("other case") << "m01/x";
+        QTest::newRow("never there") << "M01/Q";
+    }
+    void historyOfAnUnknownAxisIsRefused() {
+        QFETCH(QString, axis);
+        const TarnctlResult history = RunTarnctl({"history", "--repo", Repo(), "--axis", axis});
+        QCOMPARE(history.code, 2);
+        QCOMPARE(history.err,
+                 QStringLiteral("tarnctl: 儲存庫 %1 沒有 %2 這一軸\n").arg(Repo(), axis));
+        const TarnctlResult restore =
+            RunTarnctl({"restore", Plant(), "--repo", Repo(), "--axis", axis});
+        QCOMPARE(restore.code, 2);
+        QCOMPARE(restore.err,
+                 QStringLiteral("tarnctl: 廠區檔 %1 沒有 %2 這一軸\n").arg(Plant(), axis));
+    }
+
+    // git log -p over a committed file the check refuses: the conversion
+    // shows its lines marked, and git goes on.
+    void gitLogOverAnUnreadableFileGoesOn() {
+        QCOMPARE(GitOut(Repo(), {"config", "diff.tarn.textconv"}),
+                 QStringLiteral("'%1' show --textconv").arg(qEnvironmentVariable("TARNCTL")));
+        const QString file = Repo() + "/M01/X.tarn";
+        QVERIFY(PutFile(file, "P000\r\nP999zz\r\n"));
+        QCOMPARE(RunTarnctl({"show", file}).code, 5);
+        const TarnctlResult shown = RunTarnctl({"show", "--textconv", file});
+        QCOMPARE(shown.code, 0);
+        QCOMPARE(shown.out, QStringLiteral("（無法讀取） P000\n（無法讀取） P999zz\n"));
+        QCOMPARE(Git(Repo(), {"-c", "user.name=Hand", "-c", "user.email=h@example.com", "commit",
+                              "-q", "-m", "hand", "M01/X.tarn"})
+                     .code,
+                 0);
+        const GitRun log = Git(Repo(), {"log", "-p", "-1", "--format=", "--", "M01/X.tarn"});
+        QVERIFY2(log.code == 0, qPrintable(log.err));
+        QVERIFY2(log.out.contains("\n+（無法讀取） P999zz\n"), qPrintable(log.out));
     }
 
     void cleanupTestCase() {

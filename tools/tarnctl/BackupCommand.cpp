@@ -39,6 +39,7 @@ struct BackupPlan {
     GitIdentity author;
     GitIdentity committer;
     size_t jobs = 0;
+    std::unique_ptr<RepositoryLock> lock; // held until the run ends
 };
 
 size_t JobsOption(const Invocation& invocation) {
@@ -79,7 +80,7 @@ BackupPlan Prepare(const Invocation& invocation) {
     plan.plant = ReadPlantFile(plantFile);
     plan.ports = PlantPorts(plan.plant, plantFile, invocation.link);
     PlantRepository repo(invocation.Value(kRepo));
-    repo.Prepare(plan.plant);
+    plan.lock = repo.Prepare(plan.plant);
     plan.repoFolder = repo.Folder();
     plan.committer = repo.Identity();
     plan.author = author ? *author : plan.committer;
@@ -170,13 +171,34 @@ QString CommitMessage(const Plant& plant, const std::vector<AxisOutcome>& outcom
                           : subject + QStringLiteral("\n\n") + body.join(QLatin1Char('\n'));
 }
 
-// Writes the files, commits what changed; returns the exit code so far.
 int StoreAndCommit(const BackupPlan& plan,
                    const std::vector<std::optional<ParameterValues>>& values,
-                   const std::vector<DriveReport>& reports) {
+                   const std::vector<DriveReport>& reports, const PlantRepository& repo,
+                   std::vector<AxisOutcome>& outcomes, QStringList& changedPaths);
+
+// Writes the files, commits what changed; returns the exit code so far.
+// When a step fails, the files written are put back as last committed.
+int CommitOrRestore(const BackupPlan& plan,
+                    const std::vector<std::optional<ParameterValues>>& values,
+                    const std::vector<DriveReport>& reports) {
     PlantRepository repo(plan.repoFolder);
     std::vector<AxisOutcome> outcomes(values.size());
     QStringList changedPaths;
+    int code = kExitSuccess;
+    try {
+        code = StoreAndCommit(plan, values, reports, repo, outcomes, changedPaths);
+    } catch (const TarnError& error) {
+        // Nothing half done stays: the next run finds the files committed.
+        repo.RestoreCommitted(changedPaths);
+        throw GitError(QStringLiteral("提交失敗，檔案已還原為上次提交的內容：") + error.Text());
+    }
+    return code;
+}
+
+int StoreAndCommit(const BackupPlan& plan,
+                   const std::vector<std::optional<ParameterValues>>& values,
+                   const std::vector<DriveReport>& reports, const PlantRepository& repo,
+                   std::vector<AxisOutcome>& outcomes, QStringList& changedPaths) {
     int code = kExitSuccess;
     for (size_t i = 0; i < values.size(); ++i) {
         const PlantAxis& axis = plan.plant.axes[i];
@@ -227,7 +249,7 @@ int RunBackup(const Invocation& invocation) {
     }
     int code = kExitSuccess;
     try {
-        code = StoreAndCommit(plan, values, reports);
+        code = CommitOrRestore(plan, values, reports);
     } catch (const TarnError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
@@ -235,7 +257,7 @@ int RunBackup(const Invocation& invocation) {
     if (invocation.IsSet(kPush)) {
         const QString remote = invocation.Value(kPush);
         if (const auto refused = GitRepository(plan.repoFolder).Push(remote)) {
-            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：%2")
+            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：\n%2")
                          .arg(remote, *refused));
             return kExitDrive;
         }
@@ -257,9 +279,11 @@ Command BackupCommand() {
         "一個 git 提交。提交訊息第一行如「備份 廠A：2 軸變更，1 軸無回應，13 軸相同」，\n"
         "之後每個變更的參數一行（「M01/X Pn100 KVP1 400 → 500 0.1Hz」），最後是沒有回應\n"
         "的軸。沒有變更時不提交。沒有回應或只回應部分參數的軸保留上次提交的檔案。\n"
-        "讀取任何驅動器之前先檢查：儲存庫中廠區的 .tarn 檔與 .gitattributes 有未提交的\n"
-        "修改時拒絕（結束碼 5）。DIR 不是儲存庫時以 git init 建立，寫入 .gitattributes\n"
-        "（*.tarn diff=tarn）並在儲存庫設定 diff.tarn.textconv 為「tarnctl show」，讓\n"
+        "讀取任何驅動器之前先檢查：另一個 tarnctl 正在使用這個儲存庫（鎖定 DIR 資料夾）、\n"
+        "git 留下 .git/index.lock 或 .git/HEAD.lock、儲存庫中廠區的 .tarn 檔與\n"
+        ".gitattributes 有未提交的修改時拒絕（結束碼 5）。提交的某一步失敗時，寫入的檔案\n"
+        "還原為上次提交的內容，並寫出失敗的步驟和 git 的完整訊息（結束碼 5）。DIR 不是儲存庫時以 git init 建立，寫入 .gitattributes\n"
+        "（*.tarn diff=tarn）並在儲存庫設定 diff.tarn.textconv 為「tarnctl show --textconv」，讓\n"
         "git log -p 和 git diff 以參數的文字顯示變更。儲存庫中其他檔案一律不動。\n"
         "作者取自 git 設定的 user.name、user.email，沒有時為 tarnctl <tarnctl@主機名>；\n"
         "--author 可指定。--push REMOTE 之後推送目前的分支（沒有新提交時也推送，先前未推送\n"

@@ -44,7 +44,7 @@ LinkSettings LinkSettingsOf(const QCommandLineParser& parser) {
     const QString timing = parser.value(kTiming);
     if (timing == QLatin1String("reply")) {
         settings.timing = LinkSettings::Timing::Reply;
-    } else if (!timing.isEmpty() && timing != QLatin1String("fixed")) {
+    } else if (parser.isSet(kTiming) && timing != QLatin1String("fixed")) {
         throw UsageError(QStringLiteral("--timing 只能是 fixed 或 reply：%1").arg(timing));
     }
     if (parser.isSet(kTimeout)) {

@@ -4,9 +4,9 @@
 #include "Interrupt.h"
 #include "Output.h"
 #include "drive/Drive.h"
+#include "link/AddressedDevice.h"
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
-#include "link/AddressedDevice.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -44,7 +44,8 @@ void RunOne(const DrivePort& port, size_t index, const DriveJob& job, DriveRepor
     } catch (const RunInterrupted& interrupted) {
         report.Fail(kExitInterrupted, interrupted.message);
     } catch (const TarnError& error) {
-        report.Fail(ExitCodeOf(error), error.Text());
+        // A port whose opening Ctrl-C cut short did not fail: it was stopped.
+        report.Fail(InterruptRequested() ? int(kExitInterrupted) : ExitCodeOf(error), error.Text());
     } catch (const std::exception& error) {
         report.Fail(kExitDrive, QString::fromLocal8Bit(error.what()));
     }

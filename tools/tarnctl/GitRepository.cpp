@@ -9,15 +9,17 @@
 
 namespace {
 
-// git's own words on failure, without its hints: the last few lines.
+// git's own words on failure: every line it wrote to standard error (a
+// server's "remote: …" lines included), blank ones left out, at most 20.
 QString GitSays(const QByteArray& err) {
+    constexpr qsizetype kMostLines = 20;
     QStringList lines;
     for (const QString& line : QString::fromUtf8(err).split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1String("hint:"))) {
+        if (!line.trimmed().isEmpty() && lines.size() < kMostLines) {
             lines << line.trimmed();
         }
     }
-    return lines.mid(std::max<qsizetype>(0, lines.size() - 3)).join(QStringLiteral("；"));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void SetIdentity(QProcessEnvironment& env, const char* role, const GitIdentity& identity) {
@@ -98,14 +100,36 @@ bool GitRepository::Exists() const {
                                 QFileInfo(folder_).canonicalFilePath();
 }
 
+void GitRepository::RefuseNested() const {
+    if (Exists()) {
+        return;
+    }
+    QString existing = folder_;
+    while (!QFileInfo(existing).isDir() && existing != QDir::rootPath()) {
+        existing = QFileInfo(existing).absolutePath();
+    }
+    const GitRepository around(QFileInfo(existing).canonicalFilePath());
+    if (around.Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")}).code == 0) {
+        throw GitError(QStringLiteral("%1 在另一個 git 儲存庫之中，不在此建立儲存庫").arg(folder_));
+    }
+}
+
+QStringList GitRepository::LockFiles() const {
+    QStringList found;
+    for (const char* name : {"index.lock", "HEAD.lock"}) {
+        const QString file = QDir(folder_).filePath(QStringLiteral(".git/") + QLatin1String(name));
+        if (QFileInfo::exists(file)) {
+            found << file;
+        }
+    }
+    return found;
+}
+
 void GitRepository::OpenOrCreate() {
     if (Exists()) {
         return;
     }
-    if (QFileInfo(folder_).isDir() &&
-        Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")}).code == 0) {
-        throw GitError(QStringLiteral("%1 在另一個 git 儲存庫之中，不在此建立儲存庫").arg(folder_));
-    }
+    RefuseNested();
     if (!QDir().mkpath(folder_)) {
         throw GitError(QStringLiteral("無法建立資料夾 %1").arg(folder_));
     }
@@ -184,8 +208,17 @@ QString GitRepository::CommitPaths(const QStringList& paths, const QString& mess
     Run({QStringLiteral("update-ref"), QStringLiteral("-m"),
          QStringLiteral("tarnctl: ") + message.section(QLatin1Char('\n'), 0, 0),
          QStringLiteral("HEAD"), commit, parent});
-    // The real index learns the committed state of these paths only.
-    Run(add);
+    // The real index learns the committed state of these paths only; when
+    // it cannot, the branch goes back, so index and HEAD stay in step.
+    try {
+        Run(add);
+    } catch (const GitError&) {
+        Try(parent.isEmpty() ? QStringList{QStringLiteral("update-ref"), QStringLiteral("-d"),
+                                           QStringLiteral("HEAD"), commit}
+                             : QStringList{QStringLiteral("update-ref"), QStringLiteral("HEAD"),
+                                           parent, commit});
+        throw;
+    }
     return commit;
 }
 

@@ -13,7 +13,7 @@
 // see one repository. Plumbing commands only where files are written, so
 // nothing but the paths handed over is ever staged or committed.
 
-// git could not do what was asked; the text is git's own last lines.
+// git could not do what was asked; the text ends with all git said.
 class GitError : public TarnError {
     using TarnError::TarnError;
 };
@@ -37,10 +37,18 @@ public:
 
     // True when `folder` is the top of a git work tree.
     bool Exists() const;
+    // Throws GitError when the folder is not a repository's top but lies
+    // inside another repository's work tree; a folder not there yet is
+    // judged by its nearest existing parent, links resolved.
+    void RefuseNested() const;
     // Creates the folder and an empty repository in it when there is none;
     // throws GitError when the folder is inside another repository's work
     // tree or git fails.
     void OpenOrCreate();
+
+    // The lock files a git program leaves while it writes (index.lock,
+    // HEAD.lock) that are there now; a git that died leaves them behind.
+    QStringList LockFiles() const;
 
     // The paths among `paths` (relative, '/'-separated) whose work-tree or
     // index state differs from the last commit, untracked ones included.
@@ -55,12 +63,14 @@ public:
     // Commits the work tree's state of `paths` on top of HEAD (or as the
     // first commit) and nothing else, whatever else is staged; the index
     // then holds the same for those paths. Returns the commit's id. Throws
-    // GitError when HEAD moved meanwhile or git fails.
+    // GitError when HEAD moved meanwhile or git fails; HEAD is then where it
+    // was.
     QString CommitPaths(const QStringList& paths, const QString& message, const GitIdentity& author,
                         const GitIdentity& committer) const;
 
     // Pushes the current branch to `remote` (a remote's name, URL or path).
-    // Returns git's reason when it refused, nullopt when pushed.
+    // Returns git's reason when it refused (every line it wrote, at most
+    // 20), nullopt when pushed.
     std::optional<QString> Push(const QString& remote) const;
 
     // The bytes of `path` as of `revision`; throws GitError when there is none.

@@ -4,6 +4,7 @@
 #include "Output.h"
 #include "ParameterText.h"
 #include "ParameterWords.h"
+#include "PlantPorts.h"
 #include "catalogue/SheetRanges.h"
 #include "files/PlantFile.h"
 
@@ -32,23 +33,25 @@ struct FileChange {
 // The commits that modified a .tarn file, newest first. A file's first
 // appearance is its axis's start, not a change, and is left out.
 std::vector<FileChange> FileChanges(const GitRepository& repo, const QString& pathspec) {
-    const QByteArray log =
-        repo.Run({QStringLiteral("log"), QStringLiteral("--no-renames"), QStringLiteral("--raw"),
-                  QStringLiteral("--no-abbrev"), QStringLiteral("--date=iso"),
-                  QStringLiteral("--format=%x01%H%x09%ad"), QStringLiteral("--"), pathspec});
+    // NUL-separated: otherwise git quotes a path with bytes outside ASCII.
+    const QByteArray log = repo.Run(
+        {QStringLiteral("log"), QStringLiteral("-z"), QStringLiteral("--no-renames"),
+         QStringLiteral("--raw"), QStringLiteral("--no-abbrev"), QStringLiteral("--date=iso"),
+         QStringLiteral("--format=%x01%H%x09%ad"), QStringLiteral("--"), pathspec});
     std::vector<FileChange> changes;
     QString commit;
     QString date;
-    for (const QByteArray& line : log.split('\n')) {
-        if (line.startsWith('\x01')) {
-            const QList<QByteArray> parts = line.mid(1).split('\t');
+    const QList<QByteArray> tokens = log.split('\0');
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QByteArray token = tokens[i].startsWith('\n') ? tokens[i].mid(1) : tokens[i];
+        if (token.startsWith('\x01')) {
+            const QList<QByteArray> parts = token.mid(1).split('\t');
             commit = QString::fromUtf8(parts.value(0));
             date = QString::fromUtf8(parts.value(1));
-        } else if (line.startsWith(':')) {
-            // ":100644 100644 <old> <new> M\t<path>"
-            const QList<QByteArray> fields = line.split('\t');
-            const QList<QByteArray> meta = fields.value(0).split(' ');
-            const QString path = QString::fromUtf8(fields.value(1));
+        } else if (token.startsWith(':') && i + 1 < tokens.size()) {
+            // ":100644 100644 <old> <new> M", then the path
+            const QList<QByteArray> meta = token.split(' ');
+            const QString path = QString::fromUtf8(tokens[++i]);
             if (meta.size() >= 5 && meta[4] == "M" && meta[2] != kNoBlob &&
                 path.endsWith(QLatin1String(".tarn"))) {
                 changes.push_back({commit, date, path.chopped(5), meta[2], meta[3]});
@@ -119,6 +122,15 @@ int RunHistory(const Invocation& invocation) {
         if (!repo.Exists()) {
             throw GitError(QStringLiteral("%1 不是 git 儲存庫").arg(repo.Folder()));
         }
+        // Names compared exactly, as restore compares them with the plant's.
+        if (invocation.IsSet(kAxis) &&
+            repo.Run({QStringLiteral("log"), QStringLiteral("-1"), QStringLiteral("--format=%H"),
+                      QStringLiteral("--"), pathspec})
+                .trimmed()
+                .isEmpty()) {
+            throw UsageError(NoSuchAxisMessage(QStringLiteral("儲存庫 ") + repo.Folder(),
+                                               invocation.Value(kAxis)));
+        }
         const std::vector<FileChange> changes = FileChanges(repo, pathspec);
         const QHash<QByteArray, ParameterValues> values = BlobValues(repo, changes);
         for (const FileChange& change : changes) {
@@ -155,7 +167,8 @@ Command HistoryCommand() {
         "讀取 tarnctl backup 的儲存庫歷史，同一軸前後兩次備份之間每個變更的參數一行，\n"
         "最新的在前：日期、提交、機台/軸、編號、說明、舊值 → 新值（表格的顯示值）、單位，\n"
         "例如「2026-12-09 21:50:03 +0800 1a2b3c4d5e M01/X Pn100 KVP1 400 → 500 0.1Hz」。\n"
-        "一軸的第一次備份是起點，不算變更。--axis 只列一軸，--param 只列一個參數。\n"
+        "一軸的第一次備份是起點，不算變更。--axis 只列一軸（名稱要完全相同，儲存庫從來\n"
+        "沒有這一軸時為用法錯誤，同 restore），--param 只列一個參數。\n"
         "結束碼：0 成功，2 用法錯誤，5 不是儲存庫。");
     command.options = {
         QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),

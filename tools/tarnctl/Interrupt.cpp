@@ -1,6 +1,7 @@
 #include "Interrupt.h"
 
 #include "ExitCode.h"
+#include "link/TcpSerialDevice.h"
 
 #include <atomic>
 #include <csignal>
@@ -26,6 +27,8 @@ void InstallInterruptHandler() {
     // glibc's signal() restarts interrupted system calls, so the serial
     // port's reads and writes do not fail just because a stop was asked for.
     std::signal(SIGINT, OnInterrupt);
+    // A device server that has not answered yet is not waited for.
+    TcpSerialDevice::SetOpenCancel(&InterruptRequested);
 }
 
 bool InterruptRequested() {

@@ -5,7 +5,6 @@
 std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                   const LinkSettings& defaults) {
     std::vector<DrivePort> ports;
-    QStringList given;
     for (const PlantAxis& axis : plant.axes) {
         LinkSettings link = defaults;
         if (axis.timing) {
@@ -26,12 +25,19 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                  .arg(axis.line)
                                  .arg(axis.Path(), error.Text()));
         }
-        given << axis.port;
-    }
-    try {
-        ParsePortList(given); // one device, or host and port, for two axes
-    } catch (const UsageError& error) {
-        throw EFileError(QStringLiteral("%1：%2").arg(fileName, error.Text()));
+        // One device, or one server port, for two axes.
+        for (size_t earlier = 0; earlier + 1 < ports.size(); ++earlier) {
+            if (const std::optional<QString> same = SamePort(ports[earlier], ports.back())) {
+                const PlantAxis& first = plant.axes[earlier];
+                throw EFileError(
+                    QStringLiteral("%1 第 %2 行 %3 的 port：和第 %4 行 %5 是同一個通訊埠（%6）")
+                        .arg(fileName)
+                        .arg(axis.line)
+                        .arg(axis.Path())
+                        .arg(first.line)
+                        .arg(first.Path(), *same));
+            }
+        }
     }
     return ports;
 }
@@ -43,4 +49,8 @@ const PlantAxis* FindAxis(const Plant& plant, const QString& path) {
         }
     }
     return nullptr;
+}
+
+QString NoSuchAxisMessage(const QString& where, const QString& axis) {
+    return QStringLiteral("%1 沒有 %2 這一軸").arg(where, axis);
 }

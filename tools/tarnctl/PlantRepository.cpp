@@ -3,9 +3,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QSysInfo>
 
-void PlantRepository::Prepare(const Plant& plant) {
+std::unique_ptr<RepositoryLock> PlantRepository::Prepare(const Plant& plant) {
+    git_.RefuseNested();
+    auto lock = std::make_unique<RepositoryLock>(Folder());
+    for (const QString& file : git_.LockFiles()) {
+        throw GitError(
+            QStringLiteral("儲存庫 %1 有 git 留下的鎖定檔 %2；沒有 git 程式在執行時請刪除它")
+                .arg(Folder(), file));
+    }
     git_.OpenOrCreate();
     QStringList paths{QLatin1String(kAttributesFile)};
     for (const PlantAxis& axis : plant.axes) {
@@ -17,6 +25,25 @@ void PlantRepository::Prepare(const Plant& plant) {
                            .arg(Folder(), edited.join(QStringLiteral("、"))));
     }
     git_.SetConfig(QStringLiteral("diff.tarn.textconv"), TextConversionCommand());
+    return lock;
+}
+
+void PlantRepository::RestoreCommitted(const QStringList& paths) const {
+    for (const QString& path : paths) {
+        const QString fileName = QDir(Folder()).filePath(path);
+        QByteArray committed;
+        try {
+            committed = git_.FileAt(QStringLiteral("HEAD"), path);
+        } catch (const GitError&) {
+            QFile::remove(fileName); // new in this run
+            continue;
+        }
+        QSaveFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly) || file.write(committed) != committed.size() ||
+            !file.commit()) {
+            throw GitError(QStringLiteral("Cannot create file %1").arg(fileName));
+        }
+    }
 }
 
 bool PlantRepository::WriteAttributes() const {
@@ -59,5 +86,5 @@ GitIdentity PlantRepository::Identity() const {
 QString PlantRepository::TextConversionCommand() {
     QString path = QCoreApplication::applicationFilePath();
     path.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QStringLiteral("'%1' show").arg(path);
+    return QStringLiteral("'%1' show --textconv").arg(path);
 }

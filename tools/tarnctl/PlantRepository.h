@@ -1,9 +1,11 @@
 #pragma once
 
 #include "GitRepository.h"
+#include "RepositoryLock.h"
 #include "files/PlantFile.h"
 
 #include <QString>
+#include <memory>
 
 // A plant's backup repository: the git repository, its text conversion for
 // *.tarn, and the only files tarnctl ever touches in it (the plant's .tarn
@@ -19,11 +21,19 @@ public:
     const QString& Folder() const { return git_.Folder(); }
     const GitRepository& Git() const { return git_; }
 
-    // Before any drive is read: creates the repository when missing, refuses
-    // (GitError) one whose plant files or .gitattributes have changes not
-    // committed, and names this tarnctl's `show` as the text conversion of
-    // *.tarn in the repository's configuration.
-    void Prepare(const Plant& plant);
+    // Before any drive is read: refuses (GitError) a folder inside another
+    // repository, takes the repository's lock (returned: held until the run
+    // ends), refuses a repository with a git lock file left behind, creates
+    // the repository when missing, refuses one whose plant files or
+    // .gitattributes have changes not committed, and names this tarnctl's
+    // `show --textconv` as the text conversion of *.tarn in its
+    // configuration.
+    std::unique_ptr<RepositoryLock> Prepare(const Plant& plant);
+
+    // Puts `paths` back as the last commit holds them (removed where it
+    // holds none): after a commit that failed, the work tree is as before
+    // the run, which found them committed.
+    void RestoreCommitted(const QStringList& paths) const;
 
     // Adds kAttributesLine to .gitattributes (creating it) unless it is
     // there; true when the file changed.
@@ -33,7 +43,7 @@ public:
     GitIdentity Identity() const;
 
     // The value of diff.tarn.textconv for the tarnctl running: its absolute
-    // path, quoted for the shell git runs it with, and " show".
+    // path, quoted for the shell git runs it with, and " show --textconv".
     static QString TextConversionCommand();
 
 private:

@@ -3,16 +3,54 @@
 #include "ExitCode.h"
 #include "link/TMSComm.h"
 
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QHash>
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
+
+constexpr int kResolveMs = 5000;
+
+// The addresses `host` resolves to, each looked up once a run; none when
+// it does not resolve within kResolveMs.
+QStringList Addresses(const QString& host) {
+    static QHash<QString, QStringList> resolved;
+    if (QHostAddress literal; literal.setAddress(host)) {
+        return {literal.toString()};
+    }
+    const QString key = host.toLower();
+    if (!resolved.contains(key)) {
+        QStringList found;
+        QEventLoop loop;
+        const int lookup = QHostInfo::lookupHost(host, &loop, [&](const QHostInfo& info) {
+            for (const QHostAddress& address : info.addresses()) {
+                found << address.toString();
+            }
+            loop.quit();
+        });
+        QTimer::singleShot(kResolveMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        QHostInfo::abortHostLookup(lookup);
+        resolved.insert(key, found);
+    }
+    return resolved.value(key);
+}
+
+QString RealDevice(const QString& device) {
+    const QString real = QFileInfo(device).canonicalFilePath();
+    return real.isEmpty() ? device : real;
+}
 
 DrivePort ParseOne(const QString& item) {
     if (IsNetworkAddress(item)) {
         const std::optional<PortAddress> address = ParsePortAddress(item);
         if (!address) {
-            throw UsageError(QStringLiteral("網路位址 %1 不正確（%2）")
-                                 .arg(item, QLatin1String(kNetworkAddressForms)));
+            throw UsageError(
+                QStringLiteral("網路位址 %1 不正確（%2）").arg(item, PortAddressFault(item)));
         }
         return DrivePort{item, 0, address->Text(), address, {}};
     }
@@ -59,22 +97,42 @@ std::vector<DrivePort> ParsePortList(const QStringList& values, const LinkSettin
             // Two threads on one device would interleave their requests; a
             // server port serves one client at a time.
             for (const DrivePort& earlier : ports) {
-                const bool sameServer = earlier.address && port.address &&
-                                        earlier.address->Key() == port.address->Key();
-                if (sameServer) {
-                    throw UsageError(QStringLiteral("網路位址重複：%1 與 %2 都是 %3:%4")
-                                         .arg(earlier.given, port.given, port.address->host)
-                                         .arg(port.address->port));
-                }
-                if (earlier.device == port.device) {
-                    throw UsageError(QStringLiteral("通訊埠重複：%1 與 %2 都是 %3")
-                                         .arg(earlier.given, port.given, port.device));
+                if (const std::optional<QString> same = SamePort(earlier, port)) {
+                    throw UsageError((port.address
+                                          ? QStringLiteral("網路位址重複：%1 與 %2 都是 %3")
+                                          : QStringLiteral("通訊埠重複：%1 與 %2 都是 %3"))
+                                         .arg(earlier.given, port.given, *same));
                 }
             }
             ports.push_back(std::move(port));
         }
     }
     return ports;
+}
+
+std::optional<QString> SamePort(const DrivePort& a, const DrivePort& b) {
+    if (bool(a.address) != bool(b.address)) {
+        return std::nullopt;
+    }
+    if (!a.address) {
+        const QString real = RealDevice(a.device);
+        return real == RealDevice(b.device) ? std::optional<QString>(real) : std::nullopt;
+    }
+    if (a.address->port != b.address->port) {
+        return std::nullopt;
+    }
+    if (a.address->Key() == b.address->Key()) {
+        return QStringLiteral("%1:%2").arg(a.address->host).arg(a.address->port);
+    }
+    const QStringList theirs = Addresses(b.address->host);
+    for (const QString& address : Addresses(a.address->host)) {
+        if (theirs.contains(address)) {
+            const QString shown =
+                address.contains(QLatin1Char(':')) ? '[' + address + ']' : address;
+            return QStringLiteral("%1:%2").arg(shown).arg(a.address->port);
+        }
+    }
+    return std::nullopt;
 }
 
 QString ExpandPortPattern(const QString& pattern, const DrivePort& port) {

@@ -31,9 +31,18 @@ struct DrivePort {
 // The ports of every --port value, in order; each value may be a list
 // separated by commas ("1,2,3"). "COM3" is COM number 3. Throws UsageError
 // for an empty item, a number outside 1-9, a malformed network address, a
-// device named twice and a host and port named twice (in either form).
+// device named twice and a host and port named twice (in either form; see
+// SamePort).
 std::vector<DrivePort> ParsePortList(const QStringList& values,
                                      const LinkSettings& link = LinkSettings{});
+
+// What makes `a` and `b` one port, when they are: the device's real path
+// (links followed: /dev/serial/by-id/… and /dev/ttyUSB0), or an address and
+// port both reach ("127.0.0.1:4001" for localhost and 127.0.0.1), or, for
+// two spellings of one host name, that name and port. Host names are
+// resolved once a run, at most 5 s each; one that does not resolve is one
+// only with itself. nullopt for two ports.
+std::optional<QString> SamePort(const DrivePort& a, const DrivePort& b);
 
 // `pattern` with every "{port}" replaced by the port's FileTag().
 QString ExpandPortPattern(const QString& pattern, const DrivePort& port);

@@ -9,6 +9,7 @@
 #include "link/DriveLink.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportFormat.h"
+#include "report/ReportInfo.h"
 
 #include <QSet>
 #include <optional>
@@ -124,6 +125,10 @@ void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QSt
         return;
     }
     report.out << WrittenLine(name);
+    const QList<quint16> withoutValue = ParametersWithoutValue(taken.values);
+    if (!withoutValue.isEmpty()) {
+        report.Fail(kExitDrive, SaveGapsMessage(withoutValue, QStringLiteral("報告已寫入")));
+    }
 }
 
 int RunReport(const Invocation& invocation) {
@@ -134,6 +139,9 @@ int RunReport(const Invocation& invocation) {
     }
     const std::vector<QString> names = ReportNames(invocation);
     ReportInputs inputs{HandoverOf(invocation), std::nullopt};
+    if (const QString fault = HandoverFault(inputs.handover); !fault.isEmpty()) {
+        throw UsageError(fault);
+    }
     if (const QString against = invocation.Value(kAgainst); !against.isEmpty()) {
         try {
             // The whole-file check, as any file: a refused reference gives
@@ -175,11 +183,13 @@ Command ReportCommand() {
         "或讀取一個參數檔（先檢查整個檔案，被拒絕時結束碼 5）。\n"
         "格式依 -o 檔名的副檔名：.pdf、.html（.htm）或 .csv。\n"
         "報告先寫到暫存檔再換上，無法寫入時原檔不變（結束碼 5）；\n"
-        "驅動器一個數值都沒有回時不寫報告（結束碼 3）。\n"
+        "驅動器一個數值都沒有回時不寫報告（結束碼 3）；有參數沒有讀到數值時照樣寫報告，\n"
+        "列出它們，結束碼 3。\n"
         "多個通訊埠時各台同時讀取，檔名要有 {port}（axis-{port}.pdf → axis-1.pdf）。\n"
         "Ctrl-C 中斷時不留下報告。PDF 不需要顯示器：沒有設定 QT_QPA_PLATFORM 時\n"
         "使用 offscreen。\n"
         "--machine、--axis、--customer、--technician、--note 寫在報告開頭（空的不寫）；\n"
+        "含有控制字元（--note 的換行除外）時為用法錯誤；\n"
         "--against 參考檔：標出與參考檔不同的參數並列出兩邊的數值\n"
         "（參考檔同樣先檢查整個檔案，被拒絕時結束碼 5），CSV 多兩欄\n"
         "reference_value_text、differs。");

@@ -41,7 +41,7 @@ int RunRestore(const Invocation& invocation) {
         const PlantAxis* axis = FindAxis(plant, invocation.Value(kAxis));
         if (!axis) {
             throw UsageError(
-                QStringLiteral("廠區檔 %1 沒有 %2 這一軸").arg(plantFile, invocation.Value(kAxis)));
+                NoSuchAxisMessage(QStringLiteral("廠區檔 ") + plantFile, invocation.Value(kAxis)));
         }
         axisPath = axis->Path();
         const std::vector<DrivePort> ports = PlantPorts(plant, plantFile, invocation.link);

@@ -50,8 +50,10 @@ void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& repo
     }
     report.out << QStringLiteral("已儲存 %1").arg(fileName);
     report.json.insert(QStringLiteral("file"), fileName);
+    // Written as the window writes it, but a script must not take a file
+    // with gaps for a whole one.
     if (!withoutValue.isEmpty()) {
-        report.errors << SaveGapsMessage(withoutValue);
+        report.Fail(kExitDrive, SaveGapsMessage(withoutValue));
     }
 }
 
@@ -76,7 +78,8 @@ Command SaveCommand() {
     command.description = QStringLiteral(
         "讀取驅動器全部 309 個參數，寫成參數檔，和視窗程式的「儲存檔案」相同：檔名不以\n"
         ".tarn 結尾時加上 .tarn；檔案先寫到暫存檔再換上，中途失敗不動原檔；驅動器一個\n"
-        "數值都沒有回時不寫檔案（結束碼 3）；沒有讀到數值的參數列在標準錯誤。\n"
+        "數值都沒有回時不寫檔案（結束碼 3）；有參數沒有讀到數值時照樣寫檔，列出它們，\n"
+        "結束碼 3。\n"
         "多個通訊埠時各台同時讀取，檔名要有 {port}：COM 編號、裝置路徑的最後一段，或網路\n"
         "位址的主機_埠（axis-{port}.tarn → axis-1.tarn、axis-ttyUSB0.tarn、\n"
         "axis-10.0.0.5_4001.tarn）。\n"
