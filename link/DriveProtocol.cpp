@@ -14,6 +14,10 @@ qsizetype FrameStart(const QByteArray& received, const QByteArray& address) {
     return address.isEmpty() ? -1 : received.indexOf(address);
 }
 
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 } // namespace
 
 QByteArray AddressFrame(quint16 number) {
@@ -41,6 +45,37 @@ QByteArray WriteRequest(quint16 number, const QString& value, quint8 format) {
 
 QByteArray GreetingRequest() {
     return ReadRequest(0);
+}
+
+ReplyView ReplyTo(const QByteArray& received, quint16 number) {
+    const QByteArray address = AddressFrame(number);
+    ReplyView view;
+    view.text.reserve(received.size());
+    qsizetype at = 0;
+    while (at < received.size()) {
+        const qsizetype start = received.indexOf(":P", at);
+        if (start < 0) {
+            break;
+        }
+        const qsizetype end = received.indexOf('\r', start);
+        const bool numbered = start + 5 <= received.size() && IsDecimalDigit(received[start + 2]) &&
+                              IsDecimalDigit(received[start + 3]) &&
+                              IsDecimalDigit(received[start + 4]);
+        // A frame cut short runs into the next ":P" before any CR.
+        const qsizetype next = received.indexOf(":P", start + 2);
+        const bool whole = end >= 0 && (next < 0 || next > end);
+        if (!whole || !numbered || received.mid(start, 5) == address) {
+            // Not a whole frame of another number: kept as it came.
+            view.text += received.mid(at, start + 2 - at);
+            at = start + 2;
+            continue;
+        }
+        view.text += received.mid(at, start - at);
+        ++view.stale;
+        at = end + 1;
+    }
+    view.text += received.mid(at);
+    return view;
 }
 
 QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format) {

@@ -20,6 +20,19 @@ QByteArray WriteRequest(quint16 number, const QString& value, quint8 format);
 // The read request of parameter 0.
 QByteArray GreetingRequest();
 
+// What is left of `received` for the reply to the request of `number` (the
+// greeting's is 0): every whole frame (":P", three digits, up to the next
+// CR) of another number is cut out, being a late reply to an earlier
+// request; `stale` counts them. A frame of this number cannot be told from
+// the reply and stays, as does everything that is not a whole frame (noise,
+// a frame still arriving). The wait's end and every judgement look only at
+// what is left.
+struct ReplyView {
+    QByteArray text;
+    int stale = 0;
+};
+ReplyView ReplyTo(const QByteArray& received, quint16 number);
+
 // The value text in `received` for a read of `number`. The reply is the
 // frame that starts with the request's address; characters are counted from
 // it. Fewer than 10 characters received: empty text (no answer). 10 or more
