@@ -78,15 +78,15 @@ ReplyView ReplyTo(const QByteArray& received, quint16 number) {
     return view;
 }
 
-QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format) {
+QString ParseReadReply(const QByteArray& all, quint16 number, quint8 format) {
+    const QByteArray received = ReplyTo(all, number).text;
     if (received.size() < kMinReplyLength) {
         return {};
     }
     if (format != kFormatPlain && format != kFormatMarked) {
         return {};
     }
-    // A late reply to an earlier request may come first: only the frame of
-    // this parameter counts.
+    // Noise may come first: the reply starts at this parameter's frame.
     const qsizetype start = FrameStart(received, AddressFrame(number));
     if (start < 0) {
         return QStringLiteral("None");
@@ -117,7 +117,7 @@ int WholeReplyLength(quint8 format) {
     }
 }
 
-bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format) {
+bool EchoDiffers(const QByteArray& request, const QByteArray& all, quint8 format) {
     int last = 0;
     if (format == kFormatPlain) {
         last = 9;
@@ -126,8 +126,9 @@ bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 f
     } else {
         return false;
     }
-    // Counted from the echo of this request's address when one is there (a
-    // late reply may precede it), else from the first character received.
+    // Counted from the echo of this request's address when one is there
+    // (noise may precede it), else from the first character left.
+    const QByteArray received = ReplyTo(all, quint16(request.mid(2, 3).toUShort())).text;
     const qsizetype found = FrameStart(received, request.left(5));
     const QByteArray reply = received.mid(found < 0 ? 0 : found);
     const QByteArray expected = Chars(request, 2, last);
@@ -135,7 +136,9 @@ bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 f
     return echoed.size() < last - 1 || echoed != expected;
 }
 
-quint8 JudgeGreeting(const QByteArray& received) {
+quint8 JudgeGreeting(const QByteArray& all) {
+    // Only a frame of Pn000 answers the greeting.
+    const QByteArray received = ReplyTo(all, 0).text;
     if (received.size() < kMinReplyLength) {
         return kFormatUndetermined;
     }
