@@ -65,6 +65,7 @@ void TraceFile::Append(const ExchangeRecord& record) {
 
 void ExchangeHistory::Add(const ExchangeRecord& record) {
     records_.push_back(record);
+    ++added_;
     while (records_.size() > capacity_) {
         records_.pop_front();
     }

@@ -61,11 +61,15 @@ public:
     explicit ExchangeHistory(size_t capacity = kCapacity) : capacity_(capacity) {}
     void Add(const ExchangeRecord& record);
     const std::deque<ExchangeRecord>& Records() const { return records_; }
+    // How many were ever added (a window shows the ones added since it
+    // last looked).
+    long Added() const { return added_; }
     // Told after every Add (a window showing the history).
     void SetChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
 private:
     size_t capacity_;
     std::deque<ExchangeRecord> records_;
+    long added_ = 0;
     std::function<void()> changed_;
 };
