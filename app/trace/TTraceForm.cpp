@@ -18,7 +18,7 @@ TTraceForm* TraceForm = nullptr;
 
 namespace {
 
-constexpr std::array<int, 6> kWidths{210, 110, 120, 200, 70, 120};
+constexpr std::array<int, 6> kWidths{280, 100, 130, 210, 80, 140};
 
 } // namespace
 
@@ -31,7 +31,7 @@ TTraceForm::TTraceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("TraceForm");
     setWindowTitle(QStringLiteral("通訊記錄"));
     setFont(PixelFont("MS Sans Serif", 16));
-    PlaceForm(this, 280, 180, 880, 460);
+    PlaceForm(this, 240, 180, 980, 460);
 
     grdTrace = new QTableWidget(0, 6, this);
     grdTrace->setObjectName("grdTrace");
@@ -101,6 +101,7 @@ void TTraceForm::btnExportTraceClick() {
 
 void TMainForm::Trace1Click() {
     TraceForm->show();
+    TraceForm->grdTrace->scrollToBottom(); // the newest exchange in sight
     TraceForm->raise();
     TraceForm->activateWindow();
 }
