@@ -184,7 +184,11 @@ void DriveLink::AwaitReply(quint32 ms, int replyLength, quint16 number, Trace& t
     // that arrives first does not end it.
     Wait(ms, [this, replyLength, number] {
         try {
-            return ReplyIsWhole(ReplyTo(comm_.Peek(), number).text, replyLength);
+            // Most arrivals are a character of a reply still coming: with
+            // no CR in, nothing can be whole yet.
+            const QByteArray received = comm_.Peek();
+            return received.contains('\r') &&
+                   ReplyIsWhole(ReplyTo(received, number).text, replyLength);
         } catch (const std::exception&) {
             return true; // the port is gone: nothing more will come
         }
