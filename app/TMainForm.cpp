@@ -13,6 +13,7 @@
 #include "app/grid/TPmDataForm.h"
 #include "changes/ChangeLog.h"
 #include "app/changes/TChangeLogForm.h"
+#include "app/trace/TTraceForm.h"
 #include "app/compare/TComparePmForm.h"
 #include "app/compare/TCompareProgressForm.h"
 #include "app/grid/TFindForm.h"
@@ -73,6 +74,7 @@ void BuildMenu(TMainForm& form) {
     form.Find1 = AddItem(parameters, "Find1", "搜尋");
     form.Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     QMenu* help = AddMenu(form.MainMenu1, "Help", "幫助");
+    form.Trace1 = AddItem(help, "Trace1", "通訊記錄");
     form.About1 = AddItem(help, "About1", "關於");
 }
 
@@ -122,6 +124,7 @@ void WireMenu(TMainForm& form) {
     WireCommand(form, form.Setup_Parameters, &TMainForm::Setup_ParametersClick);
     WireCommand(form, form.ChangeLog1, &TMainForm::ChangeLog1Click);
     WireCommand(form, form.Find1, &TMainForm::Find1Click);
+    WireCommand(form, form.Trace1, &TMainForm::Trace1Click);
     WireCommand(form, form.About1, &TMainForm::About1Click);
 }
 
@@ -171,6 +174,7 @@ void ForgetWindows() {
     ComparePmForm = nullptr;
     ReportPmForm = nullptr;
     FindForm = nullptr;
+    TraceForm = nullptr;
 }
 
 void CreateForms(TMainForm& form) {
@@ -194,6 +198,8 @@ void CreateForms(TMainForm& form) {
     ReportPmForm->hide();
     FindForm = new TFindForm(&form);
     FindForm->hide();
+    TraceForm = new TTraceForm(&form);
+    TraceForm->hide();
 }
 
 } // namespace
@@ -214,6 +220,10 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
         Drive1.SetLink(std::make_unique<DriveLink>(std::move(device), LinkSettings{}));
         Link = &Drive1.Link();
         Link->SetWaitHooks(BusyWaitHooks());
+        // A new main window is a new run for the wire's record too.
+        MainExchanges() = ExchangeHistory();
+        Link->SetExchangeObserver(
+            [](const ExchangeRecord& record) { MainExchanges().Add(record); });
         MSComm1 = &Link->Comm();
         WireMenu(*this);
         WireSheets(*this);

@@ -35,6 +35,7 @@ struct CellMark;
 //   app/compare/MainFormCompare.cpp Compare1Click
 //   app/files/MainFormOffline.cpp   OpenOffline and the file commands offline
 //   app/grid/MainFormFind.cpp       Find1Click, ShowParameter
+//   app/trace/TTraceForm.cpp        Trace1Click
 // Everything they do to the drive is an operation of the main window's drive
 // (MainDrive()); the handlers only drive the windows around it.
 class TMainForm : public QMainWindow {
@@ -60,6 +61,7 @@ public:
     QAction* Setup_Parameters = nullptr;
     QAction* ChangeLog1 = nullptr;
     QAction* Find1 = nullptr;
+    QAction* Trace1 = nullptr;
     QAction* About1 = nullptr;
     TTabControl* ParaTabControl = nullptr;
     TStringGrid* grdPnxxxSheet = nullptr;
@@ -89,6 +91,7 @@ public slots:
     void Setup_ParametersClick();
     void ChangeLog1Click();
     void Find1Click();
+    void Trace1Click();
     void About1Click();
     void ParaTabControlChange();
     void ParaTabControlChanging(bool& allowChange);

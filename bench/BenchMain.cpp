@@ -38,6 +38,7 @@ constexpr double kWriteFloorMs = LinkSettings{}.writeWaitMs;
 constexpr int kExchangeRuns = 200;
 constexpr int kSheetRuns = 5;
 constexpr int kTransferRuns = 2;
+constexpr int kWireRuns = 3;
 constexpr int kStartRuns = 10;
 constexpr int kReportWriteRuns = 5;
 constexpr int kCommitRuns = 10;
@@ -244,6 +245,18 @@ void NetworkRows(const NetworkTimes& t) {
         Summarize(t.cpuShare).max <= 5, 2);
 }
 
+// The reply rule and the trace (see MeasureWire).
+void WireRows(const WireTimes& t) {
+    Add(QStringLiteral("reply save, stale frames skipped, files %1")
+            .arg(t.filesIdentical ? "byte-identical" : "**DIFFER**"),
+        t.saveRatio, "× fixed save, same run", "—", "≤ 0.40",
+        Summarize(t.saveRatio).max <= 0.40 && t.filesIdentical, 3);
+    Add(QStringLiteral("reply save with --trace (%1 lines)").arg(t.traceLines), t.traceRatio,
+        "× the same save without", "1", "≤ 1.02", Summarize(t.traceRatio).max <= 1.02, 3);
+    Add("CPU during a reply save, trace observer on", t.cpuShare, "% of one core", "—", "≤ 5 %",
+        Summarize(t.cpuShare).max <= 5, 2);
+}
+
 // Plant backups into git (see BackupRuns).
 void BackupRows(const BackupTimes& t) {
     Add("backup of 16 axes (8 pty, 8 ser2net), reply timing", t.sixteenRatio,
@@ -355,6 +368,9 @@ void Run() {
     Progress("reply timing and ser2net");
     NetworkRows(MeasureNetwork(kTransferRuns, kExchangeRuns));
 
+    Progress("reply rule and trace");
+    WireRows(MeasureWire(kWireRuns));
+
     Progress("plant backup into git");
     BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
 }
@@ -369,6 +385,9 @@ int main(int argc, char** argv) {
         // --backup: the plant backup rows alone (about a minute).
         if (app.arguments().contains(QStringLiteral("--backup")))
             BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+        // --wire: the reply rule and trace rows alone (about two minutes).
+        else if (app.arguments().contains(QStringLiteral("--wire")))
+            WireRows(MeasureWire(kWireRuns));
         else
             Run();
     } catch (const std::exception& error) {

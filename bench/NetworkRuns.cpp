@@ -5,11 +5,13 @@
 #include "files/DriveTransfer.h"
 #include "link/AddressedDevice.h"
 #include "link/DriveLink.h"
+#include "link/ExchangeTrace.h"
 #include "support/DriveSim.h"
 #include "support/FileBytes.h"
 #include "support/Ser2Net.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
@@ -124,6 +126,48 @@ void MeasureServer(NetworkTimes& times, int runs, const QTemporaryDir& dir) {
 }
 
 } // namespace
+
+WireTimes MeasureWire(int runs) {
+    qputenv("TARN_DRIVE_SIM", TARN_DRIVE_SIM);
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        throw std::runtime_error("no temporary folder for the wire runs");
+    WireTimes times;
+    const auto drive = Drive();
+    const QString fixedFile = dir.filePath("fixed.tarn");
+    const QString replyFile = dir.filePath("reply.tarn");
+    const QString tracedFile = dir.filePath("traced.tarn");
+    const QString trace = dir.filePath("trace.log");
+    for (int i = 0; i < runs; ++i) {
+        const double fixed = Save(drive->Device(), "fixed", fixedFile);
+        const double reply = Save(drive->Device(), "reply", replyFile);
+        QFile::remove(trace);
+        const double traced = TimedTarnctl(
+            {"-p", drive->Device(), "--timing", "reply", "--trace", trace, "save", tracedFile});
+        times.saveRatio.push_back(reply / fixed);
+        times.traceRatio.push_back(traced / reply);
+        times.filesIdentical = times.filesIdentical && FileBytes(fixedFile) == FileBytes(replyFile) &&
+                               FileBytes(replyFile) == FileBytes(tracedFile);
+        times.traceLines = int(FileBytes(trace).count('\n'));
+    }
+    LinkSettings settings;
+    settings.timing = LinkSettings::Timing::Reply;
+    DriveLink link(std::make_unique<AddressedDevice>(), settings);
+    TraceFile traceFile(dir.filePath("in-process.log"));
+    link.SetExchangeObserver([&](const ExchangeRecord& record) { traceFile.Append(record); });
+    link.Comm().SetDevicePath(drive->Device());
+    link.Comm().SetPortOpen(true);
+    link.SetReplyFormat(link.Greet());
+    for (int i = 0; i < runs; ++i) {
+        const double cpuBefore = CpuSeconds();
+        QElapsedTimer clock;
+        clock.start();
+        ReadAllParameters(link, [](int) {});
+        const double ms = clock.nsecsElapsed() / 1e6;
+        times.cpuShare.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
+    }
+    return times;
+}
 
 NetworkTimes MeasureNetwork(int runs, int reads) {
     qputenv("TARN_DRIVE_SIM", TARN_DRIVE_SIM);

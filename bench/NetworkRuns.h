@@ -21,3 +21,15 @@ struct NetworkTimes {
 // Runs each measure `runs` times (the read `reads` times). Throws
 // std::runtime_error when a run fails or ser2net is missing.
 NetworkTimes MeasureNetwork(int runs, int reads);
+
+// The reply rule and the wire's trace: tarnctl saves of one pacing drive
+// with fixed and reply timing, and with reply timing and --trace; and the
+// CPU share of reply-timed saves in this process, a trace observer on.
+struct WireTimes {
+    std::vector<double> saveRatio;  // reply / fixed, the same run
+    std::vector<double> traceRatio; // reply with --trace / reply without
+    std::vector<double> cpuShare;   // % of a core during a reply save
+    bool filesIdentical = true;     // the three files of each run
+    int traceLines = 0;             // lines of the last traced save
+};
+WireTimes MeasureWire(int runs);

@@ -3,7 +3,8 @@
 // bytes 1-2 the parameter number, bytes 3-6 a value text, the rest is what
 // the port received. Beside crashes and sanitizer reports it checks what
 // the replies promise: a read yields "None", nothing, or four hexadecimal
-// digits, and those only from a whole frame of the parameter asked; a
+// digits, and those only from a whole frame of the parameter asked, in what
+// is left once late frames of other numbers are skipped (ReplyTo); a
 // drive's own reply (after any garbage without that address) gives back the
 // value it carried when that is four hexadecimal digits, else "None"; an
 // exact echo never differs and an echo changed after the address always
@@ -40,8 +41,9 @@ bool FourHexDigits(const QByteArray& text) {
     return true;
 }
 
-void CheckRead(const QByteArray& received, quint16 number, quint8 format) {
-    const QString value = ParseReadReply(received, number, format);
+void CheckRead(const QByteArray& all, quint16 number, quint8 format) {
+    const QString value = ParseReadReply(all, number, format);
+    const QByteArray received = ReplyTo(all, number).text;
     if (received.size() < kMinReplyLength || !KnownFormat(format)) {
         if (!value.isEmpty()) {
             Finding("a read without a usable reply returned a value", received);
@@ -121,8 +123,9 @@ void CheckEcho(const QByteArray& garbage, quint16 number, const QByteArray& valu
     }
 }
 
-void CheckGreeting(const QByteArray& received) {
-    const quint8 format = JudgeGreeting(received);
+void CheckGreeting(const QByteArray& all) {
+    const quint8 format = JudgeGreeting(all);
+    const QByteArray received = ReplyTo(all, 0).text;
     if (received.size() < kMinReplyLength) {
         if (format != kFormatUndetermined) {
             Finding("a short greeting reply settled a format", received);

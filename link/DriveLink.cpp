@@ -4,6 +4,7 @@
 #include "link/WakeTimer.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
@@ -63,15 +64,53 @@ void DriveLink::RequireOwnThread() const {
     }
 }
 
+// Times one exchange and tells the observer, when there is one, what went
+// over the wire.
+class DriveLink::Trace {
+public:
+    Trace(DriveLink& link, const QByteArray& sent) : link_(link), sent_(sent) {
+        if (link_.observer_) {
+            sentAt_ = QDateTime::currentDateTime();
+        }
+    }
+    void WaitStarts() { clock_.start(); }
+    void WaitEnded() { waitMs_ = clock_.elapsed(); }
+    void Done(const QByteArray& received, const QString& verdict, int stale) {
+        if (link_.observer_) {
+            link_.observer_(ExchangeRecord{sentAt_, link_.comm_.PortLabel(), sent_, received,
+                                           waitMs_, verdict, stale});
+        }
+    }
+
+private:
+    DriveLink& link_;
+    QByteArray sent_;
+    QDateTime sentAt_;
+    QElapsedTimer clock_;
+    qint64 waitMs_ = 0;
+};
+
 QString DriveLink::Read(quint16 number) {
     ExchangeScope exchange(*this);
     comm_.SetInBufferCount(0);
-    comm_.SetOutput(ReadRequest(number));
-    AwaitReply(settings_.readWaitMs, ReplyEndLength(replyFormat_));
-    if (comm_.InBufferCount() < kMinReplyLength) {
-        return {};
+    const QByteArray request = ReadRequest(number);
+    Trace trace(*this, request);
+    comm_.SetOutput(request);
+    AwaitReply(settings_.readWaitMs, ReplyEndLength(replyFormat_), number, trace);
+    const QByteArray received = comm_.Peek();
+    const ReplyView reply = ReplyTo(received, number);
+    QString value;
+    // Too little to be a reply stays waiting, as it came.
+    if (reply.text.size() >= kMinReplyLength) {
+        comm_.Input();
+        value = ParseReadReply(reply.text, number, replyFormat_);
     }
-    return ParseReadReply(comm_.Input(), number, replyFormat_);
+    trace.Done(received,
+               value.isEmpty()                  ? QStringLiteral("empty")
+               : value == QLatin1String("None") ? QStringLiteral("none")
+                                                : QStringLiteral("value ") + value,
+               reply.stale);
+    return value;
 }
 
 WriteOutcome DriveLink::Write(quint16 number, const QString& value) {
@@ -84,25 +123,44 @@ WriteOutcome DriveLink::Write(quint16 number, const QString& value) {
         return WriteOutcome::Undetermined;
     }
     const QByteArray request = WriteRequest(number, value, replyFormat_);
+    Trace trace(*this, request);
     comm_.SetOutput(request);
-    AwaitReply(settings_.writeWaitMs, ReplyEndLength(replyFormat_));
-    if (comm_.InBufferCount() < kMinReplyLength) {
-        return WriteOutcome::NoAnswer;
+    AwaitReply(settings_.writeWaitMs, ReplyEndLength(replyFormat_), number, trace);
+    const QByteArray received = comm_.Peek();
+    const ReplyView reply = ReplyTo(received, number);
+    WriteOutcome outcome = WriteOutcome::NoAnswer;
+    if (reply.text.size() >= kMinReplyLength) {
+        comm_.Input();
+        outcome = EchoDiffers(request, reply.text, replyFormat_) ? WriteOutcome::EchoDiffers
+                                                                 : WriteOutcome::Written;
     }
-    return EchoDiffers(request, comm_.Input(), replyFormat_) ? WriteOutcome::EchoDiffers
-                                                             : WriteOutcome::Written;
+    trace.Done(received,
+               outcome == WriteOutcome::Written       ? QStringLiteral("written")
+               : outcome == WriteOutcome::EchoDiffers ? QStringLiteral("echo-differs")
+                                                      : QStringLiteral("no-answer"),
+               reply.stale);
+    return outcome;
 }
 
 quint8 DriveLink::Greet() {
     ExchangeScope exchange(*this);
-    // Whatever is already waiting is judged too: the buffer is not emptied.
-    comm_.SetOutput(GreetingRequest());
-    AwaitReply(settings_.readWaitMs, kMinReplyLength);
-    if (comm_.InBufferCount() < kMinReplyLength) {
-        return kFormatUndetermined;
+    // The buffer is not emptied first; what is waiting is judged too, but
+    // only a frame of Pn000 answers the greeting.
+    const QByteArray request = GreetingRequest();
+    Trace trace(*this, request);
+    comm_.SetOutput(request);
+    AwaitReply(settings_.readWaitMs, kMinReplyLength, 0, trace);
+    const QByteArray received = comm_.Peek();
+    const ReplyView reply = ReplyTo(received, 0);
+    quint8 format = kFormatUndetermined;
+    if (reply.text.size() >= kMinReplyLength) {
+        format = JudgeGreeting(reply.text);
+        comm_.SetInBufferCount(0);
     }
-    const quint8 format = JudgeGreeting(comm_.Input());
-    comm_.SetInBufferCount(0);
+    trace.Done(received,
+               format == kFormatUndetermined ? QStringLiteral("undetermined")
+                                             : QStringLiteral("format %1").arg(format),
+               reply.stale);
     return format;
 }
 
@@ -115,18 +173,27 @@ void DriveLink::SetTiming(LinkSettings::Timing timing, quint32 timeoutMs) {
     settings_.SetTimeout(timeoutMs);
 }
 
-void DriveLink::AwaitReply(quint32 ms, int replyLength) {
+void DriveLink::AwaitReply(quint32 ms, int replyLength, quint16 number, Trace& trace) {
+    trace.WaitStarts();
     if (settings_.timing == LinkSettings::Timing::Fixed) {
         Delay(ms);
+        trace.WaitEnded();
         return;
     }
-    Wait(ms, [this, replyLength] {
+    // Ends on the reply to this request: a late frame of another number
+    // that arrives first does not end it.
+    Wait(ms, [this, replyLength, number] {
         try {
-            return ReplyIsWhole(comm_.Peek(), replyLength);
+            // Most arrivals are a character of a reply still coming: with
+            // no CR in, nothing can be whole yet.
+            const QByteArray received = comm_.Peek();
+            return received.contains('\r') &&
+                   ReplyIsWhole(ReplyTo(received, number).text, replyLength);
         } catch (const std::exception&) {
             return true; // the port is gone: nothing more will come
         }
     });
+    trace.WaitEnded();
 }
 
 void DriveLink::Delay(quint32 ms) {

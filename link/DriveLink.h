@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/ExchangeTrace.h"
 #include "link/LinkSettings.h"
 #include "link/TMSComm.h"
 
@@ -79,16 +80,20 @@ public:
     bool ExchangeInProgress() const { return exchangeRunning_ || waiting_; }
 
     void SetWaitHooks(WaitHooks hooks) { hooks_ = std::move(hooks); }
+    // Told of every exchange that sent a request, on the link's thread,
+    // after it was judged (see ExchangeRecord); empty tells nobody.
+    void SetExchangeObserver(ExchangeObserver observer) { observer_ = std::move(observer); }
 
 private:
     class ExchangeScope;
     class WaitScope;
+    class Trace;
 
     void RequireOwnThread() const;
-    // The wait after a request: Delay with fixed timing; with reply timing
-    // until a whole reply of `replyLength` characters is in (ReplyIsWhole)
-    // or `ms` have passed.
-    void AwaitReply(quint32 ms, int replyLength);
+    // The wait after the request of `number`: Delay with fixed timing; with
+    // reply timing until what is left for its reply (ReplyTo) is whole at
+    // `replyLength` characters (ReplyIsWhole) or `ms` have passed.
+    void AwaitReply(quint32 ms, int replyLength, quint16 number, Trace& trace);
     // Delay that also ends once `done` (if given) is true; it is asked at
     // the start and whenever characters arrive.
     void Wait(quint32 ms, const std::function<bool()>& done);
@@ -100,4 +105,5 @@ private:
     bool exchangeRunning_ = false;
     bool waiting_ = false;
     WaitHooks hooks_;
+    ExchangeObserver observer_;
 };

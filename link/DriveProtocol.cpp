@@ -14,6 +14,10 @@ qsizetype FrameStart(const QByteArray& received, const QByteArray& address) {
     return address.isEmpty() ? -1 : received.indexOf(address);
 }
 
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 } // namespace
 
 QByteArray AddressFrame(quint16 number) {
@@ -43,15 +47,46 @@ QByteArray GreetingRequest() {
     return ReadRequest(0);
 }
 
-QString ParseReadReply(const QByteArray& received, quint16 number, quint8 format) {
+ReplyView ReplyTo(const QByteArray& received, quint16 number) {
+    const QByteArray address = AddressFrame(number);
+    ReplyView view;
+    view.text.reserve(received.size());
+    qsizetype at = 0;
+    while (at < received.size()) {
+        const qsizetype start = received.indexOf(":P", at);
+        if (start < 0) {
+            break;
+        }
+        const qsizetype end = received.indexOf('\r', start);
+        const bool numbered = start + 5 <= received.size() && IsDecimalDigit(received[start + 2]) &&
+                              IsDecimalDigit(received[start + 3]) &&
+                              IsDecimalDigit(received[start + 4]);
+        // A frame cut short runs into the next ":P" before any CR.
+        const qsizetype next = received.indexOf(":P", start + 2);
+        const bool whole = end >= 0 && (next < 0 || next > end);
+        if (!whole || !numbered || received.mid(start, 5) == address) {
+            // Not a whole frame of another number: kept as it came.
+            view.text += received.mid(at, start + 2 - at);
+            at = start + 2;
+            continue;
+        }
+        view.text += received.mid(at, start - at);
+        ++view.stale;
+        at = end + 1;
+    }
+    view.text += received.mid(at);
+    return view;
+}
+
+QString ParseReadReply(const QByteArray& all, quint16 number, quint8 format) {
+    const QByteArray received = ReplyTo(all, number).text;
     if (received.size() < kMinReplyLength) {
         return {};
     }
     if (format != kFormatPlain && format != kFormatMarked) {
         return {};
     }
-    // A late reply to an earlier request may come first: only the frame of
-    // this parameter counts.
+    // Noise may come first: the reply starts at this parameter's frame.
     const qsizetype start = FrameStart(received, AddressFrame(number));
     if (start < 0) {
         return QStringLiteral("None");
@@ -82,7 +117,7 @@ int WholeReplyLength(quint8 format) {
     }
 }
 
-bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format) {
+bool EchoDiffers(const QByteArray& request, const QByteArray& all, quint8 format) {
     int last = 0;
     if (format == kFormatPlain) {
         last = 9;
@@ -91,8 +126,9 @@ bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 f
     } else {
         return false;
     }
-    // Counted from the echo of this request's address when one is there (a
-    // late reply may precede it), else from the first character received.
+    // Counted from the echo of this request's address when one is there
+    // (noise may precede it), else from the first character left.
+    const QByteArray received = ReplyTo(all, quint16(request.mid(2, 3).toUShort())).text;
     const qsizetype found = FrameStart(received, request.left(5));
     const QByteArray reply = received.mid(found < 0 ? 0 : found);
     const QByteArray expected = Chars(request, 2, last);
@@ -100,7 +136,9 @@ bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 f
     return echoed.size() < last - 1 || echoed != expected;
 }
 
-quint8 JudgeGreeting(const QByteArray& received) {
+quint8 JudgeGreeting(const QByteArray& all) {
+    // Only a frame of Pn000 answers the greeting.
+    const QByteArray received = ReplyTo(all, 0).text;
     if (received.size() < kMinReplyLength) {
         return kFormatUndetermined;
     }

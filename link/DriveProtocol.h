@@ -20,9 +20,23 @@ QByteArray WriteRequest(quint16 number, const QString& value, quint8 format);
 // The read request of parameter 0.
 QByteArray GreetingRequest();
 
-// The value text in `received` for a read of `number`. The reply is the
-// frame that starts with the request's address; characters are counted from
-// it. Fewer than 10 characters received: empty text (no answer). 10 or more
+// What is left of `received` for the reply to the request of `number` (the
+// greeting's is 0): every whole frame (":P", three digits, up to the next
+// CR) of another number is cut out, being a late reply to an earlier
+// request; `stale` counts them. A frame of this number cannot be told from
+// the reply and stays, as does everything that is not a whole frame (noise,
+// a frame still arriving). The wait's end and every judgement look only at
+// what is left.
+struct ReplyView {
+    QByteArray text;
+    int stale = 0;
+};
+ReplyView ReplyTo(const QByteArray& received, quint16 number);
+
+// The value text in `received` for a read of `number`, judged on what
+// ReplyTo leaves. The reply is the frame that starts with the request's
+// address; characters are counted from it. Fewer than 10 characters left:
+// empty text (no answer). 10 or more
 // but no frame of that address, a frame shorter than a whole reply, format 1
 // without "=0x", or value characters that are not four hexadecimal digits:
 // "None". Otherwise the four digits as the drive sent them.
@@ -43,13 +57,15 @@ bool ReplyIsWhole(const QByteArray& received, int length);
 int ReplyEndLength(quint8 format);
 
 // True when `received` does not repeat characters 2..9 (format 0) or 2..12
-// (format 1) of `request`. Characters are counted from the first frame that
+// (format 1) of `request`, in what ReplyTo leaves for the request's
+// number. Characters are counted from the first frame that
 // starts with the request's address, or from the first character received
 // when there is none. A reply too short to hold the range differs; an
 // undetermined format never differs.
 bool EchoDiffers(const QByteArray& request, const QByteArray& received, quint8 format);
 
-// The format that a greeting reply sets: 1 for "=0x" at characters 6..8 of
-// the first frame (counted from its ":P", noise before it skipped), else 0;
-// kFormatUndetermined when fewer than 10 characters arrived.
+// The format that a greeting reply sets, judged on what ReplyTo leaves for
+// Pn000: 1 for "=0x" at characters 6..8 of the first frame (counted from
+// its ":P", noise before it skipped), else 0; kFormatUndetermined when
+// fewer than 10 characters are left.
 quint8 JudgeGreeting(const QByteArray& received);

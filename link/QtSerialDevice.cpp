@@ -66,6 +66,9 @@ bool QtSerialDevice::Open(const QString& device, const LinkSettings::Line& line)
         errorText_ = port_.errorString();
         return false;
     }
+    // What waits in the port now answers a request of an earlier run or of
+    // another program: the first greeting must not judge it.
+    port_.clear(QSerialPort::Input);
     return true;
 }
 

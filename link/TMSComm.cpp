@@ -24,7 +24,7 @@ void TMSComm::SetCommPort(quint16 port) {
 
 void TMSComm::SetDevicePath(const QString& path) {
     if (device_->IsOpen()) {
-        throw ECommError(QStringLiteral("Port already open (%1)").arg(PortName()));
+        throw ECommError(QStringLiteral("Port already open (%1)").arg(PortLabel()));
     }
     devicePath_ = path;
 }
@@ -122,19 +122,23 @@ void TMSComm::SetArrivalHandler(std::function<void()> handler) {
 void TMSComm::RequireOpen(const char* operation) const {
     if (device_->Vanished()) {
         const QString where = devicePath_.isEmpty()
-                                  ? QStringLiteral("%1 (%2)").arg(deviceName_, PortName())
+                                  ? QStringLiteral("%1 (%2)").arg(deviceName_, PortLabel())
                                   : deviceName_;
         throw ECommError(QStringLiteral("%1 was lost (unplugged or hung up): %2")
                              .arg(where, device_->ErrorText()));
     }
     if (!device_->IsOpen()) {
         throw ECommError(QStringLiteral("%1: port %2 is not open")
-                             .arg(QString::fromLatin1(operation), PortName()));
+                             .arg(QString::fromLatin1(operation), PortLabel()));
     }
 }
 
-QString TMSComm::PortName() const {
-    return devicePath_.isEmpty() ? QStringLiteral("COM%1").arg(commPort_) : devicePath_;
+QString TMSComm::PortLabel() const {
+    return ::PortLabel(commPort_, devicePath_);
+}
+
+QString PortLabel(quint16 commPort, const QString& devicePath) {
+    return devicePath.isEmpty() ? QStringLiteral("COM%1").arg(commPort) : devicePath;
 }
 
 QString ComDeviceName(quint16 port) {

@@ -54,10 +54,12 @@ public:
     // Runs `handler` whenever characters arrive (see ISerialDevice).
     void SetArrivalHandler(std::function<void()> handler);
 
+    // How the port is named to the user (PortLabel of CommPort and the
+    // device path).
+    QString PortLabel() const;
+
 private:
     void RequireOpen(const char* operation) const;
-    // How messages name the port: "COM3", or the device path.
-    QString PortName() const;
 
     std::unique_ptr<ISerialDevice> device_;
     LinkSettings::Line line_;
@@ -68,6 +70,11 @@ private:
     QString devicePath_;
     QByteArray pending_; // taken from the device but beyond InputLen
 };
+
+// How a port is named in messages, output lines, the status bar, reports
+// and traces: "COM3" for a COM number, else the device path or network
+// address as opened ("/dev/ttyUSB0", "tcp://10.0.0.5:4001").
+QString PortLabel(quint16 commPort, const QString& devicePath);
 
 // How COM n names a device: "COMn" on Windows; elsewhere the environment
 // variable TARN_COM<n> when set, else /dev/ttyS<n-1>.

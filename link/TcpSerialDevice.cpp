@@ -89,6 +89,9 @@ bool TcpSerialDevice::Open(const QString& device, const LinkSettings::Line& line
         return false;
     }
     connected_ = true;
+    // What the server sends before the first request answers a request of
+    // an earlier client; on a telnet port the server's buffer is purged too.
+    DiscardInput();
     return true;
 }
 

@@ -156,25 +156,22 @@ void TCommForm::btnConnectClick() {
         cmbTiming->currentIndex() == 1 ? LinkSettings::Timing::Reply : LinkSettings::Timing::Fixed;
     MainForm->Link->SetTiming(timing, quint32(spnTimeout->value()));
     const QString given = edtNetAddress->text().trimmed();
-    QString portText;
     if (given.isEmpty()) {
         comm.SetDevicePath({});
         comm.SetCommPort(ComboBox1->itemText(ComboBox1->currentIndex()).toUShort());
-        portText = "COM" + QString::number(comm.CommPort());
     } else {
         const std::optional<PortAddress> address = ParsePortAddress(given);
         if (!address) {
             throw ECommError(QStringLiteral("Cannot open %1: not a network address (%2)")
                                  .arg(given, PortAddressFault(given)));
         }
-        portText = address->Text();
-        comm.SetDevicePath(portText);
+        comm.SetDevicePath(address->Text());
     }
     comm.SetPortOpen(true);
     comm.SetInputMode(0);
     comm.SetInputLen(0);
     MainForm->StatusPanel->setText(
-        "PortOpen=" + portText + TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
+        "PortOpen=" + comm.PortLabel() + TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
     // The device behind COM n differs by machine; the tooltip tells which.
     MainForm->StatusPanel->setToolTip(comm.DeviceName());
     MainForm->StatusBar1->setToolTip(comm.DeviceName());

@@ -48,7 +48,7 @@ void TMainForm::Report1Click() {
         return;
     }
     const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
-    const ReportSource source = DriveSource(QStringLiteral("COM%1").arg(MSComm1->CommPort()),
+    const ReportSource source = DriveSource(MSComm1->PortLabel(),
                                             MSComm1->DeviceName(), Link->ReplyFormat());
     WriteReport(BuildReport(source, values, info->handover, reference), file.fileName, file.format);
 }

@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TGridEditor.h"
 #include "app/TMainForm.h"
+#include "app/trace/TTraceForm.h"
 #include "app/TOpenPmForm.h"
 #include "app/TReadpmForm.h"
 #include "app/TSavePmForm.h"
@@ -176,6 +177,13 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         Shoot(MainForm, QStringLiteral("sheet-pn%1xx").arg(sheet));
     }
+
+    // 通訊記錄 after the sheet reads: the last exchanges, newest last.
+    MainForm->Trace1->trigger();
+    if (!QTest::qWaitForWindowExposed(TraceForm))
+        return 1;
+    Shoot(TraceForm, "trace");
+    TraceForm->hide();
 
     // A value above its maximum: the rejection as the user sees it.
     tabs->setCurrentIndex(1);

@@ -91,6 +91,24 @@ private slots:
             QFile::remove(dir_.filePath(name));
     }
 
+    // The report names the port as the status bar does: a drive reached
+    // over the network by its address.
+    void reportOfANetworkDriveNamesItsAddress() {
+        TMSComm& comm = *MainForm->MSComm1;
+        comm.SetPortOpen(false);
+        comm.SetDevicePath(QStringLiteral("tcp://10.0.0.5:4001"));
+        comm.SetPortOpen(true);
+        AnswerDistinctValues();
+        dialogs_->reportInfoAnswers.push_back({});
+        dialogs_->saveAnswers << dir_.filePath("drive.csv");
+        dialogs_->filterAnswers << "CSV (*.csv)";
+        MainForm->Report1->trigger();
+        const ReportModel expected =
+            BuildReport(DriveSource("tcp://10.0.0.5:4001", "tcp://10.0.0.5:4001", kFormatPlain),
+                        samples::DistinctValues());
+        QCOMPARE(FileBytes(dir_.filePath("drive.csv")), ReportCsvBytes(expected));
+    }
+
     void reportIsWrittenInTheChosenFormat_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("filter");

@@ -67,11 +67,67 @@ private slots:
         QCOMPARE(link_->Read(101), QStringLiteral("00FF"));
     }
 
-    void lateReplyAloneGivesNone() {
+    void lateReplyAloneIsNoAnswer() {
         port_->Script(":P100=0x0064\r", 45);
         port_->Script(QByteArray());
         QCOMPARE(link_->Read(100), QString());
-        QCOMPARE(link_->Read(101), QStringLiteral("None"));
+        QCOMPARE(link_->Read(101), QString());
+    }
+
+    // What is in the buffer when judged: `first` 5 ms after the request,
+    // `then` 25 ms after it, so a reply-timed wait that ended on a stale
+    // frame would judge without the reply.
+    void theReplyToThisRequest_data() {
+        QTest::addColumn<char>("exchange"); // r: read Pn100, w: write Pn101, g: greeting
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("then");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("stale frame, then the read's")
+            << 'r' << QByteArray(":P099=0x0001\r") << QByteArray(":P100=0x01F4\r")
+            << "value 01F4 stale 1";
+        QTest::newRow("stale read reply, then the echo")
+            << 'w' << QByteArray(":P100=0x01F4\r") << QByteArray(":P101=0x0005\r")
+            << "written stale 1";
+        QTest::newRow("stale plain frame, then the greeting's")
+            << 'g' << QByteArray(":P1000005\r") << QByteArray(":P000=0x0010\r")
+            << "format 1 stale 1";
+        QTest::newRow("noise, then the read's")
+            << 'r' << QByteArray("#~%") << QByteArray(":P100=0x01F4\r") << "value 01F4";
+        QTest::newRow("only a stale frame: read")
+            << 'r' << QByteArray(":P099=0x0001\r") << QByteArray() << "empty stale 1";
+        QTest::newRow("only a stale frame: write")
+            << 'w' << QByteArray(":P099=0x0001\r") << QByteArray() << "no-answer stale 1";
+        QTest::newRow("only a stale frame: greeting")
+            << 'g' << QByteArray(":P099=0x0001\r") << QByteArray() << "undetermined stale 1";
+    }
+    void theReplyToThisRequest() {
+        QFETCH(char, exchange);
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, then);
+        QFETCH(QString, verdict);
+        for (const auto timing : {LinkSettings::Timing::Fixed, LinkSettings::Timing::Reply}) {
+            link_->SetTiming(timing, 40);
+            QStringList verdicts;
+            qint64 waitMs = 0;
+            link_->SetExchangeObserver([&](const ExchangeRecord& record) {
+                verdicts << TraceColumns(record).last();
+                waitMs = record.waitMs;
+            });
+            port_->Script(first, 5);
+            QTimer::singleShot(25, Qt::PreciseTimer, [&] { port_->Inject(then); });
+            if (exchange == 'r') {
+                link_->Read(100);
+            } else if (exchange == 'w') {
+                link_->Write(101, QStringLiteral("0005"));
+            } else {
+                link_->Greet();
+                link_->Comm().SetInBufferCount(0);
+            }
+            QCOMPARE(verdicts, QStringList{verdict});
+            if (then.isEmpty()) {
+                QVERIFY2(waitMs >= 40, "with no reply the wait runs to its limit");
+            }
+        }
     }
 
     void writeOutcomes_data() {
@@ -122,10 +178,10 @@ private slots:
         QCOMPARE(port_->DiscardCount(), 2); // the buffer is emptied every time
     }
 
-    void greetingJudgesAStaleReply() {
+    void greetingSkipsAStaleReply() {
         port_->Inject(":P101=0x0005\r");
         port_->Script(":P0000000\r");
-        QCOMPARE(int(link_->Greet()), 1);
+        QCOMPARE(int(link_->Greet()), 0);
         QCOMPARE(port_->DiscardCount(), 1); // emptied after judging, not before
         QCOMPARE(port_->Writes(), QList<QByteArray>{":P000????\r"});
     }

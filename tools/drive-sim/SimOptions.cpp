@@ -104,6 +104,25 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             ok = value(text) && ParseInt(text, options.format) && options.format <= 1;
         } else if (name == "--late") {
             ok = value(text) && ParseInt(text, options.lateMs);
+        } else if (name == "--late-param") {
+            int number = 0;
+            int ms = 0;
+            const std::size_t colon = (ok = value(text)) ? text.find(':') : std::string::npos;
+            ok = colon != std::string::npos && ParseInt(text.substr(0, colon), number) &&
+                 ParseInt(text.substr(colon + 1), ms) && number <= 999;
+            if (ok) {
+                options.lateParams[number] = ms;
+            }
+        } else if (name == "--jitter") {
+            ok = value(text) && ParseInt(text, options.jitterMs);
+        } else if (name == "--seed") {
+            int seed = 0;
+            ok = value(text) && ParseInt(text, seed);
+            options.seed = static_cast<unsigned>(seed);
+        } else if (name == "--noise-every") {
+            ok = value(text) && ParseInt(text, options.noiseEvery) && options.noiseEvery > 0;
+        } else if (name == "--repeat-every") {
+            ok = value(text) && ParseInt(text, options.repeatEvery) && options.repeatEvery > 0;
         } else if (name == "--hangup-after") {
             ok = value(text) && ParseInt(text, options.hangupAfter);
         } else if (name == "--processing-ms") {
@@ -129,7 +148,16 @@ const char* SimUsage() {
            "         [--log FILE] [--state FILE] [--silent] [--unmarked N,..]\n"
            "         [--reject N,..] [--keep N,..] [--short] [--late MS] [--garbage]\n"
            "         [--chunked] [--hangup-after N] [--processing-ms MS] [--char-ms MS]\n"
+           "         [--late-param N:MS]... [--jitter MS] [--seed S] [--noise-every K]\n"
+           "         [--repeat-every K]\n"
+           "  --late-param N:MS  answer parameter N's requests MS ms late (repeatable)\n"
+           "  --jitter MS        delay each reply by a random 0..MS ms (--seed S, default 1)\n"
+           "  --noise-every K    1-8 random printable bytes other than ':' before every\n"
+           "                     K-th reply\n"
+           "  --repeat-every K   send every K-th reply twice\n"
+           "  Replies never overlap on the line: a late reply delays the ones after it.\n"
            "stdin: set <n> <hex4> | fault silent|short|garbage|chunked on|off |\n"
-           "       late <ms> | format 0|1 | reject <n> | unreject <n> | keep <n> |\n"
+           "       late <ms> | late-param <n>:<ms> | format 0|1 | reject <n> | unreject <n> | keep "
+           "<n> |\n"
            "       unkeep <n> | unmark <n> | mark <n> | hangup | quit\n";
 }

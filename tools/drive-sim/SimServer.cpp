@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -48,7 +49,7 @@ double MonotonicMs() {
     return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
-SimServer::SimServer(SimOptions options) : options_(std::move(options)) {}
+SimServer::SimServer(SimOptions options) : options_(std::move(options)), random_(options_.seed) {}
 
 SimServer::~SimServer() {
     HangUp();
@@ -177,21 +178,51 @@ void SimServer::OnRequest(const std::string& request) {
     const DriveMemory::Answer answer = memory_.Respond(request, options_.format, options_.numbers);
     stateDirty_ = stateDirty_ || answer.stored;
     if (answer.answered && !options_.silent) {
-        ScheduleReply(answer.reply);
+        // ":P" and three digits name the parameter asked for.
+        const int number = request.size() >= 5 ? std::atoi(request.substr(2, 3).c_str()) : -1;
+        ScheduleReply(answer.reply, number);
     }
 }
 
-void SimServer::ScheduleReply(std::string reply) {
+void SimServer::ScheduleReply(std::string reply, int number) {
+    ++replies_;
     if (options_.shortReplies) {
         reply.resize(std::min<std::size_t>(reply.size(), 9));
     }
     if (options_.garbage) {
         reply = "#~%" + reply;
     }
-    const std::string logText = reply;
+    std::string noise;
+    if (options_.noiseEvery > 0 && replies_ % options_.noiseEvery == 0) {
+        const int count = std::uniform_int_distribution<int>(1, 8)(random_);
+        std::uniform_int_distribution<int> printable(0x20, 0x7E);
+        while (static_cast<int>(noise.size()) < count) {
+            const char c = static_cast<char>(printable(random_));
+            if (c != ':') {
+                noise += c;
+            }
+        }
+    }
+    double lateMs = options_.lateMs;
+    const auto late = options_.lateParams.find(number);
+    if (late != options_.lateParams.end()) {
+        lateMs += late->second;
+    }
+    if (options_.jitterMs > 0) {
+        lateMs += std::uniform_real_distribution<double>(0, options_.jitterMs)(random_);
+    }
+    const bool twice = options_.repeatEvery > 0 && replies_ % options_.repeatEvery == 0;
     // The line carries one reply at a time: a reply queued behind another
     // starts when the previous one has left.
-    double due = std::max(MonotonicMs() + options_.processingMs + options_.lateMs, lineFreeMs_);
+    const double due = std::max(MonotonicMs() + options_.processingMs + lateMs, lineFreeMs_);
+    SchedulePieces(noise + reply, due);
+    if (twice) {
+        SchedulePieces(reply, lineFreeMs_);
+    }
+}
+
+void SimServer::SchedulePieces(const std::string& reply, double due) {
+    const std::string& logText = reply;
     if (options_.chunked) {
         const std::size_t piece = (reply.size() + 2) / 3;
         for (std::size_t at = 0; at < reply.size(); at += piece) {
@@ -277,6 +308,15 @@ std::string SimServer::OnCommand(const std::string& line) {
         SaveState();
     } else if (verb == "late" && number >= 0) {
         options_.lateMs = number;
+    } else if (verb == "late-param" && first.find(':') != std::string::npos) {
+        // As --late-param N:MS; MS 0 answers N on time again.
+        const int param = std::atoi(first.c_str());
+        const int ms = std::atoi(first.c_str() + first.find(':') + 1);
+        if (ms > 0) {
+            options_.lateParams[param] = ms;
+        } else {
+            options_.lateParams.erase(param);
+        }
     } else if (verb == "format" && (first == "0" || first == "1")) {
         options_.format = number;
     } else if (verb == "hangup") {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <random>
 #include <string>
 
 // The virtual drive's life: a pseudo-terminal in raw mode, one loop that
@@ -30,7 +31,8 @@ private:
 
     void OnMasterReadable();
     void OnRequest(const std::string& request);
-    void ScheduleReply(std::string reply);
+    void ScheduleReply(std::string reply, int number);
+    void SchedulePieces(const std::string& reply, double due);
     void SendDue();
     void OnStdinReadable();
     std::string OnCommand(const std::string& line);
@@ -53,6 +55,8 @@ private:
     bool stateDirty_ = false; // a write stored, state file not yet rewritten
     double lineFreeMs_ = 0;   // when the last scheduled byte has left
     std::deque<Outgoing> outgoing_;
+    std::mt19937 random_;
+    long replies_ = 0; // replies scheduled, for --noise-every and --repeat-every
 };
 
 // Milliseconds on the monotonic clock (the clock the log is stamped with).

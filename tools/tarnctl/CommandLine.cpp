@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Command.h"
+#include "DriveRunner.h"
 #include "ExitCode.h"
 #include "Output.h"
 #include "core/Version.h"
@@ -16,6 +17,7 @@ const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kTiming = QStringLiteral("timing");
 const QString kTimeout = QStringLiteral("timeout");
+const QString kTrace = QStringLiteral("trace");
 // Stands before a negative number so the parser does not take it for
 // options ("-1000" would read as -1 -0 -0 -0); taken off again after.
 const QString kNegativeMark = QStringLiteral("\x01");
@@ -34,6 +36,9 @@ QList<QCommandLineOption> GlobalOptions() {
         QCommandLineOption(
             kTimeout, QStringLiteral("等待長度 10–5000 ms：讀取等 MS，寫入等 MS+10（預設 40）"),
             QStringLiteral("MS")),
+        QCommandLineOption(kTrace,
+                           QStringLiteral("每次和驅動器的往來附加一行到 FILE（通訊記錄）"),
+                           QStringLiteral("FILE")),
     };
 }
 
@@ -166,6 +171,9 @@ QString CommandHelp(const Command& command) {
     } else if (command.linkOptions) {
         options << GlobalOptions()[3] << GlobalOptions()[4];
     }
+    if (command.ports != PortUse::None || command.linkOptions) {
+        options << GlobalOptions()[5];
+    }
     options << command.options << GlobalOptions()[1];
     QString text = QStringLiteral("用法：") + usages.join(QStringLiteral("\n      ")) +
                    QStringLiteral("\n\n") + command.description + QStringLiteral("\n\n選項：\n") +
@@ -242,6 +250,14 @@ int Run(const QStringList& rawArguments) {
     if (parser.isSet(kHelp)) {
         PrintOut(CommandHelp(*command));
         return kExitSuccess;
+    }
+    if (parser.isSet(kTrace)) {
+        try {
+            TraceRunTo(parser.value(kTrace));
+        } catch (const EFileError& error) {
+            PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+            return kExitFileRefused;
+        }
     }
     const Invocation invocation{parser,
                                 UnprotectNegativeNumbers(parser.positionalArguments().mid(1)),

@@ -15,6 +15,9 @@
 
 namespace {
 
+// The run's trace (--trace), shared by the drives' threads.
+std::unique_ptr<TraceFile> runTrace;
+
 void OpenPort(DriveLink& link, const DrivePort& port) {
     TMSComm& comm = link.Comm();
     if (port.com != 0) {
@@ -33,6 +36,10 @@ void RunOne(const DrivePort& port, size_t index, const DriveJob& job, DriveRepor
     try {
         // Made here, so the port and the waits belong to this thread.
         Drive drive(std::make_unique<DriveLink>(std::make_unique<AddressedDevice>(), port.link));
+        if (runTrace) {
+            drive.Link().SetExchangeObserver(
+                [](const ExchangeRecord& record) { runTrace->Append(record); });
+        }
         OpenPort(drive.Link(), port);
         const quint8 format = drive.Greet();
         if (format != kFormatPlain && format != kFormatMarked) {
@@ -68,6 +75,10 @@ void PrintErrors(const std::vector<DrivePort>& ports, const std::vector<DriveRep
 }
 
 } // namespace
+
+void TraceRunTo(const QString& path) {
+    runTrace = std::make_unique<TraceFile>(path);
+}
 
 void DriveReport::Fail(int code, const QString& message) {
     exitCode = std::max(exitCode, code);

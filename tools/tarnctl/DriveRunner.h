@@ -65,6 +65,11 @@ ParameterValues ReadWholeDrive(DriveSession& session, const QString& message);
 // throws (TarnError) end only this drive's run, with their exit code.
 using DriveJob = std::function<void(DriveSession& session, DriveReport& report)>;
 
+// From now on every exchange with every drive of this run, the greeting
+// included, is appended to the trace file `path` (--trace). Throws
+// EFileError when the file cannot be opened for appending.
+void TraceRunTo(const QString& path);
+
 // Runs `job` for every port at once, each on a thread of its own with its
 // own port and link, and returns the reports in port order. A port that
 // cannot be opened or a drive that does not answer the greeting fails its

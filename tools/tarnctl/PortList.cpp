@@ -71,7 +71,7 @@ DrivePort ParseOne(const QString& item) {
 } // namespace
 
 QString DrivePort::Label() const {
-    return com != 0 ? QStringLiteral("COM%1").arg(com) : device;
+    return PortLabel(com, com != 0 ? QString() : device);
 }
 
 QString DrivePort::FileTag() const {
