@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
+#include "Output.h"
 #include "ParameterText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
