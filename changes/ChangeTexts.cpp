@@ -4,7 +4,7 @@
 #include "catalogue/SheetRanges.h"
 #include "core/CsvText.h"
 #include "core/WholeFile.h"
-#include "values/ValueText.h"
+#include "values/ValueWords.h"
 
 #include <QFileInfo>
 
@@ -27,11 +27,6 @@ QString ResultText(ChangeResult result) {
     return QStringLiteral("等待寫入");
 }
 
-QString ShownValueText(quint16 number, const QString& valueText) {
-    const ParameterRecord* record = RecordOf(number);
-    return record == nullptr ? valueText : DisplayOrRaw(record->form, valueText);
-}
-
 QStringList ChangeRowTexts(const ChangeRow& row) {
     const QString time = row.time.toString(QStringLiteral("hh:mm:ss"));
     if (row.kind == ChangeKind::Bulk)
@@ -43,8 +38,8 @@ QStringList ChangeRowTexts(const ChangeRow& row) {
     return {time,
             PnName(row.number),
             description,
-            ShownValueText(row.number, row.originalText),
-            ShownValueText(row.number, row.newText),
+            ValueInWords(row.number, row.originalText),
+            ValueInWords(row.number, row.newText),
             ResultText(row.result)};
 }
 

@@ -14,15 +14,11 @@ QStringList ChangeLogHeaders();
 // The six texts of a row, as the window shows them: the time as hh:mm:ss,
 // "Pn101", the parameter's description (a revert's starts with "還原："; a
 // bulk row has its note here and nothing under 編號, 原值, 新值), the two
-// values in the parameter's display form, and the result.
+// values in words (ValueInWords), and the result.
 QStringList ChangeRowTexts(const ChangeRow& row);
 
 // "已寫入", "寫入失敗", "等待寫入".
 QString ResultText(ChangeResult result);
-
-// A value text in the display form of `number`; a text the form cannot
-// show (a failed read's "None" or empty text) is shown as it is.
-QString ShownValueText(quint16 number, const QString& valueText);
 
 // The list as CSV: a byte order mark, the header line and one line per row,
 // fields quoted where they hold a comma, a quote or a line break (quotes

@@ -2,6 +2,7 @@
 
 #include "values/DriveValues.h"
 #include "changes/ChangeTexts.h"
+#include "values/ValueWords.h"
 
 ValueMark ValueMarkOf(const DriveValues& values, const ChangeLog& log, quint16 number) {
     if (SlotOf(number) < 0)
@@ -17,7 +18,7 @@ QString ValueMarkHint(const DriveValues& values, const ChangeLog& log, quint16 n
         return QStringLiteral("等待寫入");
     case ValueMark::Changed:
         return QStringLiteral("本次已變更，原值 ") +
-               ShownValueText(number, log.OriginalOf(number).value_or(QString()));
+               ValueInWords(number, log.OriginalOf(number).value_or(QString()));
     case ValueMark::None:
         break;
     }

@@ -16,7 +16,8 @@ RowState StateOfFileValue(quint16 number, const QString& fileText, const QString
     const ParameterRecord* record = RecordOf(number);
     if (record == nullptr || !record->HasRule())
         return RowState::Writable;
-    return PassesEditRule(*record, fileText, pn904Text) ? RowState::Writable : RowState::OutOfRange;
+    return StandingOf(*record, fileText, pn904Text) == ValueStanding::Within ? RowState::Writable
+                                                                             : RowState::OutOfRange;
 }
 
 QString Pn904AfterComparedWrite(const ParameterValues& drive, const ParameterValues& file) {

@@ -120,7 +120,7 @@ std::vector<RuleBreak> Drive::OutsideRule(const std::vector<ValueToWrite>& write
     QString& pn904 = values_.PmStringSheet.Value(kPn904);
     if (NeedsDrivePn904(writes) && HasLink())
         pn904 = Link().Read(kPn904);
-    return ValuesOutsideRule(writes, pn904);
+    return RuleBreaksOf(writes, pn904);
 }
 
 LoadResult Drive::Load(const ParameterValues& values, const ProgressCallback& progress,
@@ -148,7 +148,11 @@ VerifyResult Drive::WriteAndVerify(const std::vector<ValueToWrite>& requests,
 }
 
 EditOutcome Drive::Edit(const ParameterRecord& record, const QString& typed) {
-    const EditOutcome outcome = CheckEdit(values_, record, typed);
+    const TypedEntry entry = JudgeEntry(record, typed, values_.Pn904Bounds.WordsOf(record),
+                                        &values_.PmStringSheet.Value(record.number));
+    EditOutcome outcome{entry.verdict, entry.valueText};
+    if (outcome.verdict == EditVerdict::Rejected)
+        outcome.text = RestoreText(values_, record);
     if (outcome.verdict == EditVerdict::Accepted) {
         const QString before = values_.PmStringSheet.Value(record.number);
         StoreAcceptedEdit(values_, record, outcome.text);

@@ -90,7 +90,7 @@ public:
     // fails. Progress after each sheet (ProgressAfterSheet).
     ParameterValues ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue = {});
 
-    // The values of `writes` outside their edit rule (ValuesOutsideRule),
+    // The values of `writes` outside their edit rule (RuleBreaksOf),
     // judged by the Pn904 the drive holds once they are written: the one
     // they write, else the drive's, read from the link when one is needed
     // and there is a link (stored as its value text), else the stored one.
@@ -113,7 +113,8 @@ public:
 
     // Checks `typed` against the rule of `record` and the stored records;
     // an accepted value is stored, marked waiting and added to the change
-    // list, and waits for the write-through. See CheckEdit.
+    // list, and waits for the write-through (JudgeEntry against the stored
+    // records); a rejection answers the cell's restore text (RestoreText).
     EditOutcome Edit(const ParameterRecord& record, const QString& typed);
 
     // Puts parameters back the way an edit puts a value in (see Revert.h):

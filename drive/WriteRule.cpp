@@ -1,9 +1,9 @@
 #include "drive/WriteRule.h"
 
 #include "catalogue/ParameterRecord.h"
-#include "compare/CompareTexts.h"
 #include "compare/Comparison.h"
 #include "files/DriveTransfer.h"
+#include "values/ValueWords.h"
 
 namespace {
 
@@ -33,15 +33,17 @@ bool NeedsDrivePn904(const std::vector<ValueToWrite>& writes) {
     return follows;
 }
 
-std::vector<RuleBreak> ValuesOutsideRule(const std::vector<ValueToWrite>& writes,
-                                         const QString& drivePn904) {
+std::vector<RuleBreak> RuleBreaksOf(const std::vector<ValueToWrite>& writes,
+                                    const QString& drivePn904) {
     const QString pn904 = Pn904AfterRun(writes, drivePn904);
     std::vector<RuleBreak> outside;
+    // The comparison's state of a file value: the rule's judgement
+    // (StandingOf) for every value a run sends.
     for (const ValueToWrite& write : writes) {
         if (StateOfFileValue(write.number, write.valueText, pn904) != RowState::OutOfRange)
             continue;
         outside.push_back({write.number, write.valueText,
-                           ValueCellText(write.number, write.valueText),
+                           ValueInWordsWithHex(write.number, write.valueText),
                            RangeText(write.number, pn904)});
     }
     return outside;

@@ -11,15 +11,16 @@
 
 // The one rule every write to a drive is judged by, whichever path makes
 // it (an edit's write-through, a load, the comparison window's write, a
-// revert, tarnctl write and load). Plain functions of the texts they are
-// given: any thread may call them.
+// revert, tarnctl write and load): lists of the values the one judgement
+// (StandingOf) puts outside. Plain functions of the texts they are given:
+// any thread may call them.
 
 // A value a run would send that keeps outside its parameter's edit rule,
 // with the texts a person is shown for it.
 struct RuleBreak {
     quint16 number = 0;
     QString valueText;
-    QString shown; // the value in display form (ValueCellText)
+    QString shown; // the value in words, with its hex text (ValueInWordsWithHex)
     QString range; // "minimum ~ maximum" as the grid shows it (RangeText)
 };
 
@@ -35,8 +36,8 @@ bool NeedsDrivePn904(const std::vector<ValueToWrite>& writes);
 // by the Pn904 the drive holds after the run (Pn904AfterRun). Values a run
 // never sends (Pn900, Pn901, "None", empty) and parameters without a rule
 // (Pn9xx) are never listed.
-std::vector<RuleBreak> ValuesOutsideRule(const std::vector<ValueToWrite>& writes,
-                                         const QString& drivePn904);
+std::vector<RuleBreak> RuleBreaksOf(const std::vector<ValueToWrite>& writes,
+                                    const QString& drivePn904);
 
 // The writes a load of `values` makes, in file order: every parameter but
 // Pn900 and Pn901, with a value to send; with `only`, just those numbers.

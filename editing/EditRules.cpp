@@ -1,6 +1,5 @@
 #include "editing/EditRules.h"
 
-#include "catalogue/ShownBounds.h"
 #include "core/TarnError.h"
 #include "values/ValueForms.h"
 
@@ -93,11 +92,6 @@ std::optional<Judged> Judge(const ParameterRecord& record, const QString& typed,
     return std::nullopt;
 }
 
-// The words of a record's Pn904 bounds taken from a Pn904 value text.
-Pn904Words WordsFromText(const ParameterRecord& record, const QString& pn904Text) {
-    return record.FollowsPn904() ? Pn904WordsOf(record, Pn904WordOf(pn904Text)) : Pn904Words{};
-}
-
 // Whether the value as the grid shows it keeps within the rule; throws
 // EConvertError where the display, or typing it back, would.
 bool ValueWithin(const ParameterRecord& record, const QString& valueText, const Pn904Words& words) {
@@ -125,15 +119,37 @@ bool ValueWithin(const ParameterRecord& record, const QString& valueText, const 
 
 } // namespace
 
-EditOutcome CheckEdit(const DriveValues& values, const ParameterRecord& record,
-                      const QString& typed) {
-    const std::optional<Judged> judged = Judge(record, typed, &values.PmStringSheet.Value(record.number),
-                                               values.Pn904Bounds.WordsOf(record));
+TypedEntry JudgeEntry(const ParameterRecord& record, const QString& typed, const Pn904Words& words,
+                      const QString* held) {
+    if (!record.HasRule())
+        return {EditVerdict::Rejected, QString()};
+    const std::optional<Judged> judged = Judge(record, typed, held, words);
     if (!judged)
         return {EditVerdict::Unchanged, QString()};
-    if (!judged->within)
-        return {EditVerdict::Rejected, RestoreText(values, record)};
-    return {EditVerdict::Accepted, judged->newText};
+    return {judged->within ? EditVerdict::Accepted : EditVerdict::Rejected, judged->newText};
+}
+
+ValueStanding StandingOf(const ParameterRecord& record, const QString& valueText,
+                         const QString& pn904Text) {
+    if (!record.HasRule() || valueText.isEmpty() || valueText == QLatin1String("None"))
+        return ValueStanding::Unjudged;
+    Pn904Words words;
+    try {
+        DisplayTextOfValue(record.form, valueText);
+    } catch (const EConvertError&) {
+        return ValueStanding::Outside;
+    }
+    try {
+        words = Pn904WordsFromText(record, pn904Text);
+    } catch (const EConvertError&) {
+        return ValueStanding::Unjudged;
+    }
+    try {
+        return ValueWithin(record, valueText, words) ? ValueStanding::Within
+                                                     : ValueStanding::Outside;
+    } catch (const EConvertError&) {
+        return ValueStanding::Outside;
+    }
 }
 
 QString RestoreText(const DriveValues& values, const ParameterRecord& record) {
@@ -163,31 +179,4 @@ qint64 LowerBoundOf(const DriveValues& values, const ParameterRecord& record) {
 
 qint64 UpperBoundOf(const DriveValues& values, const ParameterRecord& record) {
     return LimitOf(record.max, values.Pn904Bounds.WordsOf(record).upper);
-}
-
-QString ShownMinimumOf(const ParameterRecord& record, const QString& pn904Text) {
-    return ShownBoundText(record.min, WordsFromText(record, pn904Text).lower);
-}
-
-QString ShownMaximumOf(const ParameterRecord& record, const QString& pn904Text) {
-    return ShownBoundText(record.max, WordsFromText(record, pn904Text).upper);
-}
-
-bool PassesEditRule(const ParameterRecord& record, const QString& valueText,
-                    const QString& pn904Text) {
-    if (!record.HasRule())
-        return false;
-    try {
-        return ValueWithin(record, valueText, WordsFromText(record, pn904Text));
-    } catch (const EConvertError&) {
-        return false;
-    }
-}
-
-TypedEntry CheckTypedEntry(const ParameterRecord& record, const QString& typed,
-                           const QString& pn904Text) {
-    if (!record.HasRule())
-        return {EditVerdict::Rejected, QString()};
-    const Judged judged = *Judge(record, typed, nullptr, WordsFromText(record, pn904Text));
-    return {judged.within ? EditVerdict::Accepted : EditVerdict::Rejected, judged.newText};
 }

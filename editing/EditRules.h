@@ -5,8 +5,10 @@
 
 #include <QString>
 
-// The checks of an entry typed into a value cell, as plain functions of the
-// parameter's record and the typed text.
+// The one judgement of a value against its parameter's rule, with one entry
+// point per question: a typed entry (JudgeEntry) and a stored value
+// (StandingOf). Every path that asks (the grid, a load, the comparison, a
+// revert, the report, tarnctl) asks these.
 
 enum class EditVerdict {
     Unchanged, // the entry makes the stored value text: nothing to do
@@ -14,22 +16,48 @@ enum class EditVerdict {
     Accepted,  // within it
 };
 
-// --- Against one drive's records -----------------------------------------
-
-struct EditOutcome {
+// What a typed entry makes and whether it may stand.
+struct TypedEntry {
     EditVerdict verdict;
-    QString text; // Rejected: the restore text; Accepted: the new value text
+    QString valueText; // the value text the entry makes (empty when Unchanged)
 };
 
-// Checks `typed` (the editor's whole text, mask dashes included, a blank
-// position as a space) against the rule of `record`, comparing with the
-// parameter's value text stored in `values` and the Pn904Bounds words of its
-// sheet. Reads the records only.
-// Throws EConvertError when the typed text, or a part the rule converts, is
-// not a number; and when a rejected decimal or signal-select entry's restore
-// text meets a stored text that is not hexadecimal.
-EditOutcome CheckEdit(const DriveValues& values, const ParameterRecord& record,
-                      const QString& typed);
+// Is this typed entry acceptable: `typed` (the editor's whole text, mask
+// dashes included, a blank position as a space; or a technician's "500",
+// "-1000", "1-7-1", "08-08", "44-1") turned into a value text and checked
+// against the rule of `record`, its Pn904 bounds standing for `words`
+// (Pn904Bounds.WordsOf for an edit of the grid, Pn904WordsFromText for a
+// value given with Pn904's text). With `held`, an entry that makes exactly
+// that text is Unchanged and goes no further. A record without a rule
+// rejects every entry with an empty value text, converting nothing.
+// Throws EConvertError when the typed text, or a part the rule converts,
+// is not a number.
+TypedEntry JudgeEntry(const ParameterRecord& record, const QString& typed, const Pn904Words& words,
+                      const QString* held = nullptr);
+
+// Where a stored value stands against its rule.
+enum class ValueStanding {
+    Within,   // its text as the grid shows it, typed back, would be accepted
+    Outside,  // it would be refused, or the display cannot convert the text
+    Unjudged, // no rule, no value ("None", empty), or a Pn904 bound while
+              // Pn904's text is not hexadecimal
+};
+
+// Is this stored value inside its rule, given Pn904's value text (the
+// drive's or a file's; converted only for a record whose bounds follow
+// Pn904). Reads no drive's records and keeps no state: any thread may call
+// it. Never throws.
+ValueStanding StandingOf(const ParameterRecord& record, const QString& valueText,
+                         const QString& pn904Text);
+
+// --- An edit of one drive's records ---------------------------------------
+
+// What Drive::Edit answers: Rejected carries the restore text, Accepted the
+// new value text.
+struct EditOutcome {
+    EditVerdict verdict;
+    QString text;
+};
 
 // What the cell shows again after a rejection, built from the records as
 // they were before the entry. Every form but Signal select gives its
@@ -48,39 +76,3 @@ void StoreAcceptedEdit(DriveValues& values, const ParameterRecord& record,
 // Pn904 bound the records do not keep.
 qint64 LowerBoundOf(const DriveValues& values, const ParameterRecord& record);
 qint64 UpperBoundOf(const DriveValues& values, const ParameterRecord& record);
-
-// --- From texts alone ---------------------------------------------------
-// These read no drive's records and keep no state: any thread may call them.
-// `pn904Text` is the value text of Pn904 that the bounds following it are
-// taken from (the drive's or a file's); it is converted only for a record
-// whose bounds follow Pn904, and then fails like a sheet read would, with
-// EConvertError, when it is not hexadecimal.
-
-// The texts of the minimum and maximum columns of `record`'s row, as the
-// grid shows them once a sheet read has met that Pn904 text. Empty for a
-// record without a rule.
-QString ShownMinimumOf(const ParameterRecord& record, const QString& pn904Text);
-QString ShownMaximumOf(const ParameterRecord& record, const QString& pn904Text);
-
-// True when `valueText` keeps within the record's edit rule: the text that
-// the grid shows for it, typed back, would be accepted by an edit. Never
-// throws. Not within: a text the display cannot convert ("None", empty,
-// anything not hexadecimal, or a digit-wise character that is not a decimal
-// digit), any text of a record without a rule, and any text of a record
-// whose bounds follow Pn904 when `pn904Text` is not hexadecimal.
-bool PassesEditRule(const ParameterRecord& record, const QString& valueText,
-                    const QString& pn904Text);
-
-struct TypedEntry {
-    EditVerdict verdict; // Accepted or Rejected; never Unchanged
-    QString valueText;   // the value text the entry makes, also when rejected
-};
-
-// A technician's typed text (decimal, signed decimal, or a digit-group
-// layout with its dashes: "1-7-1", "08-08", "44-1") turned into a value text
-// and checked like an edit of the record's row, with nothing stored to
-// compare with. A record without a rule rejects every entry with an empty
-// value text, converting nothing. Throws EConvertError where the edit
-// would.
-TypedEntry CheckTypedEntry(const ParameterRecord& record, const QString& typed,
-                           const QString& pn904Text);

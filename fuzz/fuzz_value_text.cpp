@@ -152,11 +152,12 @@ template <typename F> QString Displayed(F display) {
 void CheckTypedEntries(const QString& text) {
     for (const quint16 number : {1, 213, 304, 406, 407, 0, 109, 415, 512, 525, 535, 303}) {
         const ParameterRecord& record = *RecordOf(number);
-        PassesEditRule(record, text, text);
+        StandingOf(record, text, text);
         try {
-            const TypedEntry entry = CheckTypedEntry(record, text, QStringLiteral("0BB8"));
+            const TypedEntry entry = JudgeEntry(record, text, Pn904WordsFromText(record, "0BB8"));
             if (entry.verdict == EditVerdict::Accepted &&
-                !PassesEditRule(record, entry.valueText, QStringLiteral("0BB8"))) {
+                StandingOf(record, entry.valueText, QStringLiteral("0BB8")) !=
+                    ValueStanding::Within) {
                 Finding("an accepted entry makes a value text outside its rule", text);
             }
         } catch (const EConvertError&) {

@@ -1,7 +1,5 @@
 #include "report/ReportCsv.h"
 
-#include "report/ReportFormat.h"
-
 #include "core/CsvText.h"
 
 QByteArray ReportCsvBytes(const ReportModel& model) {
@@ -18,8 +16,4 @@ QByteArray ReportCsvBytes(const ReportModel& model) {
         bytes += CsvLine(fields);
     }
     return bytes;
-}
-
-void WriteReportCsv(const ReportModel& model, const QString& fileName) {
-    WriteReportFile(fileName, ReportCsvBytes(model));
 }

@@ -15,7 +15,3 @@
 // Against a reference file two columns follow: reference_value_text (the
 // reference's value text, raw as value_text) and differs ("yes" or "no").
 QByteArray ReportCsvBytes(const ReportModel& model);
-
-// Writes ReportCsvBytes to `fileName` atomically. Throws EFileError
-// "Cannot create file <name>".
-void WriteReportCsv(const ReportModel& model, const QString& fileName);

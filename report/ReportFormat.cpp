@@ -1,11 +1,10 @@
 #include "report/ReportFormat.h"
 
 #include "core/TarnError.h"
+#include "core/WholeFile.h"
 #include "report/ReportCsv.h"
 #include "report/ReportHtml.h"
 #include "report/ReportPdf.h"
-
-#include "core/WholeFile.h"
 
 std::optional<ReportFormat> ReportFormatOf(const QString& nameOrFilter) {
     // The extension is what follows the last dot, in a file name and in a
@@ -55,18 +54,20 @@ ReportFile ReportFileOf(const QString& chosenName, const QString& chosenFilter) 
     throw NoFormatError(chosenName);
 }
 
-void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat format) {
+QByteArray ReportBytes(const ReportModel& model, ReportFormat format) {
     switch (format) {
     case ReportFormat::Pdf:
-        WriteReportPdf(model, fileName);
-        return;
+        return ReportPdfBytes(model);
     case ReportFormat::Html:
-        WriteReportHtml(model, fileName);
-        return;
+        return ReportHtml(model).toUtf8();
     case ReportFormat::Csv:
-        WriteReportCsv(model, fileName);
-        return;
+        break;
     }
+    return ReportCsvBytes(model);
+}
+
+void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat format) {
+    WriteWholeFile(fileName, ReportBytes(model, format));
 }
 
 void WriteReport(const ReportModel& model, const QString& fileName) {
@@ -74,8 +75,4 @@ void WriteReport(const ReportModel& model, const QString& fileName) {
     if (!format)
         throw NoFormatError(fileName);
     WriteReport(model, fileName, *format);
-}
-
-void WriteReportFile(const QString& fileName, const QByteArray& bytes) {
-    WriteWholeFile(fileName, bytes);
 }

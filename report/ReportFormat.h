@@ -26,16 +26,16 @@ struct ReportFile {
 // "Cannot create file <name>: ..." when neither names a format.
 ReportFile ReportFileOf(const QString& chosenName, const QString& chosenFilter);
 
-// Writes `model` to `fileName` in `format`. A PDF needs a QGuiApplication
-// (see ReportPdf.h); HTML and CSV need none. Throws EFileError "Cannot
-// create file <name>" when the file cannot be written; an existing file of
-// that name is then left as it was.
+// The bytes of `model` in `format`, from the writer of that format (the
+// HTML page as UTF-8). A PDF needs a QGuiApplication (see ReportPdf.h);
+// HTML and CSV need none.
+QByteArray ReportBytes(const ReportModel& model, ReportFormat format);
+
+// Writes ReportBytes to `fileName`, the one place a report file is written.
+// Throws EFileError "Cannot create file <name>" when the file cannot be
+// written; an existing file of that name is then left as it was.
 void WriteReport(const ReportModel& model, const QString& fileName, ReportFormat format);
 
 // As above, the format taken from the extension of `fileName`. Throws
 // EFileError when the extension names no format.
 void WriteReport(const ReportModel& model, const QString& fileName);
-
-// Replaces `fileName` by `bytes` as a whole or not at all. Throws EFileError
-// "Cannot create file <name>".
-void WriteReportFile(const QString& fileName, const QByteArray& bytes);

@@ -1,7 +1,5 @@
 #include "report/ReportHtml.h"
 
-#include "report/ReportFormat.h"
-
 namespace {
 
 const char* const kStyle = R"(
@@ -222,8 +220,4 @@ QString ReportHtml(const ReportModel& model) {
     html += Summary(model);
     html += Signatures();
     return html + QStringLiteral("</body>\n</html>\n");
-}
-
-void WriteReportHtml(const ReportModel& model, const QString& fileName) {
-    WriteReportFile(fileName, ReportHtml(model).toUtf8());
 }

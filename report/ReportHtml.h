@@ -9,7 +9,3 @@
 // screen. Every text is escaped, and the markup is well-formed XML as well
 // (empty elements closed), so an XML reader can take it apart.
 QString ReportHtml(const ReportModel& model);
-
-// Writes ReportHtml as UTF-8 to `fileName` atomically. Throws EFileError
-// "Cannot create file <name>".
-void WriteReportHtml(const ReportModel& model, const QString& fileName);

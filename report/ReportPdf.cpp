@@ -2,7 +2,6 @@
 
 #include "core/TarnError.h"
 #include "report/PdfPages.h"
-#include "report/ReportFormat.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -47,8 +46,4 @@ QByteArray ReportPdfBytes(const ReportModel& model) {
         pages.Paint(pages.Count());
     } // the writer finishes the file when it goes
     return printed.Fix(buffer.data());
-}
-
-void WriteReportPdf(const ReportModel& model, const QString& fileName) {
-    WriteReportFile(fileName, ReportPdfBytes(model));
 }

@@ -17,10 +17,6 @@
 // (QT_QPA_PLATFORM=offscreen). Throws EToolkitError when there is none.
 QByteArray ReportPdfBytes(const ReportModel& model);
 
-// Writes ReportPdfBytes to `fileName` atomically. Throws EFileError
-// "Cannot create file <name>", or EToolkitError as above.
-void WriteReportPdf(const ReportModel& model, const QString& fileName);
-
 // The font family the PDF is set in: the first installed family of Noto
 // Sans CJK TC, any "CJK TC" family, any "CJK" family, else the default.
 QString ReportFontFamily();

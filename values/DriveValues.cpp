@@ -1,7 +1,7 @@
 #include "values/DriveValues.h"
 
-#include "catalogue/ShownBounds.h"
 #include "values/ValueForms.h"
+#include "values/ValueWords.h"
 
 #include <stdexcept>
 
@@ -101,11 +101,11 @@ QString DriveValues::DisplayText(DisplayForm form, quint16 number) const {
 }
 
 QString DriveValues::ShownMinimum(const ParameterRecord& record) const {
-    return ShownBoundText(record.min, Pn904Bounds.WordsOf(record).lower);
+    return BoundTextsOf(record, Pn904Bounds.WordsOf(record)).minimum;
 }
 
 QString DriveValues::ShownMaximum(const ParameterRecord& record) const {
-    return ShownBoundText(record.max, Pn904Bounds.WordsOf(record).upper);
+    return BoundTextsOf(record, Pn904Bounds.WordsOf(record)).maximum;
 }
 
 void DriveValues::Reset() {

@@ -100,7 +100,7 @@ public:
     QString DisplayText(DisplayForm form, quint16 number) const;
 
     // The texts of the minimum and maximum columns of a catalogue row, with
-    // the Pn904Bounds words last read with its sheet.
+    // the Pn904Bounds words last read with its sheet (BoundTextsOf).
     QString ShownMinimum(const ParameterRecord& record) const;
     QString ShownMaximum(const ParameterRecord& record) const;
 

@@ -143,6 +143,10 @@ quint16 Pn904WordOf(const QString& pn904Text) {
     return static_cast<quint16>(WordOf(pn904Text));
 }
 
+Pn904Words Pn904WordsFromText(const ParameterRecord& record, const QString& pn904Text) {
+    return record.FollowsPn904() ? Pn904WordsOf(record, Pn904WordOf(pn904Text)) : Pn904Words{};
+}
+
 qint16 SignedValueOf(const QString& valueText) {
     return static_cast<qint16>(static_cast<quint16>(WordOf(valueText) & 0xFFFF));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/DisplayForm.h"
+#include "catalogue/ParameterRecord.h"
 
 #include <QString>
 #include <array>
@@ -25,6 +26,12 @@ qint32 WordOf(const QString& valueText);
 // stand for: the low 16 bits of its word. Throws EConvertError for a text
 // that is not hexadecimal.
 quint16 Pn904WordOf(const QString& pn904Text);
+
+// The words `record`'s Pn904 bounds stand for, given Pn904's value text (0
+// for a side that does not follow Pn904). The text is converted only for a
+// record whose bounds follow Pn904, and then fails like a sheet read would,
+// with EConvertError, when it is not hexadecimal.
+Pn904Words Pn904WordsFromText(const ParameterRecord& record, const QString& pn904Text);
 
 // The low 16 bits of the word read as two's complement (FF9C -> -100).
 qint16 SignedValueOf(const QString& valueText);

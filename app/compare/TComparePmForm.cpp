@@ -9,6 +9,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "app/MainDrive.h"
 #include "compare/CompareTexts.h"
+#include "values/ValueWords.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -107,8 +108,8 @@ void TComparePmForm::ShowRows(const std::vector<CompareRow>& rows, const QString
         grdCompare->setItem(i, ColWrite, TickItem(row));
         put(ColNumber, PnName(row.number));
         put(ColDescription, catalogued ? QString::fromUtf8(record->description) : QString());
-        put(ColDrive, ValueCellText(row.number, row.driveText));
-        put(ColFile, ValueCellText(row.number, row.fileText));
+        put(ColDrive, ValueInWordsWithHex(row.number, row.driveText));
+        put(ColFile, ValueInWordsWithHex(row.number, row.fileText));
         put(ColUnit, catalogued ? QString::fromUtf8(record->unit) : QString());
         put(ColRange, RangeText(row.number, pn904Text));
         put(ColState, RowStateText(row.state));
@@ -162,7 +163,7 @@ void TComparePmForm::ShowOutcome(int row, const VerifiedWrite& write) {
     grdCompare->item(row, ColState)->setText(VerifyOutcomeText(write));
     if (write.readDone) {
         rows_[row].driveText = write.readBack;
-        grdCompare->item(row, ColDrive)->setText(ValueCellText(write.number, write.readBack));
+        grdCompare->item(row, ColDrive)->setText(ValueInWordsWithHex(write.number, write.readBack));
     }
     if (write.outcome != VerifyOutcome::WriteFailed && write.outcome != VerifyOutcome::NotRun)
         grdCompare->item(row, ColWrite)->setCheckState(Qt::Unchecked);

@@ -11,7 +11,6 @@
 #include "app/grid/CommitState.h"
 #include "editing/EditMasks.h"
 #include "editing/EditRules.h"
-#include "editing/OutsideRule.h"
 #include "values/ValueForms.h"
 
 namespace {
@@ -89,8 +88,8 @@ void TMainForm::grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark) {
     case ValueMark::None:
         // A file opened offline may hold values its rules refuse: marked
         // as a report marks them, so they can be mended.
-        if (Offline() && ValueOutsideRule(*entry, PmStringSheet.Value(entry->number),
-                                          PmStringSheet.Value(kPn904))) {
+        if (Offline() && StandingOf(*entry, PmStringSheet.Value(entry->number),
+                                    PmStringSheet.Value(kPn904)) == ValueStanding::Outside) {
             mark.background = kOutsideRuleMarkColour;
             mark.hint = QStringLiteral("! 超出範圍");
         }

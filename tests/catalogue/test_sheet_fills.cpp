@@ -7,6 +7,7 @@
 #include "app/grid/TPmDataForm.h"
 #include "editing/EditRules.h"
 #include "values/ValueForms.h"
+#include "values/ValueWords.h"
 
 #include <QtTest>
 #include <memory>
@@ -100,8 +101,8 @@ private slots:
             QCOMPARE(grid_->CellHint(1, row), QString::fromUtf8(e->gloss));
             // The texts-only functions give what the grid shows.
             QCOMPARE(DisplayTextOfValue(e->form, PmStringSheet.Value(e->number)), expected[3]);
-            QCOMPARE(ShownMinimumOf(*e, PmStringSheet.Value(904)), expected[5]);
-            QCOMPARE(ShownMaximumOf(*e, PmStringSheet.Value(904)), expected[6]);
+            QCOMPARE(BoundTextsOf(*e, PmStringSheet.Value(904)).minimum, expected[5]);
+            QCOMPARE(BoundTextsOf(*e, PmStringSheet.Value(904)).maximum, expected[6]);
         }
     }
 
@@ -213,8 +214,8 @@ private slots:
         form_->FillSheet(e->sheet);
         QCOMPARE(grid_->Cell(5, e->row), min);
         QCOMPARE(grid_->Cell(6, e->row), max);
-        QCOMPARE(ShownMinimumOf(*e, pn904), min);
-        QCOMPARE(ShownMaximumOf(*e, pn904), max);
+        QCOMPARE(BoundTextsOf(*e, pn904).minimum, min);
+        QCOMPARE(BoundTextsOf(*e, pn904).maximum, max);
     }
 
     void digitWiseBoundTexts_data() {

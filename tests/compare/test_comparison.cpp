@@ -1,5 +1,6 @@
 #include "compare/CompareTexts.h"
 #include "compare/Comparison.h"
+#include "values/ValueWords.h"
 
 #include <QtTest>
 
@@ -126,7 +127,7 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, value);
         QFETCH(QString, shown);
-        QCOMPARE(ValueCellText(static_cast<quint16>(number), value), shown);
+        QCOMPARE(ValueInWordsWithHex(static_cast<quint16>(number), value), shown);
     }
 
     void rangesShowTheGridsBounds_data() {

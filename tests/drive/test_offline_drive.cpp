@@ -5,7 +5,7 @@
 #include "changes/ChangeTexts.h"
 #include "changes/ValueMarks.h"
 #include "drive/Drive.h"
-#include "editing/OutsideRule.h"
+#include "editing/EditRules.h"
 #include "files/ParameterFileSamples.h"
 #include "support/LinkFixture.h"
 
@@ -137,7 +137,8 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, pn904);
         QFETCH(bool, outside);
-        QCOMPARE(ValueOutsideRule(*RecordOf(quint16(number)), value, pn904), outside);
+        QCOMPARE(StandingOf(*RecordOf(quint16(number)), value, pn904) == ValueStanding::Outside,
+                 outside);
     }
 };
 

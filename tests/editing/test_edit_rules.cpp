@@ -1,9 +1,10 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRow.h"
-#include "support/TestDrive.h"
 #include "core/TarnError.h"
 #include "editing/EditRules.h"
+#include "support/TestDrive.h"
 #include "values/ValueForms.h"
+#include "values/ValueWords.h"
 
 #include <QtTest>
 #include <array>
@@ -64,12 +65,13 @@ const QStringList kValueTexts{"0000", "0001",     "001E", "001F", "0064", "0BB8"
 QString TextOnlyAnswers() {
     QString answers;
     for (const ParameterRecord& r : Records()) {
-        answers += ShownMinimumOf(r, "0BB8") + ShownMaximumOf(r, "0BB8");
+        answers += BoundTextsOf(r, "0BB8").minimum + BoundTextsOf(r, "0BB8").maximum;
         for (const QString& v : kValueTexts) {
-            answers += PassesEditRule(r, v, "0BB8") ? QLatin1Char('1') : QLatin1Char('0');
+            answers += StandingOf(r, v, "0BB8") == ValueStanding::Within ? QLatin1Char('1')
+                                                                         : QLatin1Char('0');
             try {
                 const QString shown = DisplayTextOfValue(r.form, v);
-                answers += shown + CheckTypedEntry(r, shown, "0BB8").valueText;
+                answers += shown + JudgeEntry(r, shown, Pn904WordsFromText(r, "0BB8")).valueText;
             } catch (const EConvertError& e) {
                 answers += e.Text();
             }
@@ -204,7 +206,7 @@ void TestEditRules::verdicts() {
     // The same entry from the texts alone, with no records to lean on.
     ResetParameterRecords();
     const TypedEntry typedEntry =
-        CheckTypedEntry(Entry(n), typed, pn904.isEmpty() ? "0000" : pn904);
+        JudgeEntry(Entry(n), typed, Pn904WordsFromText(Entry(n), pn904.isEmpty() ? "0000" : pn904));
     if (verdict == EditVerdict::Unchanged) {
         // Every unchanged row above stores a value within its rule.
         QCOMPARE(typedEntry.verdict, EditVerdict::Accepted);
@@ -248,7 +250,7 @@ void TestEditRules::conversionErrors() {
     }
     QCOMPARE(PmStringSheet.Value(n), QString("0000"));
     try {
-        CheckTypedEntry(Entry(n), typed, "0BB8");
+        JudgeEntry(Entry(n), typed, Pn904WordsFromText(Entry(n), "0BB8"));
         QFAIL("no conversion error from the texts alone");
     } catch (const EConvertError& e) {
         QCOMPARE(e.Text(), message);
@@ -324,7 +326,7 @@ void TestEditRules::valueWithinRuleAgreesWithAnEditOfWhatTheGridShows() {
             for (const QString& v : kValueTexts) {
                 const bool expected = AcceptedByTheGrid(r, v, pn904);
                 ResetParameterRecords();
-                if (PassesEditRule(r, v, pn904) != expected)
+                if ((StandingOf(r, v, pn904) == ValueStanding::Within) != expected)
                     QFAIL(qPrintable(QStringLiteral("%1 value %2 with Pn904 %3")
                                          .arg(PnName(r.number), v, pn904)));
                 ++(expected ? within : outside);
@@ -332,29 +334,31 @@ void TestEditRules::valueWithinRuleAgreesWithAnEditOfWhatTheGridShows() {
         }
     }
     QVERIFY(within > 1000 && outside > 1000);
-    QVERIFY(PassesEditRule(Entry(1), "001E", "0BB8"));
-    QVERIFY(!PassesEditRule(Entry(1), "001F", "0BB8"));
-    QVERIFY(PassesEditRule(Entry(304), "F448", "0BB8"));
-    QVERIFY(!PassesEditRule(Entry(304), "F447", "0BB8"));
-    QVERIFY(PassesEditRule(Entry(525), "02C1", "0BB8"));
-    QVERIFY(!PassesEditRule(Entry(525), "02D1", "0BB8"));
+    QVERIFY(StandingOf(Entry(1), "001E", "0BB8") == ValueStanding::Within);
+    QVERIFY(StandingOf(Entry(1), "001F", "0BB8") != ValueStanding::Within);
+    QVERIFY(StandingOf(Entry(304), "F448", "0BB8") == ValueStanding::Within);
+    QVERIFY(StandingOf(Entry(304), "F447", "0BB8") != ValueStanding::Within);
+    QVERIFY(StandingOf(Entry(525), "02C1", "0BB8") == ValueStanding::Within);
+    QVERIFY(StandingOf(Entry(525), "02D1", "0BB8") != ValueStanding::Within);
 }
 
 void TestEditRules::textOnlyChecksOfRecordsWithoutRuleOrPn904() {
     const ParameterRecord& pn303 = *RecordOf(303);
-    QVERIFY(!PassesEditRule(pn303, "0000", "0BB8"));
-    const TypedEntry none = CheckTypedEntry(pn303, "5", "0BB8");
+    QVERIFY(StandingOf(pn303, "0000", "0BB8") != ValueStanding::Within);
+    const TypedEntry none = JudgeEntry(pn303, "5", Pn904WordsFromText(pn303, "0BB8"));
     QCOMPARE(none.verdict, EditVerdict::Rejected);
     QCOMPARE(none.valueText, QString());
-    QCOMPARE(ShownMinimumOf(pn303, "0BB8"), QString());
+    QCOMPARE(BoundTextsOf(pn303, "0BB8").minimum, QString());
 
     // An unreadable Pn904 matters only where a bound follows it.
-    QVERIFY(!PassesEditRule(Entry(304), "0000", "None"));
-    QVERIFY(PassesEditRule(Entry(1), "0000", "None"));
-    QCOMPARE(CheckTypedEntry(Entry(1), "5", "").valueText, QString("0005"));
-    QVERIFY_THROWS_EXCEPTION(EConvertError, CheckTypedEntry(Entry(406), "5", "None"));
-    QVERIFY_THROWS_EXCEPTION(EConvertError, ShownMaximumOf(Entry(708), ""));
-    QCOMPARE(ShownMaximumOf(Entry(402), ""), QString("3000"));
+    QVERIFY(StandingOf(Entry(304), "0000", "None") != ValueStanding::Within);
+    QVERIFY(StandingOf(Entry(1), "0000", "None") == ValueStanding::Within);
+    QCOMPARE(JudgeEntry(Entry(1), "5", Pn904WordsFromText(Entry(1), "")).valueText,
+             QString("0005"));
+    QVERIFY_THROWS_EXCEPTION(EConvertError,
+                             JudgeEntry(Entry(406), "5", Pn904WordsFromText(Entry(406), "None")));
+    QVERIFY_THROWS_EXCEPTION(EConvertError, BoundTextsOf(Entry(708), "").maximum);
+    QCOMPARE(BoundTextsOf(Entry(402), "").maximum, QString("3000"));
 }
 
 void TestEditRules::textOnlyChecksGiveTheSameAnswersOnSeveralThreads() {

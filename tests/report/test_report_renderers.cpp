@@ -224,7 +224,7 @@ private slots:
         const ReportModel model = SampleHandoverReport();
         QTemporaryDir dir;
         const QString file = dir.filePath("report.pdf");
-        WriteReportPdf(model, file);
+        WriteReport(model, file, ReportFormat::Pdf);
 
         const QRegularExpressionMatch pages =
             QRegularExpression("Pages:\\s+(\\d+)").match(Run("pdfinfo", {file}));

@@ -50,8 +50,14 @@ inline QString ShownMinimum(const ParameterRecord& record) {
 inline QString ShownMaximum(const ParameterRecord& record) {
     return TestValues().ShownMaximum(record);
 }
+// An edit judged as Drive::Edit judges it, with nothing stored.
 inline EditOutcome CheckEdit(const ParameterRecord& record, const QString& typed) {
-    return CheckEdit(TestValues(), record, typed);
+    DriveValues& values = TestValues();
+    const TypedEntry entry = JudgeEntry(record, typed, values.Pn904Bounds.WordsOf(record),
+                                        &values.PmStringSheet.Value(record.number));
+    if (entry.verdict == EditVerdict::Rejected)
+        return {entry.verdict, RestoreText(values, record)};
+    return {entry.verdict, entry.valueText};
 }
 inline QString RestoreText(const ParameterRecord& record) {
     return RestoreText(TestValues(), record);

@@ -358,7 +358,7 @@ private slots:
             {403, "FC18"}, {407, "F448"}, {415, "1011"}, {512, "0808"}, {525, "02C1"}};
         ParameterValues wanted = base;
         for (auto it = changes.begin(); it != changes.end(); ++it) {
-            QVERIFY(PassesEditRule(*RecordOf(it.key()), it.value(), "0BB8"));
+            QVERIFY(StandingOf(*RecordOf(it.key()), it.value(), "0BB8") == ValueStanding::Within);
             wanted[size_t(SlotOf(it.key()))] = it.value();
         }
         wanted[size_t(SlotOf(100))] = QStringLiteral("0000"); // below Pn100's minimum of 1
@@ -626,10 +626,9 @@ private slots:
         }
         if (!written) {
             QCOMPARE(Writes(*byLoad), QList<quint16>{});
-            QCOMPARE(
-                load.ErrLines().last(),
-                byLoad->Device() + ": " +
-                    RuleBreakLine(ValuesOutsideRule({{quint16(number), value}}, pn904).front()));
+            QCOMPARE(load.ErrLines().last(),
+                     byLoad->Device() + ": " +
+                         RuleBreakLine(RuleBreaksOf({{quint16(number), value}}, pn904).front()));
         }
     }
 

@@ -74,7 +74,7 @@ private slots:
             else
                 withoutRow << record->number;
             const QString value = QString::fromStdString(memory.Value(record->number));
-            QVERIFY2(PassesEditRule(*record, value, pn904),
+            QVERIFY2(StandingOf(*record, value, pn904) == ValueStanding::Within,
                      qPrintable(PnName(record->number) + ' ' + value));
         }
         // The 195 rows of the grid, and Pn724, catalogued without one.

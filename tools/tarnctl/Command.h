@@ -67,6 +67,3 @@ Command ShowCommand();
 Command HistoryCommand();
 Command RestoreCommand();
 Command FindCommand();
-
-// The option every command that reads a drive's answer for a program takes.
-QCommandLineOption JsonOption();

@@ -9,8 +9,3 @@ const std::vector<Command>& Commands() {
     };
     return commands;
 }
-
-QCommandLineOption JsonOption() {
-    return QCommandLineOption(QStringLiteral("json"),
-                              QStringLiteral("以一份 JSON 文件輸出同樣的結果，給程式讀取"));
-}

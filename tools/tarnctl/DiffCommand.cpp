@@ -6,10 +6,10 @@
 #include "ParameterText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
-#include "compare/CompareTexts.h"
 #include "compare/Comparison.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
+#include "values/ValueWords.h"
 
 #include <QJsonArray>
 
@@ -20,21 +20,13 @@ namespace {
 
 const QString kJson = QStringLiteral("json");
 
-QString Shown(quint16 number, const QString& value) {
-    return value.isEmpty() ? QStringLiteral("（空）") : ValueCellText(number, value);
-}
-
 // "Pn100 500 → 600 0.1Hz": left to right, as the comparison window shows them.
 QString DifferenceLine(const CompareRow& row) {
-    QString line = QStringLiteral("%1 %2 → %3")
-                       .arg(PnName(row.number), Shown(row.number, row.driveText),
-                            Shown(row.number, row.fileText));
-    const QString unit = QString::fromUtf8(RecordOfNumber(row.number).unit);
-    return unit.isEmpty() ? line : line + QLatin1Char(' ') + unit;
+    return ChangeLine(row.number, row.driveText, row.fileText, ChangeNaming::NumberOnly);
 }
 
 QJsonObject SideJson(quint16 number, const QString& value) {
-    return {{"value", value}, {"display", ValueCellText(number, value)}};
+    return {{"value", value}, {"display", ValueInWordsWithHex(number, value)}};
 }
 
 QJsonArray DifferencesJson(const std::vector<CompareRow>& rows) {

@@ -85,3 +85,8 @@ void ClearProgressLine() {
 bool ProgressShown() {
     return StdErrIsTerminal();
 }
+
+QCommandLineOption JsonOption() {
+    return QCommandLineOption(QStringLiteral("json"),
+                              QStringLiteral("以一份 JSON 文件輸出同樣的結果，給程式讀取"));
+}

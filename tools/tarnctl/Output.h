@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QJsonDocument>
 #include <QString>
 
@@ -10,6 +11,10 @@
 void PrintOut(const QString& text);
 void PrintErr(const QString& text);
 void PrintJson(const QJsonDocument& document);
+
+// --json: the option of every command that can print its results as one
+// JSON document (PrintJson) for a program to read.
+QCommandLineOption JsonOption();
 
 // The progress line on standard error, when it is a terminal: one line,
 // redrawn in place with a carriage return (no other terminal codes), that

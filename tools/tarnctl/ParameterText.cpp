@@ -3,9 +3,7 @@
 #include "ExitCode.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
-#include "editing/EditRules.h"
-#include "values/ValueText.h"
-#include "files/ParameterFile.h"
+#include "core/TarnError.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -36,33 +34,18 @@ const ParameterRecord& RecordOfNumber(quint16 number) {
     return *RecordOf(number);
 }
 
-QString ShownValue(const ParameterRecord& record, const QString& valueText) {
-    if (!HoldsDriveValue(valueText)) {
-        return valueText;
-    }
-    return DisplayOrRaw(record.form, valueText);
-}
-
-QString ParameterLine(const ParameterRecord& record, const QString& valueText) {
-    QStringList parts{PnName(record.number), valueText, ShownValue(record, valueText)};
-    const QString unit = QString::fromUtf8(record.unit);
-    if (!unit.isEmpty()) {
-        parts << unit;
-    }
-    return parts.join(QLatin1Char(' '));
-}
-
 QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
                           const QString& pn904Text) {
     QJsonObject json{{"number", record.number},
                      {"name", PnName(record.number)},
                      {"value", valueText},
-                     {"display", ShownValue(record, valueText)},
+                     {"display", ValueInWords(record.number, valueText)},
                      {"unit", QString::fromUtf8(record.unit)}};
     if (record.HasRule()) {
         try {
-            json.insert("min", ShownMinimumOf(record, pn904Text));
-            json.insert("max", ShownMaximumOf(record, pn904Text));
+            const BoundTexts bounds = BoundTextsOf(record, pn904Text);
+            json.insert("min", bounds.minimum);
+            json.insert("max", bounds.maximum);
         } catch (const EConvertError&) {
             // Pn904 gave no value: its bounds cannot be shown.
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/ValueWords.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -18,17 +20,9 @@ std::vector<quint16> ParameterArguments(const QStringList& texts);
 // The record of a number that has a slot.
 const ParameterRecord& RecordOfNumber(quint16 number);
 
-// The value column's text of `valueText`, as the grid would show it; the
-// value text itself when the grid could not show it ("None", empty, not
-// hexadecimal), so nothing is hidden from a reader.
-QString ShownValue(const ParameterRecord& record, const QString& valueText);
-
-// One line of `read`: number, value text, display text, unit:
-// "Pn100 01F4 500 0.1Hz" (no unit, no trailing blank).
-QString ParameterLine(const ParameterRecord& record, const QString& valueText);
-
-// The same facts for --json, with the bounds the grid shows for the row
-// given Pn904's value text (empty for a parameter without a rule).
+// The facts of one line of `read` (ParameterLine) for --json, with the
+// bounds the grid shows for the row given Pn904's value text (none for a
+// parameter without a rule, or when Pn904 gave no value).
 QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
                           const QString& pn904Text);
 

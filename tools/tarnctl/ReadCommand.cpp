@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
+#include "Output.h"
 #include "ParameterText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
@@ -29,7 +30,7 @@ void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
         const QString value = number == kPn904 && !pn904.isEmpty() ? pn904 : link.Read(number);
         parameters << ParameterJson(record, value, pn904);
         if (HoldsDriveValue(value)) {
-            report.out << ParameterLine(record, value);
+            report.out << ParameterLine(number, value);
         } else {
             report.Fail(kExitDrive,
                         value.isEmpty()

@@ -8,7 +8,9 @@
 #include "editing/EditRules.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
+#include "values/ValueForms.h"
 #include "values/ValueText.h"
+#include "values/ValueWords.h"
 
 #include <QRegularExpression>
 
@@ -66,7 +68,7 @@ QString CheckedValue(const WriteRequestArgs& request, DriveLink& link, DriveRepo
             return {};
         }
     }
-    const TypedEntry entry = CheckTypedEntry(record, request.typed, pn904);
+    const TypedEntry entry = JudgeEntry(record, request.typed, Pn904WordsFromText(record, pn904));
     if (entry.verdict != EditVerdict::Accepted) {
         report.Fail(kExitValueRefused,
                     QStringLiteral("%1 %2：不在允許範圍內（%3）")
@@ -104,7 +106,7 @@ void WriteOne(const WriteRequestArgs& request, DriveSession& session, DriveRepor
             return;
         }
     }
-    report.out << ParameterLine(RecordOfNumber(request.number), value);
+    report.out << ParameterLine(request.number, value);
 }
 
 int RunWrite(const Invocation& invocation) {

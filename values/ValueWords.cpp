@@ -1,0 +1,102 @@
+#include "values/ValueWords.h"
+
+#include "catalogue/SheetRanges.h"
+#include "catalogue/ShownBounds.h"
+#include "core/TarnError.h"
+#include "values/ValueForms.h"
+#include "values/ValueText.h"
+
+namespace {
+
+// The forms whose display leaves out the first digit (or two), so two
+// different value texts can show alike.
+bool HidesDigits(DisplayForm form) {
+    return form == DisplayForm::ThreeDigitGroup || form == DisplayForm::TwoDigitGroup ||
+           form == DisplayForm::SignalSelect;
+}
+
+QString UnitOf(quint16 number) {
+    const ParameterRecord* record = RecordOf(number);
+    return record ? QString::fromUtf8(record->unit) : QString();
+}
+
+QString WithUnit(quint16 number, const QString& text) {
+    const QString unit = UnitOf(number);
+    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+}
+
+QString OrEmptyMark(quint16 number, const QString& valueText) {
+    return valueText.isEmpty() ? QStringLiteral("（空）") : ValueInWordsWithHex(number, valueText);
+}
+
+// "Pn100 KVP1" or "Pn900".
+QString NumberAndDescription(quint16 number) {
+    const ParameterRecord* record = RecordOf(number);
+    const QString description = record ? QString::fromUtf8(record->description) : QString();
+    return description.isEmpty() ? PnName(number) : PnName(number) + QLatin1Char(' ') + description;
+}
+
+} // namespace
+
+QString ValueInWords(quint16 number, const QString& valueText) {
+    const ParameterRecord* record = RecordOf(number);
+    if (record == nullptr || !IsHexText(valueText))
+        return valueText;
+    return DisplayOrRaw(record->form, valueText);
+}
+
+QString ValueInWordsWithHex(quint16 number, const QString& valueText) {
+    const ParameterRecord* record = RecordOf(number);
+    if (record == nullptr || !record->HasRule() || !IsHexText(valueText))
+        return valueText;
+    const QString shown = ValueInWords(number, valueText);
+    if (!HidesDigits(record->form))
+        return shown;
+    return shown + QStringLiteral(" (") + valueText + QLatin1Char(')');
+}
+
+QString ValueWithUnit(quint16 number, const QString& valueText) {
+    if (valueText.isEmpty())
+        return QStringLiteral("（空）");
+    return WithUnit(number, ValueInWordsWithHex(number, valueText));
+}
+
+BoundTexts BoundTextsOf(const ParameterRecord& record, const Pn904Words& words) {
+    return {ShownBoundText(record.min, words.lower), ShownBoundText(record.max, words.upper)};
+}
+
+BoundTexts BoundTextsOf(const ParameterRecord& record, const QString& pn904Text) {
+    return BoundTextsOf(record, Pn904WordsFromText(record, pn904Text));
+}
+
+QString RangeText(quint16 number, const QString& pn904Text) {
+    const ParameterRecord* record = RecordOf(number);
+    if (record == nullptr || !record->HasRule())
+        return QString();
+    try {
+        const BoundTexts bounds = BoundTextsOf(*record, pn904Text);
+        return bounds.minimum + QStringLiteral(" ~ ") + bounds.maximum;
+    } catch (const EConvertError&) {
+        return QString();
+    }
+}
+
+QString ParameterLine(quint16 number, const QString& valueText) {
+    return WithUnit(
+        number,
+        QStringLiteral("%1 %2 %3").arg(PnName(number), valueText, ValueInWords(number, valueText)));
+}
+
+QString ParameterWordsLine(quint16 number, const QString& valueText) {
+    return WithUnit(number, NumberAndDescription(number) + QLatin1Char(' ') +
+                                OrEmptyMark(number, valueText));
+}
+
+QString ChangeLine(quint16 number, const QString& before, const QString& after,
+                   ChangeNaming naming) {
+    const QString name =
+        naming == ChangeNaming::NumberOnly ? PnName(number) : NumberAndDescription(number);
+    return WithUnit(number,
+                    QStringLiteral("%1 %2 → %3")
+                        .arg(name, OrEmptyMark(number, before), OrEmptyMark(number, after)));
+}
