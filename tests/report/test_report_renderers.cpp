@@ -282,7 +282,7 @@ private slots:
         model.head.handover.push_back({report_text::kNoteLabel, words.join(' ')});
         QTemporaryDir dir;
         const QString file = dir.filePath("note.pdf");
-        WriteReportPdf(model, file);
+        WriteReport(model, file, ReportFormat::Pdf);
         const QString text = Run(pdftotext, {"-raw", "-enc", "UTF-8", file, "-"});
         const QStringList found =
             text.split(QRegularExpression("\\s+")).filter(QRegularExpression("^note\\d+$"));
