@@ -88,10 +88,37 @@ bool TcpSerialDevice::Open(const QString& device, const LinkSettings::Line& line
         socket_.abort();
         return false;
     }
+    // Before the connection counts as up, so a wait that runs out is not
+    // taken for a lost connection.
+    if (!telnet_ && !SettleRawInput()) {
+        socket_.abort();
+        return false;
+    }
     connected_ = true;
     // What the server sends before the first request answers a request of
     // an earlier client; on a telnet port the server's buffer is purged too.
     DiscardInput();
+    return true;
+}
+
+// A raw server opens its serial line when a client connects and passes on
+// what the line held a few ms later, after the connection is up; with no
+// negotiation to wait for, that first burst is waited for and dropped.
+bool TcpSerialDevice::SettleRawInput() {
+    const QDeadlineTimer deadline(kRawSettleMs);
+    while (!deadline.hasExpired() && socket_.state() == QAbstractSocket::ConnectedState) {
+        if (Cancelled()) {
+            errorText_ = QStringLiteral("interrupted");
+            return false;
+        }
+        socket_.waitForReadyRead(int(std::min<qint64>(deadline.remainingTime(), kCancelPollMs)));
+        Pump();
+        data_.clear();
+    }
+    if (socket_.state() != QAbstractSocket::ConnectedState) {
+        errorText_ = socket_.errorString();
+        return false;
+    }
     return true;
 }
 

@@ -28,6 +28,8 @@ public:
     using CancelCheck = bool (*)();
     static void SetOpenCancel(CancelCheck check);
     static constexpr int kCancelPollMs = 100;
+    // How long a raw server's first burst is waited for after connecting.
+    static constexpr int kRawSettleMs = 100;
 
     TcpSerialDevice();
     ~TcpSerialDevice() override;
@@ -45,6 +47,7 @@ public:
 
 private:
     bool Negotiate();
+    bool SettleRawInput();
     bool WaitConnected();
     // False once the wait for the connection or its negotiation must end.
     static bool Cancelled();
