@@ -107,7 +107,11 @@ void CheckEcho(const QByteArray& garbage, quint16 number, const QByteArray& valu
         return;
     }
     const int last = format == kFormatPlain ? 9 : 12;
-    if (request.size() < last || garbage.contains(request.left(5))) {
+    // The program writes hex digits only: a request that carries a frame
+    // of its own (":P" in the value) is not one it sends, and the reply
+    // rule rightly cuts such a frame out of its echo as stale.
+    if (request.size() < last || garbage.contains(request.left(5)) ||
+        request.indexOf(":P", 2) >= 0) {
         return;
     }
     const QByteArray echo = garbage + request;
