@@ -47,6 +47,24 @@ QByteArray GreetingRequest() {
     return ReadRequest(0);
 }
 
+namespace {
+
+// ":", ":P", ":P1" or ":P10" at the end: the start of an address.
+bool EndsInPartialAddress(const QByteArray& text) {
+    const qsizetype colon = text.lastIndexOf(':');
+    if (colon < 0 || text.size() - colon > 4) {
+        return false;
+    }
+    for (qsizetype i = colon + 1; i < text.size(); ++i) {
+        if (i == colon + 1 ? text[i] != 'P' : !IsDecimalDigit(text[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 ReplyView ReplyTo(const QByteArray& received, quint16 number) {
     const QByteArray address = AddressFrame(number);
     ReplyView view;
@@ -71,6 +89,12 @@ ReplyView ReplyTo(const QByteArray& received, quint16 number) {
             continue;
         }
         view.text += received.mid(at, start - at);
+        // Cutting must not join the bytes around a frame into a frame start
+        // that never came (":P1", cut, "00=0x01F4"): where they could, a byte
+        // that starts no frame stands in the frame's place.
+        if (EndsInPartialAddress(view.text)) {
+            view.text += '\x7f';
+        }
         ++view.stale;
         at = end + 1;
     }
