@@ -44,6 +44,18 @@ std::unique_ptr<Ser2Net> Server(const QStringList& devices) {
     return server;
 }
 
+// The CPU share of a process reading all parameters, in % of one core.
+void MeasureSaveCpu(DriveLink& link, int runs, std::vector<double>& cpuShare) {
+    for (int i = 0; i < runs; ++i) {
+        const double cpuBefore = CpuSeconds();
+        QElapsedTimer clock;
+        clock.start();
+        ReadAllParameters(link, [](int) {});
+        const double ms = clock.nsecsElapsed() / 1e6;
+        cpuShare.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
+    }
+}
+
 double Save(const QString& port, const QString& timing, const QString& file) {
     return TimedTarnctl({"-p", port, "--timing", timing, "save", file});
 }
@@ -65,14 +77,7 @@ void MeasureInProcess(NetworkTimes& times, int runs, int reads) {
             throw std::runtime_error("a reply-timed read was not answered");
         times.replyReadMs.push_back(clock.nsecsElapsed() / 1e6);
     }
-    for (int i = 0; i < runs; ++i) {
-        const double cpuBefore = CpuSeconds();
-        QElapsedTimer clock;
-        clock.start();
-        ReadAllParameters(link, [](int) {});
-        const double ms = clock.nsecsElapsed() / 1e6;
-        times.cpuShare.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
-    }
+    MeasureSaveCpu(link, runs, times.cpuShare);
 }
 
 // Fixed against reply: saves of one drive, loads into two fresh ones.
@@ -158,14 +163,7 @@ WireTimes MeasureWire(int runs) {
     link.Comm().SetDevicePath(drive->Device());
     link.Comm().SetPortOpen(true);
     link.SetReplyFormat(link.Greet());
-    for (int i = 0; i < runs; ++i) {
-        const double cpuBefore = CpuSeconds();
-        QElapsedTimer clock;
-        clock.start();
-        ReadAllParameters(link, [](int) {});
-        const double ms = clock.nsecsElapsed() / 1e6;
-        times.cpuShare.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
-    }
+    MeasureSaveCpu(link, runs, times.cpuShare);
     return times;
 }
 
