@@ -92,13 +92,18 @@ bool QtSerialDevice::Write(const QByteArray& bytes) {
 }
 
 qint64 QtSerialDevice::BytesWaiting() {
+    CollectFromDriver();
+    return port_.bytesAvailable();
+}
+
+void QtSerialDevice::CollectFromDriver() {
     // Qt moves bytes from the driver into its buffer only when the event loop
     // sees the port readable; a reply that came in during the wait's last
-    // round would not be counted yet. Collect it now, so the count is current.
+    // round (a busy machine wakes past the deadline, the timer first) would
+    // be neither counted nor taken yet. Collect it now.
     if (port_.isOpen() && DriverMayHoldBytes()) {
         port_.waitForReadyRead(0);
     }
-    return port_.bytesAvailable();
 }
 
 bool QtSerialDevice::DriverMayHoldBytes() {
@@ -111,6 +116,7 @@ bool QtSerialDevice::DriverMayHoldBytes() {
 }
 
 QByteArray QtSerialDevice::TakeAll() {
+    CollectFromDriver();
     return port_.readAll();
 }
 

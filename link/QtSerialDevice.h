@@ -27,6 +27,7 @@ public:
 
 private:
     void OnError(QSerialPort::SerialPortError error);
+    void CollectFromDriver();
     bool DriverMayHoldBytes();
 
     QSerialPort port_;

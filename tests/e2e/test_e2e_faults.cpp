@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(f.RequestsFrom(mark), undisturbed);
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QVERIFY(!f.Grid()->EditorOpen());
-        QCOMPARE(f.dialogs.messages, QStringList());
+        QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
 
         mark = f.Mark();
         f.Type(301, "500");
