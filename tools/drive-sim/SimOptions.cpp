@@ -150,6 +150,7 @@ const char* SimUsage() {
            "         [--chunked] [--hangup-after N] [--processing-ms MS] [--char-ms MS]\n"
            "         [--late-param N:MS]... [--jitter MS] [--seed S] [--noise-every K]\n"
            "         [--repeat-every K]\n"
+           "       tarn-drive-sim --help | --version\n"
            "  --late-param N:MS  answer parameter N's requests MS ms late (repeatable)\n"
            "  --jitter MS        delay each reply by a random 0..MS ms (--seed S, default 1)\n"
            "  --noise-every K    1-8 random printable bytes other than ':' before every\n"
