@@ -41,16 +41,3 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
     }
     return ports;
 }
-
-const PlantAxis* FindAxis(const Plant& plant, const QString& path) {
-    for (const PlantAxis& axis : plant.axes) {
-        if (axis.Path() == path) {
-            return &axis;
-        }
-    }
-    return nullptr;
-}
-
-QString NoSuchAxisMessage(const QString& where, const QString& axis) {
-    return QStringLiteral("%1 沒有 %2 這一軸").arg(where, axis);
-}

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PortList.h"
-#include "files/PlantFile.h"
+#include "backup/PlantFile.h"
 
 #include <vector>
 
@@ -12,10 +12,3 @@
 // given to two axes.
 std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                   const LinkSettings& defaults);
-
-// The axis "M01/X" names; nullptr when the plant has none.
-const PlantAxis* FindAxis(const Plant& plant, const QString& path);
-
-// The refusal of an axis that `where` ("廠區檔 plant.json", "儲存庫 DIR") does
-// not hold.
-QString NoSuchAxisMessage(const QString& where, const QString& axis);

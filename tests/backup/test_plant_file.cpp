@@ -1,7 +1,7 @@
 // The plant file reader: what it takes, and each refusal named by its line
 // and key exactly as a technician reads it.
 #include "core/TarnError.h"
-#include "files/PlantFile.h"
+#include "backup/PlantFile.h"
 
 #include <QtTest>
 

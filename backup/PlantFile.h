@@ -55,3 +55,10 @@ Plant ReadPlantText(const QByteArray& bytes, const QString& fileName);
 
 // The same from a file; EFileError also when it cannot be read.
 Plant ReadPlantFile(const QString& fileName);
+
+// The axis "M01/X" names; nullptr when the plant has none.
+const PlantAxis* FindAxis(const Plant& plant, const QString& path);
+
+// The refusal of an axis that `where` ("廠區檔 plant.json", "儲存庫 DIR") does
+// not hold.
+QString NoSuchAxisMessage(const QString& where, const QString& axis);
