@@ -358,6 +358,17 @@ Plant ReadPlantFile(const QString& fileName) {
     return ReadPlantText(file.readAll(), fileName);
 }
 
+LinkSettings PlantAxis::Link(const LinkSettings& defaults) const {
+    LinkSettings link = defaults;
+    if (timing) {
+        link.timing = *timing;
+    }
+    if (timeoutMs) {
+        link.SetTimeout(*timeoutMs);
+    }
+    return link;
+}
+
 const PlantAxis* FindAxis(const Plant& plant, const QString& path) {
     for (const PlantAxis& axis : plant.axes) {
         if (axis.Path() == path) {

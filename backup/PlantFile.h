@@ -29,6 +29,9 @@ struct PlantAxis {
     QString Path() const { return machine + QLatin1Char('/') + name; }
     // "M01/X.tarn": its file in the repository.
     QString FilePath() const { return Path() + QStringLiteral(".tarn"); }
+    // The link settings of its drive: its own timing and timeout where it
+    // names them, `defaults` (a run's) where not.
+    LinkSettings Link(const LinkSettings& defaults) const;
 };
 
 struct Plant {

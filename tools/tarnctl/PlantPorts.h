@@ -6,9 +6,8 @@
 #include <vector>
 
 // The port of each axis of a plant, in the plant's order, with the axis's
-// own timing and timeout where it names them and `defaults` (--timing,
-// --timeout) where not. Throws EFileError naming the file, the line and the
-// axis for a port tarnctl cannot take and for one device or host and port
-// given to two axes.
+// link settings (PlantAxis::Link; `defaults` from --timing, --timeout). Throws EFileError naming
+// the file, the line and the axis for a port tarnctl cannot take and for one device or host and
+// port given to two axes.
 std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                   const LinkSettings& defaults);
