@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <stdexcept>
 
 namespace {
 
@@ -128,6 +129,9 @@ PlantBackup::PlantBackup(Plant plant, const QString& repoFolder,
       committer_(repo_.Identity()), author_(author ? *author : committer_) {}
 
 BackupCommit PlantBackup::StoreAndCommit(const std::vector<AxisReading>& readings) const {
+    if (readings.size() != plant_.axes.size()) {
+        throw std::invalid_argument("one reading per axis of the plant");
+    }
     QStringList changedPaths;
     try {
         return StoreAndCommitPaths(repo_, plant_, readings, author_, committer_, changedPaths);

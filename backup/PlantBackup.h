@@ -57,9 +57,9 @@ public:
     // Writes the file of every axis with values where they differ from its
     // file, .gitattributes beside the first plant file that changes, and
     // commits the files changed (only they). `readings` are in the plant's
-    // order. The message's subject counts the axes backed up for the first
-    // time, changed, failed and the same; its body has a line per changed
-    // parameter ("M01/X Pn100 KVP1 400 → 500 0.1Hz"), per first backup
+    // order, one per axis (std::invalid_argument otherwise: a caller's slip). The message's subject
+    // counts the axes backed up for the first time, changed, failed and the same; its body has a
+    // line per changed parameter ("M01/X Pn100 KVP1 400 → 500 0.1Hz"), per first backup
     // ("M01/X 首次備份") and per failed axis ("M01/X 無回應：<failure>").
     // Nothing changed: nothing committed. A step that fails throws GitError
     // "提交失敗，檔案已還原為上次提交的內容：<why>" after putting the files
