@@ -1,10 +1,10 @@
 #include "bench/BackupRuns.h"
 
+#include "backup/GitRepository.h"
 #include "files/ParameterFile.h"
 #include "support/DriveSim.h"
 #include "support/FileBytes.h"
 #include "support/Ser2Net.h"
-#include "tools/tarnctl/GitRepository.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 // another, and whose timings and timeouts are within their bounds; and it
 // was taken from a text that names no key twice in one object.
 #include "core/TarnError.h"
-#include "files/PlantFile.h"
+#include "backup/PlantFile.h"
 
 #include <QByteArray>
 #include <QDir>

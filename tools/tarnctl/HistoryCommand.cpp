@@ -1,14 +1,9 @@
 #include "Command.h"
 #include "ExitCode.h"
-#include "GitRepository.h"
 #include "Output.h"
 #include "ParameterText.h"
-#include "ParameterWords.h"
-#include "PlantPorts.h"
-#include "catalogue/SheetRanges.h"
-#include "files/PlantFile.h"
+#include "backup/PlantHistory.h"
 
-#include <QHash>
 #include <optional>
 
 // tarnctl history --repo DIR: every parameter change between successive
@@ -19,83 +14,6 @@ namespace {
 const QString kRepo = QStringLiteral("repo");
 const QString kAxis = QStringLiteral("axis");
 const QString kParam = QStringLiteral("param");
-const QByteArray kNoBlob(40, '0');
-
-// One backup that changed an axis's file: the file's blobs before and after.
-struct FileChange {
-    QString commit;
-    QString date;
-    QString axis; // "M01/X"
-    QByteArray before;
-    QByteArray after;
-};
-
-// The commits that modified a .tarn file, newest first. A file's first
-// appearance is its axis's start, not a change, and is left out.
-std::vector<FileChange> FileChanges(const GitRepository& repo, const QString& pathspec) {
-    // NUL-separated: otherwise git quotes a path with bytes outside ASCII.
-    const QByteArray log = repo.Run(
-        {QStringLiteral("log"), QStringLiteral("-z"), QStringLiteral("--no-renames"),
-         QStringLiteral("--raw"), QStringLiteral("--no-abbrev"), QStringLiteral("--date=iso"),
-         QStringLiteral("--format=%x01%H%x09%ad"), QStringLiteral("--"), pathspec});
-    std::vector<FileChange> changes;
-    QString commit;
-    QString date;
-    const QList<QByteArray> tokens = log.split('\0');
-    for (qsizetype i = 0; i < tokens.size(); ++i) {
-        const QByteArray token = tokens[i].startsWith('\n') ? tokens[i].mid(1) : tokens[i];
-        if (token.startsWith('\x01')) {
-            const QList<QByteArray> parts = token.mid(1).split('\t');
-            commit = QString::fromUtf8(parts.value(0));
-            date = QString::fromUtf8(parts.value(1));
-        } else if (token.startsWith(':') && i + 1 < tokens.size()) {
-            // ":100644 100644 <old> <new> M", then the path
-            const QList<QByteArray> meta = token.split(' ');
-            const QString path = QString::fromUtf8(tokens[++i]);
-            if (meta.size() >= 5 && meta[4] == "M" && meta[2] != kNoBlob &&
-                path.endsWith(QLatin1String(".tarn"))) {
-                changes.push_back({commit, date, path.chopped(5), meta[2], meta[3]});
-            }
-        }
-    }
-    return changes;
-}
-
-// The values of every blob named, read through one `git cat-file --batch`;
-// a blob that is not a parameter file the check accepts is left out.
-QHash<QByteArray, ParameterValues> BlobValues(const GitRepository& repo,
-                                              const std::vector<FileChange>& changes) {
-    QByteArray request;
-    for (const FileChange& change : changes) {
-        request += change.before + '\n' + change.after + '\n';
-    }
-    const QByteArray batch =
-        repo.Run({QStringLiteral("cat-file"), QStringLiteral("--batch")}, request);
-    QHash<QByteArray, ParameterValues> values;
-    qsizetype pos = 0;
-    while (pos < batch.size()) {
-        const qsizetype end = batch.indexOf('\n', pos);
-        if (end < 0) {
-            break;
-        }
-        const QList<QByteArray> header = batch.mid(pos, end - pos).split(' ');
-        pos = end + 1;
-        if (header.size() != 3) {
-            continue; // "<id> missing"
-        }
-        const qsizetype size = header[2].toLongLong();
-        if (!values.contains(header[0])) {
-            try {
-                values.insert(header[0], ParameterValuesOfBytes(batch.mid(pos, size),
-                                                                QString::fromLatin1(header[0])));
-            } catch (const EFileError&) {
-                // A file edited by hand into something else: no changes from it.
-            }
-        }
-        pos += size + 1;
-    }
-    return values;
-}
 
 int RunHistory(const Invocation& invocation) {
     if (!invocation.arguments.isEmpty()) {
@@ -104,14 +22,12 @@ int RunHistory(const Invocation& invocation) {
     if (invocation.Value(kRepo).isEmpty()) {
         throw UsageError(QStringLiteral("history 需要 --repo 資料夾"));
     }
-    QString pathspec = QStringLiteral("*.tarn");
+    const QString axis = invocation.Value(kAxis);
     if (invocation.IsSet(kAxis)) {
-        const QStringList parts = invocation.Value(kAxis).split(QLatin1Char('/'));
+        const QStringList parts = axis.split(QLatin1Char('/'));
         if (parts.size() != 2 || !IsSafePlantName(parts[0]) || !IsSafePlantName(parts[1])) {
-            throw UsageError(QStringLiteral("--axis 要寫成 機台/軸（例如 M01/X）：%1")
-                                 .arg(invocation.Value(kAxis)));
+            throw UsageError(QStringLiteral("--axis 要寫成 機台/軸（例如 M01/X）：%1").arg(axis));
         }
-        pathspec = invocation.Value(kAxis) + QStringLiteral(".tarn");
     }
     std::optional<quint16> only;
     if (invocation.IsSet(kParam)) {
@@ -119,35 +35,13 @@ int RunHistory(const Invocation& invocation) {
     }
     try {
         const GitRepository repo(invocation.Value(kRepo));
-        if (!repo.Exists()) {
-            throw GitError(QStringLiteral("%1 不是 git 儲存庫").arg(repo.Folder()));
-        }
+        repo.RequireExists();
         // Names compared exactly, as restore compares them with the plant's.
-        if (invocation.IsSet(kAxis) &&
-            repo.Run({QStringLiteral("log"), QStringLiteral("-1"), QStringLiteral("--format=%H"),
-                      QStringLiteral("--"), pathspec})
-                .trimmed()
-                .isEmpty()) {
-            throw UsageError(NoSuchAxisMessage(QStringLiteral("儲存庫 ") + repo.Folder(),
-                                               invocation.Value(kAxis)));
+        if (invocation.IsSet(kAxis) && !RepositoryHeldAxis(repo, axis)) {
+            throw UsageError(NoSuchAxisMessage(QStringLiteral("儲存庫 ") + repo.Folder(), axis));
         }
-        const std::vector<FileChange> changes = FileChanges(repo, pathspec);
-        const QHash<QByteArray, ParameterValues> values = BlobValues(repo, changes);
-        for (const FileChange& change : changes) {
-            if (!values.contains(change.before) || !values.contains(change.after)) {
-                continue;
-            }
-            const ParameterValues& before = values[change.before];
-            const ParameterValues& after = values[change.after];
-            for (int slot = 0; slot < kSlotCount; ++slot) {
-                const quint16 number = NumberOfSlot(slot);
-                if (before[size_t(slot)] != after[size_t(slot)] && (!only || *only == number)) {
-                    PrintOut(
-                        QStringLiteral("%1 %2 %3 %4")
-                            .arg(change.date, change.commit.left(10), change.axis,
-                                 ChangeLine(number, before[size_t(slot)], after[size_t(slot)])));
-                }
-            }
+        for (const ParameterChange& change : ParameterChanges(repo, axis, only)) {
+            PrintOut(change.Line());
         }
     } catch (const GitError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());

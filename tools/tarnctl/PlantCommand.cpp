@@ -2,7 +2,6 @@
 #include "ExitCode.h"
 #include "Output.h"
 #include "PlantPorts.h"
-#include "files/PlantFile.h"
 
 // tarnctl plant PLANT.json: checks a plant file as backup and restore
 // read it and lists its axes; its help describes the format.

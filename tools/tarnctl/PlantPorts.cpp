@@ -6,15 +6,8 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                   const LinkSettings& defaults) {
     std::vector<DrivePort> ports;
     for (const PlantAxis& axis : plant.axes) {
-        LinkSettings link = defaults;
-        if (axis.timing) {
-            link.timing = *axis.timing;
-        }
-        if (axis.timeoutMs) {
-            link.SetTimeout(*axis.timeoutMs);
-        }
         try {
-            const std::vector<DrivePort> one = ParsePortList({axis.port}, link);
+            const std::vector<DrivePort> one = ParsePortList({axis.port}, axis.Link(defaults));
             if (one.size() != 1) {
                 throw UsageError(QStringLiteral("一個軸只能有一個通訊埠"));
             }
@@ -40,17 +33,4 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
         }
     }
     return ports;
-}
-
-const PlantAxis* FindAxis(const Plant& plant, const QString& path) {
-    for (const PlantAxis& axis : plant.axes) {
-        if (axis.Path() == path) {
-            return &axis;
-        }
-    }
-    return nullptr;
-}
-
-QString NoSuchAxisMessage(const QString& where, const QString& axis) {
-    return QStringLiteral("%1 沒有 %2 這一軸").arg(where, axis);
 }

@@ -1,12 +1,10 @@
 #include "Command.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
-#include "GitRepository.h"
 #include "LoadJob.h"
 #include "Output.h"
-#include "ParameterWords.h"
 #include "PlantPorts.h"
-#include "files/PlantFile.h"
+#include "backup/PlantHistory.h"
 
 // tarnctl restore PLANT.json --repo DIR --axis M01/X: an axis's file as a
 // backup committed it, loaded into its drive (a replaced drive) the way
@@ -47,14 +45,10 @@ int RunRestore(const Invocation& invocation) {
         const std::vector<DrivePort> ports = PlantPorts(plant, plantFile, invocation.link);
         port.push_back(ports[size_t(axis - plant.axes.data())]);
         const GitRepository repo(invocation.Value(kRepo));
-        if (!repo.Exists()) {
-            throw GitError(QStringLiteral("%1 不是 git 儲存庫").arg(repo.Folder()));
-        }
-        const QString commit = repo.CommitId(revision);
-        values =
-            ParameterValuesOfBytes(repo.FileAt(commit, axis->FilePath()),
-                                   QStringLiteral("%1:%2").arg(commit.left(10), axis->FilePath()));
-        PrintErr(QStringLiteral("還原 %1 自 %2").arg(axisPath, commit.left(10)));
+        repo.RequireExists();
+        const CommittedValues committed = AxisValuesAt(repo, revision, *axis);
+        values = committed.values;
+        PrintErr(QStringLiteral("還原 %1 自 %2").arg(axisPath, committed.commit.left(10)));
     } catch (const UsageError&) {
         throw;
     } catch (const TarnError& error) {

@@ -1,10 +1,8 @@
 #include "Command.h"
 #include "ExitCode.h"
 #include "Output.h"
-#include "ParameterWords.h"
+#include "backup/ParameterWords.h"
 #include "files/ParameterFile.h"
-
-#include <QFile>
 
 // tarnctl show FILE.tarn: the file in words, one parameter a line. A plant
 // repository names it as the text conversion of *.tarn, so git's diffs and
@@ -13,32 +11,6 @@
 namespace {
 
 const QString kTextconv = QStringLiteral("textconv");
-const QString kUnreadable = QStringLiteral("（無法讀取） ");
-
-// For git: a file the check refuses must not stop `git log -p`, so it is
-// shown as its own lines, each marked.
-void ShowUnreadable(const QString& fileName, const QString& why) {
-    QFile file(fileName);
-    QStringList lines;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        for (QByteArray line : bytes.split('\n')) {
-            if (line.endsWith('\r')) {
-                line.chop(1);
-            }
-            lines << kUnreadable + QString::fromUtf8(line);
-        }
-        if (bytes.endsWith('\n')) {
-            lines.removeLast();
-        }
-    } else {
-        lines << kUnreadable + why;
-    }
-    if (!lines.isEmpty()) {
-        PrintOut(lines.join(QLatin1Char('\n')));
-    }
-}
-
 int RunShow(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(QStringLiteral("show 需要一個參數檔（例如 show axis.tarn）"));
@@ -48,7 +20,8 @@ int RunShow(const Invocation& invocation) {
         PrintOut(ParameterWordsLines(ReadParameterFile(fileName)).join(QLatin1Char('\n')));
     } catch (const EFileError& error) {
         if (invocation.IsSet(kTextconv)) {
-            ShowUnreadable(fileName, error.Text());
+            // For git: a file the check refuses must not stop `git log -p`.
+            PrintOut(UnreadableFileLines(fileName, error.Text()).join(QLatin1Char('\n')));
             return kExitSuccess;
         }
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());

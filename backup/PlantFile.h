@@ -29,6 +29,9 @@ struct PlantAxis {
     QString Path() const { return machine + QLatin1Char('/') + name; }
     // "M01/X.tarn": its file in the repository.
     QString FilePath() const { return Path() + QStringLiteral(".tarn"); }
+    // The link settings of its drive: its own timing and timeout where it
+    // names them, `defaults` (a run's) where not.
+    LinkSettings Link(const LinkSettings& defaults) const;
 };
 
 struct Plant {
@@ -55,3 +58,10 @@ Plant ReadPlantText(const QByteArray& bytes, const QString& fileName);
 
 // The same from a file; EFileError also when it cannot be read.
 Plant ReadPlantFile(const QString& fileName);
+
+// The axis "M01/X" names; nullptr when the plant has none.
+const PlantAxis* FindAxis(const Plant& plant, const QString& path);
+
+// The refusal of an axis that `where` ("廠區檔 plant.json", "儲存庫 DIR") does
+// not hold.
+QString NoSuchAxisMessage(const QString& where, const QString& axis);

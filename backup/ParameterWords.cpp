@@ -1,4 +1,4 @@
-#include "ParameterWords.h"
+#include "backup/ParameterWords.h"
 
 #include "catalogue/SheetRanges.h"
 #include "core/TarnError.h"
@@ -21,6 +21,26 @@ QStringList ChangedParameterLines(const ParameterValues& before, const Parameter
         if (before[size_t(slot)] != after[size_t(slot)]) {
             lines << ChangeLine(NumberOfSlot(slot), before[size_t(slot)], after[size_t(slot)]);
         }
+    }
+    return lines;
+}
+
+QStringList UnreadableFileLines(const QString& fileName, const QString& why) {
+    static const QString kUnreadable = QStringLiteral("（無法讀取） ");
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {kUnreadable + why};
+    }
+    const QByteArray bytes = file.readAll();
+    QStringList lines;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+        lines << kUnreadable + QString::fromUtf8(line);
+    }
+    if (bytes.endsWith('\n')) {
+        lines.removeLast();
     }
     return lines;
 }

@@ -1,6 +1,6 @@
-#include "RepositoryLock.h"
+#include "backup/RepositoryLock.h"
 
-#include "GitRepository.h"
+#include "backup/GitRepository.h"
 
 #include <QDir>
 #include <QFile>

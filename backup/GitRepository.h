@@ -37,6 +37,9 @@ public:
 
     // True when `folder` is the top of a git work tree.
     bool Exists() const;
+    // Throws GitError "DIR 不是 git 儲存庫" unless Exists(): for readers of a
+    // repository, which never create one.
+    void RequireExists() const;
     // Throws GitError when the folder is not a repository's top but lies
     // inside another repository's work tree; a folder not there yet is
     // judged by its nearest existing parent, links resolved.

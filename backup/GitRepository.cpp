@@ -1,4 +1,4 @@
-#include "GitRepository.h"
+#include "backup/GitRepository.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -98,6 +98,12 @@ bool GitRepository::Exists() const {
     const Outcome top = Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")});
     return top.code == 0 && QFileInfo(QString::fromUtf8(top.out.trimmed())).canonicalFilePath() ==
                                 QFileInfo(folder_).canonicalFilePath();
+}
+
+void GitRepository::RequireExists() const {
+    if (!Exists()) {
+        throw GitError(QStringLiteral("%1 不是 git 儲存庫").arg(folder_));
+    }
 }
 
 void GitRepository::RefuseNested() const {

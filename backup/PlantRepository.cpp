@@ -1,4 +1,4 @@
-#include "PlantRepository.h"
+#include "backup/PlantRepository.h"
 
 #include <QCoreApplication>
 #include <QDir>

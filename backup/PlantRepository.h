@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GitRepository.h"
-#include "RepositoryLock.h"
-#include "files/PlantFile.h"
+#include "backup/GitRepository.h"
+#include "backup/PlantFile.h"
+#include "backup/RepositoryLock.h"
 
 #include <QString>
 #include <memory>

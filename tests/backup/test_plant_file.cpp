@@ -1,7 +1,7 @@
 // The plant file reader: what it takes, and each refusal named by its line
 // and key exactly as a technician reads it.
+#include "backup/PlantFile.h"
 #include "core/TarnError.h"
-#include "files/PlantFile.h"
 
 #include <QtTest>
 
@@ -47,6 +47,32 @@ private slots:
         QVERIFY(plant.axes[1].timing == LinkSettings::Timing::Reply);
         QCOMPARE(plant.axes[1].timeoutMs.value_or(0), 100u);
         QCOMPARE(plant.axes[1].line, 4);
+    }
+
+    // An axis's drive takes the axis's own timing and timeout, each on its
+    // own, and the run's where the axis names none.
+    void axisLinkOverridesTheRunsDefaults_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("reply");
+        QTest::addColumn<quint32>("readWait");
+        QTest::addColumn<quint32>("writeWait");
+        QTest::newRow("neither") << "" << true << 200u << 210u;
+        QTest::newRow("timing") << R"(, "timing": "fixed")" << false << 200u << 210u;
+        QTest::newRow("timeout") << R"(, "timeout": 100)" << true << 100u << 110u;
+        QTest::newRow("both") << R"(, "timing": "fixed", "timeout": 30)" << false << 30u << 40u;
+    }
+    void axisLinkOverridesTheRunsDefaults() {
+        QFETCH(QString, keys);
+        LinkSettings defaults;
+        defaults.timing = LinkSettings::Timing::Reply;
+        defaults.SetTimeout(200);
+        const Plant plant =
+            ReadPlantText(OneMachine({R"({"name": "X", "port": "1")" + keys + "}"}), "plant.json");
+        const LinkSettings link = plant.axes[0].Link(defaults);
+        QFETCH(bool, reply);
+        QCOMPARE(link.timing == LinkSettings::Timing::Reply, reply);
+        QTEST(link.readWaitMs, "readWait");
+        QTEST(link.writeWaitMs, "writeWait");
     }
 
     void refusalsNameLineAndKey_data() {

@@ -1,4 +1,4 @@
-#include "files/PlantFile.h"
+#include "backup/PlantFile.h"
 
 #include "core/TarnError.h"
 
@@ -356,4 +356,28 @@ Plant ReadPlantFile(const QString& fileName) {
         throw EFileError(QStringLiteral("無法開啟廠區檔 %1：%2").arg(fileName, file.errorString()));
     }
     return ReadPlantText(file.readAll(), fileName);
+}
+
+LinkSettings PlantAxis::Link(const LinkSettings& defaults) const {
+    LinkSettings link = defaults;
+    if (timing) {
+        link.timing = *timing;
+    }
+    if (timeoutMs) {
+        link.SetTimeout(*timeoutMs);
+    }
+    return link;
+}
+
+const PlantAxis* FindAxis(const Plant& plant, const QString& path) {
+    for (const PlantAxis& axis : plant.axes) {
+        if (axis.Path() == path) {
+            return &axis;
+        }
+    }
+    return nullptr;
+}
+
+QString NoSuchAxisMessage(const QString& where, const QString& axis) {
+    return QStringLiteral("%1 沒有 %2 這一軸").arg(where, axis);
 }

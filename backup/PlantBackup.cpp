@@ -1,0 +1,143 @@
+#include "backup/PlantBackup.h"
+
+#include "backup/ParameterWords.h"
+#include "catalogue/SheetRanges.h"
+#include "files/DriveTransfer.h"
+#include "files/ParameterFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <stdexcept>
+
+namespace {
+
+enum class AxisState { First, Changed, Same, Failed };
+
+struct AxisOutcome {
+    AxisState state = AxisState::Failed;
+    QStringList lines; // for the commit message, each led by the axis
+};
+
+// Writes the axis's file when its values differ from the file it has.
+AxisOutcome StoreAxis(const QString& repoFolder, const PlantAxis& axis,
+                      const ParameterValues& values) {
+    const QString fileName = QDir(repoFolder).filePath(axis.FilePath());
+    AxisOutcome outcome;
+    QFile existing(fileName);
+    if (!existing.exists()) {
+        outcome.state = AxisState::First;
+        outcome.lines << axis.Path() + QStringLiteral(" 首次備份");
+    } else {
+        if (!existing.open(QIODevice::ReadOnly)) {
+            throw EFileError(
+                QStringLiteral("無法開啟 %1：%2").arg(fileName, existing.errorString()));
+        }
+        if (existing.readAll() == ParameterFileBytes(values)) {
+            outcome.state = AxisState::Same;
+            return outcome;
+        }
+        outcome.state = AxisState::Changed;
+        try {
+            for (const QString& line : ChangedParameterLines(ReadParameterFile(fileName), values)) {
+                outcome.lines << axis.Path() + QLatin1Char(' ') + line;
+            }
+        } catch (const EFileError&) {
+            outcome.lines << axis.Path() + QStringLiteral(" 取代無法讀取的檔案");
+        }
+    }
+    QDir().mkpath(QDir(repoFolder).filePath(axis.machine));
+    WriteParameterFile(fileName, values);
+    return outcome;
+}
+
+QString CommitMessage(const Plant& plant, const std::vector<AxisOutcome>& outcomes,
+                      const std::vector<AxisReading>& readings) {
+    int counts[4] = {0, 0, 0, 0};
+    QStringList body;
+    QStringList silent;
+    for (size_t i = 0; i < outcomes.size(); ++i) {
+        ++counts[int(outcomes[i].state)];
+        body << outcomes[i].lines;
+        if (outcomes[i].state == AxisState::Failed) {
+            silent
+                << QStringLiteral("%1 無回應：%2").arg(plant.axes[i].Path(), readings[i].failure);
+        }
+    }
+    QString subject = QStringLiteral("備份 %1：").arg(plant.name);
+    if (counts[int(AxisState::First)] > 0) {
+        subject += QStringLiteral("%1 軸首次備份，").arg(counts[int(AxisState::First)]);
+    }
+    subject += QStringLiteral("%1 軸變更，%2 軸無回應，%3 軸相同")
+                   .arg(counts[int(AxisState::Changed)])
+                   .arg(counts[int(AxisState::Failed)])
+                   .arg(counts[int(AxisState::Same)]);
+    body << silent;
+    return body.isEmpty() ? subject
+                          : subject + QStringLiteral("\n\n") + body.join(QLatin1Char('\n'));
+}
+
+// Writes the files and commits them; `changedPaths` collects every path
+// written, for putting back when a step fails.
+BackupCommit StoreAndCommitPaths(const PlantRepository& repo, const Plant& plant,
+                                 const std::vector<AxisReading>& readings,
+                                 const GitIdentity& author, const GitIdentity& committer,
+                                 QStringList& changedPaths) {
+    std::vector<AxisOutcome> outcomes(readings.size());
+    for (size_t i = 0; i < readings.size(); ++i) {
+        if (readings[i].values) {
+            outcomes[i] = StoreAxis(repo.Folder(), plant.axes[i], *readings[i].values);
+            if (outcomes[i].state != AxisState::Same) {
+                changedPaths << plant.axes[i].FilePath();
+            }
+        }
+    }
+    // Only beside a plant file: a run that changed none commits nothing.
+    if (!changedPaths.isEmpty() && repo.WriteAttributes()) {
+        changedPaths << PlantRepository::kAttributesFile;
+    }
+    BackupCommit result;
+    result.message = CommitMessage(plant, outcomes, readings);
+    if (!changedPaths.isEmpty()) {
+        result.commit = repo.Git().CommitPaths(changedPaths, result.message, author, committer);
+    }
+    return result;
+}
+
+} // namespace
+
+AxisReading AxisReadingOf(const ParameterValues& read) {
+    const QList<quint16> withoutValue = ParametersWithoutValue(read);
+    if (NothingAnswered(withoutValue)) {
+        return {std::nullopt, QStringLiteral("驅動器沒有回應，檔案未更新")};
+    }
+    if (!withoutValue.isEmpty()) {
+        return {std::nullopt, QStringLiteral("%1 個參數沒有讀到數值（第一個 %2），檔案未更新")
+                                  .arg(withoutValue.size())
+                                  .arg(PnName(withoutValue.first()))};
+    }
+    return {read, QString()};
+}
+
+QString BackupCommit::Summary() const {
+    return commit.isEmpty() ? QStringLiteral("沒有變更，未提交（%1）").arg(Subject())
+                            : QStringLiteral("已提交 %1 %2").arg(commit.left(10), message);
+}
+
+PlantBackup::PlantBackup(Plant plant, const QString& repoFolder,
+                         const std::optional<GitIdentity>& author)
+    : plant_(std::move(plant)), repo_(repoFolder), lock_(repo_.Prepare(plant_)),
+      committer_(repo_.Identity()), author_(author ? *author : committer_) {}
+
+BackupCommit PlantBackup::StoreAndCommit(const std::vector<AxisReading>& readings) const {
+    if (readings.size() != plant_.axes.size()) {
+        throw std::invalid_argument("one reading per axis of the plant");
+    }
+    QStringList changedPaths;
+    try {
+        return StoreAndCommitPaths(repo_, plant_, readings, author_, committer_, changedPaths);
+    } catch (const TarnError& error) {
+        // Nothing half done stays: the next run finds the files committed.
+        repo_.RestoreCommitted(changedPaths);
+        throw GitError(QStringLiteral("提交失敗，檔案已還原為上次提交的內容：") + error.Text());
+    }
+}
