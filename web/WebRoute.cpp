@@ -135,6 +135,7 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
             {QStringLiteral("metrics"), WebPage::Metrics},
             {QStringLiteral("style.css"), WebPage::Style},
             {QStringLiteral("filter.js"), WebPage::Script},
+            {QStringLiteral("favicon.ico"), WebPage::Icon},
         };
         known = pages.contains(first);
         route.page = pages.value(first);

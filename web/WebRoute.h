@@ -23,6 +23,7 @@ enum class WebPage {
     Metrics,    // /metrics
     Style,      // /style.css
     Script,     // /filter.js
+    Icon,       // /favicon.ico, which browsers ask for unbidden: none
 };
 
 // The longest target taken; a longer one is answered 414.

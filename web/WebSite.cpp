@@ -216,6 +216,8 @@ WebAnswer WebSite::Answer(const WebRoute& route) {
         return MetricsPage();
     case WebPage::Style:
         return {200, "text/css; charset=utf-8", QByteArray(kStyle), {}};
+    case WebPage::Icon:
+        return {204, "image/x-icon", {}, {}};
     case WebPage::Script:
         return {200, "text/javascript; charset=utf-8", QByteArray(kScript), {}};
     }
