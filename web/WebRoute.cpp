@@ -88,8 +88,10 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
     QStringList segments;
     for (const QByteArray& raw : rawPath.mid(1).split('/')) {
         QString segment;
+        // An escaped '/' would make a segment of two, past the checks below.
         if (!DecodeComponent(raw, false, &segment) || segment.contains(QLatin1Char('\\')) ||
-            segment == QLatin1String("..") || segment == QLatin1String(".")) {
+            segment.contains(QLatin1Char('/')) || segment == QLatin1String("..") ||
+            segment == QLatin1String(".")) {
             return Refuse(400, QStringLiteral("網址不正確"));
         }
         segments << segment;

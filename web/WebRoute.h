@@ -47,7 +47,8 @@ struct WebRefusal {
 
 // The route of a request, or its refusal: 405 for a method other than GET
 // or HEAD, 414 for a target over kMaxTargetBytes, 404 for a path no page
-// has, 400 for a bad escape, an escaped or raw NUL, a backslash, a ".."
+// has, 400 for a bad escape, an escaped or raw NUL, a backslash, an
+// escaped '/' in the path, a ".."
 // segment, text that is not UTF-8, an unsafe axis name or a revision that
 // is not IsRevisionText.
 struct WebRouting {
