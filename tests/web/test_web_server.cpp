@@ -184,7 +184,7 @@ private slots:
         QTest::newRow("plant name escaped")
             << QByteArray("/")
             << QByteArray("<h1>廠區 廠&lt;script&gt;alert(1)&lt;/script&gt;</h1>");
-        QTest::newRow("plant lists the silent axis's state")
+        QTest::newRow("plant links an axis")
             << QByteArray("/") << QByteArray("<td><a href=\"/axis/M01/Y\">M01/Y</a></td>");
         QTest::newRow("axis value in words")
             << QByteArray("/axis/M01/X")
