@@ -31,6 +31,12 @@ void GitObjects::Start() {
     }
     const pid_t pid = fork();
     if (pid == 0) {
+        // The server blocks SIGINT and SIGTERM to wait for them; git must not
+        // inherit that, nor the ignored SIGPIPE.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        signal(SIGPIPE, SIG_DFL);
         dup2(toGit[0], 0);
         dup2(fromGit[1], 1);
         const int null = open("/dev/null", O_WRONLY);
