@@ -10,6 +10,7 @@
 #include "bench/NetworkRuns.h"
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
+#include "bench/WebRuns.h"
 #include "app/grid/TPmDataForm.h"
 #include "app/MainDrive.h"
 #include "files/DriveTransfer.h"
@@ -42,6 +43,7 @@ constexpr int kWireRuns = 3;
 constexpr int kStartRuns = 10;
 constexpr int kReportWriteRuns = 5;
 constexpr int kCommitRuns = 10;
+constexpr int kWebSamples = 100;
 constexpr int kOfflineRuns = 20;
 constexpr int kSheet = 3;
 constexpr int kSheetReads = 43; // Pn904, its two limits, Pn300..Pn339
@@ -268,6 +270,21 @@ void BackupRows(const BackupTimes& t) {
         Summarize(t.unchangedRatio).max <= 1.1 && !t.unchangedCommitted, 3);
 }
 
+void WebRows(const WebTimes& t) {
+    Add("web: repository of 64 axes × 1,000 backups written (git fast-import)", {t.makeSeconds},
+        "s", "—", "(set-up)", true, 1);
+    Add("web: first page after start (1,000 commits walked)", {t.firstRequestMs}, "ms", "—",
+        "(once)", true, 0);
+    Add("web: plant page", t.plantMs, "ms", "—", "p95 ≤ 50 ms", Summarize(t.plantMs).p95 <= 50, 1);
+    Add("web: axis page", t.axisMs, "ms", "—", "p95 ≤ 50 ms", Summarize(t.axisMs).p95 <= 50, 1);
+    Add("web: history page (50 rows)", t.historyMs, "ms", "—", "p95 ≤ 100 ms",
+        Summarize(t.historyMs).p95 <= 100, 1);
+    Add(QStringLiteral("web: 100 clients for 10 s, %1 errors").arg(t.loadErrors), t.loadMs, "ms",
+        "—", "0 errors, p95 ≤ 200 ms", t.loadErrors == 0 && Summarize(t.loadMs).p95 <= 200, 1);
+    Add("web: server memory after the load", {t.serverRssMb}, "MB", "—", "≤ 100 MB",
+        t.serverRssMb <= 100, 1);
+}
+
 void Run() {
     Progress("start-up");
     const std::vector<double> startUp = MeasureStartUp();
@@ -373,6 +390,9 @@ void Run() {
 
     Progress("plant backup into git");
     BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+
+    Progress("the plant in a browser (tarnctl serve)");
+    WebRows(MeasureWeb(kWebSamples));
 }
 
 } // namespace
@@ -385,6 +405,9 @@ int main(int argc, char** argv) {
         // --backup: the plant backup rows alone (about a minute).
         if (app.arguments().contains(QStringLiteral("--backup")))
             BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+        // --web: the web view's rows alone (about half a minute).
+        else if (app.arguments().contains(QStringLiteral("--web")))
+            WebRows(MeasureWeb(kWebSamples));
         // --wire: the reply rule and trace rows alone (about two minutes).
         else if (app.arguments().contains(QStringLiteral("--wire")))
             WireRows(MeasureWire(kWireRuns));

@@ -3,6 +3,8 @@
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // The sheets the grid offers once a drive is set up (or a file opened).
@@ -53,4 +55,14 @@ QString SheetTextOf(const SearchHit& hit) {
     const QString sheet = QStringLiteral("Pn%1xx").arg(hit.sheet);
     return hit.selectable ? sheet
                           : sheet + QStringLiteral("（") + kNotInGrid + QStringLiteral("）");
+}
+
+std::optional<quint16> ParameterNumberOf(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(?:Pn|P)?(\\d{1,3})$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return static_cast<quint16>(match.captured(1).toUInt());
 }

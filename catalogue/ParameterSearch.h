@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // Finding a parameter by what a technician remembers of it: its number in
@@ -29,3 +30,8 @@ QString SheetTextOf(const SearchHit& hit);
 
 // The text a hit that cannot be shown says of itself.
 inline const QString kNotInGrid = QStringLiteral("不在表格中");
+
+// The number a technician writes for a parameter: "100", "Pn100", "P100",
+// "5", "005" (white space around it ignored, letters in any case); nullopt
+// for anything else. Whether the program holds a slot for it is SlotOf's.
+std::optional<quint16> ParameterNumberOf(const QString& text);

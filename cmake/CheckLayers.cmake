@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.21)
 # measure and drive the window program) including app/. Run as
 #   cmake -DSOURCE_DIR=<root> -P CheckLayers.cmake
 # Layers, lowest first; a folder may include its own and those below it.
-set(layers core catalogue values link editing files compare changes drive report backup tools app)
+set(layers core catalogue values link editing files compare changes drive report backup web tools app)
 set(exempt tests bench fuzz)
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}"

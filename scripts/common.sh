@@ -7,9 +7,10 @@ TARN_BUILD_TYPE="${TARN_BUILD_TYPE:-RelWithDebInfo}"
 TARN_PORTABLE_BUILD_DIR="${TARN_PORTABLE_BUILD_DIR:-$TARN_ROOT/build-portable}"
 
 # What building and running need on Debian or Ubuntu (help2man and
-# rsvg-convert make the manual pages and the icon's bitmaps).
+# rsvg-convert make the manual pages and the icon's bitmaps; libmicrohttpd
+# is tarnctl serve's HTTP server, found through pkg-config).
 TARN_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-qpa-plugins cmake ninja-build g++ fonts-noto-cjk
-    help2man librsvg2-bin)
+    help2man librsvg2-bin libmicrohttpd-dev pkg-config)
 
 tarn_say() { printf '==> %s\n' "$*"; }
 

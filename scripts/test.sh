@@ -6,9 +6,14 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# The last six check the Debian package (tests/package).
+# The six after git check the Debian package (tests/package); chromium is
+# the browser of the web view's test, which npm (Debian's nodejs and npm
+# where no node is installed) sets up from its lock file.
 tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net git \
-    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev
+    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev chromium
+if ! command -v npm >/dev/null; then
+    tarn_install nodejs npm
+fi
 tarn_build
 # The package of this build, which one of the tests checks.
 "$TARN_ROOT/scripts/package.sh"

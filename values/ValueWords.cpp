@@ -100,3 +100,22 @@ QString ChangeLine(quint16 number, const QString& before, const QString& after,
                     QStringLiteral("%1 %2 → %3")
                         .arg(name, OrEmptyMark(number, before), OrEmptyMark(number, after)));
 }
+
+QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
+                          const QString& pn904Text) {
+    QJsonObject json{{"number", record.number},
+                     {"name", PnName(record.number)},
+                     {"value", valueText},
+                     {"display", ValueInWords(record.number, valueText)},
+                     {"unit", QString::fromUtf8(record.unit)}};
+    if (record.HasRule()) {
+        try {
+            const BoundTexts bounds = BoundTextsOf(record, pn904Text);
+            json.insert("min", bounds.minimum);
+            json.insert("max", bounds.maximum);
+        } catch (const EConvertError&) {
+            // Pn904 gave no value: its bounds cannot be shown.
+        }
+    }
+    return json;
+}

@@ -2,6 +2,7 @@
 
 #include "catalogue/ParameterRecord.h"
 
+#include <QJsonObject>
 #include <QString>
 
 // How a parameter's value and range read in words: every output that names
@@ -66,3 +67,10 @@ enum class ChangeNaming {
 // hides digits, "（空）" for no answer, then the unit.
 QString ChangeLine(quint16 number, const QString& before, const QString& after,
                    ChangeNaming naming = ChangeNaming::NumberAndDescription);
+
+// The facts of one parameter line (ParameterLine) as JSON, as tarnctl's
+// --json and the web view's /api give them: number, name, value text,
+// value in words, unit, and the bounds the grid shows given Pn904's value
+// text (none for a parameter without a rule, or when Pn904 gave no value).
+QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
+                          const QString& pn904Text);

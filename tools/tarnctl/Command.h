@@ -67,3 +67,4 @@ Command ShowCommand();
 Command HistoryCommand();
 Command RestoreCommand();
 Command FindCommand();
+Command ServeCommand();

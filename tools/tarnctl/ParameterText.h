@@ -20,11 +20,5 @@ std::vector<quint16> ParameterArguments(const QStringList& texts);
 // The record of a number that has a slot.
 const ParameterRecord& RecordOfNumber(quint16 number);
 
-// The facts of one line of `read` (ParameterLine) for --json, with the
-// bounds the grid shows for the row given Pn904's value text (none for a
-// parameter without a rule, or when Pn904 gave no value).
-QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
-                          const QString& pn904Text);
-
 // True when any of `numbers` has bounds that follow Pn904.
 bool AnyFollowsPn904(const std::vector<quint16>& numbers);

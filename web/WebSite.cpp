@@ -1,0 +1,629 @@
+#include "web/WebSite.h"
+
+#include "catalogue/ParameterRecord.h"
+#include "catalogue/ParameterSearch.h"
+#include "catalogue/SheetRanges.h"
+#include "editing/EditRules.h"
+#include "values/ValueWords.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+
+namespace {
+
+const QByteArray kHtml = "text/html; charset=utf-8";
+const QByteArray kJson = "application/json; charset=utf-8";
+
+// Phone first: one column, tables that scroll sideways rather than squeeze.
+const char kStyle[] = R"css(:root{color-scheme:light;--line:#d0d7de;--soft:#f6f8fa;--accent:#0b5cad}
+*{box-sizing:border-box}
+body{margin:0;font:16px/1.5 "Noto Sans CJK TC","Noto Sans TC",sans-serif;color:#1f2328;background:#fff}
+header{background:#12355b;color:#fff;padding:.6rem 1rem;display:flex;flex-wrap:wrap;gap:.4rem 1.2rem;align-items:baseline}
+header a{color:#fff;text-decoration:none}header strong{font-size:1.1rem;margin-right:auto}
+main{padding:1rem;max-width:72rem;margin:0 auto}
+h1{font-size:1.35rem;margin:.2rem 0 .8rem}h2{font-size:1.1rem;margin:1.2rem 0 .4rem}
+a{color:var(--accent)}
+.scroll{overflow-x:auto;border:1px solid var(--line);border-radius:6px}
+table{border-collapse:collapse;width:100%}
+th,td{padding:.35rem .6rem;border-bottom:1px solid var(--line);text-align:left;vertical-align:top}
+th{background:var(--soft);font-weight:600;white-space:nowrap}
+tr:last-child td{border-bottom:0}
+td.num,th.num{text-align:right;font-variant-numeric:tabular-nums}
+.mark{color:#b3261e;font-weight:600}
+.muted{color:#59636e}
+.ok{color:#1a7f37}.bad{color:#b3261e}.part{color:#9a6700}
+input[type=search],input[type=text]{font:inherit;padding:.4rem .6rem;border:1px solid var(--line);border-radius:6px;width:100%;max-width:24rem}
+form{margin:.4rem 0 1rem;display:flex;flex-wrap:wrap;gap:.5rem}
+button{font:inherit;padding:.4rem .9rem;border-radius:6px;border:1px solid var(--line);background:var(--soft)}
+pre{white-space:pre-wrap;background:var(--soft);padding:.6rem;border-radius:6px}
+.links{display:flex;flex-wrap:wrap;gap:.4rem 1rem;margin:.4rem 0 1rem}
+@media (max-width:40rem){body{font-size:15px}th,td{padding:.3rem .4rem}main{padding:.6rem}}
+)css";
+
+// The filter box: rows whose text holds what is typed stay. Without
+// script the whole table shows.
+const char kScript[] = R"js(document.querySelectorAll('input[data-filter]').forEach(function(box){
+var rows=document.querySelectorAll('#'+box.dataset.filter+' tbody tr');box.hidden=false;
+box.addEventListener('input',function(){var q=box.value.trim().toLowerCase();
+rows.forEach(function(r){r.hidden=q!==''&&r.textContent.toLowerCase().indexOf(q)<0;});});});
+)js";
+
+QString Esc(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+// A path segment or query value as it goes into a link.
+QString Enc(const QString& text) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+QString AxisLink(const QString& axis, const QString& at = {}) {
+    const QString machine = axis.section(QLatin1Char('/'), 0, 0);
+    const QString name = axis.section(QLatin1Char('/'), 1);
+    QString href = QStringLiteral("/axis/%1/%2").arg(Enc(machine), Enc(name));
+    if (!at.isEmpty()) {
+        href += QStringLiteral("?at=") + at;
+    }
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(href, Esc(axis));
+}
+
+QString CommitLink(const QByteArray& id) {
+    return QStringLiteral("<a href=\"/commit/%1\"><code>%2</code></a>")
+        .arg(QString::fromLatin1(id), QString::fromLatin1(id.left(10)));
+}
+
+WebAnswer Html(const QString& title, const QString& body, int status = 200) {
+    const QString page =
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html lang=\"zh-Hant\"><head><meta charset=\"utf-8\">"
+            "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+            "<title>%1 · TARN/B</title><link rel=\"stylesheet\" href=\"/style.css\"></head><body>"
+            "<header><strong><a href=\"/\">TARN/B 備份</a></strong><a href=\"/\">廠區</a>"
+            "<a href=\"/history\">變更歷史</a><a href=\"/search\">搜尋參數</a></header>"
+            "<main><h1>%1</h1>%2</main></body></html>\n")
+            .arg(Esc(title), body);
+    return {status, kHtml, page.toUtf8(), {}};
+}
+
+WebAnswer Json(const QJsonObject& object, int status = 200) {
+    return {status, kJson, QJsonDocument(object).toJson(QJsonDocument::Indented), {}};
+}
+
+QString Table(const QStringList& heads, const QStringList& rows, const QString& id = {}) {
+    QString html = QStringLiteral("<div class=\"scroll\"><table%1><thead><tr>")
+                       .arg(id.isEmpty() ? QString() : QStringLiteral(" id=\"%1\"").arg(id));
+    for (const QString& head : heads) {
+        html += head.startsWith(QLatin1Char('<')) ? head : QStringLiteral("<th>%1</th>").arg(head);
+    }
+    html += QStringLiteral("</tr></thead><tbody>") + rows.join(QString()) +
+            QStringLiteral("</tbody></table></div>");
+    return html;
+}
+
+QString Row(const QStringList& cells) {
+    QString row = QStringLiteral("<tr>");
+    for (const QString& cell : cells) {
+        row +=
+            cell.startsWith(QLatin1String("<td")) ? cell : QStringLiteral("<td>%1</td>").arg(cell);
+    }
+    return row + QStringLiteral("</tr>");
+}
+
+// How long ago, in the largest whole unit: "5 分鐘", "3 小時", "12 天".
+QString AgeText(qint64 seconds) {
+    if (seconds < 3600) {
+        return QStringLiteral("%1 分鐘").arg(qMax<qint64>(0, seconds / 60));
+    }
+    if (seconds < 86400) {
+        return QStringLiteral("%1 小時").arg(seconds / 3600);
+    }
+    return QStringLiteral("%1 天").arg(seconds / 86400);
+}
+
+// What the plant page tells of one axis.
+struct AxisSummary {
+    const CommitEntry* lastBackup = nullptr; // newest commit that read it whole
+    QString state;                           // 完整 / 無回應 / 部分; empty: never backed up
+    int changes30 = 0;
+};
+
+AxisSummary SummaryOf(const std::vector<CommitEntry>& commits, const QString& axis, qint64 now) {
+    AxisSummary summary;
+    // The axis is part of every backup from its first one on.
+    qsizetype first = -1;
+    for (qsizetype i = 0; i < qsizetype(commits.size()); ++i) {
+        for (const AxisFileChange& file : commits[size_t(i)].files) {
+            if (file.axis == axis) {
+                first = i;
+                if (!file.before.isEmpty() && commits[size_t(i)].time >= now - 30 * 86400) {
+                    ++summary.changes30;
+                }
+            }
+        }
+    }
+    for (qsizetype i = 0; i <= first; ++i) {
+        const CommitEntry& commit = commits[size_t(i)];
+        const QString failure = commit.FailureOf(axis);
+        if (summary.state.isEmpty()) {
+            summary.state = failure.isEmpty() ? QStringLiteral("完整")
+                            : failure.contains(QStringLiteral("沒有讀到數值"))
+                                ? QStringLiteral("部分")
+                                : QStringLiteral("無回應");
+        }
+        if (failure.isEmpty()) {
+            summary.lastBackup = &commit;
+            break;
+        }
+    }
+    return summary;
+}
+
+QString StateCell(const QString& state) {
+    const QString kind = state == QStringLiteral("完整")   ? QStringLiteral("ok")
+                         : state == QStringLiteral("部分") ? QStringLiteral("part")
+                                                           : QStringLiteral("bad");
+    return state.isEmpty() ? QStringLiteral("<span class=\"muted\">尚未備份</span>")
+                           : QStringLiteral("<span class=\"%1\">%2</span>").arg(kind, state);
+}
+
+// Labels in the text format: backslash, quote and line break escaped.
+QString MetricLabel(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('"'), QStringLiteral("\\\""))
+        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    return out;
+}
+
+} // namespace
+
+WebSite::WebSite(const QString& repoFolder, std::optional<Plant> plant)
+    : index_(repoFolder), plant_(std::move(plant)) {}
+
+WebAnswer WebSite::ErrorPage(int status, const QString& why) {
+    return Html(QStringLiteral("錯誤 %1").arg(status), QStringLiteral("<p>%1</p>").arg(Esc(why)),
+                status);
+}
+
+WebAnswer WebSite::Answer(const WebRoute& route) {
+    switch (route.page) {
+    case WebPage::Plant:
+        return PlantPage(false);
+    case WebPage::ApiAxes:
+        return PlantPage(true);
+    case WebPage::Axis:
+        return AxisPage(route, false);
+    case WebPage::ApiAxis:
+        return AxisPage(route, true);
+    case WebPage::AxisFile:
+        return AxisFile(route);
+    case WebPage::History:
+        return HistoryPage(route, false);
+    case WebPage::ApiHistory:
+        return HistoryPage(route, true);
+    case WebPage::Commit:
+        return CommitPage(route);
+    case WebPage::Compare:
+        return ComparePage(route);
+    case WebPage::Search:
+        return SearchPage(route, false);
+    case WebPage::ApiSearch:
+        return SearchPage(route, true);
+    case WebPage::Metrics:
+        return MetricsPage();
+    case WebPage::Style:
+        return {200, "text/css; charset=utf-8", QByteArray(kStyle), {}};
+    case WebPage::Icon:
+        return {204, "image/x-icon", {}, {}};
+    case WebPage::Script:
+        return {200, "text/javascript; charset=utf-8", QByteArray(kScript), {}};
+    }
+    return ErrorPage(404, QStringLiteral("沒有這一頁"));
+}
+
+WebAnswer WebSite::PlantPage(bool json) {
+    const RepositorySnapshot now = index_.Current();
+    QStringList axes;
+    if (plant_) {
+        for (const PlantAxis& axis : plant_->axes) {
+            axes << axis.Path();
+        }
+    } else {
+        axes = now.axes.keys();
+    }
+    const qint64 clock = QDateTime::currentSecsSinceEpoch();
+    QStringList rows;
+    QJsonArray list;
+    for (const QString& axis : axes) {
+        const AxisSummary summary = SummaryOf(*now.commits, axis, clock);
+        const CommitEntry* last = summary.lastBackup;
+        QJsonObject item{
+            {"axis", axis},
+            {"state", summary.state},
+            {"changes30d", summary.changes30},
+            {"lastBackup", last ? QJsonValue(last->date) : QJsonValue()},
+            {"lastCommit", last ? QJsonValue(QString::fromLatin1(last->id)) : QJsonValue()}};
+        list << item;
+        rows << Row({Esc(axis.section(QLatin1Char('/'), 0, 0)),
+                     now.axes.contains(axis) ? AxisLink(axis) : Esc(axis),
+                     last ? Esc(last->date) : QStringLiteral("—"),
+                     last ? AgeText(clock - last->time) : QStringLiteral("—"),
+                     StateCell(summary.state),
+                     QStringLiteral("<td class=\"num\">%1</td>").arg(summary.changes30)});
+    }
+    const QString name = plant_ ? plant_->name : QString();
+    if (json) {
+        return Json({{"plant", plant_ ? QJsonValue(name) : QJsonValue()},
+                     {"head", QString::fromLatin1(now.head)},
+                     {"axes", list}});
+    }
+    const QString title = plant_ ? QStringLiteral("廠區 ") + name : QStringLiteral("備份儲存庫");
+    QString body = QStringLiteral("<p class=\"muted\">%1 · %2 軸 · %3 次備份提交</p>")
+                       .arg(Esc(index_.Folder()))
+                       .arg(axes.size())
+                       .arg(now.commits->size());
+    body += Table({QStringLiteral("機台"), QStringLiteral("軸"), QStringLiteral("最後備份"),
+                   QStringLiteral("距今"), QStringLiteral("上次執行"),
+                   QStringLiteral("<th class=\"num\">30 天內變更</th>")},
+                  rows, QStringLiteral("axes"));
+    return Html(title, body);
+}
+
+WebAnswer WebSite::AxisPage(const WebRoute& route, bool json) {
+    if (route.axis.isEmpty()) {
+        return ErrorPage(400, QStringLiteral("請給軸（axis=M01/X）"));
+    }
+    const QString at = route.revision.isEmpty() ? QStringLiteral("HEAD") : route.revision;
+    const std::optional<QByteArray> commit = index_.CommitOf(at);
+    if (!commit) {
+        return ErrorPage(404, QStringLiteral("儲存庫沒有 %1 這個版本").arg(at));
+    }
+    const QByteArray blob = index_.AxesOf(*commit).value(route.axis);
+    if (blob.isEmpty()) {
+        return ErrorPage(404, QStringLiteral("版本 %1 沒有 %2")
+                                  .arg(QString::fromLatin1(commit->left(10)), route.axis));
+    }
+    const std::optional<ParameterValues> values = index_.ValuesOf(blob);
+    if (!values) {
+        return ErrorPage(422, QStringLiteral("版本 %1 的 %2.tarn 無法讀取")
+                                  .arg(QString::fromLatin1(commit->left(10)), route.axis));
+    }
+    const QString pn904 = (*values)[size_t(SlotOf(kPn904))];
+    QStringList rows;
+    QJsonArray list;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const ParameterRecord& record = *RecordOf(NumberOfSlot(slot));
+        const QString& text = (*values)[size_t(slot)];
+        const bool outside = StandingOf(record, text, pn904) == ValueStanding::Outside;
+        if (json) {
+            QJsonObject item = ParameterJson(record, text, pn904);
+            item.insert("description", QString::fromUtf8(record.description));
+            item.insert("gloss", QString::fromUtf8(record.gloss));
+            item.insert("outside", outside);
+            list << item;
+            continue;
+        }
+        rows << Row(
+            {PnName(record.number),
+             QStringLiteral("<td title=\"%1\">%2</td>")
+                 .arg(Esc(QString::fromUtf8(record.gloss)),
+                      Esc(QString::fromUtf8(record.description))),
+             Esc(ValueInWordsWithHex(record.number, text)) +
+                 (outside
+                      ? QStringLiteral(" <span class=\"mark\" title=\"超出範圍\">⚠ 超出範圍</span>")
+                      : QString()),
+             Esc(QString::fromUtf8(record.unit)), Esc(RangeText(record.number, pn904))});
+    }
+    const QString id = QString::fromLatin1(*commit);
+    if (json) {
+        return Json({{"axis", route.axis}, {"commit", id}, {"parameters", list}});
+    }
+    const QString machine = route.axis.section(QLatin1Char('/'), 0, 0);
+    const QString name = route.axis.section(QLatin1Char('/'), 1);
+    QString body = QStringLiteral("<p class=\"muted\">版本 %1</p><div class=\"links\">")
+                       .arg(CommitLink(*commit));
+    body += QStringLiteral("<a href=\"/axis/%1/%2.tarn?at=%3\" download>下載 %4.tarn</a>")
+                .arg(Enc(machine), Enc(name), id, Esc(name));
+    body +=
+        QStringLiteral("<a href=\"/history?axis=%1\">這一軸的變更歷史</a>").arg(Enc(route.axis));
+    body += QStringLiteral("</div><input type=\"search\" id=\"filter\" data-filter=\"params\" "
+                           "placeholder=\"篩選（編號、說明、數值）\" aria-label=\"篩選\" hidden>");
+    body += Table({QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("數值"),
+                   QStringLiteral("單位"), QStringLiteral("範圍")},
+                  rows, QStringLiteral("params"));
+    body += QStringLiteral("<script src=\"/filter.js\"></script>");
+    return Html(route.axis, body);
+}
+
+WebAnswer WebSite::AxisFile(const WebRoute& route) {
+    const QString at = route.revision.isEmpty() ? QStringLiteral("HEAD") : route.revision;
+    const std::optional<QByteArray> commit = index_.CommitOf(at);
+    const QByteArray blob = commit ? index_.AxesOf(*commit).value(route.axis) : QByteArray();
+    const std::optional<QByteArray> bytes = blob.isEmpty() ? std::nullopt : index_.BlobBytes(blob);
+    if (!bytes) {
+        return ErrorPage(404, QStringLiteral("版本 %1 沒有 %2").arg(at, route.axis));
+    }
+    const QString file = route.axis.section(QLatin1Char('/'), 1) + QStringLiteral(".tarn");
+    return {200, "application/octet-stream", *bytes,
+            "attachment; filename*=UTF-8''" + QUrl::toPercentEncoding(file)};
+}
+
+WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
+    std::optional<quint16> only;
+    const QString param = route.Query(QStringLiteral("param"));
+    if (!param.isEmpty()) {
+        only = ParameterNumberOf(param);
+        if (!only || SlotOf(*only) < 0) {
+            return ErrorPage(400,
+                             QStringLiteral("不是參數編號：%1（例如 100 或 Pn100）").arg(param));
+        }
+    }
+    const QString pageText = route.Query(QStringLiteral("page"));
+    bool number = true;
+    const int page = pageText.isEmpty() ? 1 : pageText.toInt(&number);
+    if (!number || page < 1 || page > 100000) {
+        return ErrorPage(400, QStringLiteral("頁數不正確：%1").arg(pageText));
+    }
+    const RepositorySnapshot now = index_.Current();
+    bool held = route.axis.isEmpty();
+    const qsizetype skip = qsizetype(page - 1) * kPageRows;
+    qsizetype seen = 0;
+    bool more = false;
+    std::vector<ParameterChange> shown;
+    for (const CommitEntry& commit : *now.commits) {
+        for (const AxisFileChange& file : commit.files) {
+            if (!route.axis.isEmpty() && file.axis != route.axis) {
+                continue;
+            }
+            held = true;
+            for (const ParameterChange& change : index_.ChangesOf(commit, file)) {
+                if (only && change.number != *only) {
+                    continue;
+                }
+                if (seen++ < skip) {
+                    continue;
+                }
+                if (qsizetype(shown.size()) == kPageRows) {
+                    more = true;
+                    break;
+                }
+                shown.push_back(change);
+            }
+            if (more) {
+                break;
+            }
+        }
+        if (more) {
+            break;
+        }
+    }
+    if (!held) {
+        return ErrorPage(404, NoSuchAxisMessage(QStringLiteral("儲存庫"), route.axis));
+    }
+    if (json) {
+        QJsonArray list;
+        for (const ParameterChange& change : shown) {
+            list << QJsonObject{{"date", change.date},
+                                {"commit", change.commit},
+                                {"axis", change.axis},
+                                {"number", change.number},
+                                {"before", change.before},
+                                {"after", change.after},
+                                {"line", ChangeLine(change.number, change.before, change.after)}};
+        }
+        return Json({{"page", page}, {"more", more}, {"changes", list}});
+    }
+    QStringList rows;
+    for (const ParameterChange& change : shown) {
+        rows << Row({Esc(change.date), CommitLink(change.commit.toLatin1()),
+                     AxisLink(change.axis, change.commit),
+                     Esc(ChangeLine(change.number, change.before, change.after))});
+    }
+    QString body;
+    if (!route.axis.isEmpty() || only) {
+        body += QStringLiteral("<p class=\"muted\">%1%2 · <a href=\"/history\">全部</a></p>")
+                    .arg(route.axis.isEmpty() ? QString() : Esc(route.axis) + QLatin1Char(' '),
+                         only ? PnName(*only) : QString());
+    }
+    body += rows.isEmpty() ? QStringLiteral("<p>沒有變更。</p>")
+                           : Table({QStringLiteral("日期"), QStringLiteral("提交"),
+                                    QStringLiteral("軸"), QStringLiteral("變更")},
+                                   rows, QStringLiteral("changes"));
+    QString keep;
+    if (!route.axis.isEmpty()) {
+        keep += QStringLiteral("&axis=") + Enc(route.axis);
+    }
+    if (only) {
+        keep += QStringLiteral("&param=%1").arg(*only);
+    }
+    body += QStringLiteral("<div class=\"links\">");
+    if (page > 1) {
+        body += QStringLiteral("<a href=\"/history?page=%1%2\">← 較新</a>").arg(page - 1).arg(keep);
+    }
+    if (more) {
+        body += QStringLiteral("<a href=\"/history?page=%1%2\">較舊 →</a>").arg(page + 1).arg(keep);
+    }
+    body += QStringLiteral("</div>");
+    return Html(QStringLiteral("變更歷史"), body);
+}
+
+WebAnswer WebSite::CommitPage(const WebRoute& route) {
+    const std::optional<QByteArray> id = index_.CommitOf(route.revision);
+    const RepositorySnapshot now = index_.Current();
+    const CommitEntry* found = nullptr;
+    for (const CommitEntry& commit : *now.commits) {
+        if (id && commit.id == *id) {
+            found = &commit;
+        }
+    }
+    if (!found) {
+        return ErrorPage(404, QStringLiteral("儲存庫沒有 %1 這個版本").arg(route.revision));
+    }
+    QString body = QStringLiteral("<p class=\"muted\"><code>%1</code> · %2</p><pre>%3</pre>")
+                       .arg(QString::fromLatin1(found->id), Esc(found->date), Esc(found->message));
+    for (const AxisFileChange& file : found->files) {
+        body +=
+            QStringLiteral("<h2>%1</h2>").arg(AxisLink(file.axis, QString::fromLatin1(found->id)));
+        if (file.before.isEmpty()) {
+            body += QStringLiteral("<p>首次備份</p>");
+            continue;
+        }
+        QStringList lines;
+        for (const ParameterChange& change : index_.ChangesOf(*found, file)) {
+            lines << QStringLiteral("<li>%1</li>")
+                         .arg(Esc(ChangeLine(change.number, change.before, change.after)));
+        }
+        body += QStringLiteral("<ul>%1</ul>").arg(lines.join(QString()));
+    }
+    return Html(found->Subject(), body);
+}
+
+WebAnswer WebSite::ComparePage(const WebRoute& route) {
+    const QString a = route.Query(QStringLiteral("a"));
+    const QString b = route.Query(QStringLiteral("b"));
+    if (route.axis.isEmpty() || a.isEmpty() || b.isEmpty()) {
+        return ErrorPage(
+            400, QStringLiteral("比較需要 axis、a 和 b（例如 ?axis=M01/X&a=HEAD~1&b=HEAD）"));
+    }
+    std::optional<ParameterValues> sides[2];
+    QByteArray ids[2];
+    const QString revisions[2] = {a, b};
+    for (int i = 0; i < 2; ++i) {
+        const std::optional<QByteArray> commit = index_.CommitOf(revisions[i]);
+        const QByteArray blob = commit ? index_.AxesOf(*commit).value(route.axis) : QByteArray();
+        if (blob.isEmpty()) {
+            return ErrorPage(404, QStringLiteral("版本 %1 沒有 %2").arg(revisions[i], route.axis));
+        }
+        ids[i] = *commit;
+        sides[i] = index_.ValuesOf(blob);
+        if (!sides[i]) {
+            return ErrorPage(
+                422, QStringLiteral("版本 %1 的 %2.tarn 無法讀取").arg(revisions[i], route.axis));
+        }
+    }
+    QStringList rows;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const QString& left = (*sides[0])[size_t(slot)];
+        const QString& right = (*sides[1])[size_t(slot)];
+        if (left == right) {
+            continue;
+        }
+        const ParameterRecord& record = *RecordOf(NumberOfSlot(slot));
+        rows << Row({PnName(record.number), Esc(QString::fromUtf8(record.description)),
+                     Esc(ValueInWordsWithHex(record.number, left)),
+                     Esc(ValueInWordsWithHex(record.number, right)),
+                     Esc(QString::fromUtf8(record.unit))});
+    }
+    QString body = QStringLiteral("<p class=\"muted\">%1 → %2</p>")
+                       .arg(CommitLink(ids[0]), CommitLink(ids[1]));
+    body += rows.isEmpty()
+                ? QStringLiteral("<p>兩個版本相同。</p>")
+                : Table({QStringLiteral("編號"), QStringLiteral("說明"),
+                         Esc(QString::fromLatin1(ids[0].left(10))),
+                         Esc(QString::fromLatin1(ids[1].left(10))), QStringLiteral("單位")},
+                        rows, QStringLiteral("differences"));
+    return Html(QStringLiteral("比較 ") + route.axis, body);
+}
+
+WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
+    const QString q = route.Query(QStringLiteral("q"));
+    if (q.size() > 200) {
+        return ErrorPage(400, QStringLiteral("搜尋文字太長"));
+    }
+    const std::vector<SearchHit> hits = FindParameters(q);
+    // A number asked for: its value on every axis, as HEAD holds it.
+    const std::optional<quint16> number = ParameterNumberOf(q);
+    const bool values = number && SlotOf(*number) >= 0;
+    QJsonArray found;
+    QStringList rows;
+    for (const SearchHit& hit : hits) {
+        found << QJsonObject{{"number", hit.number},
+                             {"name", PnName(hit.number)},
+                             {"description", hit.description},
+                             {"gloss", hit.gloss},
+                             {"sheet", SheetTextOf(hit)}};
+        rows << Row({QStringLiteral("<a href=\"/search?q=%1\">%2</a>")
+                         .arg(hit.number)
+                         .arg(PnName(hit.number)),
+                     Esc(hit.description), Esc(hit.gloss), Esc(SheetTextOf(hit))});
+    }
+    QJsonArray onAxes;
+    QStringList valueRows;
+    if (values) {
+        const RepositorySnapshot now = index_.Current();
+        for (auto axis = now.axes.constBegin(); axis != now.axes.constEnd(); ++axis) {
+            const std::optional<ParameterValues> held = index_.ValuesOf(axis.value());
+            const QString text = held ? (*held)[size_t(SlotOf(*number))] : QString();
+            onAxes << QJsonObject{
+                {"axis", axis.key()},
+                {"value", text},
+                {"display", held ? QJsonValue(ValueWithUnit(*number, text)) : QJsonValue()}};
+            valueRows << Row({AxisLink(axis.key()), held ? Esc(ValueWithUnit(*number, text))
+                                                         : QStringLiteral("無法讀取")});
+        }
+    }
+    if (json) {
+        QJsonObject answer{{"q", q}, {"parameters", found}};
+        if (values) {
+            answer.insert("values", onAxes);
+        }
+        return Json(answer);
+    }
+    QString body =
+        QStringLiteral("<form action=\"/search\"><input type=\"search\" name=\"q\" value=\"%1\" "
+                       "placeholder=\"編號、中文或英文說明\" aria-label=\"搜尋文字\">"
+                       "<button>搜尋</button></form>")
+            .arg(Esc(q));
+    if (!q.trimmed().isEmpty()) {
+        body += hits.empty() ? QStringLiteral("<p>沒有相符的參數。</p>")
+                             : Table({QStringLiteral("編號"), QStringLiteral("說明"),
+                                      QStringLiteral("英文說明"), QStringLiteral("頁籤")},
+                                     rows, QStringLiteral("hits"));
+    }
+    if (values) {
+        body += QStringLiteral("<h2>%1 在每一軸的數值</h2>").arg(PnName(*number));
+        body += Table({QStringLiteral("軸"), QStringLiteral("數值")}, valueRows,
+                      QStringLiteral("values"));
+    }
+    return Html(QStringLiteral("搜尋參數"), body);
+}
+
+WebAnswer WebSite::MetricsPage() {
+    const RepositorySnapshot now = index_.Current();
+    const qint64 clock = QDateTime::currentSecsSinceEpoch();
+    QStringList axes = now.axes.keys();
+    if (plant_) {
+        axes.clear();
+        for (const PlantAxis& axis : plant_->axes) {
+            axes << axis.Path();
+        }
+    }
+    QString last = QStringLiteral("# HELP tarnb_backup_last_timestamp_seconds Author time of the "
+                                  "newest backup commit that read the axis whole.\n"
+                                  "# TYPE tarnb_backup_last_timestamp_seconds gauge\n");
+    QString changes = QStringLiteral("# HELP tarnb_backup_changes_30d Backups in the last 30 days "
+                                     "that changed the axis's file.\n"
+                                     "# TYPE tarnb_backup_changes_30d gauge\n");
+    for (const QString& axis : axes) {
+        const AxisSummary summary = SummaryOf(*now.commits, axis, clock);
+        const QString labels = QStringLiteral("{machine=\"%1\",axis=\"%2\"}")
+                                   .arg(MetricLabel(axis.section(QLatin1Char('/'), 0, 0)),
+                                        MetricLabel(axis.section(QLatin1Char('/'), 1)));
+        if (summary.lastBackup) {
+            last += QStringLiteral("tarnb_backup_last_timestamp_seconds%1 %2\n")
+                        .arg(labels)
+                        .arg(summary.lastBackup->time);
+        }
+        changes +=
+            QStringLiteral("tarnb_backup_changes_30d%1 %2\n").arg(labels).arg(summary.changes30);
+    }
+    const QString commits =
+        QStringLiteral("# HELP tarnb_backup_commits Backup commits on the repository's branch.\n"
+                       "# TYPE tarnb_backup_commits gauge\ntarnb_backup_commits %1\n")
+            .arg(now.commits->size());
+    return {
+        200, "text/plain; version=0.0.4; charset=utf-8", (last + changes + commits).toUtf8(), {}};
+}

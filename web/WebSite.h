@@ -1,0 +1,48 @@
+#pragma once
+
+#include "backup/PlantFile.h"
+#include "web/RepositoryIndex.h"
+#include "web/WebRoute.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The pages, the JSON and the metrics of a backup repository: what a
+// request gets once routed. Read only: nothing here writes the repository
+// or opens a drive. Every text that comes from the repository, a plant
+// file or a request is escaped where it goes into HTML.
+
+struct WebAnswer {
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+    QByteArray disposition; // Content-Disposition, for a download
+};
+
+class WebSite {
+public:
+    // `plant`: the plant file's axes, in its order; without one, the axes the
+    // repository holds at HEAD.
+    WebSite(const QString& repoFolder, std::optional<Plant> plant);
+
+    WebAnswer Answer(const WebRoute& route);
+    // The page of a refused request (or of a page's own refusal).
+    static WebAnswer ErrorPage(int status, const QString& why);
+
+    // Changes shown on one history page.
+    static constexpr int kPageRows = 50;
+
+private:
+    WebAnswer PlantPage(bool json);
+    WebAnswer AxisPage(const WebRoute& route, bool json);
+    WebAnswer AxisFile(const WebRoute& route);
+    WebAnswer HistoryPage(const WebRoute& route, bool json);
+    WebAnswer CommitPage(const WebRoute& route);
+    WebAnswer ComparePage(const WebRoute& route);
+    WebAnswer SearchPage(const WebRoute& route, bool json);
+    WebAnswer MetricsPage();
+
+    RepositoryIndex index_;
+    std::optional<Plant> plant_;
+};
