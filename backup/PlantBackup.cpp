@@ -16,6 +16,7 @@ enum class AxisState { First, Changed, Same, Failed };
 struct AxisOutcome {
     AxisState state = AxisState::Failed;
     QStringList lines; // for the commit message, each led by the axis
+    bool onlyIgnored = false; // changed, but only in parameters its plant file ignores
 };
 
 // Writes the axis's file when its values differ from the file it has.
@@ -38,8 +39,21 @@ AxisOutcome StoreAxis(const QString& repoFolder, const PlantAxis& axis,
         }
         outcome.state = AxisState::Changed;
         try {
-            for (const QString& line : ChangedParameterLines(ReadParameterFile(fileName), values)) {
-                outcome.lines << axis.Path() + QLatin1Char(' ') + line;
+            const ParameterValues before = ReadParameterFile(fileName);
+            outcome.onlyIgnored = true;
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                const quint16 number = NumberOfSlot(slot);
+                if (before[size_t(slot)] == values[size_t(slot)]) {
+                    continue;
+                }
+                QString line = axis.Path() + QLatin1Char(' ') +
+                               ChangeLine(number, before[size_t(slot)], values[size_t(slot)]);
+                if (axis.Ignores(number)) {
+                    line += QStringLiteral("（忽略）");
+                } else {
+                    outcome.onlyIgnored = false;
+                }
+                outcome.lines << line;
             }
         } catch (const EFileError&) {
             outcome.lines << axis.Path() + QStringLiteral(" 取代無法讀取的檔案");
@@ -97,6 +111,15 @@ BackupCommit StoreAndCommitPaths(const PlantRepository& repo, const Plant& plant
     }
     BackupCommit result;
     result.message = CommitMessage(plant, outcomes, readings);
+    for (size_t i = 0; i < outcomes.size(); ++i) {
+        if (outcomes[i].state == AxisState::Failed) {
+            result.failed << plant.axes[i].Path();
+            result.failures << QStringLiteral("%1 無回應：%2").arg(plant.axes[i].Path(),
+                                                               readings[i].failure);
+        } else if (outcomes[i].state != AxisState::Same && !outcomes[i].onlyIgnored) {
+            result.changed << plant.axes[i].Path();
+        }
+    }
     if (!changedPaths.isEmpty()) {
         result.commit = repo.Git().CommitPaths(changedPaths, result.message, author, committer);
     }

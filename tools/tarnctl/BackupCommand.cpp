@@ -4,6 +4,7 @@
 #include "Output.h"
 #include "PlantPorts.h"
 #include "backup/PlantBackup.h"
+#include "backup/PlantRelease.h"
 
 // tarnctl backup PLANT.json --repo DIR: every axis read at once, a commit.
 
@@ -97,6 +98,15 @@ int RunBackup(const Invocation& invocation) {
                          .arg(remote, *refused));
             return kExitDrive;
         }
+        // The released settings travel with the backups they came from.
+        const GitRepository& git = backup->Repository().Git();
+        if (git.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch)) {
+            if (const auto refused = git.PushBranch(remote, kReleasedBranch)) {
+                PrintErr(QStringLiteral("tarnctl: 推送 %1 分支到 %2 失敗：\n%3")
+                             .arg(kReleasedBranch, remote, *refused));
+                return kExitDrive;
+            }
+        }
         PrintOut(QStringLiteral("已推送到 %1").arg(remote));
     }
     return code;
@@ -124,7 +134,7 @@ Command BackupCommand() {
         "git log -p 和 git diff 以參數的文字顯示變更。儲存庫中其他檔案一律不動。\n"
         "作者取自 git 設定的 user.name、user.email，沒有時為 tarnctl <tarnctl@主機名>；\n"
         "--author 可指定。--push REMOTE 之後推送目前的分支（沒有新提交時也推送，先前未推送\n"
-        "的提交一起送出）；被拒絕時本機提交保留並說明原因。\n"
+        "的提交一起送出，有 released 分支時一併推送）；被拒絕時本機提交保留並說明原因。\n"
         "--timing、--timeout 是廠區檔中沒有指定的軸的預設值。\n"
         "結束碼：0 沒有變更，1 已提交變更，3 有軸失敗或推送失敗（能提交的仍會提交），\n"
         "2 用法錯誤，5 廠區檔或儲存庫被拒絕。");

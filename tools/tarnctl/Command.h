@@ -67,3 +67,5 @@ Command ShowCommand();
 Command HistoryCommand();
 Command RestoreCommand();
 Command FindCommand();
+Command ReleaseCommand();
+Command DriftCommand();
