@@ -5,6 +5,7 @@
 #include "backup/PlantRepository.h"
 #include "values/ParameterValues.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -21,6 +22,8 @@ struct AxisReading {
     // Without values: why, as the commit message names it ("驅動器沒有回應，
     // 檔案未更新").
     QString failure;
+    // Without values: some parameters answered (the run log's "partial").
+    bool partial = false;
 };
 
 // A drive's whole read as its axis's part: the values when every parameter
@@ -68,7 +71,8 @@ public:
     // line per changed parameter ("M01/X Pn100 KVP1 400 → 500 0.1Hz"), per first backup
     // ("M01/X 首次備份") and per failed axis ("M01/X 無回應：<failure>"); the
     // line of a parameter the axis ignores ends "（忽略）".
-    // Nothing changed: nothing committed. A step that fails throws GitError
+    // Nothing changed: nothing committed. Then one line per axis is
+    // appended to the run log (RunLog), the lock still held. A step that fails throws GitError
     // "提交失敗，檔案已還原為上次提交的內容：<why>" after putting the files
     // written back as the last commit holds them.
     BackupCommit StoreAndCommit(const std::vector<AxisReading>& readings) const;
@@ -79,4 +83,5 @@ private:
     std::unique_ptr<RepositoryLock> lock_;
     GitIdentity committer_;
     GitIdentity author_;
+    QElapsedTimer started_;
 };

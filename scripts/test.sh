@@ -6,9 +6,11 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# The last six check the Debian package (tests/package).
+# The last six check the Debian package (tests/package); systemd-analyze checks
+# the nightly units and the metrics exporter's parser reads status --metrics.
 tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net git \
-    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev
+    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev \
+    systemd python3-prometheus-client
 tarn_build
 # The package of this build, which one of the tests checks.
 "$TARN_ROOT/scripts/package.sh"

@@ -69,3 +69,4 @@ Command RestoreCommand();
 Command FindCommand();
 Command ReleaseCommand();
 Command DriftCommand();
+Command StatusCommand();
