@@ -186,3 +186,67 @@ QJsonObject DriftJson(const std::vector<AxisDrift>& drift) {
     }
     return QJsonObject{{QStringLiteral("axes"), axes}};
 }
+
+QString QueryRow::Line() const {
+    return axis + QLatin1Char(' ') + QueryLine(number, current, released);
+}
+
+std::vector<QueryRow> QueryAxes(const GitRepository& repo, const QList<quint16>& numbers,
+                                const QString& revision) {
+    const QString commit = repo.CommitId(revision);
+    const std::optional<QString> tip = ReleasedTip(repo);
+    QStringList files;
+    for (const QByteArray& path :
+         repo.Run({QStringLiteral("ls-tree"), QStringLiteral("-r"), QStringLiteral("-z"),
+                   QStringLiteral("--name-only"), commit})
+             .split('\0')) {
+        const QString file = QString::fromUtf8(path);
+        if (file.endsWith(QLatin1String(".tarn")) && file.count(QLatin1Char('/')) == 1) {
+            files << file;
+        }
+    }
+    QStringList specs;
+    for (const QString& file : files) {
+        specs << commit + QLatin1Char(':') + file;
+        if (tip) {
+            specs << *tip + QLatin1Char(':') + file;
+        }
+    }
+    const std::vector<std::optional<QByteArray>> blobs = repo.FilesAt(specs);
+    std::vector<QueryRow> rows;
+    const int step = tip ? 2 : 1;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const ParameterValues current =
+            ParameterValuesOfBytes(*blobs[size_t(i * step)], specs[i * step]);
+        std::optional<ParameterValues> released;
+        if (tip && blobs[size_t(i * step + 1)]) {
+            released = ParameterValuesOfBytes(*blobs[size_t(i * step + 1)], specs[i * step + 1]);
+        }
+        for (const quint16 number : numbers) {
+            const size_t slot = size_t(SlotOf(number));
+            rows.push_back({files[i].chopped(5), number, current[slot],
+                            released ? std::optional<QString>((*released)[slot]) : std::nullopt});
+        }
+    }
+    return rows;
+}
+
+QJsonObject QueryJson(const std::vector<QueryRow>& rows) {
+    QJsonArray list;
+    for (const QueryRow& row : rows) {
+        list.append(QJsonObject{
+            {QStringLiteral("axis"), row.axis},
+            {QStringLiteral("number"), row.number},
+            {QStringLiteral("description"), DescriptionOf(row.number)},
+            {QStringLiteral("current"), row.current},
+            {QStringLiteral("currentText"), ValueInWordsWithHex(row.number, row.current)},
+            {QStringLiteral("released"), row.released ? QJsonValue(*row.released) : QJsonValue()},
+            {QStringLiteral("releasedText"),
+             row.released ? QJsonValue(ValueInWordsWithHex(row.number, *row.released))
+                          : QJsonValue()},
+            {QStringLiteral("unit"), UnitOf(row.number)},
+            {QStringLiteral("differs"), row.released && *row.released != row.current},
+        });
+    }
+    return QJsonObject{{QStringLiteral("rows"), list}};
+}

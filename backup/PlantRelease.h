@@ -86,3 +86,25 @@ std::vector<AxisDrift> PlantDrift(const GitRepository& repo, const Plant& plant)
 // {"axes":[{"axis","released","differences":[{"number","description",
 // "released","current","releasedText","currentText","unit"}]}]}
 QJsonObject DriftJson(const std::vector<AxisDrift>& drift);
+
+// One parameter of one axis across a repository, as `query` lists it.
+struct QueryRow {
+    QString axis; // "M01/X"
+    quint16 number = 0;
+    QString current;                 // as the backup holds it
+    std::optional<QString> released; // nullopt: the axis has no release
+
+    // "M01/X Pn100 KVP1 500 0.1Hz 發行 400 ≠"
+    QString Line() const;
+};
+
+// Parameters `numbers` of every axis file backup `revision` holds, axis by
+// axis in path order. Throws GitError for a revision the repository does
+// not have or a released branch moved by hand, EFileError for a file the
+// check refuses.
+std::vector<QueryRow> QueryAxes(const GitRepository& repo, const QList<quint16>& numbers,
+                                const QString& revision);
+
+// {"rows":[{"axis","number","description","current","currentText",
+// "released","releasedText","unit","differs"}]}
+QJsonObject QueryJson(const std::vector<QueryRow>& rows);

@@ -94,6 +94,19 @@ private slots:
                  (QStringList{"M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz", "M02/Z 沒有發行版"}));
         const QString release = ReleaseAxes(Repository(), plant, {"M01/X"}, "HEAD", "", who);
         QCOMPARE(DriftLines(), QStringList{"M02/Z 沒有發行版"});
+        QStringList query;
+        for (const QueryRow& row : QueryAxes(Repository(), {100}, "HEAD")) {
+            query << row.Line();
+        }
+        QCOMPARE(query, (QStringList{"M01/X Pn100 KVP1 500 0.1Hz 發行 500",
+                                     "M01/Y Pn100 KVP1 400 0.1Hz 發行 400",
+                                     "M02/Z Pn100 KVP1 400 0.1Hz 發行 —"}));
+        query.clear();
+        for (const QueryRow& row : QueryAxes(Repository(), {100}, "HEAD~1")) {
+            query << row.Line();
+        }
+        QCOMPARE(query, (QStringList{"M01/X Pn100 KVP1 400 0.1Hz 發行 500 ≠",
+                                     "M01/Y Pn100 KVP1 400 0.1Hz 發行 400"}));
         QCOMPARE(Git(Repo(), {"ls-tree", "-r", "--name-only", "released"}),
                  QStringLiteral("M01/X.tarn\nM01/Y.tarn"));
         // Y kept the file of its first release.

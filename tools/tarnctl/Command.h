@@ -70,3 +70,4 @@ Command FindCommand();
 Command ReleaseCommand();
 Command DriftCommand();
 Command StatusCommand();
+Command QueryCommand();

@@ -6,7 +6,7 @@ const std::vector<Command>& Commands() {
         PortsCommand(), ReadCommand(), WriteCommand(),  SaveCommand(),
         LoadCommand(),  DiffCommand(), ReportCommand(), FindCommand(),
         PlantCommand(), BackupCommand(), ShowCommand(), HistoryCommand(), RestoreCommand(),
-        ReleaseCommand(), DriftCommand(), StatusCommand(),
+        ReleaseCommand(), DriftCommand(), StatusCommand(), QueryCommand(),
     };
     return commands;
 }
