@@ -48,6 +48,8 @@ done
 same "files in the package" "./usr/bin/tarn-drive-sim
 ./usr/bin/tarnb
 ./usr/bin/tarnctl
+./usr/lib/systemd/system/tarn-backup@.service
+./usr/lib/systemd/system/tarn-backup@.timer
 ./usr/share/applications/tarnb.desktop
 ./usr/share/bash-completion/completions/tarnctl
 ./usr/share/doc/tarnb/changelog.gz

@@ -11,7 +11,8 @@ QCommandLineOption HookOption(const QString& event) {
 
 void RunHookOf(const Invocation& invocation, const HookEvent& event) {
     const QString option = QStringLiteral("on-") + event.name;
-    if (invocation.IsSet(option)) {
+    // Empty is none: a unit passes every hook variable, set or not.
+    if (!invocation.Value(option).isEmpty()) {
         RunHook(invocation.Value(option), event, PrintErr);
     }
 }
