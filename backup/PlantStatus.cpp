@@ -3,6 +3,7 @@
 #include "backup/PlantRelease.h"
 #include "core/TarnError.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QSaveFile>
 
@@ -50,36 +51,61 @@ QString AxisStatus::Line() const {
 
 PlantStatus StatusOf(const GitRepository& repo, const Plant& plant, const QDateTime& now) {
     PlantStatus status;
-    const RunLog log = ReadRunLog(repo.Folder());
-    const QString path = RunLogPath(repo.Folder());
-    if (!log.unreadable.isEmpty()) {
-        status.logProblems << QStringLiteral("無法讀取執行紀錄 %1：%2").arg(path, log.unreadable);
-    }
-    for (const int line : log.badLines) {
-        status.logProblems
-            << QStringLiteral("執行紀錄 %1 第 %2 行無法讀取，略過").arg(path).arg(line);
-    }
     const std::vector<AxisDrift> drift = PlantDrift(repo, plant);
+    QHash<QString, size_t> index;
     for (size_t i = 0; i < plant.axes.size(); ++i) {
         AxisStatus axis;
         axis.axis = &plant.axes[i];
         axis.released = drift[i].released;
         axis.drift = int(drift[i].differences.size());
         status.axes.push_back(axis);
+        index.insert(plant.axes[i].Path(), i);
     }
-    for (const RunRecord& record : log.records) {
-        for (AxisStatus& axis : status.axes) {
-            if (axis.axis->Path() != record.axis || record.plant != plant.name) {
-                continue;
-            }
-            // The log is in the order written; a later line is a later run.
-            axis.lastRun = record;
-            if (record.state == RunRecord::State::Complete) {
-                axis.lastComplete = record;
-            } else {
-                axis.lastFailure = record;
-            }
+    const QString path = RunLogPath(repo.Folder());
+    QString why;
+    const std::optional<QByteArray> bytes = RunLogBytes(repo.Folder(), why);
+    if (!bytes) {
+        status.logProblems << QStringLiteral("無法讀取執行紀錄 %1：%2").arg(path, why);
+    }
+    const QList<QByteArray> lines = bytes ? bytes->split('\n') : QList<QByteArray>();
+    // Newest first (a later line is a later run). Once every axis has its
+    // last run and last complete backup, a whole line of a complete run can
+    // tell nothing more and is passed over unread: a long log costs little.
+    size_t missing = status.axes.size();
+    std::vector<int> bad;
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        const QByteArray& line = lines[i];
+        if (line.trimmed().isEmpty() ||
+            (missing == 0 && line.endsWith('}') && line.contains("\"state\":\"complete\""))) {
+            continue;
         }
+        const std::optional<RunRecord> record = ParseRunLine(line);
+        if (!record) {
+            bad.push_back(int(i) + 1);
+            continue;
+        }
+        if (record->plant != plant.name || !index.contains(record->axis)) {
+            continue;
+        }
+        AxisStatus& axis = status.axes[index.value(record->axis)];
+        const bool wasMissing = !axis.lastRun || !axis.lastComplete;
+        if (!axis.lastRun) {
+            axis.lastRun = record;
+        }
+        if (record->state == RunRecord::State::Complete) {
+            if (!axis.lastComplete) {
+                axis.lastComplete = record;
+            }
+        } else if (!axis.lastFailure) {
+            axis.lastFailure = record;
+        }
+        if (wasMissing && axis.lastRun && axis.lastComplete) {
+            --missing;
+        }
+    }
+    for (auto it = bad.rbegin(); it != bad.rend(); ++it) {
+        status.logProblems
+            << QStringLiteral("執行紀錄 %1 第 %2 行無法讀取，略過").arg(path).arg(*it);
     }
     for (AxisStatus& axis : status.axes) {
         if (axis.lastComplete) {

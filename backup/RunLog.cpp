@@ -13,7 +13,9 @@ namespace {
 
 const char* const kStates[] = {"complete", "silent", "partial"};
 
-std::optional<RunRecord> RecordOf(const QByteArray& line) {
+} // namespace
+
+std::optional<RunRecord> ParseRunLine(const QByteArray& line) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(line, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
@@ -43,8 +45,6 @@ std::optional<RunRecord> RecordOf(const QByteArray& line) {
     record.state = RunRecord::State(found);
     return record;
 }
-
-} // namespace
 
 QByteArray RunRecord::JsonLine() const {
     const QJsonObject object{
@@ -93,7 +93,7 @@ RunLog ParseRunLog(const QByteArray& bytes) {
         if (lines[i].trimmed().isEmpty()) {
             continue;
         }
-        if (std::optional<RunRecord> record = RecordOf(lines[i])) {
+        if (std::optional<RunRecord> record = ParseRunLine(lines[i])) {
             log.records.push_back(std::move(*record));
         } else {
             log.badLines.push_back(int(i) + 1);
@@ -102,15 +102,22 @@ RunLog ParseRunLog(const QByteArray& bytes) {
     return log;
 }
 
-RunLog ReadRunLog(const QString& repoFolder) {
+std::optional<QByteArray> RunLogBytes(const QString& repoFolder, QString& why) {
     QFile file(RunLogPath(repoFolder));
     if (!file.exists()) {
-        return {};
+        return QByteArray();
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        RunLog log;
-        log.unreadable = file.errorString();
-        return log;
+        why = file.errorString();
+        return std::nullopt;
     }
-    return ParseRunLog(file.readAll());
+    return file.readAll();
+}
+
+RunLog ReadRunLog(const QString& repoFolder) {
+    RunLog log;
+    if (const std::optional<QByteArray> bytes = RunLogBytes(repoFolder, log.unreadable)) {
+        return ParseRunLog(*bytes);
+    }
+    return log;
 }

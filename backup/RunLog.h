@@ -45,5 +45,12 @@ struct RunLog {
 
 RunLog ParseRunLog(const QByteArray& bytes);
 
+// One line of the log; nullopt when it is no record.
+std::optional<RunRecord> ParseRunLine(const QByteArray& line);
+
+// The bytes of the repository's log (empty when there is none yet), or
+// nullopt with `why` when it cannot be read.
+std::optional<QByteArray> RunLogBytes(const QString& repoFolder, QString& why);
+
 // The log of the repository; empty when there is none yet.
 RunLog ReadRunLog(const QString& repoFolder);

@@ -7,6 +7,7 @@
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
 #include "bench/BackupRuns.h"
+#include "bench/ReleaseRuns.h"
 #include "bench/NetworkRuns.h"
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
@@ -268,6 +269,16 @@ void BackupRows(const BackupTimes& t) {
         Summarize(t.unchangedRatio).max <= 1.1 && !t.unchangedCommitted, 3);
 }
 
+// Released settings and health read back (see ReleaseRuns).
+void RepositoryRows(const RepositoryTimes& t) {
+    Add("drift, 64 axes × 1,000 backups", t.driftSeconds, "s", "—", "≤ 1 s",
+        Summarize(t.driftSeconds).max <= 1, 2);
+    Add("status, the same (64,000 run-log lines)", t.statusSeconds, "s", "—", "≤ 0.5 s",
+        Summarize(t.statusSeconds).max <= 0.5, 2);
+    Add("query of one parameter over 64 axes", t.querySeconds, "s", "—", "≤ 0.5 s",
+        Summarize(t.querySeconds).max <= 0.5, 2);
+}
+
 void Run() {
     Progress("start-up");
     const std::vector<double> startUp = MeasureStartUp();
@@ -373,6 +384,8 @@ void Run() {
 
     Progress("plant backup into git");
     BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+    Progress("drift, status and query over 1,000 backups");
+    RepositoryRows(MeasureRepository(kCommitRuns));
 }
 
 } // namespace
@@ -383,8 +396,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     try {
         // --backup: the plant backup rows alone (about a minute).
-        if (app.arguments().contains(QStringLiteral("--backup")))
+        if (app.arguments().contains(QStringLiteral("--backup"))) {
             BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+            RepositoryRows(MeasureRepository(kCommitRuns));
+        }
+        // --repository: drift, status and query alone (about ten seconds).
+        else if (app.arguments().contains(QStringLiteral("--repository")))
+            RepositoryRows(MeasureRepository(kCommitRuns));
         // --wire: the reply rule and trace rows alone (about two minutes).
         else if (app.arguments().contains(QStringLiteral("--wire")))
             WireRows(MeasureWire(kWireRuns));
