@@ -260,3 +260,98 @@ QString GitRepository::CommitId(const QString& revision) const {
     }
     return QString::fromUtf8(id.out.trimmed());
 }
+
+QString GitRepository::CommitBlobsOnBranch(const QString& branch,
+                                           const std::optional<QString>& base,
+                                           const std::vector<std::pair<QString, QString>>& blobs,
+                                           const QString& message, const GitIdentity& author,
+                                           const GitIdentity& committer) const {
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        throw GitError(QStringLiteral("無法建立暫存資料夾：%1").arg(scratch.errorString()));
+    }
+    QProcessEnvironment index;
+    index.insert(QStringLiteral("GIT_INDEX_FILE"), scratch.filePath(QStringLiteral("index")));
+    Run(base ? QStringList{QStringLiteral("read-tree"), *base}
+             : QStringList{QStringLiteral("read-tree"), QStringLiteral("--empty")},
+        {}, index);
+    QByteArray entries;
+    for (const auto& [path, blob] : blobs) {
+        entries += "100644 " + blob.toUtf8() + '\t' + path.toUtf8() + '\0';
+    }
+    Run({QStringLiteral("update-index"), QStringLiteral("-z"), QStringLiteral("--index-info")},
+        entries, index);
+    const QString tree =
+        QString::fromUtf8(Run({QStringLiteral("write-tree")}, {}, index).trimmed());
+    QProcessEnvironment who;
+    SetIdentity(who, "AUTHOR", author);
+    SetIdentity(who, "COMMITTER", committer);
+    QStringList commitTree{QStringLiteral("commit-tree"), tree};
+    if (base) {
+        commitTree << QStringLiteral("-p") << *base;
+    }
+    commitTree << QStringLiteral("-F") << QStringLiteral("-");
+    const QString commit = QString::fromUtf8(Run(commitTree, message.toUtf8(), who).trimmed());
+    // The branch moves only from `base`: a release made meanwhile is not lost.
+    Run({QStringLiteral("update-ref"), QStringLiteral("-m"),
+         QStringLiteral("tarnctl: ") + message.section(QLatin1Char('\n'), 0, 0),
+         QStringLiteral("refs/heads/") + branch, commit, base.value_or(QString(40, QLatin1Char('0')))});
+    return commit;
+}
+
+std::optional<QString> GitRepository::PushBranch(const QString& remote,
+                                                 const QString& branch) const {
+    const Outcome push = Try({QStringLiteral("push"), QStringLiteral("-q"), remote,
+                              QStringLiteral("refs/heads/%1:refs/heads/%1").arg(branch)});
+    if (push.code == 0) {
+        return std::nullopt;
+    }
+    return GitSays(push.err);
+}
+
+std::optional<QString> GitRepository::FindCommit(const QString& revision) const {
+    const Outcome id = Try({QStringLiteral("rev-parse"), QStringLiteral("-q"),
+                            QStringLiteral("--verify"), QStringLiteral("--end-of-options"),
+                            revision + QStringLiteral("^{commit}")});
+    if (id.code != 0) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(id.out.trimmed());
+}
+
+bool GitRepository::IsAncestor(const QString& ancestor, const QString& descendant) const {
+    return Try({QStringLiteral("merge-base"), QStringLiteral("--is-ancestor"), ancestor,
+                descendant})
+               .code == 0;
+}
+
+std::vector<std::optional<QByteArray>> GitRepository::FilesAt(const QStringList& specs) const {
+    std::vector<std::optional<QByteArray>> files;
+    if (specs.isEmpty()) {
+        return files;
+    }
+    const QByteArray batch = Run({QStringLiteral("cat-file"), QStringLiteral("--batch")},
+                                 specs.join(QLatin1Char('\n')).toUtf8() + '\n');
+    qsizetype pos = 0;
+    while (pos < batch.size() && files.size() < size_t(specs.size())) {
+        const qsizetype end = batch.indexOf('\n', pos);
+        if (end < 0) {
+            break;
+        }
+        const QList<QByteArray> header = batch.mid(pos, end - pos).split(' ');
+        pos = end + 1;
+        if (header.size() != 3 || header[1] != "blob") {
+            // "<spec> missing", or a tree where a file was looked for
+            if (header.size() == 3) {
+                pos += header[2].toLongLong() + 1;
+            }
+            files.push_back(std::nullopt);
+            continue;
+        }
+        const qsizetype size = header[2].toLongLong();
+        files.push_back(batch.mid(pos, size));
+        pos += size + 1;
+    }
+    files.resize(size_t(specs.size()));
+    return files;
+}

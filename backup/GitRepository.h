@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // A repository the git program keeps, run as a process: the same program
 // whose text conversion makes `git log -p` read as parameters, so both
@@ -75,6 +77,27 @@ public:
     // Returns git's reason when it refused (every line it wrote, at most
     // 20), nullopt when pushed.
     std::optional<QString> Push(const QString& remote) const;
+
+    // Commits the tree of `base` (empty when absent) with each of `blobs`
+    // (path, blob id) put in, on `branch` (refs/heads/<branch>), whose tip
+    // must still be `base`; the work tree, the index and HEAD stay as they
+    // are. Returns the commit's id; throws GitError.
+    QString CommitBlobsOnBranch(const QString& branch, const std::optional<QString>& base,
+                                const std::vector<std::pair<QString, QString>>& blobs,
+                                const QString& message, const GitIdentity& author,
+                                const GitIdentity& committer) const;
+
+    // Pushes `branch` (refs/heads/<branch>) to `remote`; as Push.
+    std::optional<QString> PushBranch(const QString& remote, const QString& branch) const;
+
+    // The commit `revision` names, nullopt when it names none.
+    std::optional<QString> FindCommit(const QString& revision) const;
+    // True when commit `ancestor` is `descendant` or one of its ancestors.
+    bool IsAncestor(const QString& ancestor, const QString& descendant) const;
+
+    // The contents of each "revision:path" in `specs`, read through one
+    // `git cat-file --batch`; nullopt where there is no such file.
+    std::vector<std::optional<QByteArray>> FilesAt(const QStringList& specs) const;
 
     // The bytes of `path` as of `revision`; throws GitError when there is none.
     QByteArray FileAt(const QString& revision, const QString& path) const;

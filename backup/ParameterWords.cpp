@@ -5,7 +5,6 @@
 #include "files/ParameterFile.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 QStringList ParameterWordsLines(const ParameterValues& values) {
     QStringList lines;
@@ -46,20 +45,5 @@ QStringList UnreadableFileLines(const QString& fileName, const QString& why) {
 }
 
 ParameterValues ParameterValuesOfBytes(const QByteArray& bytes, const QString& name) {
-    // The file check reads from a file: the bytes go through a scratch one,
-    // and its refusal names them as the caller does.
-    QTemporaryDir scratch;
-    const QString path = scratch.filePath(QStringLiteral("values.tarn"));
-    QFile file(path);
-    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size()) {
-        throw EFileError(QStringLiteral("無法建立暫存檔：%1").arg(file.errorString()));
-    }
-    file.close();
-    try {
-        return ReadParameterFile(path);
-    } catch (const EFileError& error) {
-        QString text = error.Text();
-        throw EFileError(text.replace(path, name));
-    }
+    return ReadParameterBytes(bytes, name);
 }

@@ -1,6 +1,7 @@
 #include "backup/PlantBackup.h"
 
 #include "backup/ParameterWords.h"
+#include "backup/RunLog.h"
 #include "catalogue/SheetRanges.h"
 #include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
@@ -16,6 +17,7 @@ enum class AxisState { First, Changed, Same, Failed };
 struct AxisOutcome {
     AxisState state = AxisState::Failed;
     QStringList lines; // for the commit message, each led by the axis
+    bool onlyIgnored = false; // changed, but only in parameters its plant file ignores
 };
 
 // Writes the axis's file when its values differ from the file it has.
@@ -38,8 +40,21 @@ AxisOutcome StoreAxis(const QString& repoFolder, const PlantAxis& axis,
         }
         outcome.state = AxisState::Changed;
         try {
-            for (const QString& line : ChangedParameterLines(ReadParameterFile(fileName), values)) {
-                outcome.lines << axis.Path() + QLatin1Char(' ') + line;
+            const ParameterValues before = ReadParameterFile(fileName);
+            outcome.onlyIgnored = true;
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                const quint16 number = NumberOfSlot(slot);
+                if (before[size_t(slot)] == values[size_t(slot)]) {
+                    continue;
+                }
+                QString line = axis.Path() + QLatin1Char(' ') +
+                               ChangeLine(number, before[size_t(slot)], values[size_t(slot)]);
+                if (axis.Ignores(number)) {
+                    line += QStringLiteral("（忽略）");
+                } else {
+                    outcome.onlyIgnored = false;
+                }
+                outcome.lines << line;
             }
         } catch (const EFileError&) {
             outcome.lines << axis.Path() + QStringLiteral(" 取代無法讀取的檔案");
@@ -97,6 +112,15 @@ BackupCommit StoreAndCommitPaths(const PlantRepository& repo, const Plant& plant
     }
     BackupCommit result;
     result.message = CommitMessage(plant, outcomes, readings);
+    for (size_t i = 0; i < outcomes.size(); ++i) {
+        if (outcomes[i].state == AxisState::Failed) {
+            result.failed << plant.axes[i].Path();
+            result.failures << QStringLiteral("%1 無回應：%2").arg(plant.axes[i].Path(),
+                                                               readings[i].failure);
+        } else if (outcomes[i].state != AxisState::Same && !outcomes[i].onlyIgnored) {
+            result.changed << plant.axes[i].Path();
+        }
+    }
     if (!changedPaths.isEmpty()) {
         result.commit = repo.Git().CommitPaths(changedPaths, result.message, author, committer);
     }
@@ -111,9 +135,11 @@ AxisReading AxisReadingOf(const ParameterValues& read) {
         return {std::nullopt, QStringLiteral("驅動器沒有回應，檔案未更新")};
     }
     if (!withoutValue.isEmpty()) {
-        return {std::nullopt, QStringLiteral("%1 個參數沒有讀到數值（第一個 %2），檔案未更新")
-                                  .arg(withoutValue.size())
-                                  .arg(PnName(withoutValue.first()))};
+        return {std::nullopt,
+                QStringLiteral("%1 個參數沒有讀到數值（第一個 %2），檔案未更新")
+                    .arg(withoutValue.size())
+                    .arg(PnName(withoutValue.first())),
+                true};
     }
     return {read, QString()};
 }
@@ -126,18 +152,44 @@ QString BackupCommit::Summary() const {
 PlantBackup::PlantBackup(Plant plant, const QString& repoFolder,
                          const std::optional<GitIdentity>& author)
     : plant_(std::move(plant)), repo_(repoFolder), lock_(repo_.Prepare(plant_)),
-      committer_(repo_.Identity()), author_(author ? *author : committer_) {}
+      committer_(repo_.Identity()), author_(author ? *author : committer_) {
+    started_.start();
+}
 
 BackupCommit PlantBackup::StoreAndCommit(const std::vector<AxisReading>& readings) const {
     if (readings.size() != plant_.axes.size()) {
         throw std::invalid_argument("one reading per axis of the plant");
     }
     QStringList changedPaths;
+    BackupCommit done;
     try {
-        return StoreAndCommitPaths(repo_, plant_, readings, author_, committer_, changedPaths);
+        done = StoreAndCommitPaths(repo_, plant_, readings, author_, committer_, changedPaths);
     } catch (const TarnError& error) {
         // Nothing half done stays: the next run finds the files committed.
         repo_.RestoreCommitted(changedPaths);
         throw GitError(QStringLiteral("提交失敗，檔案已還原為上次提交的內容：") + error.Text());
     }
+    {
+        std::vector<RunRecord> records;
+        const QDateTime now = QDateTime::currentDateTime();
+        // The commit holding the files now: this run's, or the last one's.
+        const QString commit =
+            done.commit.isEmpty() ? repo_.Git().FindCommit(QStringLiteral("HEAD")).value_or(QString())
+                                  : done.commit;
+        for (size_t i = 0; i < readings.size(); ++i) {
+            RunRecord record;
+            record.time = now.toOffsetFromUtc(now.offsetFromUtc());
+            record.plant = plant_.name;
+            record.axis = plant_.axes[i].Path();
+            record.state = readings[i].values ? RunRecord::State::Complete
+                           : readings[i].partial ? RunRecord::State::Partial
+                                                 : RunRecord::State::Silent;
+            record.reason = readings[i].values ? QString() : readings[i].failure;
+            record.commit = commit;
+            record.durationSeconds = double(started_.elapsed()) / 1000.0;
+            records.push_back(record);
+        }
+        AppendRuns(repo_.Folder(), records);
+    }
+    return done;
 }

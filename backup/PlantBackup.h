@@ -5,6 +5,7 @@
 #include "backup/PlantRepository.h"
 #include "values/ParameterValues.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -21,6 +22,8 @@ struct AxisReading {
     // Without values: why, as the commit message names it ("驅動器沒有回應，
     // 檔案未更新").
     QString failure;
+    // Without values: some parameters answered (the run log's "partial").
+    bool partial = false;
 };
 
 // A drive's whole read as its axis's part: the values when every parameter
@@ -33,6 +36,12 @@ AxisReading AxisReadingOf(const ParameterValues& read);
 struct BackupCommit {
     QString commit;  // the full id; empty when nothing changed
     QString message; // the commit message, whether committed or not
+    // Axes first backed up or changed in a parameter their plant file does
+    // not ignore ("M01/X"); a commit with none of them changed only what
+    // may change by itself.
+    QStringList changed;
+    QStringList failed;   // axes that gave no whole read
+    QStringList failures; // their lines, "M01/X 無回應：<why>"
 
     // The message's first line: "備份 廠A：2 軸變更，1 軸無回應，13 軸相同".
     QString Subject() const { return message.section(QLatin1Char('\n'), 0, 0); }
@@ -60,8 +69,10 @@ public:
     // order, one per axis (std::invalid_argument otherwise: a caller's slip). The message's subject
     // counts the axes backed up for the first time, changed, failed and the same; its body has a
     // line per changed parameter ("M01/X Pn100 KVP1 400 → 500 0.1Hz"), per first backup
-    // ("M01/X 首次備份") and per failed axis ("M01/X 無回應：<failure>").
-    // Nothing changed: nothing committed. A step that fails throws GitError
+    // ("M01/X 首次備份") and per failed axis ("M01/X 無回應：<failure>"); the
+    // line of a parameter the axis ignores ends "（忽略）".
+    // Nothing changed: nothing committed. Then one line per axis is
+    // appended to the run log (RunLog), the lock still held. A step that fails throws GitError
     // "提交失敗，檔案已還原為上次提交的內容：<why>" after putting the files
     // written back as the last commit holds them.
     BackupCommit StoreAndCommit(const std::vector<AxisReading>& readings) const;
@@ -72,4 +83,5 @@ private:
     std::unique_ptr<RepositoryLock> lock_;
     GitIdentity committer_;
     GitIdentity author_;
+    QElapsedTimer started_;
 };

@@ -1,5 +1,6 @@
 #include "backup/PlantFile.h"
 
+#include "catalogue/SheetRanges.h"
 #include "core/TarnError.h"
 
 #include <QFile>
@@ -155,7 +156,9 @@ public:
         if (!lines_.DuplicateKey().isEmpty()) {
             Refuse(lines_.DuplicateKey(), QStringLiteral("鍵重複"));
         }
-        Keys(root, QString(), {QStringLiteral("plant"), QStringLiteral("machines")});
+        Keys(root, QString(),
+             {QStringLiteral("plant"), QStringLiteral("machines"), QStringLiteral("ignore")});
+        const QList<quint16> plantIgnore = Ignore(root, QString(), {});
         Plant plant;
         plant.name = Text(root, QString(), QStringLiteral("plant"));
         if (plant.name.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")))) {
@@ -166,14 +169,18 @@ public:
         for (int m = 0; m < machines.size(); ++m) {
             const QString path = QStringLiteral("machines[%1]").arg(m);
             const QJsonObject machine = Object(machines[m], path);
-            Keys(machine, path, {QStringLiteral("name"), QStringLiteral("axes")});
+            Keys(machine, path,
+                 {QStringLiteral("name"), QStringLiteral("axes"), QStringLiteral("ignore")});
             const QString name = Name(machine, path, machineNames, QStringLiteral("機台"));
+            const QList<quint16> machineIgnore = Ignore(machine, path, plantIgnore);
             const QJsonArray axes = List(machine, path, QStringLiteral("axes"));
             QSet<QString> axisNames;
             for (int a = 0; a < axes.size(); ++a) {
-                plant.axes.push_back(
-                    Axis(axes[a], QStringLiteral("%1.axes[%2]").arg(path).arg(a), axisNames));
+                const QString axisPath = QStringLiteral("%1.axes[%2]").arg(path).arg(a);
+                plant.axes.push_back(Axis(axes[a], axisPath, axisNames));
                 plant.axes.back().machine = name;
+                plant.axes.back().ignore =
+                    Ignore(axes[a].toObject(), axisPath, machineIgnore);
             }
         }
         return plant;
@@ -247,6 +254,38 @@ private:
         return value.toArray();
     }
 
+    // `inherited` and the object's "ignore": parameter numbers as integers,
+    // each one the drive has.
+    QList<quint16> Ignore(const QJsonObject& object, const QString& path,
+                          QList<quint16> inherited) const {
+        const QString key = Join(path, QStringLiteral("ignore"));
+        if (!object.contains(QStringLiteral("ignore"))) {
+            return inherited;
+        }
+        const QJsonValue value = object.value(QStringLiteral("ignore"));
+        if (!value.isArray()) {
+            Refuse(key, QStringLiteral("要是參數編號的陣列（例如 [618, 700]）"));
+        }
+        const QJsonArray numbers = value.toArray();
+        for (int i = 0; i < numbers.size(); ++i) {
+            const double number = numbers[i].toDouble(-1);
+            if (!numbers[i].isDouble() || number < 0 || number > 65535 ||
+                number != double(qint64(number)) || SlotOf(quint16(number)) < 0) {
+                Refuse(QStringLiteral("%1[%2]").arg(key).arg(i),
+                       QStringLiteral("不是驅動器的參數編號：%1")
+                           .arg(QString::fromUtf8(
+                               QJsonDocument(QJsonArray{numbers[i]}).toJson(QJsonDocument::Compact))
+                                    .mid(1)
+                                    .chopped(1)));
+            }
+            if (!inherited.contains(quint16(number))) {
+                inherited << quint16(number);
+            }
+        }
+        std::sort(inherited.begin(), inherited.end());
+        return inherited;
+    }
+
     QString Name(const QJsonObject& object, const QString& path, QSet<QString>& seen,
                  const QString& what) const {
         const QString name = Text(object, path, QStringLiteral("name"));
@@ -270,7 +309,7 @@ private:
         const QJsonObject object = Object(value, path);
         Keys(object, path,
              {QStringLiteral("name"), QStringLiteral("port"), QStringLiteral("timing"),
-              QStringLiteral("timeout")});
+              QStringLiteral("timeout"), QStringLiteral("ignore")});
         PlantAxis axis;
         axis.name = Name(object, path, seen, QStringLiteral("軸"));
         axis.port = Text(object, path, QStringLiteral("port"));

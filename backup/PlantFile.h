@@ -3,6 +3,7 @@
 #include "link/LinkSettings.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -11,7 +12,11 @@
 // repository. JSON:
 //   {"plant": "廠A", "machines": [
 //     {"name": "M01", "axes": [{"name": "X", "port": "tcp://10.0.0.5:4001"},
-//                              {"name": "Y", "port": "COM3", "timing": "reply", "timeout": 100}]}]}
+//                              {"name": "Y", "port": "COM3", "timing": "reply", "timeout": 100,
+//                               "ignore": [618]}]}], "ignore": [700]}
+// "ignore" (at plant, machine or axis level) lists parameters whose value
+// changes by itself: drift and the hooks leave them out, a backup still
+// stores them.
 // Machine and axis names become folder and file names in the repository
 // (M01/X.tarn), so they are held to IsSafePlantName. The file comes from
 // anyone with a text editor: every refusal names the file, the line and
@@ -24,6 +29,10 @@ struct PlantAxis {
     std::optional<LinkSettings::Timing> timing; // absent: the run's default
     std::optional<quint32> timeoutMs;           // absent: the run's default
     int line = 0;                               // of its port, for messages about it
+    QList<quint16> ignore; // the union of its plant's, machine's and own "ignore", ascending
+
+    // True when `number` is one its drift and hooks leave out.
+    bool Ignores(quint16 number) const { return ignore.contains(number); }
 
     // "M01/X": how messages, --axis and the commit message name it.
     QString Path() const { return machine + QLatin1Char('/') + name; }
@@ -53,7 +62,8 @@ bool IsSafePlantName(const QString& name);
 // not JSON, a missing or mistyped key, an unknown key, an unsafe or
 // duplicated name (axis names compared without letter case, as Windows and
 // macOS folders do), an empty machine list or axis list, a timing other than
-// "fixed" or "reply", and a timeout outside 10–5000 ms.
+// "fixed" or "reply", a timeout outside 10–5000 ms, and an "ignore" that is
+// not a list of parameter numbers the drive has.
 Plant ReadPlantText(const QByteArray& bytes, const QString& fileName);
 
 // The same from a file; EFileError also when it cannot be read.

@@ -7,6 +7,7 @@
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
 #include "bench/BackupRuns.h"
+#include "bench/ReleaseRuns.h"
 #include "bench/NetworkRuns.h"
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
@@ -285,6 +286,16 @@ void WebRows(const WebTimes& t) {
         t.serverRssMb <= 100, 1);
 }
 
+// Released settings and health read back (see ReleaseRuns).
+void RepositoryRows(const RepositoryTimes& t) {
+    Add("drift, 64 axes × 1,000 backups", t.driftSeconds, "s", "—", "≤ 1 s",
+        Summarize(t.driftSeconds).max <= 1, 2);
+    Add("status, the same (64,000 run-log lines)", t.statusSeconds, "s", "—", "≤ 0.5 s",
+        Summarize(t.statusSeconds).max <= 0.5, 2);
+    Add("query of one parameter over 64 axes", t.querySeconds, "s", "—", "≤ 0.5 s",
+        Summarize(t.querySeconds).max <= 0.5, 2);
+}
+
 void Run() {
     Progress("start-up");
     const std::vector<double> startUp = MeasureStartUp();
@@ -391,6 +402,9 @@ void Run() {
     Progress("plant backup into git");
     BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
 
+    Progress("drift, status and query over 1,000 backups");
+    RepositoryRows(MeasureRepository(kCommitRuns));
+
     Progress("the plant in a browser (tarnctl serve)");
     WebRows(MeasureWeb(kWebSamples));
 }
@@ -403,8 +417,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     try {
         // --backup: the plant backup rows alone (about a minute).
-        if (app.arguments().contains(QStringLiteral("--backup")))
+        if (app.arguments().contains(QStringLiteral("--backup"))) {
             BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+            RepositoryRows(MeasureRepository(kCommitRuns));
+        }
+        // --repository: drift, status and query alone (about ten seconds).
+        else if (app.arguments().contains(QStringLiteral("--repository")))
+            RepositoryRows(MeasureRepository(kCommitRuns));
         // --web: the web view's rows alone (about half a minute).
         else if (app.arguments().contains(QStringLiteral("--web")))
             WebRows(MeasureWeb(kWebSamples));

@@ -50,6 +50,9 @@ bool WriteParameterFile(const QString& fileName, const ParameterValues& values,
 // offending line and what was expected there when a token breaks the rule
 // or the file ends early; nothing else is touched.
 ParameterValues ReadParameterFile(const QString& fileName);
+// The same check of a file's bytes held in memory (a blob of a backup
+// repository); `name` names it in a refusal.
+ParameterValues ReadParameterBytes(const QByteArray& bytes, const QString& name);
 
 // True when `value` may stand after a key in a file that loading accepts:
 // empty, "None", or four hexadecimal digits. Saving and loading both judge

@@ -4,6 +4,7 @@
 #include "core/QuotedText.h"
 #include "core/TarnError.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <algorithm>
 
@@ -24,7 +25,7 @@ struct Token {
 // can name the line. Reads in blocks; never holds more than one token.
 class TokenStream {
 public:
-    explicit TokenStream(QFile& file) : file_(file) {}
+    explicit TokenStream(QIODevice& file) : file_(file) {}
 
     // The next token, or false at the end of the file.
     bool Next(Token& token) {
@@ -83,7 +84,7 @@ private:
         return true;
     }
 
-    QFile& file_;
+    QIODevice& file_;
     QByteArray block_;
     qsizetype pos_ = 0;
     bool atEnd_ = false;
@@ -109,11 +110,9 @@ bool IsLoadableValue(const QByteArray& value) {
     return IsHexText(value, 4, 4);
 }
 
-ParameterValues ReadParameterFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw EFileError(QStringLiteral("無法開啟參數檔 %1：%2").arg(fileName, file.errorString()));
-    }
+namespace {
+
+ParameterValues ReadParameters(QIODevice& file, const QString& fileName) {
     // A byte order mark (an editor's, never the program's) is no part of
     // the first key.
     if (file.peek(3) == QByteArray("\xEF\xBB\xBF")) {
@@ -142,4 +141,20 @@ ParameterValues ReadParameterFile(const QString& fileName) {
         values[slot] = QString::fromLatin1(value);
     }
     return values;
+}
+} // namespace
+
+ParameterValues ReadParameterFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw EFileError(QStringLiteral("無法開啟參數檔 %1：%2").arg(fileName, file.errorString()));
+    }
+    return ReadParameters(file, fileName);
+}
+
+ParameterValues ReadParameterBytes(const QByteArray& bytes, const QString& name) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadParameters(buffer, name);
 }

@@ -7,6 +7,7 @@
 // was taken from a text that names no key twice in one object.
 #include "core/TarnError.h"
 #include "backup/PlantFile.h"
+#include "catalogue/SheetRanges.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -113,6 +114,14 @@ void CheckAccepted(const QByteArray& input, const Plant& plant) {
         if (axis.timeoutMs && (*axis.timeoutMs < LinkSettings::kMinTimeoutMs ||
                                *axis.timeoutMs > LinkSettings::kMaxTimeoutMs)) {
             Finding("accepted a timeout outside its bounds", axis.Path());
+        }
+        for (qsizetype i = 0; i < axis.ignore.size(); ++i) {
+            if (SlotOf(axis.ignore[i]) < 0) {
+                Finding("ignores a number that is no parameter", axis.Path());
+            }
+            if (i > 0 && axis.ignore[i - 1] >= axis.ignore[i]) {
+                Finding("ignore list not ascending and once each", axis.Path());
+            }
         }
     }
 }

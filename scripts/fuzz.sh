@@ -14,7 +14,8 @@ fi
 
 fuzz_build="${TARN_FUZZ_BUILD_DIR:-$TARN_ROOT/build-fuzz}"
 fuzz_work="${TARN_FUZZ_WORK_DIR:-$fuzz_build/runs}"
-targets=(fuzz_parameter_file fuzz_drive_replies fuzz_value_text fuzz_telnet_codec fuzz_plant_file fuzz_web_route)
+targets=(fuzz_parameter_file fuzz_drive_replies fuzz_value_text fuzz_telnet_codec fuzz_plant_file
+    fuzz_run_log fuzz_web_route)
 
 if [ ! -f "$fuzz_build/build.ninja" ]; then
     tarn_say "Configuring the fuzz build in $fuzz_build"

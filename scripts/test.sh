@@ -6,11 +6,14 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# The six after git check the Debian package (tests/package); chromium is
-# the browser of the web view's test, which npm (Debian's nodejs and npm
-# where no node is installed) sets up from its lock file.
+# The six after git check the Debian package (tests/package); systemd-analyze
+# checks the nightly units and the metrics exporter's parser reads status
+# --metrics; chromium is the browser of the web view's test, which npm
+# (Debian's nodejs and npm where no node is installed) sets up from its lock
+# file.
 tarn_install "${TARN_PACKAGES[@]}" xvfb xauth poppler-utils ser2net git \
-    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev chromium
+    lintian desktop-file-utils appstream bash-completion man-db dpkg-dev \
+    systemd python3-prometheus-client chromium
 if ! command -v npm >/dev/null; then
     tarn_install nodejs npm
 fi

@@ -15,11 +15,6 @@ bool HidesDigits(DisplayForm form) {
            form == DisplayForm::SignalSelect;
 }
 
-QString UnitOf(quint16 number) {
-    const ParameterRecord* record = RecordOf(number);
-    return record ? QString::fromUtf8(record->unit) : QString();
-}
-
 QString WithUnit(quint16 number, const QString& text) {
     const QString unit = UnitOf(number);
     return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
@@ -31,12 +26,36 @@ QString OrEmptyMark(quint16 number, const QString& valueText) {
 
 // "Pn100 KVP1" or "Pn900".
 QString NumberAndDescription(quint16 number) {
-    const ParameterRecord* record = RecordOf(number);
-    const QString description = record ? QString::fromUtf8(record->description) : QString();
+    const QString description = DescriptionOf(number);
     return description.isEmpty() ? PnName(number) : PnName(number) + QLatin1Char(' ') + description;
 }
 
 } // namespace
+
+QString UnitOf(quint16 number) {
+    const ParameterRecord* record = RecordOf(number);
+    return record ? QString::fromUtf8(record->unit) : QString();
+}
+
+QString DescriptionOf(quint16 number) {
+    const ParameterRecord* record = RecordOf(number);
+    return record ? QString::fromUtf8(record->description) : QString();
+}
+
+QString DriftLine(quint16 number, const QString& released, const QString& current) {
+    return WithUnit(number, QStringLiteral("%1 發行 %2 → 目前 %3")
+                                .arg(NumberAndDescription(number), OrEmptyMark(number, released),
+                                     OrEmptyMark(number, current)));
+}
+
+QString QueryLine(quint16 number, const QString& current, const std::optional<QString>& released) {
+    QString line = ParameterWordsLine(number, current) + QStringLiteral(" 發行 ");
+    if (!released) {
+        return line + QStringLiteral("—");
+    }
+    line += OrEmptyMark(number, *released);
+    return *released == current ? line : line + QStringLiteral(" ≠");
+}
 
 QString ValueInWords(quint16 number, const QString& valueText) {
     const ParameterRecord* record = RecordOf(number);

@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <optional>
 
 // How a parameter's value and range read in words: every output that names
 // a value (the grid's neighbours, the change list, the report, the
@@ -74,3 +75,16 @@ QString ChangeLine(quint16 number, const QString& before, const QString& after,
 // text (none for a parameter without a rule, or when Pn904 gave no value).
 QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
                           const QString& pn904Text);
+// A parameter's unit and description as the catalogue gives them; empty
+// for a parameter without an entry.
+QString UnitOf(quint16 number);
+QString DescriptionOf(quint16 number);
+
+// A parameter whose value differs from the one released, as drift lists
+// it: "Pn100 KVP1 發行 400 → 目前 500 0.1Hz".
+QString DriftLine(quint16 number, const QString& released, const QString& current);
+
+// A parameter across axes, as query lists it: ParameterWordsLine, then the
+// released value ("發行 400", "發行 —" without a release) and "≠" where
+// the two differ: "Pn100 KVP1 500 0.1Hz 發行 400 ≠".
+QString QueryLine(quint16 number, const QString& current, const std::optional<QString>& released);

@@ -39,7 +39,7 @@ class TestPlantBackup : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    const Plant plant{"廠A", {{"M01", "X", "COM1", {}, {}, 1}, {"M01", "Y", "COM2", {}, {}, 2}}};
+    const Plant plant{"廠A", {{"M01", "X", "COM1", {}, {}, 1, {}}, {"M01", "Y", "COM2", {}, {}, 2, {}}}};
     const GitIdentity author{"王小明", "ming@example.com"};
 
     QString Repo() const { return dir.filePath("repo"); }

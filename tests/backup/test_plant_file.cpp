@@ -114,7 +114,7 @@ private slots:
             << "plant.json 第 3 行 machines[0].axes[0].name：軸" + unsafe + "com1";
         QTest::newRow("unknown key") << OneMachine({R"({"name": "X", "port": "1", "timout": 50})"})
                                      << "plant.json 第 3 行 machines[0].axes[0].timout：不認得的鍵"
-                                        "（可用：name、port、timing、timeout）";
+                                        "（可用：name、port、timing、timeout、ignore）";
         QTest::newRow("missing port") << OneMachine({R"({"name": "X"})"})
                                       << "plant.json 第 3 行 machines[0].axes[0]：少了 \"port\"";
         QTest::newRow("timing")
@@ -126,6 +126,20 @@ private slots:
         QTest::newRow("timeout not whole")
             << OneMachine({R"({"name": "X", "port": "1", "timeout": 40.5})"})
             << "plant.json 第 3 行 machines[0].axes[0].timeout：要是 10 到 5000 之間的整數（ms）";
+        QTest::newRow("ignore not a list")
+            << OneMachine({R"({"name": "X", "port": "1", "ignore": 618})"})
+            << "plant.json 第 3 行 machines[0].axes[0].ignore：要是參數編號的陣列（例如 [618, 700]）";
+        QTest::newRow("ignore no parameter")
+            << OneMachine({R"({"name": "X", "port": "1",)"
+                           "\n"
+                           R"( "ignore": [618, 800]})"})
+            << "plant.json 第 4 行 machines[0].axes[0].ignore[1]：不是驅動器的參數編號：800";
+        QTest::newRow("ignore as text")
+            << OneMachine({R"({"name": "X", "port": "1", "ignore": ["618"]})"})
+            << "plant.json 第 3 行 machines[0].axes[0].ignore[0]：不是驅動器的參數編號：\"618\"";
+        QTest::newRow("ignore not whole")
+            << OneMachine({R"({"name": "X", "port": "1", "ignore": [618.5]})"})
+            << "plant.json 第 3 行 machines[0].axes[0].ignore[0]：不是驅動器的參數編號：618.5";
         QTest::newRow("no axes") << OneMachine({})
                                  << "plant.json 第 2 行 machines[0].axes：要是非空的陣列 […]";
         QTest::newRow("not an object")
@@ -136,6 +150,20 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, message);
         QCOMPARE(Refusal(json), message);
+    }
+
+    // An axis ignores what its plant, its machine and itself name, once each.
+    void ignoreIsTheUnionOfTheLevels() {
+        const QByteArray json =
+            "{\"plant\": \"A\", \"ignore\": [700], \"machines\": [\n"
+            "{\"name\": \"M1\", \"ignore\": [618, 700], \"axes\": [\n"
+            "{\"name\": \"X\", \"port\": \"1\", \"ignore\": [100]},\n"
+            "{\"name\": \"Y\", \"port\": \"2\"}]},\n"
+            "{\"name\": \"M2\", \"axes\": [{\"name\": \"X\", \"port\": \"3\"}]}]}";
+        const Plant plant = ReadPlantText(json, "plant.json");
+        QCOMPARE(plant.axes[0].ignore, (QList<quint16>{100, 618, 700}));
+        QCOMPARE(plant.axes[1].ignore, (QList<quint16>{618, 700}));
+        QCOMPARE(plant.axes[2].ignore, (QList<quint16>{700}));
     }
 
     void duplicateMachinesAreRefused() {

@@ -48,6 +48,8 @@ done
 same "files in the package" "./usr/bin/tarn-drive-sim
 ./usr/bin/tarnb
 ./usr/bin/tarnctl
+./usr/lib/systemd/system/tarn-backup@.service
+./usr/lib/systemd/system/tarn-backup@.timer
 ./usr/share/applications/tarnb.desktop
 ./usr/share/bash-completion/completions/tarnctl
 ./usr/share/doc/tarnb/changelog.gz
@@ -68,6 +70,11 @@ bin="$root/usr/bin" share="$root/usr/share"
 
 same "tarnctl --version" "tarnctl $version" "$("$bin/tarnctl" --version 2>&1)"
 same "tarn-drive-sim --version" "tarn-drive-sim $version" "$("$bin/tarn-drive-sim" --version 2>&1)"
+
+# The nightly units run the tarnctl this package installs.
+same "programs the backup unit runs" "/usr/bin/tarnctl
+/usr/bin/tarnctl" "$(sed -n 's/^ExecStart=-\{0,1\}\([^ ]*\) .*/\1/p' \
+    "$root/usr/lib/systemd/system/tarn-backup@.service")"
 
 same "desktop-file-validate" "" "$(desktop-file-validate "$share/applications/tarnb.desktop" 2>&1)"
 appstreamcli validate --no-net "$share/metainfo/org.tarnb.tarnb.metainfo.xml" ||

@@ -1,9 +1,11 @@
 #include "Command.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
+#include "Hooks.h"
 #include "Output.h"
 #include "PlantPorts.h"
 #include "backup/PlantBackup.h"
+#include "backup/PlantRelease.h"
 
 // tarnctl backup PLANT.json --repo DIR: every axis read at once, a commit.
 
@@ -44,7 +46,8 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
 
 // Reads every axis, then stores and commits what each gave whole (an axis
 // that gave none or only some fails); returns the exit code so far.
-int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_t jobs) {
+int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_t jobs,
+           BackupCommit& done) {
     std::vector<AxisReading> readings(ports.size());
     const auto reports = RunOnDrives(
         ports,
@@ -69,7 +72,7 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
         }
         code = std::max(code, reports[i].exitCode);
     }
-    const BackupCommit done = backup.StoreAndCommit(readings);
+    done = backup.StoreAndCommit(readings);
     PrintOut(done.Summary());
     return done.commit.isEmpty() ? code : std::max(code, int(kExitDifferent));
 }
@@ -77,11 +80,12 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
 int RunBackup(const Invocation& invocation) {
     std::unique_ptr<PlantBackup> backup;
     int code = kExitSuccess;
+    BackupCommit done;
     try {
         std::vector<DrivePort> ports;
         size_t jobs = 0;
         backup = Prepare(invocation, ports, jobs);
-        if ((code = BackUp(*backup, ports, jobs)) == kExitInterrupted) {
+        if ((code = BackUp(*backup, ports, jobs, done)) == kExitInterrupted) {
             return code;
         }
     } catch (const UsageError&) {
@@ -97,8 +101,22 @@ int RunBackup(const Invocation& invocation) {
                          .arg(remote, *refused));
             return kExitDrive;
         }
+        // The released settings travel with the backups they came from.
+        const GitRepository& git = backup->Repository().Git();
+        if (git.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch)) {
+            if (const auto refused = git.PushBranch(remote, kReleasedBranch)) {
+                PrintErr(QStringLiteral("tarnctl: 推送 %1 分支到 %2 失敗：\n%3")
+                             .arg(kReleasedBranch, remote, *refused));
+                return kExitDrive;
+            }
+        }
         PrintOut(QStringLiteral("已推送到 %1").arg(remote));
     }
+    // After the lock is let go: a hook may run tarnctl on the repository.
+    const QString plant = backup->ThePlant().name;
+    const QString repo = backup->Repository().Folder();
+    backup.reset();
+    RunBackupHooks(invocation, plant, repo, done, code == kExitDrive);
     return code;
 }
 
@@ -107,7 +125,8 @@ int RunBackup(const Invocation& invocation) {
 Command BackupCommand() {
     Command command;
     command.name = QStringLiteral("backup");
-    command.usages = {QStringLiteral("backup PLANT.json --repo DIR [--push REMOTE] [--jobs N]")};
+    command.usages = {QStringLiteral("backup PLANT.json --repo DIR [--push REMOTE] [--jobs N] [--on-changed CMD] "
+                                     "[--on-failed CMD]")};
     command.summary = QStringLiteral("讀取廠區每一軸，變更的參數檔提交到 git 儲存庫");
     command.description = QStringLiteral(
         "同時讀取廠區檔（見 tarnctl plant --help）列出的每一軸（--jobs N：最多 N 軸同時），\n"
@@ -124,8 +143,14 @@ Command BackupCommand() {
         "git log -p 和 git diff 以參數的文字顯示變更。儲存庫中其他檔案一律不動。\n"
         "作者取自 git 設定的 user.name、user.email，沒有時為 tarnctl <tarnctl@主機名>；\n"
         "--author 可指定。--push REMOTE 之後推送目前的分支（沒有新提交時也推送，先前未推送\n"
-        "的提交一起送出）；被拒絕時本機提交保留並說明原因。\n"
+        "的提交一起送出，有 released 分支時一併推送）；被拒絕時本機提交保留並說明原因。\n"
         "--timing、--timeout 是廠區檔中沒有指定的軸的預設值。\n"
+        "--on-changed CMD：提交了 ignore 以外的變更後，--on-failed CMD：有軸沒有回應或只回應\n"
+        "部分參數時（兩者都有時在 changed 之後），以 /bin/sh -c CMD 執行（使用者自己的權限，\n"
+        "同 git hook），環境變數 TARN_EVENT、TARN_PLANT、TARN_REPO、TARN_COMMIT、TARN_AXES\n"
+        "（以空白分隔），標準輸入是提交訊息或失敗的軸和原因。最多 60 秒，之後結束它的整個\n"
+        "程序群組；輸出寫到標準錯誤，每行前加「hook changed: 」（最多 100 行）並寫出結束碼。\n"
+        "命令失敗不改變任何檔案和結束碼。\n"
         "結束碼：0 沒有變更，1 已提交變更，3 有軸失敗或推送失敗（能提交的仍會提交），\n"
         "2 用法錯誤，5 廠區檔或儲存庫被拒絕。");
     command.options = {
@@ -137,6 +162,8 @@ Command BackupCommand() {
                            QStringLiteral("N")),
         QCommandLineOption(kAuthor, QStringLiteral("提交的作者，\"姓名 <email>\""),
                            QStringLiteral("AUTHOR")),
+        HookOption(QStringLiteral("changed")),
+        HookOption(QStringLiteral("failed")),
     };
     command.examples = {
         QStringLiteral("tarnctl backup plant.json --repo /srv/plant-backup"),

@@ -68,3 +68,7 @@ Command HistoryCommand();
 Command RestoreCommand();
 Command FindCommand();
 Command ServeCommand();
+Command ReleaseCommand();
+Command DriftCommand();
+Command StatusCommand();
+Command QueryCommand();

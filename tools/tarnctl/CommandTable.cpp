@@ -7,6 +7,7 @@ const std::vector<Command>& Commands() {
         LoadCommand(),  DiffCommand(), ReportCommand(), FindCommand(),
         PlantCommand(), BackupCommand(), ShowCommand(), HistoryCommand(), RestoreCommand(),
         ServeCommand(),
+        ReleaseCommand(), DriftCommand(), StatusCommand(), QueryCommand(),
     };
     return commands;
 }

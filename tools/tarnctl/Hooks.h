@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Command.h"
+#include "backup/HookRunner.h"
+#include "backup/PlantBackup.h"
+
+// --on-changed, --on-failed and --on-drift: commands for events, given
+// only on the command line. Their output and ends go to standard error.
+
+QCommandLineOption HookOption(const QString& event);
+
+// Runs the hook given for `event.name` when one was given.
+void RunHookOf(const Invocation& invocation, const HookEvent& event);
+
+// After a backup: "changed" when it committed a change not ignored, then
+// "failed" when an axis failed (`failed`).
+void RunBackupHooks(const Invocation& invocation, const QString& plant, const QString& repo,
+                    const BackupCommit& done, bool failed);
