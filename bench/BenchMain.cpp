@@ -12,7 +12,7 @@
 #include "bench/TarnctlRuns.h"
 #include "app/grid/TPmDataForm.h"
 #include "app/MainDrive.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 #include "app/connect/MainLink.h"

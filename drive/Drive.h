@@ -2,10 +2,10 @@
 
 #include "changes/ChangeLog.h"
 #include "changes/Revert.h"
-#include "compare/WriteAndVerify.h"
+#include "drive/WriteAndVerify.h"
 #include "drive/WriteRule.h"
 #include "editing/EditRules.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "values/DriveValues.h"
 
 #include <QString>

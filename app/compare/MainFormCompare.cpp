@@ -7,7 +7,7 @@
 #include "compare/Comparison.h"
 #include "app/compare/TComparePmForm.h"
 #include "app/compare/TCompareProgressForm.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 

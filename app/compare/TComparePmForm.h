@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compare/Comparison.h"
-#include "compare/WriteAndVerify.h"
+#include "compare/VerifyResult.h"
 
 #include <QDialog>
 #include <functional>

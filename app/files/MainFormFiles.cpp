@@ -6,7 +6,7 @@
 #include "app/TTabControl.h"
 #include "changes/BulkWrites.h"
 #include "drive/WriteRule.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
 
 #include <QProgressBar>

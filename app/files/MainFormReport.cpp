@@ -3,7 +3,7 @@
 #include "app/TMainForm.h"
 #include "app/TReportPmForm.h"
 #include "app/TTabControl.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 #include "link/DriveLink.h"
 #include "link/TMSComm.h"
 #include "report/ReportBuilder.h"

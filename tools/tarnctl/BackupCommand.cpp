@@ -5,7 +5,7 @@
 #include "ParameterWords.h"
 #include "PlantPorts.h"
 #include "PlantRepository.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
 #include "files/PlantFile.h"
 

@@ -4,7 +4,7 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 #include "report/ReportBuilder.h"

@@ -2,7 +2,7 @@
 #include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
 
 #include <QSet>
