@@ -13,7 +13,6 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class Drive;
-class DriveLink;
 class TMSComm;
 class TStringGrid;
 class TTabControl;
@@ -24,7 +23,7 @@ struct CellMark;
 // and the serial-port control. Handlers are named after the component and
 // the event; each lives in the folder of its window family:
 //   app/TMainForm.cpp               constructor, Exit1Click, About1Click,
-//                                   fgCommProtocolInit, Delay (calls on Link)
+//                                   fgCommProtocolInit, Delay (calls on Drive1)
 //   app/connect/MainFormSetup.cpp   Setup_ParametersClick
 //   app/grid/MainFormSheets.cpp     ParaTabControlChange, ParaTabControlChanging
 //   app/grid/MainFormGrid.cpp       grdPnxxxSheetSelectCell, ...GetEditMask,
@@ -67,9 +66,8 @@ public:
     TStringGrid* grdPnxxxSheet = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr; // the status bar's one panel
-    // The window's drive (the main drive), its link and serial-port control.
+    // The window's drive (the main drive) and its serial-port control.
     Drive& Drive1;
-    DriveLink* Link = nullptr;
     TMSComm* MSComm1 = nullptr;
 
     static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";

@@ -1,93 +1,67 @@
 #pragma once
 
-#include "PortList.h"
-#include "files/ParameterFile.h"
+#include "link/DrivePort.h"
 
-#include <QJsonObject>
 #include <QString>
-#include <QStringList>
+#include <exception>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class Drive;
-class DriveLink;
 
-// What one drive's run leaves for the main thread to print.
-struct DriveReport {
-    int exitCode = 0;
-    QStringList out;    // result lines, without the port prefix
-    QStringList errors; // messages, without the port prefix
-    QJsonObject json;   // the drive's facts for --json, beside port and errors
-
-    // Adds a message and raises the exit code to `code` if it is higher.
-    void Fail(int code, const QString& message);
-};
-
-// One drive and its way of telling progress, on the drive's thread.
+// One drive of a group run and its way of telling progress, on the drive's
+// own thread.
 class DriveSession {
 public:
     DriveSession(const DrivePort& port, size_t index, Drive& drive,
-                 std::function<void(QString)> progress)
-        : port_(port), index_(index), drive_(drive), progress_(std::move(progress)) {}
+                 std::function<void(QString)> progress, std::function<bool()> stop)
+        : port_(port), index_(index), drive_(drive), progress_(std::move(progress)),
+          stop_(std::move(stop)) {}
 
     const DrivePort& Port() const { return port_; }
-    // The port's place in the command line's list, from 0.
+    // The port's place in the group's list, from 0.
     size_t Index() const { return index_; }
     Drive& TheDrive() { return drive_; }
-    DriveLink& Link();
-    // Shows "<port> <what>" in the progress line; `what` is short
+    // Shows "<port> <what>" in the group's progress line; `what` is short
     // ("讀取 Pn3xx 40%").
     void Progress(const QString& what) const { progress_(what); }
-    // True once Ctrl-C asked the run to stop: checked between exchanges.
-    bool StopRequested() const;
+    // True once the group was asked to stop: checked between exchanges.
+    bool StopRequested() const { return stop_ && stop_(); }
 
 private:
     const DrivePort& port_;
     size_t index_;
     Drive& drive_;
     std::function<void(QString)> progress_;
+    std::function<bool()> stop_;
 };
 
-// Thrown in a drive's run that Ctrl-C stopped; the run ends with exit
-// code 130 and `message`.
-struct RunInterrupted {
-    QString message;
+// One drive's part of a group run. Runs on the drive's own thread after its
+// port has been opened and the drive greeted.
+using DriveJob = std::function<void(DriveSession& session)>;
+
+// What a group run asks of the program around it.
+struct GroupHooks {
+    // Asked from any thread between exchanges: true asks every drive to stop.
+    std::function<bool()> stopRequested;
+    // Given the whole progress line ("COM1 讀取 Pn3xx 40%  COM2 …"), on the
+    // calling thread; empty shows none. Given an empty line once all ended.
+    std::function<void(const QString& line)> showProgress;
+    // Told, on the drive's thread, what ended a drive's run early: a port
+    // that cannot be opened, a drive that does not answer the greeting
+    // (ECommError "驅動器沒有回應"), or whatever the job threw.
+    std::function<void(size_t index, std::exception_ptr failure)> failed;
 };
 
-// All 309 value texts of the session's drive in file order, progress shown
-// per sheet. Throws RunInterrupted with `message` at the next parameter
-// once Ctrl-C is pressed.
-ParameterValues ReadWholeDrive(DriveSession& session, const QString& message);
-
-// One drive's part of a command. Runs on the drive's own thread after its
-// port has been opened and the drive greeted; errors of the core it
-// throws (TarnError) end only this drive's run, with their exit code.
-using DriveJob = std::function<void(DriveSession& session, DriveReport& report)>;
-
-// From now on every exchange with every drive of this run, the greeting
-// included, is appended to the trace file `path` (--trace). Throws
-// EFileError when the file cannot be opened for appending.
+// From now on every exchange with every drive of a group run, the greeting
+// included, is appended to the trace file `path`. Throws EFileError when
+// the file cannot be opened for appending.
 void TraceRunTo(const QString& path);
 
 // Runs `job` for every port at once, each on a thread of its own with its
-// own port and link, and returns the reports in port order. A port that
-// cannot be opened or a drive that does not answer the greeting fails its
-// own report (exit code 3) and no other. With `atOnce` above 0 at most that
-// many run at the same time, the next starting as one ends.
-std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job,
-                                     size_t atOnce = 0);
-
-// Prints the reports in port order: results to standard output, messages to
-// standard error, each line led by "<port>: " when there is more than one
-// drive (messages always name the port). Returns the highest exit code.
-int PrintReports(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports);
-
-// The same facts as one JSON document on standard output:
-// {"drives": [{"port", "device", "exitCode", "errors", ...json}]}, in port
-// order; messages still go to standard error. Returns the highest exit code.
-int PrintReportsAsJson(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports);
-
-// The progress text of a run over sheets: "讀取 Pn3xx 40%" while sheet
-// Pn3xx is next, given the percentage reported after the last sheet done.
-QString SheetProgress(const QString& verb, int percent);
+// own drive (Drive::Open with the port's link settings); returns when all
+// have ended. A port that cannot be opened or a drive that does not answer
+// ends its own run and no other. With `atOnce` above 0 at most that many
+// run at the same time, the next starting as one ends.
+void RunOnDriveGroup(const std::vector<DrivePort>& ports, const DriveJob& job,
+                     const GroupHooks& hooks, size_t atOnce = 0);

@@ -70,3 +70,12 @@ QString LoadStoppedMessage(const LoadResult& result) {
         .arg(written.size())
         .arg(span);
 }
+
+QString LoadSummary(bool changedOnly, bool verified, int written, int notHeld) {
+    if (changedOnly && written == 0)
+        return QStringLiteral("沒有不同的參數，未寫入");
+    if (!verified || notHeld == 0)
+        return QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(written);
+    const QString line = QStringLiteral("已寫入 %1 個，讀回不符 %2 個").arg(written).arg(notHeld);
+    return written > notHeld ? line + QStringLiteral("，請重開驅動器") : line;
+}

@@ -67,6 +67,12 @@ struct WriteRunOptions {
 // True for the parameters that loading stores but never writes (Pn900, Pn901).
 bool IsNeverWritten(quint16 number);
 
+// What a finished load says holds: "沒有不同的參數，未寫入" when only the
+// changed values were to be written and there were none; how many were
+// written and, with a read-back, how many the drive does not hold; and
+// "請重開驅動器" when a written value is known to be held.
+QString LoadSummary(bool changedOnly, bool verified, int written, int notHeld);
+
 // The message for a load that did not complete, naming what it wrote:
 // "載入已停止：Pn105 寫入失敗；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更".
 // The cause reads "Pn105 寫入失敗" (rejected), "Pn105 沒有回應" (no answer),

@@ -3,6 +3,7 @@
 #include "link/ExchangeTrace.h"
 #include "link/LinkSettings.h"
 #include "link/TMSComm.h"
+#include "link/WaitHooks.h"
 #include "link/WriteOutcome.h"
 
 #include <QString>
@@ -11,14 +12,6 @@
 
 class ISerialDevice;
 class QThread;
-
-// Run when a link's wait begins and when it ends. The window program shows a
-// busy cursor and drops user input with them; a link without hooks only
-// waits.
-struct WaitHooks {
-    std::function<void()> begin;
-    std::function<void()> end;
-};
 
 // One drive on one serial port. A link owns its port control, the drive's
 // reply format and the state of its exchanges, built from one settings

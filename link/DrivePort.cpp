@@ -1,6 +1,5 @@
-#include "PortList.h"
+#include "link/DrivePort.h"
 
-#include "ExitCode.h"
 #include "link/TMSComm.h"
 
 #include <QEventLoop>
@@ -45,30 +44,23 @@ QString RealDevice(const QString& device) {
     return real.isEmpty() ? device : real;
 }
 
-DrivePort ParseOne(const QString& item) {
-    if (IsNetworkAddress(item)) {
-        const std::optional<PortAddress> address = ParsePortAddress(item);
-        if (!address) {
-            throw UsageError(
-                QStringLiteral("網路位址 %1 不正確（%2）").arg(item, PortAddressFault(item)));
-        }
-        return DrivePort{item, 0, address->Text(), address, {}};
-    }
-    static const QRegularExpression comNumber(QStringLiteral("^(?:COM)?(\\d+)$"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = comNumber.match(item);
-    if (!match.hasMatch()) {
-        return DrivePort{item, 0, item, std::nullopt, {}};
-    }
-    const int number = match.captured(1).toInt();
-    if (number < 1 || number > 9) {
-        throw UsageError(QStringLiteral("通訊埠 %1 不在 1–9 之間（或請給裝置路徑）").arg(item));
-    }
-    const auto com = static_cast<quint16>(number);
-    return DrivePort{item, com, ComDeviceName(com), std::nullopt, {}};
+} // namespace
+
+DrivePort DrivePort::Com(quint16 com, const QString& given) {
+    return DrivePort{given.isEmpty() ? QStringLiteral("COM%1").arg(com) : given,
+                     com,
+                     ComDeviceName(com),
+                     std::nullopt,
+                     {}};
 }
 
-} // namespace
+DrivePort DrivePort::Network(const PortAddress& address, const QString& given) {
+    return DrivePort{given.isEmpty() ? address.Text() : given, 0, address.Text(), address, {}};
+}
+
+DrivePort DrivePort::Device(const QString& path) {
+    return DrivePort{path, 0, path, std::nullopt, {}};
+}
 
 QString DrivePort::Label() const {
     return PortLabel(com, com != 0 ? QString() : device);
@@ -82,32 +74,6 @@ QString DrivePort::FileTag() const {
         return QString::number(com);
     }
     return device.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
-}
-
-std::vector<DrivePort> ParsePortList(const QStringList& values, const LinkSettings& link) {
-    std::vector<DrivePort> ports;
-    for (const QString& value : values) {
-        for (const QString& raw : value.split(QLatin1Char(','))) {
-            const QString item = raw.trimmed();
-            if (item.isEmpty()) {
-                throw UsageError(QStringLiteral("--port 的清單有空項目：%1").arg(value));
-            }
-            DrivePort port = ParseOne(item);
-            port.link = link;
-            // Two threads on one device would interleave their requests; a
-            // server port serves one client at a time.
-            for (const DrivePort& earlier : ports) {
-                if (const std::optional<QString> same = SamePort(earlier, port)) {
-                    throw UsageError((port.address
-                                          ? QStringLiteral("網路位址重複：%1 與 %2 都是 %3")
-                                          : QStringLiteral("通訊埠重複：%1 與 %2 都是 %3"))
-                                         .arg(earlier.given, port.given, *same));
-                }
-            }
-            ports.push_back(std::move(port));
-        }
-    }
-    return ports;
 }
 
 std::optional<QString> SamePort(const DrivePort& a, const DrivePort& b) {

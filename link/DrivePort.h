@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 #include "link/LinkSettings.h"
@@ -9,10 +8,9 @@
 
 #include <optional>
 
-// One drive's port as given with --port: a COM number 1-9, mapped the way
-// the window program maps it, a network address (tcp://, socket://,
-// rfc2217://) or a device path taken as it is; with the link settings of
-// the run (--timing, --timeout).
+// One drive's port: a COM number 1-9 (ComDeviceName), a network address
+// (tcp://, socket://, rfc2217://) or a device path taken as it is; with the
+// link settings to reach it by.
 struct DrivePort {
     QString given;   // as written on the command line
     quint16 com = 0; // 1..9 for a COM number, 0 for a device path or address
@@ -26,15 +24,11 @@ struct DrivePort {
     // What {port} becomes in a file name: "3", the device path's last part
     // ("ttyUSB0") or host and port ("10.0.0.5_4001").
     QString FileTag() const;
-};
 
-// The ports of every --port value, in order; each value may be a list
-// separated by commas ("1,2,3"). "COM3" is COM number 3. Throws UsageError
-// for an empty item, a number outside 1-9, a malformed network address, a
-// device named twice and a host and port named twice (in either form; see
-// SamePort).
-std::vector<DrivePort> ParsePortList(const QStringList& values,
-                                     const LinkSettings& link = LinkSettings{});
+    static DrivePort Com(quint16 com, const QString& given = {});
+    static DrivePort Network(const PortAddress& address, const QString& given = {});
+    static DrivePort Device(const QString& path);
+};
 
 // What makes `a` and `b` one port, when they are: the device's real path
 // (links followed: /dev/serial/by-id/… and /dev/ttyUSB0), or an address and

@@ -1,12 +1,17 @@
 #include "app/connect/MainLink.h"
 
 #include "app/MainDrive.h"
+#include "link/DriveLink.h"
 
 MainReplyFormat ReplyFormat;
+
+namespace {
 
 DriveLink& MainLink() {
     return MainDrive().Link();
 }
+
+} // namespace
 
 MainReplyFormat::operator quint8() const {
     return MainLink().ReplyFormat();

@@ -4,7 +4,6 @@
 #include "app/TOpenPmForm.h"
 #include "app/TSavePmForm.h"
 #include "app/TTabControl.h"
-#include "changes/BulkWrites.h"
 #include "drive/WriteRule.h"
 #include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
@@ -66,8 +65,7 @@ void TMainForm::Open2Click() {
     LoadResult result;
     {
         const ProgressShown progress(OpenPmForm);
-        result = Drive1.Load(values, progress.Bar(), options);
+        result = Drive1.Load(values, progress.Bar(), options, fileName);
     }
-    NoteLoad(Drive1.Changes(), fileName, values, result);
     ShowMessage(result.complete ? QStringLiteral("請重開驅動器") : LoadStoppedMessage(result));
 }

@@ -39,7 +39,6 @@ void TMainForm::OpenOffline(const QString& fileName) {
     const ParameterValues values = ReadParameterFile(fileName);
     if (Drive1.HasLink()) {
         Drive1.SetLink(nullptr);
-        Link = nullptr;
         MSComm1 = nullptr;
     }
     Drive1.SetValuesOffline(values);
@@ -108,7 +107,7 @@ void TMainForm::CompareOffline(const QString& fileName) {
     ComparePmForm->btnWriteSelected->setEnabled(false);
     ComparePmForm->btnWriteSelected->setToolTip(QStringLiteral("離線時不可用"));
     ComparePmForm->ShowRows(rows, shown[size_t(SlotOf(904))]);
-    ComparePmForm->OnWriteRun = nullptr;
+    ComparePmForm->FileName.clear();
     ComparePmForm->exec();
 }
 

@@ -4,8 +4,7 @@
 #include "app/TReportPmForm.h"
 #include "app/TTabControl.h"
 #include "files/TransferResult.h"
-#include "link/DriveLink.h"
-#include "link/TMSComm.h"
+#include "drive/Drive.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportFormat.h"
 
@@ -48,7 +47,7 @@ void TMainForm::Report1Click() {
         return;
     }
     const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
-    const ReportSource source = DriveSource(MSComm1->PortLabel(),
-                                            MSComm1->DeviceName(), Link->ReplyFormat());
+    const ReportSource source =
+        DriveSource(Drive1.PortLabel(), Drive1.DeviceName(), Drive1.ReplyFormat());
     WriteReport(BuildReport(source, values, info->handover, reference), file.fileName, file.format);
 }

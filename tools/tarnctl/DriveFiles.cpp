@@ -1,10 +1,12 @@
 #include "DriveFiles.h"
 
+#include "ExitCode.h"
 #include "Output.h"
 #include "core/TarnError.h"
 #include "core/WholeFile.h"
 
 #include <QMap>
+#include <QSet>
 
 std::vector<ParameterValues> FilesOfDrives(const Invocation& invocation) {
     const QString pattern = invocation.arguments.first();
@@ -18,6 +20,27 @@ std::vector<ParameterValues> FilesOfDrives(const Invocation& invocation) {
         files.push_back(read.value(name));
     }
     return files;
+}
+
+std::vector<QString> FileNamesOfPorts(const QString& pattern, const std::vector<DrivePort>& ports,
+                                      const QString& example, const QString& sameFile,
+                                      const std::function<QString(const QString&)>& finish) {
+    if (ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
+        throw UsageError(
+            QStringLiteral("多個通訊埠時檔名要有 {port}（例如 %1）：%2").arg(example, pattern));
+    }
+    std::vector<QString> names;
+    QSet<QString> seen;
+    for (const DrivePort& port : ports) {
+        const QString expanded = ExpandPortPattern(pattern, port);
+        const QString name = finish ? finish(expanded) : expanded;
+        if (seen.contains(name)) {
+            throw UsageError(sameFile + QStringLiteral("：") + name);
+        }
+        seen.insert(name);
+        names.push_back(name);
+    }
+    return names;
 }
 
 bool TargetsWritable(const std::vector<QString>& fileNames) {

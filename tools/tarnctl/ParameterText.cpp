@@ -52,8 +52,3 @@ QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueTex
     }
     return json;
 }
-
-bool AnyFollowsPn904(const std::vector<quint16>& numbers) {
-    return std::any_of(numbers.begin(), numbers.end(),
-                       [](quint16 number) { return RecordOfNumber(number).FollowsPn904(); });
-}

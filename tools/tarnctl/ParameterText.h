@@ -25,6 +25,3 @@ const ParameterRecord& RecordOfNumber(quint16 number);
 // parameter without a rule, or when Pn904 gave no value).
 QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
                           const QString& pn904Text);
-
-// True when any of `numbers` has bounds that follow Pn904.
-bool AnyFollowsPn904(const std::vector<quint16>& numbers);

@@ -4,15 +4,11 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
-#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
-#include "link/DriveLink.h"
-#include "report/ReportBuilder.h"
+#include "drive/Drive.h"
+#include "report/ReportFiles.h"
 #include "report/ReportFormat.h"
 #include "report/ReportInfo.h"
-
-#include <QSet>
-#include <optional>
 
 // tarnctl report: the parameter report of a drive, read as the window
 // program's 匯出報告 reads it, or of a parameter file; the format is the
@@ -33,12 +29,6 @@ ReportHandover HandoverOf(const Invocation& invocation) {
             invocation.Value(kTechnician), invocation.Value(kNote)};
 }
 
-// What a report needs beside the values: the handover fields and the
-// reference, read before any drive or report file is touched.
-struct ReportInputs {
-    ReportHandover handover;
-    std::optional<ReportReference> reference;
-};
 const QString kInterrupted = QStringLiteral("已中斷，報告未寫入");
 
 // The report file of each drive (one name when there is no drive): the -o
@@ -56,21 +46,8 @@ std::vector<QString> ReportNames(const Invocation& invocation) {
     if (invocation.ports.empty()) {
         return {pattern};
     }
-    if (invocation.ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
-        throw UsageError(
-            QStringLiteral("多個通訊埠時檔名要有 {port}（例如 axis-{port}.pdf）：%1").arg(pattern));
-    }
-    std::vector<QString> names;
-    QSet<QString> seen;
-    for (const DrivePort& port : invocation.ports) {
-        const QString name = ExpandPortPattern(pattern, port);
-        if (seen.contains(name)) {
-            throw UsageError(QStringLiteral("兩台驅動器會寫到同一個報告：%1").arg(name));
-        }
-        seen.insert(name);
-        names.push_back(name);
-    }
-    return names;
+    return FileNamesOfPorts(pattern, invocation.ports, QStringLiteral("axis-{port}.pdf"),
+                            QStringLiteral("兩台驅動器會寫到同一個報告"));
 }
 
 QString WrittenLine(const QString& name) {
@@ -80,9 +57,7 @@ QString WrittenLine(const QString& name) {
 int ReportOfFile(const QString& fileName, const QString& reportName, const ReportInputs& inputs) {
     try {
         // The load's whole-file check: a refused file gives no report.
-        const ParameterValues values = ReadParameterFile(fileName);
-        WriteReport(BuildReport(FileSource(fileName), values, inputs.handover, inputs.reference),
-                    reportName);
+        WriteReportFile(FileSource(fileName), ReadParameterFile(fileName), inputs, reportName);
     } catch (const EFileError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
@@ -100,14 +75,9 @@ struct DriveValues {
 };
 
 void ReadDrive(DriveSession& session, DriveReport& report, DriveValues& taken) {
-    const ParameterValues values = ReadWholeDrive(session, kInterrupted);
-    // A report of a drive that gave nothing says nothing and could replace
-    // a good one: refused as such a save is.
-    if (NothingAnswered(ParametersWithoutValue(values))) {
-        report.Fail(kExitDrive, NothingAnsweredMessage());
-        return;
+    if (const auto values = ReadWholeDriveForSave(session, kInterrupted, report)) {
+        taken = {true, *values, session.TheDrive().ReplyFormat()};
     }
-    taken = {true, values, session.Link().ReplyFormat()};
 }
 
 void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QString& name,
@@ -116,18 +86,17 @@ void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QSt
         report.Fail(kExitInterrupted, kInterrupted);
         return;
     }
+    QString gaps;
     try {
-        WriteReport(BuildReport(DriveSource(port.Label(), port.device, taken.replyFormat),
-                                taken.values, inputs.handover, inputs.reference),
-                    name);
+        gaps = WriteReportFile(DriveSource(port.Label(), port.device, taken.replyFormat),
+                               taken.values, inputs, name);
     } catch (const TarnError& error) {
         report.Fail(ExitCodeOf(error), error.Text());
         return;
     }
     report.out << WrittenLine(name);
-    const QList<quint16> withoutValue = ParametersWithoutValue(taken.values);
-    if (!withoutValue.isEmpty()) {
-        report.Fail(kExitDrive, SaveGapsMessage(withoutValue, QStringLiteral("報告已寫入")));
+    if (!gaps.isEmpty()) {
+        report.Fail(kExitDrive, gaps);
     }
 }
 

@@ -1,0 +1,10 @@
+#include "report/ReportFiles.h"
+
+#include "files/TransferResult.h"
+#include "report/ReportFormat.h"
+
+QString WriteReportFile(const ReportSource& source, const ParameterValues& values,
+                        const ReportInputs& inputs, const QString& name) {
+    WriteReport(BuildReport(source, values, inputs.handover, inputs.reference), name);
+    return SaveGapsMessage(ParametersWithoutValue(values), QStringLiteral("報告已寫入"));
+}
