@@ -8,3 +8,9 @@ QString WriteReportFile(const ReportSource& source, const ParameterValues& value
     WriteReport(BuildReport(source, values, inputs.handover, inputs.reference), name);
     return SaveGapsMessage(ParametersWithoutValue(values), QStringLiteral("報告已寫入"));
 }
+
+std::optional<ReportReference> ReferenceOf(const QString& fileName) {
+    if (fileName.isEmpty())
+        return std::nullopt;
+    return ReadReference(fileName);
+}

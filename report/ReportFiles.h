@@ -12,6 +12,10 @@ struct ReportInputs {
     std::optional<ReportReference> reference;
 };
 
+// The reference named `fileName` (ReadReference: the whole-file check of a
+// load, throwing EFileError); none for no name.
+std::optional<ReportReference> ReferenceOf(const QString& fileName);
+
 // Builds the report of `values` from `source` and writes it to `name`, in
 // the format its extension names (WriteReport, which throws when it cannot);
 // returns what a save of these values would tell of their gaps

@@ -4,6 +4,7 @@
 #include "Output.h"
 #include "core/TarnError.h"
 #include "core/WholeFile.h"
+#include "report/ReportFormat.h"
 
 #include <QMap>
 #include <QSet>
@@ -41,6 +42,21 @@ std::vector<QString> FileNamesOfPorts(const QString& pattern, const std::vector<
         names.push_back(name);
     }
     return names;
+}
+
+std::vector<QString> ReportFileNames(const QString& pattern, const std::vector<DrivePort>& ports) {
+    if (pattern.isEmpty()) {
+        throw UsageError(QStringLiteral("report 需要 -o 報告檔名（例如 -o axis.pdf）"));
+    }
+    // Only the name's last part: a dot in a folder's name is no extension.
+    if (!ReportFormatOf(pattern.section(QLatin1Char('/'), -1))) {
+        throw UsageError(QStringLiteral("報告檔名要以 .pdf、.html 或 .csv 結尾：%1").arg(pattern));
+    }
+    if (ports.empty()) {
+        return {pattern};
+    }
+    return FileNamesOfPorts(pattern, ports, QStringLiteral("axis-{port}.pdf"),
+                            QStringLiteral("兩台驅動器會寫到同一個報告"));
 }
 
 bool TargetsWritable(const std::vector<QString>& fileNames) {

@@ -21,6 +21,12 @@ std::vector<QString> FileNamesOfPorts(const QString& pattern, const std::vector<
                                       const QString& example, const QString& sameFile,
                                       const std::function<QString(const QString&)>& finish = {});
 
+// The report file of each drive, one name when there is none: `pattern`
+// (report -o) with {port} replaced. Throws UsageError, before any drive or
+// file is touched, for no name, a name whose extension names no report
+// format, and as FileNamesOfPorts.
+std::vector<QString> ReportFileNames(const QString& pattern, const std::vector<DrivePort>& ports);
+
 // Tries every target file before any drive is read (CheckFileTarget); the
 // first that cannot be written is told on standard error and false
 // returned.
