@@ -178,12 +178,23 @@ Drive::WriteResult Drive::Write(const WriteRequest& request) {
 }
 
 quint8 Drive::Greet() {
-    const quint8 format = Link().Greet();
-    Link().SetReplyFormat(format);
+    if (!link_)
+        return ReplyFormat();
+    const quint8 format = link_->Greet();
+    link_->SetReplyFormat(format);
     return format;
 }
 
-void Drive::ReadSheet(int sheetIndex) {
+void Drive::SetReplyFormat(quint8 format) {
+    if (link_)
+        link_->SetReplyFormat(format);
+}
+
+void Drive::ReadSheet(int sheetIndex, const std::function<void()>& beforeExchanges) {
+    if (!link_)
+        return;
+    if (beforeExchanges)
+        beforeExchanges();
     const SheetRange* range = RangeOfSheet(sheetIndex);
     if (range == nullptr)
         return;
@@ -234,6 +245,16 @@ std::optional<quint16> Drive::WriteThrough(int sheetIndex, const WriteObserver& 
 }
 
 ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue) {
+    if (!link_) {
+        for (const SheetRange& range : kSheetRanges) {
+            for (int i = 0; eachValue && i < range.count; ++i)
+                eachValue(quint16(range.first + i),
+                          values_.PmStringSheet.Slots[range.firstSlot + i]);
+            if (progress)
+                progress(ProgressAfterSheet(range.sheetIndex));
+        }
+        return values_.PmStringSheet.Slots;
+    }
     return ReadAllParameters(Link(), progress,
                              [this, &eachValue](quint16 number, const QString& value) {
                                  values_.PmStringSheet.Value(number) = value;

@@ -77,9 +77,11 @@ public:
     quint8 Open(const DrivePort& port, const LinkSettings& settings);
 
     // Sends the greeting and keeps the reply format it shows; returns it.
+    // Without a link nothing is sent: the format kept (0) is returned.
     quint8 Greet();
-    // The reply format kept; 0 without a link.
+    // The reply format kept; 0 without a link, which keeps none.
     quint8 ReplyFormat() const;
+    void SetReplyFormat(quint8 format);
     // How the open port is named ("COM3", "/dev/ttyUSB0", "tcp://…") and
     // the device behind it; empty without a link.
     QString PortLabel() const;
@@ -136,7 +138,10 @@ public:
     // a limit or a signed value meets a text that is not hexadecimal; the
     // read ends there (earlier numbers keep their new texts, later ones
     // their old ones).
-    void ReadSheet(int sheetIndex);
+    // `beforeExchanges` runs first when there is a link (the window shows
+    // its reading window from then on). Without a link the drive answers
+    // from the values it holds: nothing is sent and nothing changes.
+    void ReadSheet(int sheetIndex, const std::function<void()>& beforeExchanges = {});
 
     // Writes parameter `number` when its PendingWrite flag is raised, with
     // its value text exactly as stored, and lowers the flag when the drive
@@ -155,7 +160,9 @@ public:
 
     // Reads all 309 parameters in file order, as a save does, storing each
     // value text as it comes: what was read stays stored when a later read
-    // fails. Progress after each sheet (ProgressAfterSheet).
+    // fails. Progress after each sheet (ProgressAfterSheet). Without a link
+    // the held texts answer, each told and the progress given as a read
+    // would, with no exchange.
     ParameterValues ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue = {});
 
     // Reads back each of `numbers` and gives those whose value is not the

@@ -14,11 +14,11 @@ DriveLink& MainLink() {
 } // namespace
 
 MainReplyFormat::operator quint8() const {
-    return MainLink().ReplyFormat();
+    return MainDrive().ReplyFormat();
 }
 
 MainReplyFormat& MainReplyFormat::operator=(quint8 format) {
-    MainLink().SetReplyFormat(format);
+    MainDrive().SetReplyFormat(format);
     return *this;
 }
 

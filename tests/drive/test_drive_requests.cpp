@@ -139,6 +139,31 @@ private slots:
         QCOMPARE(drive.Requests(), requests);
         QCOMPARE(drive.drive.Values().PmStringSheet.Value(quint16(number)), held);
     }
+
+    // A drive without a link greets, reads a sheet and reads all without an
+    // exchange (it has no link to make one on) and changes nothing it holds;
+    // the whole read still tells each value and the progress a read tells.
+    void withoutALinkTheHeldValuesAnswer() {
+        Held held(false);
+        const DriveValues before = held.drive.Values();
+        QCOMPARE(int(held.drive.Greet()), 0);
+        bool exchanged = false;
+        for (int sheet = 0; sheet <= 9; ++sheet)
+            held.drive.ReadSheet(sheet, [&] { exchanged = true; });
+        QVERIFY(!exchanged);
+        QList<int> bars;
+        QMap<quint16, QString> told;
+        const ParameterValues all = held.drive.ReadAll(
+            [&](int percent) { bars << percent; },
+            [&](quint16 number, const QString& value) { told.insert(number, value); });
+        QCOMPARE(all, before.PmStringSheet.Slots);
+        QCOMPARE(bars, (QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 100}));
+        QCOMPARE(told.size(), kSlotCount);
+        for (auto it = told.begin(); it != told.end(); ++it)
+            QCOMPARE(it.value(), before.PmStringSheet.Slots[size_t(SlotOf(it.key()))]);
+        QVERIFY(held.drive.Values().PmStringSheet.Slots == before.PmStringSheet.Slots);
+        QVERIFY(held.drive.Values().PmSignedValues == before.PmSignedValues);
+    }
 };
 
 QTEST_GUILESS_MAIN(DriveRequestsTest)
