@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/OfflineFile.h"
+#include "report/ReportBuilder.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -138,9 +139,15 @@ private:
     bool SaveOfflineFirst();
     // Offline 儲存檔案: the values on show to a file; false when cancelled.
     bool SaveOffline();
+    // `values` to the file the save dialog names (.tarn added); offline the
+    // dialog starts at the opened file, which the saved one becomes. False
+    // when cancelled.
+    bool SaveShown(const ParameterValues& values);
     void OpenOfflineFile();
     void CompareOffline(const QString& fileName);
-    void ReportOffline();
+    // Where the values on show came from, for a report: the drive, or the
+    // file opened offline (marked when they are no longer the file's).
+    ReportSource SourceOf(const ParameterValues& values) const;
     void ShowOfflineCaption();
 };
 

@@ -244,7 +244,8 @@ std::optional<quint16> Drive::WriteThrough(int sheetIndex, const WriteObserver& 
     return std::nullopt;
 }
 
-ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue) {
+ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue,
+                               const std::function<void()>& beforeExchanges) {
     if (!link_) {
         for (const SheetRange& range : kSheetRanges) {
             for (int i = 0; eachValue && i < range.count; ++i)
@@ -255,6 +256,8 @@ ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCall
         }
         return values_.PmStringSheet.Slots;
     }
+    if (beforeExchanges)
+        beforeExchanges();
     return ReadAllParameters(Link(), progress,
                              [this, &eachValue](quint16 number, const QString& value) {
                                  values_.PmStringSheet.Value(number) = value;

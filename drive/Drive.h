@@ -162,8 +162,9 @@ public:
     // value text as it comes: what was read stays stored when a later read
     // fails. Progress after each sheet (ProgressAfterSheet). Without a link
     // the held texts answer, each told and the progress given as a read
-    // would, with no exchange.
-    ParameterValues ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue = {});
+    // would, with no exchange; with one `beforeExchanges` runs first.
+    ParameterValues ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue = {},
+                            const std::function<void()>& beforeExchanges = {});
 
     // Reads back each of `numbers` and gives those whose value is not the
     // text `expected` gives for them, in order, with what was read; `stop`,
