@@ -1,7 +1,5 @@
 #include "app/MainDrive.h"
 
-#include "link/DriveLink.h"
-
 Drive& MainDrive() {
     // Made on first use, so the names below can refer to it from start-up.
     static Drive drive;

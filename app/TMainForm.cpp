@@ -19,9 +19,7 @@
 #include "app/grid/TFindForm.h"
 #include "core/Version.h"
 #include "app/connect/BusyWait.h"
-#include "link/DriveLink.h"
 #include "app/connect/TCommForm.h"
-#include "link/TMSComm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -217,14 +215,13 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
         BuildMenu(*this);
         BuildSheetArea(*this);
         BuildStatusBar(*this);
-        Drive1.SetLink(std::make_unique<DriveLink>(std::move(device), LinkSettings{}));
-        Link = &Drive1.Link();
-        Link->SetWaitHooks(BusyWaitHooks());
+        Drive1.SetDevice(std::move(device));
+        Drive1.SetWaitHooks(BusyWaitHooks());
         // A new main window is a new run for the wire's record too.
         MainExchanges() = ExchangeHistory();
-        Link->SetExchangeObserver(
+        Drive1.SetExchangeObserver(
             [](const ExchangeRecord& record) { MainExchanges().Add(record); });
-        MSComm1 = &Link->Comm();
+        MSComm1 = &Drive1.Comm();
         WireMenu(*this);
         WireSheets(*this);
         CreateForms(*this);
@@ -262,9 +259,9 @@ void TMainForm::About1Click() {
 }
 
 quint8 TMainForm::fgCommProtocolInit() {
-    return Link->Greet();
+    return Drive1.Greet();
 }
 
 void TMainForm::Delay(quint32 ms) {
-    Link->Delay(ms);
+    Drive1.Delay(ms);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/OfflineFile.h"
+#include "report/ReportBuilder.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -13,7 +14,6 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class Drive;
-class DriveLink;
 class TMSComm;
 class TStringGrid;
 class TTabControl;
@@ -24,7 +24,7 @@ struct CellMark;
 // and the serial-port control. Handlers are named after the component and
 // the event; each lives in the folder of its window family:
 //   app/TMainForm.cpp               constructor, Exit1Click, About1Click,
-//                                   fgCommProtocolInit, Delay (calls on Link)
+//                                   fgCommProtocolInit, Delay (calls on Drive1)
 //   app/connect/MainFormSetup.cpp   Setup_ParametersClick
 //   app/grid/MainFormSheets.cpp     ParaTabControlChange, ParaTabControlChanging
 //   app/grid/MainFormGrid.cpp       grdPnxxxSheetSelectCell, ...GetEditMask,
@@ -67,9 +67,8 @@ public:
     TStringGrid* grdPnxxxSheet = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr; // the status bar's one panel
-    // The window's drive (the main drive), its link and serial-port control.
+    // The window's drive (the main drive) and its serial-port control.
     Drive& Drive1;
-    DriveLink* Link = nullptr;
     TMSComm* MSComm1 = nullptr;
 
     static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";
@@ -140,9 +139,15 @@ private:
     bool SaveOfflineFirst();
     // Offline 儲存檔案: the values on show to a file; false when cancelled.
     bool SaveOffline();
+    // `values` to the file the save dialog names (.tarn added); offline the
+    // dialog starts at the opened file, which the saved one becomes. False
+    // when cancelled.
+    bool SaveShown(const ParameterValues& values);
     void OpenOfflineFile();
     void CompareOffline(const QString& fileName);
-    void ReportOffline();
+    // Where the values on show came from, for a report: the drive, or the
+    // file opened offline (marked when they are no longer the file's).
+    ReportSource SourceOf(const ParameterValues& values) const;
     void ShowOfflineCaption();
 };
 

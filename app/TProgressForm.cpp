@@ -2,6 +2,8 @@
 
 #include "drive/Drive.h"
 
+#include <optional>
+
 #include "app/FormGeometry.h"
 
 #include <QProgressBar>
@@ -41,7 +43,18 @@ std::function<void(int percent)> ProgressShown::Bar() const {
     return [form = form_](int percent) { form->ProgressBar1->setValue(percent); };
 }
 
-ParameterValues ReadAllShown(Drive& drive, TProgressForm* form) {
-    const ProgressShown progress(form);
-    return drive.ReadAll(progress.Bar());
+ParameterValues ReadAllShown(Drive& drive, TProgressForm* form,
+                             const std::function<void()>& beforeExchanges) {
+    std::optional<ProgressShown> shown;
+    return drive.ReadAll(
+        [&](int percent) {
+            if (shown)
+                shown->Bar()(percent);
+        },
+        {},
+        [&] {
+            if (beforeExchanges)
+                beforeExchanges();
+            shown.emplace(form);
+        });
 }

@@ -46,5 +46,8 @@ private:
 
 class Drive;
 // Reads all 309 parameters of `drive` as a save does (Drive::ReadAll),
-// behind `form` with its bar following the sheets.
-ParameterValues ReadAllShown(Drive& drive, TProgressForm* form);
+// behind `form` with its bar following the sheets. The form shows, after
+// `beforeExchanges`, only when the drive exchanges: a drive without a link
+// answers at once from the values it holds.
+ParameterValues ReadAllShown(Drive& drive, TProgressForm* form,
+                             const std::function<void()>& beforeExchanges = {});

@@ -3,7 +3,7 @@
 #include "backup/ParameterWords.h"
 #include "backup/RunLog.h"
 #include "catalogue/SheetRanges.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
 
 #include <QDir>

@@ -14,7 +14,7 @@
 #include "bench/WebRuns.h"
 #include "app/grid/TPmDataForm.h"
 #include "app/MainDrive.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "link/DriveLink.h"
 #include "app/connect/MainLink.h"
@@ -305,13 +305,7 @@ void Run() {
     const QString device = StartDrive(drive);
     qputenv("TARN_COM7", device.toLocal8Bit());
     CreateWindows(std::make_unique<QtSerialDevice>());
-    TMSComm& comm = *MainForm->MSComm1;
-    comm.SetCommPort(7);
-    comm.SetPortOpen(true);
-    comm.SetInputMode(0);
-    comm.SetInputLen(0);
-    ReplyFormat = MainLink().Greet();
-    if (ReplyFormat != 0)
+    if (MainDrive().Open(DrivePort::Com(7), LinkSettings{}) != 0)
         throw std::runtime_error("the virtual drive did not answer the greeting");
 
     Progress("exchanges");
@@ -319,9 +313,9 @@ void Run() {
         if (ReadParameter(904).isEmpty())
             throw std::runtime_error("a read was not answered");
     });
-    const auto greetings = TimeEach(kExchangeRuns, [](int) { ReplyFormat = MainLink().Greet(); });
+    const auto greetings = TimeEach(kExchangeRuns, [](int) { ReplyFormat = MainDrive().Greet(); });
     const auto writes = TimeEach(kExchangeRuns, [](int i) {
-        if (MainLink().Write(101, i % 2 ? "0005" : "0004") != WriteOutcome::Written)
+        if (MainDrive().Link().Write(101, i % 2 ? "0005" : "0004") != WriteOutcome::Written)
             throw std::runtime_error("a write was not confirmed");
     });
     ExchangeRow("read", reads, kReadFloorMs);
@@ -348,7 +342,7 @@ void Run() {
         const double cpuBefore = CpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        values = ReadAllParameters(*MainForm->Link, [](int) {});
+        values = ReadAllParameters(MainDrive().Link(), [](int) {});
         const double ms = clock.nsecsElapsed() / 1e6;
         cpuShares.push_back((CpuSeconds() - cpuBefore) * 1000 / ms * 100);
         saveRatios.push_back(ms / (309 * kReadFloorMs));
@@ -356,7 +350,7 @@ void Run() {
     for (int i = 0; i < kTransferRuns; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const LoadResult result = WriteAllParameters(*MainForm->Link, values, [](int) {});
+        const LoadResult result = WriteAllParameters(MainDrive().Link(), values, [](int) {});
         const double ms = clock.nsecsElapsed() / 1e6;
         if (!result.complete)
             throw std::runtime_error("a load stopped before its end");
@@ -380,7 +374,7 @@ void Run() {
 
     // After the memory row: the PDF writer's fonts are no part of a save.
     Progress("reports");
-    MeasureReports(*MainForm->Link, QStringLiteral("COM7"), device);
+    MeasureReports(MainDrive().Link(), QStringLiteral("COM7"), device);
 
     // Last with the windows: the main drive gives up its link for good.
     Progress("offline open");

@@ -2,7 +2,7 @@
 
 #include "bench/Stats.h"
 #include "bench/TarnctlRuns.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "link/AddressedDevice.h"
 #include "link/DriveLink.h"
 #include "link/ExchangeTrace.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "changes/ChangeLog.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 
 // The change list's row of a run of writes over many parameters: a load, or
 // the comparison window's write of a file's values. `action` names it

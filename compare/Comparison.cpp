@@ -4,7 +4,7 @@
 
 #include "catalogue/ParameterRecord.h"
 #include "editing/EditRules.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 
 #include <algorithm>
 #include <optional>

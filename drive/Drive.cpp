@@ -1,8 +1,15 @@
 #include "drive/Drive.h"
 
 #include "catalogue/SheetRanges.h"
+#include "changes/BulkWrites.h"
+#include "compare/Comparison.h"
 #include "core/TarnError.h"
+#include "link/AddressedDevice.h"
 #include "link/DriveLink.h"
+#include "values/ValueForms.h"
+#include "values/ValueText.h"
+
+#include <algorithm>
 
 #include <stdexcept>
 
@@ -52,13 +59,142 @@ void Drive::SetValuesOffline(const ParameterValues& values) {
     }
 }
 
+void Drive::SetDevice(std::unique_ptr<ISerialDevice> device, const LinkSettings& settings) {
+    link_ = std::make_unique<DriveLink>(std::move(device), settings);
+}
+
+TMSComm& Drive::Comm() const {
+    return Link().Comm();
+}
+
+void Drive::SetWaitHooks(WaitHooks hooks) {
+    Link().SetWaitHooks(std::move(hooks));
+}
+
+void Drive::SetExchangeObserver(ExchangeObserver observer) {
+    Link().SetExchangeObserver(std::move(observer));
+}
+
+quint8 Drive::Open(const DrivePort& port, const LinkSettings& settings) {
+    if (!link_)
+        SetDevice(std::make_unique<AddressedDevice>(), settings);
+    link_->SetTiming(settings.timing, settings.readWaitMs);
+    TMSComm& comm = link_->Comm();
+    if (port.com != 0) {
+        comm.SetDevicePath({});
+        comm.SetCommPort(port.com);
+    } else {
+        comm.SetDevicePath(port.device);
+    }
+    comm.SetPortOpen(true);
+    comm.SetInputMode(0);
+    comm.SetInputLen(0);
+    return Greet();
+}
+
+quint8 Drive::ReplyFormat() const {
+    return link_ ? link_->ReplyFormat() : 0;
+}
+
+QString Drive::PortLabel() const {
+    return link_ ? link_->Comm().PortLabel() : QString();
+}
+
+QString Drive::DeviceName() const {
+    return link_ ? link_->Comm().DeviceName() : QString();
+}
+
+void Drive::Delay(quint32 ms) {
+    Link().Delay(ms);
+}
+
+Drive::ReadResult Drive::Read(const std::vector<quint16>& numbers, const StopRequest& stop) {
+    ReadResult result;
+    const auto readOne = [this](quint16 number) -> const QString& {
+        QString& held = values_.PmStringSheet.Value(number);
+        if (link_)
+            held = link_->Read(number);
+        return held;
+    };
+    const bool followsPn904 = std::any_of(numbers.begin(), numbers.end(), [](quint16 number) {
+        const ParameterRecord* record = RecordOf(number);
+        return record != nullptr && record->FollowsPn904();
+    });
+    if (followsPn904)
+        result.pn904 = readOne(kPn904);
+    for (const quint16 number : numbers) {
+        if (stop && stop()) {
+            result.stopped = true;
+            break;
+        }
+        result.values.push_back(number == kPn904 && followsPn904 ? result.pn904 : readOne(number));
+    }
+    return result;
+}
+
+Drive::WriteResult Drive::Write(const WriteRequest& request) {
+    WriteResult result;
+    result.valueText = request.raw;
+    if (request.raw.isEmpty()) {
+        const ParameterRecord& record = *RecordOf(request.number);
+        if (!record.HasRule()) {
+            result.end = WriteEnd::NoRule;
+            return result;
+        }
+        if (record.FollowsPn904()) {
+            result.pn904 = Read({kPn904}).values.front();
+            if (!HoldsDriveValue(result.pn904)) {
+                result.end = WriteEnd::NoPn904;
+                return result;
+            }
+        }
+        const TypedEntry entry =
+            JudgeEntry(record, request.typed, Pn904WordsFromText(record, result.pn904));
+        result.valueText = entry.valueText;
+        if (entry.verdict != EditVerdict::Accepted) {
+            result.end = WriteEnd::Refused;
+            return result;
+        }
+    }
+    QString& held = values_.PmStringSheet.Value(request.number);
+    if (!link_) {
+        held = result.valueText;
+        return result;
+    }
+    if (link_->Write(request.number, result.valueText) != WriteOutcome::Written) {
+        result.end = WriteEnd::WriteFailed;
+        return result;
+    }
+    held = result.valueText;
+    // An echo only says the request arrived; the read-back says what the
+    // drive keeps.
+    if (request.verify) {
+        result.readBack = link_->Read(request.number);
+        held = result.readBack;
+        if (!ValuesEqual(result.valueText, result.readBack))
+            result.end = WriteEnd::ReadBackDiffers;
+    }
+    return result;
+}
+
 quint8 Drive::Greet() {
-    const quint8 format = Link().Greet();
-    Link().SetReplyFormat(format);
+    if (!link_)
+        return ReplyFormat();
+    const quint8 format = link_->Greet();
+    link_->SetReplyFormat(format);
     return format;
 }
 
-void Drive::ReadSheet(int sheetIndex) {
+void Drive::SetReplyFormat(quint8 format) {
+    if (link_)
+        link_->SetReplyFormat(format);
+}
+
+void Drive::ReadSheet(int sheetIndex, const std::function<void()>& beforeExchanges) {
+    if (!link_)
+        return;
+    if (beforeExchanges)
+        beforeExchanges();
     const SheetRange* range = RangeOfSheet(sheetIndex);
     if (range == nullptr)
         return;
@@ -108,12 +244,44 @@ std::optional<quint16> Drive::WriteThrough(int sheetIndex, const WriteObserver& 
     return std::nullopt;
 }
 
-ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue) {
-    return ReadAllParameters(Link(), progress, [this, &eachValue](quint16 number, const QString& value) {
-        values_.PmStringSheet.Value(number) = value;
-        if (eachValue)
-            eachValue(number, value);
-    });
+ParameterValues Drive::ReadAll(const ProgressCallback& progress, const ValueCallback& eachValue,
+                               const std::function<void()>& beforeExchanges) {
+    if (!link_) {
+        for (const SheetRange& range : kSheetRanges) {
+            for (int i = 0; eachValue && i < range.count; ++i)
+                eachValue(quint16(range.first + i),
+                          values_.PmStringSheet.Slots[range.firstSlot + i]);
+            if (progress)
+                progress(ProgressAfterSheet(range.sheetIndex));
+        }
+        return values_.PmStringSheet.Slots;
+    }
+    if (beforeExchanges)
+        beforeExchanges();
+    return ReadAllParameters(Link(), progress,
+                             [this, &eachValue](quint16 number, const QString& value) {
+                                 values_.PmStringSheet.Value(number) = value;
+                                 if (eachValue)
+                                     eachValue(number, value);
+                             });
+}
+
+Drive::ReadBackResult Drive::CheckHeld(const QList<quint16>& numbers,
+                                       const std::function<QString(quint16)>& expected,
+                                       const std::function<void(quint16)>& before,
+                                       const StopRequest& stop) {
+    ReadBackResult result;
+    for (const quint16 number : numbers) {
+        if (before)
+            before(number);
+        if (stop && (result.stopped = stop()))
+            break;
+        const QString wanted = expected(number);
+        const QString read = Read({number}).values.front();
+        if (!ValuesEqual(wanted, read))
+            result.notHeld.push_back({number, wanted, read});
+    }
+    return result;
 }
 
 std::vector<RuleBreak> Drive::OutsideRule(const std::vector<ValueToWrite>& writes) {
@@ -124,7 +292,7 @@ std::vector<RuleBreak> Drive::OutsideRule(const std::vector<ValueToWrite>& write
 }
 
 LoadResult Drive::Load(const ParameterValues& values, const ProgressCallback& progress,
-                       const WriteRunOptions& options) {
+                       const WriteRunOptions& options, const QString& fileName) {
     if (!options.force) {
         LoadResult refused;
         for (const RuleBreak& value : OutsideRule(LoadWrites(values, options.only)))
@@ -135,15 +303,51 @@ LoadResult Drive::Load(const ParameterValues& values, const ProgressCallback& pr
         }
     }
     values_.PmStringSheet.Slots = values;
-    return WriteAllParameters(Link(), values, progress, options);
+    const LoadResult result = WriteAllParameters(Link(), values, progress, options);
+    NoteLoad(changes_, fileName, values, result);
+    return result;
+}
+
+Drive::LoadRun Drive::LoadPlanned(const LoadPlan& plan, const LoadHooks& hooks) {
+    LoadRun run;
+    WriteRunOptions options;
+    options.stopRequested = hooks.stop;
+    options.force = plan.force;
+    if (plan.changedOnly) {
+        const ParameterValues held = ReadAll(hooks.reading, hooks.eachRead);
+        QSet<quint16> changed;
+        for (const CompareRow& row : CompareValues(held, plan.values))
+            if (row.writable)
+                changed.insert(row.number);
+        options.only = changed;
+    }
+    run.outside = OutsideRule(LoadWrites(plan.values, options.only));
+    if (!run.outside.empty() && !plan.force) {
+        run.result.complete = false;
+        return run;
+    }
+    run.outside.clear();
+    run.result = Load(plan.values, hooks.writing, options, plan.fileName);
+    if (run.result.complete && plan.verify)
+        run.readBack = CheckHeld(
+            run.result.written, [&](quint16 number) { return plan.values[size_t(SlotOf(number))]; },
+            hooks.checking, hooks.stop);
+    return run;
 }
 
 VerifyResult Drive::WriteAndVerify(const std::vector<ValueToWrite>& requests,
-                                   const ProgressCallback& progress, const StopRequest& stop) {
+                                   const ProgressCallback& progress, const StopRequest& stop,
+                                   const QString& fileName) {
     VerifyResult result = ::WriteAndVerify(Link(), requests, progress, stop);
     for (const VerifiedWrite& write : result.writes)
         if (write.readDone)
             values_.PmStringSheet.Value(write.number) = write.readBack;
+    if (!fileName.isEmpty()) {
+        ParameterValues written;
+        for (const ValueToWrite& request : requests)
+            written[size_t(SlotOf(request.number))] = request.valueText;
+        NoteBulkWrite(changes_, QStringLiteral("寫入"), fileName, written, AsLoadResult(result));
+    }
     return result;
 }
 

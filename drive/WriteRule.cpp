@@ -2,7 +2,7 @@
 
 #include "catalogue/ParameterRecord.h"
 #include "compare/Comparison.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "values/ValueWords.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/WriteAndVerify.h"
+#include "compare/VerifyResult.h"
 #include "values/ParameterValues.h"
 
 #include <QList>

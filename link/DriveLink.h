@@ -3,6 +3,8 @@
 #include "link/ExchangeTrace.h"
 #include "link/LinkSettings.h"
 #include "link/TMSComm.h"
+#include "link/WaitHooks.h"
+#include "link/WriteOutcome.h"
 
 #include <QString>
 #include <functional>
@@ -10,29 +12,6 @@
 
 class ISerialDevice;
 class QThread;
-
-// How one write ended.
-enum class WriteOutcome {
-    Written,      // the drive echoed the request
-    NotSent,      // "None" or empty value: the drive keeps its own value
-    NoAnswer,     // fewer than 10 characters came back
-    EchoDiffers,  // the drive answered with something else
-    Undetermined, // no greeting was answered; nothing was sent
-};
-
-// The failed flag of an edit's write: true unless the drive confirmed it or
-// it was not meant to be sent (NotSent).
-constexpr bool WriteFailed(WriteOutcome outcome) {
-    return outcome != WriteOutcome::Written && outcome != WriteOutcome::NotSent;
-}
-
-// Run when a link's wait begins and when it ends. The window program shows a
-// busy cursor and drops user input with them; a link without hooks only
-// waits.
-struct WaitHooks {
-    std::function<void()> begin;
-    std::function<void()> end;
-};
 
 // One drive on one serial port. A link owns its port control, the drive's
 // reply format and the state of its exchanges, built from one settings

@@ -3,13 +3,11 @@
 #include "app/TProgressForm.h"
 #include "app/TTabControl.h"
 #include "app/MainDrive.h"
-#include "changes/BulkWrites.h"
 #include "compare/Comparison.h"
 #include "app/compare/TComparePmForm.h"
 #include "app/compare/TCompareProgressForm.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
-#include "link/DriveLink.h"
 
 // Comparing a parameter file with the drive. The comparison, the checks and
 // the write with its read-backs live in the core; this handler only drives
@@ -35,10 +33,7 @@ void TMainForm::Compare1Click() {
     }
     ComparePmForm->ShowRows(rows, Pn904AfterComparedWrite(drive, file));
     // Each write of the window is one row of the change list.
-    ComparePmForm->OnWriteRun = [this, fileName, file](const VerifyResult& result) {
-        NoteBulkWrite(Drive1.Changes(), QStringLiteral("寫入"), fileName, file,
-                      AsLoadResult(result));
-    };
+    ComparePmForm->FileName = fileName;
     ComparePmForm->exec();
     // The grid shows its sheet as the drive now holds it.
     if (sheetShown)

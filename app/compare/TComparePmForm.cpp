@@ -150,12 +150,10 @@ void TComparePmForm::btnWriteSelectedClick() {
     VerifyResult result;
     {
         const ProgressShown progress(OpenPmForm);
-        result = MainDrive().WriteAndVerify(requests, progress.Bar());
+        result = MainDrive().WriteAndVerify(requests, progress.Bar(), {}, FileName);
     }
     for (std::size_t i = 0; i < tableRows.size(); ++i)
         ShowOutcome(tableRows[i], result.writes[i]);
-    if (OnWriteRun)
-        OnWriteRun(result);
     ShowMessage(VerifySummary(result));
 }
 

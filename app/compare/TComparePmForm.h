@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compare/Comparison.h"
-#include "compare/WriteAndVerify.h"
+#include "compare/VerifyResult.h"
 
 #include <QDialog>
 #include <functional>
@@ -45,9 +45,8 @@ public:
     const std::vector<CompareRow>& Rows() const { return rows_; }
     bool Ticked(int row) const;
 
-    // Runs after each write with its result (before the summary is shown),
-    // so a caller can keep a record of what was written.
-    std::function<void(const VerifyResult&)> OnWriteRun;
+    // The file compared: each write names it in the change list.
+    QString FileName;
 
 public slots:
     void btnSelectAllClick();

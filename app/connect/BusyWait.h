@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/DriveLink.h"
+#include "link/WaitHooks.h"
 
 // The wait hooks of the window program: while its link waits, the cursor
 // shows busy and user input to the whole application is dropped (see

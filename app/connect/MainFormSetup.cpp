@@ -1,9 +1,9 @@
 #include "app/TMainForm.h"
 
-#include "app/TTabControl.h"
 #include "app/MainDrive.h"
-#include "app/grid/TPmDataForm.h"
+#include "app/TTabControl.h"
 #include "app/connect/MainLink.h"
+#include "app/grid/TPmDataForm.h"
 
 namespace {
 
@@ -22,11 +22,9 @@ void TMainForm::Setup_ParametersClick() {
     }
     ParaTabControl->SetTabIndex(0);
     PendingWrite.LowerAll();
-    // Offline the values are the file's, already stored.
-    if (!Offline()) {
-        ReplyFormat = fgCommProtocolInit();
-        Drive1.ReadSheet(0);
-    }
+    // Without a link the drive answers from the file's values it holds.
+    ReplyFormat = fgCommProtocolInit();
+    Drive1.ReadSheet(0);
     PmDataForm->FillPn0xxSheet();
     ParaTabControl->show();
 }

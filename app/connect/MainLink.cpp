@@ -1,19 +1,24 @@
 #include "app/connect/MainLink.h"
 
 #include "app/MainDrive.h"
+#include "link/DriveLink.h"
 
 MainReplyFormat ReplyFormat;
+
+namespace {
 
 DriveLink& MainLink() {
     return MainDrive().Link();
 }
 
+} // namespace
+
 MainReplyFormat::operator quint8() const {
-    return MainLink().ReplyFormat();
+    return MainDrive().ReplyFormat();
 }
 
 MainReplyFormat& MainReplyFormat::operator=(quint8 format) {
-    MainLink().SetReplyFormat(format);
+    MainDrive().SetReplyFormat(format);
     return *this;
 }
 

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "link/DriveLink.h"
-
 #include <QString>
 
 // The names the window program has always used for its exchanges: each is a
-// thin call on the main window's drive link (MainDrive().Link()). Other
-// programs hold drives of their own and do not use these.
-
-// The main drive's link; using it when the main window has given it none
-// is a bug.
-DriveLink& MainLink();
+// thin call on the main window's drive (MainDrive()), the one place in the
+// window program that reaches its link. Other programs hold drives of their
+// own and do not use these. Using them when the main window has given the
+// drive no link is a bug.
 
 // `ReplyFormat` reads and assigns the main link's reply format, as the
 // process-wide byte of old did.
@@ -21,7 +17,7 @@ public:
 };
 extern MainReplyFormat ReplyFormat;
 
-// A read: see DriveLink.
+// One read, one exchange, its answer as the link gives it.
 QString ReadParameter(quint16 number);
 
 // The failed flag: true unless the write was confirmed or not meant to be

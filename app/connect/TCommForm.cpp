@@ -5,10 +5,9 @@
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
 #include "core/TarnError.h"
+#include "drive/Drive.h"
 #include "link/ComDevices.h"
-#include "app/connect/MainLink.h"
 #include "link/PortAddress.h"
-#include "link/TMSComm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -150,32 +149,32 @@ void TCommForm::SaveChoices() const {
 }
 
 void TCommForm::btnConnectClick() {
-    TMSComm& comm = *MainForm->MSComm1;
     SaveChoices();
     const auto timing =
         cmbTiming->currentIndex() == 1 ? LinkSettings::Timing::Reply : LinkSettings::Timing::Fixed;
-    MainForm->Link->SetTiming(timing, quint32(spnTimeout->value()));
+    LinkSettings settings;
+    settings.timing = timing;
+    settings.SetTimeout(quint32(spnTimeout->value()));
     const QString given = edtNetAddress->text().trimmed();
+    DrivePort port;
     if (given.isEmpty()) {
-        comm.SetDevicePath({});
-        comm.SetCommPort(ComboBox1->itemText(ComboBox1->currentIndex()).toUShort());
+        port = DrivePort::Com(ComboBox1->itemText(ComboBox1->currentIndex()).toUShort());
     } else {
         const std::optional<PortAddress> address = ParsePortAddress(given);
         if (!address) {
             throw ECommError(QStringLiteral("Cannot open %1: not a network address (%2)")
                                  .arg(given, PortAddressFault(given)));
         }
-        comm.SetDevicePath(address->Text());
+        port = DrivePort::Network(*address, given);
     }
-    comm.SetPortOpen(true);
-    comm.SetInputMode(0);
-    comm.SetInputLen(0);
+    Drive& drive = MainForm->Drive1;
+    drive.Open(port, settings);
     MainForm->StatusPanel->setText(
-        "PortOpen=" + comm.PortLabel() + TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
+        "PortOpen=" + drive.PortLabel() +
+        TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
     // The device behind COM n differs by machine; the tooltip tells which.
-    MainForm->StatusPanel->setToolTip(comm.DeviceName());
-    MainForm->StatusBar1->setToolTip(comm.DeviceName());
-    ReplyFormat = MainForm->fgCommProtocolInit();
+    MainForm->StatusPanel->setToolTip(drive.DeviceName());
+    MainForm->StatusBar1->setToolTip(drive.DeviceName());
     hide();
     MainForm->show();
 }

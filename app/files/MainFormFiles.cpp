@@ -4,9 +4,8 @@
 #include "app/TOpenPmForm.h"
 #include "app/TSavePmForm.h"
 #include "app/TTabControl.h"
-#include "changes/BulkWrites.h"
+#include "drive/DriveTransfer.h"
 #include "drive/WriteRule.h"
-#include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
 
 #include <QProgressBar>
@@ -16,26 +15,24 @@
 // handlers only drive the windows around them.
 
 void TMainForm::Save2Click() {
-    if (Offline()) {
-        SaveOffline();
-        return;
-    }
-    ParaTabControl->hide();
     // Each value is stored as it comes: what was read stays stored when a
-    // later read fails.
-    const ParameterValues values = ReadAllShown(Drive1, SavePmForm);
+    // later read fails. A drive without a link answers from the values it
+    // holds, with no reading window and nothing that did not answer.
+    bool read = false;
+    const ParameterValues values = ReadAllShown(Drive1, SavePmForm, [&] {
+        ParaTabControl->hide();
+        read = true;
+    });
     // A drive that gave nothing would leave a file of keys only, which could
     // replace a good one: the save is not offered then.
-    const QList<quint16> withoutValue = ParametersWithoutValue(values);
-    if (NothingAnswered(withoutValue)) {
+    const QList<quint16> withoutValue = read ? ParametersWithoutValue(values) : QList<quint16>();
+    if (read && NothingAnswered(withoutValue)) {
         ShowMessage(NothingAnsweredMessage());
         return;
     }
-    const QString chosen = Dialogs().SaveFileName(this, kFileFilter);
-    if (chosen.isEmpty()) {
+    if (!SaveShown(values)) {
         return;
     }
-    WriteParameterFile(WithTarnSuffix(chosen), values);
     if (!withoutValue.isEmpty()) {
         ShowMessage(SaveGapsMessage(withoutValue));
     }
@@ -66,8 +63,7 @@ void TMainForm::Open2Click() {
     LoadResult result;
     {
         const ProgressShown progress(OpenPmForm);
-        result = Drive1.Load(values, progress.Bar(), options);
+        result = Drive1.Load(values, progress.Bar(), options, fileName);
     }
-    NoteLoad(Drive1.Changes(), fileName, values, result);
     ShowMessage(result.complete ? QStringLiteral("請重開驅動器") : LoadStoppedMessage(result));
 }

@@ -39,7 +39,6 @@ void TMainForm::OpenOffline(const QString& fileName) {
     const ParameterValues values = ReadParameterFile(fileName);
     if (Drive1.HasLink()) {
         Drive1.SetLink(nullptr);
-        Link = nullptr;
         MSComm1 = nullptr;
     }
     Drive1.SetValuesOffline(values);
@@ -75,14 +74,23 @@ bool TMainForm::SaveOfflineFirst() {
 }
 
 bool TMainForm::SaveOffline() {
-    const QString chosen = Dialogs().SaveFileNameAt(this, kFileFilter, OfflineFile1.fileName);
+    return SaveShown(ShownValues(Drive1));
+}
+
+bool TMainForm::SaveShown(const ParameterValues& values) {
+    // Offline the dialog starts at the opened file, which the saved one
+    // then replaces, caption and all.
+    const QString chosen = Offline()
+                               ? Dialogs().SaveFileNameAt(this, kFileFilter, OfflineFile1.fileName)
+                               : Dialogs().SaveFileName(this, kFileFilter);
     if (chosen.isEmpty())
         return false;
     const QString fileName = WithTarnSuffix(chosen);
-    const ParameterValues values = ShownValues(Drive1);
     WriteParameterFile(fileName, values);
-    OfflineFile1 = {fileName, values};
-    ShowOfflineCaption();
+    if (Offline()) {
+        OfflineFile1 = {fileName, values};
+        ShowOfflineCaption();
+    }
     return true;
 }
 
@@ -108,25 +116,13 @@ void TMainForm::CompareOffline(const QString& fileName) {
     ComparePmForm->btnWriteSelected->setEnabled(false);
     ComparePmForm->btnWriteSelected->setToolTip(QStringLiteral("離線時不可用"));
     ComparePmForm->ShowRows(rows, shown[size_t(SlotOf(904))]);
-    ComparePmForm->OnWriteRun = nullptr;
+    ComparePmForm->FileName.clear();
     ComparePmForm->exec();
 }
 
-void TMainForm::ReportOffline() {
-    const ParameterValues values = ShownValues(Drive1);
-    QSettings settings;
-    const std::optional<ReportInfo> info =
-        Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
-    if (!info)
-        return;
-    SaveReportInfo(settings, *info);
-    std::optional<ReportReference> reference;
-    if (!info->referenceFile.isEmpty())
-        reference = ReadReference(info->referenceFile);
-    const SaveChoice choice = Dialogs().SaveFileChoice(this, kReportFilter);
-    if (choice.fileName.isEmpty())
-        return;
-    const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
+ReportSource TMainForm::SourceOf(const ParameterValues& values) const {
+    if (!Offline())
+        return DriveSource(Drive1.PortLabel(), Drive1.DeviceName(), Drive1.ReplyFormat());
     // Values changed since the file was read are not the file's: the source
     // names it without its time and checksum then.
     ReportSource source = FileSource(OfflineFile1.fileName);
@@ -135,5 +131,5 @@ void TMainForm::ReportOffline() {
         source.fileModified = QDateTime();
         source.fileSha256.clear();
     }
-    WriteReport(BuildReport(source, values, info->handover, reference), file.fileName, file.format);
+    return source;
 }

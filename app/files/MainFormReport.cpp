@@ -3,9 +3,8 @@
 #include "app/TMainForm.h"
 #include "app/TReportPmForm.h"
 #include "app/TTabControl.h"
-#include "files/DriveTransfer.h"
-#include "link/DriveLink.h"
-#include "link/TMSComm.h"
+#include "drive/Drive.h"
+#include "files/TransferResult.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportFormat.h"
 
@@ -17,23 +16,24 @@
 // library; this handler only drives the windows around them.
 
 void TMainForm::Report1Click() {
-    if (Offline()) {
-        ReportOffline();
-        return;
-    }
-    ParaTabControl->hide();
-    // Each value is stored as it comes, as a save stores it.
-    const ParameterValues values = ReadAllShown(Drive1, ReportPmForm);
+    // Each value is stored as it comes, as a save stores it; a drive without
+    // a link answers from the values it holds, with no reading window.
+    bool read = false;
+    const ParameterValues values = ReadAllShown(Drive1, ReportPmForm, [&] {
+        ParaTabControl->hide();
+        read = true;
+    });
     // A report of a drive that gave nothing says nothing and could replace a
     // good one: refused as such a save is.
-    if (NothingAnswered(ParametersWithoutValue(values))) {
+    if (read && NothingAnswered(ParametersWithoutValue(values))) {
         ShowMessage(NothingAnsweredMessage());
         return;
     }
     // 報告資料: the fields as last confirmed; cancelled, nothing is written,
     // the fields kept included.
     QSettings settings;
-    const std::optional<ReportInfo> info = Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
+    const std::optional<ReportInfo> info =
+        Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
     if (!info) {
         return;
     }
@@ -48,7 +48,6 @@ void TMainForm::Report1Click() {
         return;
     }
     const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
-    const ReportSource source = DriveSource(MSComm1->PortLabel(),
-                                            MSComm1->DeviceName(), Link->ReplyFormat());
-    WriteReport(BuildReport(source, values, info->handover, reference), file.fileName, file.format);
+    WriteReport(BuildReport(SourceOf(values), values, info->handover, reference), file.fileName,
+                file.format);
 }

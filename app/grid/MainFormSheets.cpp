@@ -7,12 +7,16 @@
 #include "app/grid/TPmDataForm.h"
 #include "drive/Drive.h"
 
+#include <optional>
+
 void TMainForm::ParaTabControlChange() {
     grdPnxxxSheet->SetEditing(false);
     const int sheet = ParaTabControl->TabIndex();
-    if (!Offline()) {
-        const WindowShown reading(ReadpmForm);
-        Drive1.ReadSheet(sheet);
+    // The reading window shows only while the drive exchanges: a drive
+    // without a link answers from the values it holds.
+    {
+        std::optional<WindowShown> reading;
+        Drive1.ReadSheet(sheet, [&] { reading.emplace(ReadpmForm); });
     }
     PmDataForm->FillSheet(sheet);
 }

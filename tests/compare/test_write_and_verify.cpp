@@ -1,4 +1,4 @@
-#include "compare/WriteAndVerify.h"
+#include "drive/WriteAndVerify.h"
 #include "support/LinkFixture.h"
 
 #include <QtTest>

@@ -5,7 +5,8 @@
 #include "app/TReadpmForm.h"
 #include "app/TSavePmForm.h"
 #include "files/ParameterFile.h"
-#include "app/connect/MainLink.h"
+#include "app/MainDrive.h"
+#include "link/DriveLink.h"
 #include "support/ProcessCpu.h"
 
 #include <QComboBox>
@@ -34,7 +35,7 @@ QByteArray FileOf(const QMap<quint16, QString>& state, const QList<quint16>& non
 // while an exchange was in progress, so the test cannot pass vacuously.
 void SendInputSoon(bool& sent) {
     QTimer::singleShot(300, MainForm, [&sent] {
-        sent = MainLink().ExchangeInProgress();
+        sent = MainDrive().Link().ExchangeInProgress();
         QTabBar* bar = MainForm->ParaTabControl->TabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
         QTest::mouseDClick(E2eFixture::Grid()->viewport(), Qt::LeftButton);

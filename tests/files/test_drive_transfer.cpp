@@ -1,7 +1,7 @@
 #include "ParameterFileSamples.h"
 #include "core/TarnError.h"
 #include "support/TestDrive.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "support/LinkFixture.h"
 
 #include <QTemporaryDir>

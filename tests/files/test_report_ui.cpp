@@ -6,7 +6,7 @@
 #include "app/TTabControl.h"
 #include "core/TarnError.h"
 #include "support/TestDrive.h"
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "link/DriveProtocol.h"
 #include "app/connect/MainLink.h"
 #include "link/TMSComm.h"

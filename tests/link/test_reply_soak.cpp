@@ -1,7 +1,7 @@
 // Saves and loads against a drive that misbehaves (jitter past the limit,
 // late single parameters, noise, repeated frames), in both timings: no
 // value may ever be taken for another parameter's.
-#include "files/DriveTransfer.h"
+#include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
 #include "files/ParameterFileSamples.h"
 #include "link/AddressedDevice.h"

@@ -7,7 +7,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 #include "compare/Comparison.h"
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
 #include "values/ValueWords.h"
 

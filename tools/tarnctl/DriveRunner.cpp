@@ -4,50 +4,16 @@
 #include "Interrupt.h"
 #include "Output.h"
 #include "drive/Drive.h"
-#include "link/AddressedDevice.h"
-#include "link/DriveLink.h"
-#include "link/DriveProtocol.h"
 
-#include <QEventLoop>
 #include <QJsonArray>
-#include <QThread>
 #include <algorithm>
 
 namespace {
 
-// The run's trace (--trace), shared by the drives' threads.
-std::unique_ptr<TraceFile> runTrace;
-
-void OpenPort(DriveLink& link, const DrivePort& port) {
-    TMSComm& comm = link.Comm();
-    if (port.com != 0) {
-        comm.SetCommPort(port.com);
-    } else {
-        comm.SetDevicePath(port.device);
-    }
-    comm.SetPortOpen(true);
-    comm.SetInputMode(0);
-    comm.SetInputLen(0);
-}
-
-// The whole of one drive's run, on its own thread: nothing thrown leaves it.
-void RunOne(const DrivePort& port, size_t index, const DriveJob& job, DriveReport& report,
-            const std::function<void(QString)>& progress) {
+// What ended a drive's run early, as its report tells it.
+void FailWith(std::exception_ptr failure, DriveReport& report) {
     try {
-        // Made here, so the port and the waits belong to this thread.
-        Drive drive(std::make_unique<DriveLink>(std::make_unique<AddressedDevice>(), port.link));
-        if (runTrace) {
-            drive.Link().SetExchangeObserver(
-                [](const ExchangeRecord& record) { runTrace->Append(record); });
-        }
-        OpenPort(drive.Link(), port);
-        const quint8 format = drive.Greet();
-        if (format != kFormatPlain && format != kFormatMarked) {
-            report.Fail(kExitDrive, QStringLiteral("驅動器沒有回應"));
-            return;
-        }
-        DriveSession session(port, index, drive, progress);
-        job(session, report);
+        std::rethrow_exception(failure);
     } catch (const RunInterrupted& interrupted) {
         report.Fail(kExitInterrupted, interrupted.message);
     } catch (const TarnError& error) {
@@ -76,21 +42,9 @@ void PrintErrors(const std::vector<DrivePort>& ports, const std::vector<DriveRep
 
 } // namespace
 
-void TraceRunTo(const QString& path) {
-    runTrace = std::make_unique<TraceFile>(path);
-}
-
 void DriveReport::Fail(int code, const QString& message) {
     exitCode = std::max(exitCode, code);
     errors << message;
-}
-
-DriveLink& DriveSession::Link() {
-    return drive_.Link();
-}
-
-bool DriveSession::StopRequested() const {
-    return InterruptRequested();
 }
 
 ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
@@ -103,59 +57,32 @@ ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
         });
 }
 
-std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const DriveJob& job,
+std::optional<ParameterValues> ReadWholeDriveForSave(DriveSession& session, const QString& message,
+                                                     DriveReport& report) {
+    const ParameterValues values = ReadWholeDrive(session, message);
+    if (NothingAnswered(ParametersWithoutValue(values))) {
+        report.Fail(kExitDrive, NothingAnsweredMessage());
+        return std::nullopt;
+    }
+    return values;
+}
+
+std::vector<DriveReport> RunOnDrives(const std::vector<DrivePort>& ports, const ReportingJob& job,
                                      size_t atOnce) {
     std::vector<DriveReport> reports(ports.size());
-    std::vector<QString> progress(ports.size());
-    std::vector<std::unique_ptr<QThread>> threads;
-    QEventLoop loop;
-    size_t running = ports.size();
-    size_t started = 0;
-    const size_t limit = atOnce == 0 ? ports.size() : std::min(atOnce, ports.size());
-
-    const auto redraw = [&] {
-        QStringList parts;
-        for (size_t i = 0; i < ports.size(); ++i) {
-            if (!progress[i].isEmpty()) {
-                parts << ports[i].Label() + QLatin1Char(' ') + progress[i];
-            }
-        }
-        ShowProgressLine(parts.join(QStringLiteral("  ")));
-    };
-    for (size_t i = 0; i < ports.size(); ++i) {
-        // Progress goes to the main thread, which alone writes the terminal.
-        std::function<void(QString)> post = [&, i](QString text) {
-            if (!ProgressShown()) {
-                return;
-            }
-            QMetaObject::invokeMethod(
-                &loop,
-                [&, i, text] {
-                    progress[i] = text;
-                    redraw();
-                },
-                Qt::QueuedConnection);
+    GroupHooks hooks;
+    hooks.stopRequested = InterruptRequested;
+    if (ProgressShown()) {
+        hooks.showProgress = [](const QString& line) {
+            line.isEmpty() ? ClearProgressLine() : ShowProgressLine(line);
         };
-        threads.emplace_back(
-            QThread::create([&, i, post] { RunOne(ports[i], i, job, reports[i], post); }));
-        QObject::connect(threads.back().get(), &QThread::finished, &loop, [&] {
-            if (started < threads.size()) {
-                threads[started++]->start();
-            }
-            if (--running == 0) {
-                loop.quit();
-            }
-        });
     }
-    while (started < limit) {
-        threads[started++]->start();
-    }
-    if (!threads.empty()) {
-        loop.exec();
-    }
-    for (const auto& thread : threads) {
-        thread->wait();
-    }
+    hooks.failed = [&](size_t index, std::exception_ptr failure) {
+        FailWith(failure, reports[index]);
+    };
+    RunOnDriveGroup(
+        ports, [&](DriveSession& session) { job(session, reports[session.Index()]); }, hooks,
+        atOnce);
     ClearProgressLine();
     return reports;
 }

@@ -5,19 +5,10 @@
 #include "LoadJob.h"
 #include "Output.h"
 #include "ParameterText.h"
-#include "catalogue/SheetRanges.h"
 #include "compare/CompareTexts.h"
-#include "compare/Comparison.h"
-#include "compare/WriteAndVerify.h"
 #include "drive/Drive.h"
-#include "drive/WriteRule.h"
-#include "files/DriveTransfer.h"
-#include "files/ParameterFile.h"
-#include "link/DriveLink.h"
-#include "values/ValueText.h"
 
 #include <QJsonArray>
-#include <QSet>
 
 // tarnctl load FILE: the whole-file check, then the writes of 載入檔案;
 // --changed-only writes only what differs from the drive, --verify reads
@@ -30,112 +21,67 @@ const QString kVerify = QStringLiteral("verify");
 const QString kForce = QStringLiteral("force");
 const QString kJson = QStringLiteral("json");
 
-struct LoadPlan {
-    ParameterValues values; // the drive's file, checked whole
-    bool changedOnly = false;
-    bool verify = false;
-    bool force = false;
-};
+using LoadPlan = Drive::LoadPlan;
 
-// The parameters to write with --changed-only, as the comparison window
-// lists them: those that differ and that a load sends. Whether their values
-// keep within their rules is judged with the rest of the run.
-QSet<quint16> ChangedParameters(const LoadPlan& plan, DriveSession& session) {
-    const ParameterValues drive =
-        ReadWholeDrive(session, QStringLiteral("已中斷，沒有寫入任何參數"));
-    QSet<quint16> changed;
-    for (const CompareRow& row : CompareValues(drive, plan.values)) {
-        if (row.writable) {
-            changed.insert(row.number);
-        }
-    }
-    return changed;
-}
-
-// Values outside their rule, listed as 載入檔案 lists them; true when the
-// run may go on (none, or --force).
-bool WithinRules(const LoadPlan& plan, const std::optional<QSet<quint16>>& only,
-                 DriveSession& session, DriveReport& report) {
-    const std::vector<RuleBreak> outside =
-        session.TheDrive().OutsideRule(LoadWrites(plan.values, only));
-    if (outside.empty() || plan.force) {
-        return true;
-    }
-    report.Fail(kExitValueRefused,
-                QStringLiteral("以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："));
-    for (const QString& line : RuleBreakLines(outside)) {
-        report.errors << line;
-    }
-    return false;
-}
-
-// Reads back every written parameter; those that do not hold the written
-// value fail the report. Returns how many do not.
-int Verify(const LoadPlan& plan, const QList<quint16>& written, DriveSession& session,
-           DriveReport& report) {
+// The values the drive does not hold after their write fail the report.
+void TellNotHeld(const Drive::ReadBackResult& held, DriveReport& report) {
     QJsonArray notHeld;
-    for (const quint16 number : written) {
-        session.Progress(QStringLiteral("核對 Pn%1xx").arg(number / 100));
-        if (session.StopRequested()) {
-            report.Fail(kExitInterrupted, QStringLiteral("核對已中斷"));
-            break;
-        }
-        const QString expected = plan.values[size_t(SlotOf(number))];
-        const QString actual = session.Link().Read(number);
-        if (!ValuesEqual(expected, actual)) {
-            report.Fail(kExitDrive, ReadBackMismatchText(number, expected, actual));
-            notHeld << QJsonObject{{"number", number},
-                                   {"name", PnName(number)},
-                                   {"written", expected},
-                                   {"read", actual}};
-        }
+    for (const Drive::ReadBack& value : held.notHeld) {
+        report.Fail(kExitDrive, ReadBackMismatchText(value.number, value.expected, value.read));
+        notHeld << QJsonObject{{"number", value.number},
+                               {"name", PnName(value.number)},
+                               {"written", value.expected},
+                               {"read", value.read}};
+    }
+    if (held.stopped) {
+        report.Fail(kExitInterrupted, QStringLiteral("核對已中斷"));
     }
     report.json.insert(QStringLiteral("notHeld"), notHeld);
-    return int(notHeld.size());
-}
-
-// What a finished load says holds: how many were written, how many of
-// them the read-back did not find, and the restart only when a written
-// value is known to be held.
-QString LoadSummary(const LoadPlan& plan, int written, int notHeld) {
-    if (plan.changedOnly && written == 0) {
-        return QStringLiteral("沒有不同的參數，未寫入");
-    }
-    if (!plan.verify || notHeld == 0) {
-        return QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(written);
-    }
-    const QString line = QStringLiteral("已寫入 %1 個，讀回不符 %2 個").arg(written).arg(notHeld);
-    return written > notHeld ? line + QStringLiteral("，請重開驅動器") : line;
 }
 
 void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
-    WriteRunOptions options;
-    options.stopRequested = [&] { return session.StopRequested(); };
-    options.force = plan.force;
-    if (plan.changedOnly) {
-        options.only = ChangedParameters(plan, session);
+    Drive::LoadHooks hooks;
+    hooks.reading = [&](int percent) {
+        session.Progress(SheetProgress(QStringLiteral("讀取"), percent));
+    };
+    hooks.eachRead = [&](quint16, const QString&) {
+        if (session.StopRequested()) {
+            throw RunInterrupted{QStringLiteral("已中斷，沒有寫入任何參數")};
+        }
+    };
+    hooks.writing = [&](int percent) {
+        session.Progress(SheetProgress(QStringLiteral("寫入"), percent));
+    };
+    hooks.checking = [&](quint16 number) {
+        session.Progress(QStringLiteral("核對 Pn%1xx").arg(number / 100));
+    };
+    hooks.stop = [&] { return session.StopRequested(); };
+    const Drive::LoadRun run = session.TheDrive().LoadPlanned(plan, hooks);
+    if (!run.outside.empty()) {
+        // Listed as 載入檔案 lists them.
+        report.Fail(kExitValueRefused,
+                    QStringLiteral("以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："));
+        report.errors << RuleBreakLines(run.outside);
     }
-    if (!WithinRules(plan, options.only, session, report)) {
-        report.json.insert(QStringLiteral("written"), QJsonArray());
-        report.json.insert(QStringLiteral("complete"), false);
-        return;
-    }
-    const LoadResult result = session.TheDrive().Load(
-        plan.values,
-        [&](int percent) { session.Progress(SheetProgress(QStringLiteral("寫入"), percent)); },
-        options);
     QJsonArray written;
-    for (const quint16 number : result.written) {
+    for (const quint16 number : run.result.written) {
         written << number;
     }
     report.json.insert(QStringLiteral("written"), written);
-    report.json.insert(QStringLiteral("complete"), result.complete);
-    if (!result.complete) {
-        report.Fail(result.stopped ? kExitInterrupted : kExitDrive, LoadStoppedMessage(result));
+    report.json.insert(QStringLiteral("complete"), run.result.complete);
+    if (!run.outside.empty()) {
         return;
     }
-    const int notHeld = plan.verify ? Verify(plan, result.written, session, report) : 0;
-    report.out << LoadSummary(plan, int(result.written.size()), notHeld);
+    if (!run.result.complete) {
+        report.Fail(run.result.stopped ? kExitInterrupted : kExitDrive,
+                    LoadStoppedMessage(run.result));
+        return;
+    }
+    if (plan.verify) {
+        TellNotHeld(run.readBack, report);
+    }
+    report.out << LoadSummary(plan.changedOnly, plan.verify, int(run.result.written.size()),
+                              int(run.readBack.notHeld.size()));
 }
 
 int RunLoad(const Invocation& invocation) {
@@ -146,12 +92,8 @@ int RunLoad(const Invocation& invocation) {
     try {
         // Every file checked whole first: a refused one touches no drive.
         for (const ParameterValues& values : FilesOfDrives(invocation)) {
-            LoadPlan plan;
-            plan.values = values;
-            plan.changedOnly = invocation.IsSet(kChangedOnly);
-            plan.verify = invocation.IsSet(kVerify);
-            plan.force = invocation.IsSet(kForce);
-            plans.push_back(plan);
+            plans.push_back({values, invocation.IsSet(kChangedOnly), invocation.IsSet(kVerify),
+                             invocation.IsSet(kForce), invocation.arguments.first()});
         }
     } catch (const EFileError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
@@ -201,9 +143,5 @@ Command LoadCommand() {
 
 void LoadValuesIntoDrive(const ParameterValues& values, bool verify, bool force,
                          DriveSession& session, DriveReport& report) {
-    LoadPlan plan;
-    plan.values = values;
-    plan.verify = verify;
-    plan.force = force;
-    LoadDrive(plan, session, report);
+    LoadDrive({values, false, verify, force, {}}, session, report);
 }

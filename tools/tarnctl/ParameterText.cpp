@@ -30,8 +30,3 @@ std::vector<quint16> ParameterArguments(const QStringList& texts) {
 const ParameterRecord& RecordOfNumber(quint16 number) {
     return *RecordOf(number);
 }
-
-bool AnyFollowsPn904(const std::vector<quint16>& numbers) {
-    return std::any_of(numbers.begin(), numbers.end(),
-                       [](quint16 number) { return RecordOfNumber(number).FollowsPn904(); });
-}

@@ -20,5 +20,3 @@ std::vector<quint16> ParameterArguments(const QStringList& texts);
 // The record of a number that has a slot.
 const ParameterRecord& RecordOfNumber(quint16 number);
 
-// True when any of `numbers` has bounds that follow Pn904.
-bool AnyFollowsPn904(const std::vector<quint16>& numbers);

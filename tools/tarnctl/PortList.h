@@ -1,50 +1,14 @@
 #pragma once
 
-#include <QString>
+#include "link/DrivePort.h"
+
 #include <QStringList>
 #include <vector>
 
-#include "link/LinkSettings.h"
-#include "link/PortAddress.h"
-
-#include <optional>
-
-// One drive's port as given with --port: a COM number 1-9, mapped the way
-// the window program maps it, a network address (tcp://, socket://,
-// rfc2217://) or a device path taken as it is; with the link settings of
-// the run (--timing, --timeout).
-struct DrivePort {
-    QString given;   // as written on the command line
-    quint16 com = 0; // 1..9 for a COM number, 0 for a device path or address
-    QString device;  // what is opened: ComDeviceName(com), the path or the address
-    std::optional<PortAddress> address; // for a network address
-    LinkSettings link;
-
-    // How output lines and messages name the drive: "COM3", the path or the
-    // address ("tcp://10.0.0.5:4001").
-    QString Label() const;
-    // What {port} becomes in a file name: "3", the device path's last part
-    // ("ttyUSB0") or host and port ("10.0.0.5_4001").
-    QString FileTag() const;
-};
-
 // The ports of every --port value, in order; each value may be a list
-// separated by commas ("1,2,3"). "COM3" is COM number 3. Throws UsageError
-// for an empty item, a number outside 1-9, a malformed network address, a
-// device named twice and a host and port named twice (in either form; see
-// SamePort).
+// separated by commas ("1,2,3"). "COM3" is COM number 3; a COM number is
+// mapped the way the window program maps it. Throws UsageError for an empty
+// item, a number outside 1-9, a malformed network address, a device named
+// twice and a host and port named twice (in either form; see SamePort).
 std::vector<DrivePort> ParsePortList(const QStringList& values,
                                      const LinkSettings& link = LinkSettings{});
-
-// What makes `a` and `b` one port, when they are: the device's real path
-// (links followed: /dev/serial/by-id/… and /dev/ttyUSB0), or an address and
-// port both reach ("127.0.0.1:4001" for localhost and 127.0.0.1), or, for
-// two spellings of one host name, that name and port. Host names are
-// resolved once a run, at most 5 s each; one that does not resolve is one
-// only with itself. nullopt for two ports.
-std::optional<QString> SamePort(const DrivePort& a, const DrivePort& b);
-
-// `pattern` with every "{port}" replaced by the port's FileTag().
-QString ExpandPortPattern(const QString& pattern, const DrivePort& port);
-
-constexpr const char* kPortPlaceholder = "{port}";

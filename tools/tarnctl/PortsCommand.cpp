@@ -2,7 +2,7 @@
 #include "ExitCode.h"
 #include "Output.h"
 #include "link/ComDevices.h"
-#include "link/TMSComm.h"
+#include "link/DrivePort.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -23,7 +23,7 @@ QString UsbIds(const QSerialPortInfo& info) {
 }
 
 QJsonObject ComJson(quint16 port) {
-    return {{"com", port}, {"device", ComDeviceName(port)}, {"exists", ComDeviceExists(port)}};
+    return {{"com", port}, {"device", DrivePort::Com(port).device}, {"exists", ComDeviceExists(port)}};
 }
 
 QJsonObject SystemPortJson(const QSerialPortInfo& info) {

@@ -5,8 +5,8 @@
 #include "ParameterText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
+#include "drive/Drive.h"
 #include "files/ParameterFile.h"
-#include "link/DriveLink.h"
 
 #include <QJsonArray>
 
@@ -16,19 +16,13 @@ namespace {
 
 void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
                     DriveReport& report) {
-    DriveLink& link = session.Link();
-    // As a sheet read does: Pn904 first, so the bounds that follow it are
-    // the drive's own.
-    const QString pn904 = AnyFollowsPn904(numbers) ? link.Read(kPn904) : QString();
+    const Drive::ReadResult read =
+        session.TheDrive().Read(numbers, [&] { return session.StopRequested(); });
     QJsonArray parameters;
-    for (const quint16 number : numbers) {
-        if (session.StopRequested()) {
-            report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
-            break;
-        }
-        const ParameterRecord& record = RecordOfNumber(number);
-        const QString value = number == kPn904 && !pn904.isEmpty() ? pn904 : link.Read(number);
-        parameters << ParameterJson(record, value, pn904);
+    for (size_t i = 0; i < read.values.size(); ++i) {
+        const quint16 number = numbers[i];
+        const QString& value = read.values[i];
+        parameters << ParameterJson(RecordOfNumber(number), value, read.pn904);
         if (HoldsDriveValue(value)) {
             report.out << ParameterLine(number, value);
         } else {
@@ -37,6 +31,9 @@ void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
                             ? QStringLiteral("%1 沒有讀到數值").arg(PnName(number))
                             : QStringLiteral("%1 的回覆不是預期的格式").arg(PnName(number)));
         }
+    }
+    if (read.stopped) {
+        report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
     }
     report.json.insert(QStringLiteral("parameters"), parameters);
 }

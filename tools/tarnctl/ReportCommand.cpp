@@ -4,19 +4,12 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
-#include "files/DriveTransfer.h"
-#include "files/ParameterFile.h"
-#include "link/DriveLink.h"
-#include "report/ReportBuilder.h"
-#include "report/ReportFormat.h"
+#include "drive/Drive.h"
+#include "report/ReportFiles.h"
 #include "report/ReportInfo.h"
 
-#include <QSet>
-#include <optional>
-
-// tarnctl report: the parameter report of a drive, read as the window
-// program's 匯出報告 reads it, or of a parameter file; the format is the
-// name's extension.
+// tarnctl report: the parameter report of a drive, read as 匯出報告 reads
+// it, or of a parameter file; the format is the name's extension.
 
 namespace {
 
@@ -27,51 +20,7 @@ const QString kCustomer = QStringLiteral("customer");
 const QString kTechnician = QStringLiteral("technician");
 const QString kNote = QStringLiteral("note");
 const QString kAgainst = QStringLiteral("against");
-
-ReportHandover HandoverOf(const Invocation& invocation) {
-    return {invocation.Value(kMachine), invocation.Value(kAxis), invocation.Value(kCustomer),
-            invocation.Value(kTechnician), invocation.Value(kNote)};
-}
-
-// What a report needs beside the values: the handover fields and the
-// reference, read before any drive or report file is touched.
-struct ReportInputs {
-    ReportHandover handover;
-    std::optional<ReportReference> reference;
-};
 const QString kInterrupted = QStringLiteral("已中斷，報告未寫入");
-
-// The report file of each drive (one name when there is no drive): the -o
-// name with {port} replaced. Throws UsageError before any drive or file is
-// touched.
-std::vector<QString> ReportNames(const Invocation& invocation) {
-    const QString pattern = invocation.Value(kOutput);
-    if (pattern.isEmpty()) {
-        throw UsageError(QStringLiteral("report 需要 -o 報告檔名（例如 -o axis.pdf）"));
-    }
-    // Only the name's last part: a dot in a folder's name is no extension.
-    if (!ReportFormatOf(pattern.section(QLatin1Char('/'), -1))) {
-        throw UsageError(QStringLiteral("報告檔名要以 .pdf、.html 或 .csv 結尾：%1").arg(pattern));
-    }
-    if (invocation.ports.empty()) {
-        return {pattern};
-    }
-    if (invocation.ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
-        throw UsageError(
-            QStringLiteral("多個通訊埠時檔名要有 {port}（例如 axis-{port}.pdf）：%1").arg(pattern));
-    }
-    std::vector<QString> names;
-    QSet<QString> seen;
-    for (const DrivePort& port : invocation.ports) {
-        const QString name = ExpandPortPattern(pattern, port);
-        if (seen.contains(name)) {
-            throw UsageError(QStringLiteral("兩台驅動器會寫到同一個報告：%1").arg(name));
-        }
-        seen.insert(name);
-        names.push_back(name);
-    }
-    return names;
-}
 
 QString WrittenLine(const QString& name) {
     return QStringLiteral("已寫入報告 %1").arg(name);
@@ -80,9 +29,7 @@ QString WrittenLine(const QString& name) {
 int ReportOfFile(const QString& fileName, const QString& reportName, const ReportInputs& inputs) {
     try {
         // The load's whole-file check: a refused file gives no report.
-        const ParameterValues values = ReadParameterFile(fileName);
-        WriteReport(BuildReport(FileSource(fileName), values, inputs.handover, inputs.reference),
-                    reportName);
+        WriteReportFile(FileSource(fileName), ReadParameterFile(fileName), inputs, reportName);
     } catch (const EFileError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
@@ -93,41 +40,24 @@ int ReportOfFile(const QString& fileName, const QString& reportName, const Repor
 
 // What a drive's run hands to the main thread, which writes the reports:
 // the PDF writer and its fonts are used from the application's thread only.
-struct DriveValues {
-    bool taken = false;
-    ParameterValues values;
-    quint8 replyFormat = 0;
-};
+using Taken = std::optional<std::pair<ReportSource, ParameterValues>>;
 
-void ReadDrive(DriveSession& session, DriveReport& report, DriveValues& taken) {
-    const ParameterValues values = ReadWholeDrive(session, kInterrupted);
-    // A report of a drive that gave nothing says nothing and could replace
-    // a good one: refused as such a save is.
-    if (NothingAnswered(ParametersWithoutValue(values))) {
-        report.Fail(kExitDrive, NothingAnsweredMessage());
-        return;
-    }
-    taken = {true, values, session.Link().ReplyFormat()};
-}
-
-void WriteDriveReport(const DrivePort& port, const DriveValues& taken, const QString& name,
-                      const ReportInputs& inputs, DriveReport& report) {
+void WriteDriveReport(const Taken& taken, const QString& name, const ReportInputs& inputs,
+                      DriveReport& report) {
     if (InterruptRequested()) {
         report.Fail(kExitInterrupted, kInterrupted);
         return;
     }
+    QString gaps;
     try {
-        WriteReport(BuildReport(DriveSource(port.Label(), port.device, taken.replyFormat),
-                                taken.values, inputs.handover, inputs.reference),
-                    name);
+        gaps = WriteReportFile(taken->first, taken->second, inputs, name);
     } catch (const TarnError& error) {
         report.Fail(ExitCodeOf(error), error.Text());
         return;
     }
     report.out << WrittenLine(name);
-    const QList<quint16> withoutValue = ParametersWithoutValue(taken.values);
-    if (!withoutValue.isEmpty()) {
-        report.Fail(kExitDrive, SaveGapsMessage(withoutValue, QStringLiteral("報告已寫入")));
+    if (!gaps.isEmpty()) {
+        report.Fail(kExitDrive, gaps);
     }
 }
 
@@ -137,20 +67,20 @@ int RunReport(const Invocation& invocation) {
         throw UsageError(withDrives ? QStringLiteral("report 和 --port 一起時不需要參數檔")
                                     : QStringLiteral("report 需要 --port 或一個參數檔"));
     }
-    const std::vector<QString> names = ReportNames(invocation);
-    ReportInputs inputs{HandoverOf(invocation), std::nullopt};
+    const std::vector<QString> names = ReportFileNames(invocation.Value(kOutput), invocation.ports);
+    ReportInputs inputs{{invocation.Value(kMachine), invocation.Value(kAxis),
+                         invocation.Value(kCustomer), invocation.Value(kTechnician),
+                         invocation.Value(kNote)},
+                        std::nullopt};
     if (const QString fault = HandoverFault(inputs.handover); !fault.isEmpty()) {
         throw UsageError(fault);
     }
-    if (const QString against = invocation.Value(kAgainst); !against.isEmpty()) {
-        try {
-            // The whole-file check, as any file: a refused reference gives
-            // no report, and no drive is read for one.
-            inputs.reference = ReadReference(against);
-        } catch (const EFileError& error) {
-            PrintErr(QStringLiteral("tarnctl: ") + error.Text());
-            return kExitFileRefused;
-        }
+    try {
+        // A refused reference gives no report, and no drive is read for one.
+        inputs.reference = ReferenceOf(invocation.Value(kAgainst));
+    } catch (const EFileError& error) {
+        PrintErr(QStringLiteral("tarnctl: ") + error.Text());
+        return kExitFileRefused;
     }
     if (!TargetsWritable(names)) {
         return kExitFileRefused;
@@ -158,13 +88,18 @@ int RunReport(const Invocation& invocation) {
     if (!withDrives) {
         return ReportOfFile(invocation.arguments.first(), names.front(), inputs);
     }
-    std::vector<DriveValues> taken(invocation.ports.size());
+    std::vector<Taken> taken(invocation.ports.size());
     std::vector<DriveReport> reports =
-        RunOnDrives(invocation.ports,
-                    [&](DriveSession& s, DriveReport& r) { ReadDrive(s, r, taken[s.Index()]); });
+        RunOnDrives(invocation.ports, [&](DriveSession& s, DriveReport& r) {
+            if (const auto values = ReadWholeDriveForSave(s, kInterrupted, r)) {
+                taken[s.Index()] = {
+                    DriveSource(s.Port().Label(), s.Port().device, s.TheDrive().ReplyFormat()),
+                    *values};
+            }
+        });
     for (size_t i = 0; i < reports.size(); ++i) {
-        if (taken[i].taken) {
-            WriteDriveReport(invocation.ports[i], taken[i], names[i], inputs, reports[i]);
+        if (taken[i]) {
+            WriteDriveReport(taken[i], names[i], inputs, reports[i]);
         }
     }
     return PrintReports(invocation.ports, reports);
@@ -193,16 +128,16 @@ Command ReportCommand() {
         "--against 參考檔：標出與參考檔不同的參數並列出兩邊的數值\n"
         "（參考檔同樣先檢查整個檔案，被拒絕時結束碼 5），CSV 多兩欄\n"
         "reference_value_text、differs。");
-    command.options = {QCommandLineOption({QStringLiteral("o"), kOutput},
-                                          QStringLiteral("報告檔名：.pdf、.html 或 .csv"),
-                                          QStringLiteral("NAME")),
-                       QCommandLineOption(kMachine, QStringLiteral("機台"), QStringLiteral("M")),
-                       QCommandLineOption(kAxis, QStringLiteral("軸"), QStringLiteral("A")),
-                       QCommandLineOption(kCustomer, QStringLiteral("客戶"), QStringLiteral("C")),
-                       QCommandLineOption(kTechnician, QStringLiteral("技術員"), QStringLiteral("T")),
-                       QCommandLineOption(kNote, QStringLiteral("備註（可多行）"), QStringLiteral("N")),
-                       QCommandLineOption(kAgainst, QStringLiteral("參考檔案：標出不同的參數"),
-                                          QStringLiteral("REF.tarn"))};
+    command.options = {
+        QCommandLineOption({QStringLiteral("o"), kOutput},
+                           QStringLiteral("報告檔名：.pdf、.html 或 .csv"), QStringLiteral("NAME")),
+        QCommandLineOption(kMachine, QStringLiteral("機台"), QStringLiteral("M")),
+        QCommandLineOption(kAxis, QStringLiteral("軸"), QStringLiteral("A")),
+        QCommandLineOption(kCustomer, QStringLiteral("客戶"), QStringLiteral("C")),
+        QCommandLineOption(kTechnician, QStringLiteral("技術員"), QStringLiteral("T")),
+        QCommandLineOption(kNote, QStringLiteral("備註（可多行）"), QStringLiteral("N")),
+        QCommandLineOption(kAgainst, QStringLiteral("參考檔案：標出不同的參數"),
+                           QStringLiteral("REF.tarn"))};
     command.examples = {QStringLiteral("tarnctl -p 1 report -o axis.pdf"),
                         QStringLiteral("tarnctl -p 1,2,3 report -o machine7-axis-{port}.html"),
                         QStringLiteral("tarnctl report backup.tarn -o backup.csv"),

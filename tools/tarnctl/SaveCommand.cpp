@@ -2,10 +2,8 @@
 #include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
-#include "files/DriveTransfer.h"
 #include "files/ParameterFile.h"
-
-#include <QSet>
+#include "files/TransferResult.h"
 
 // tarnctl save FILE: the 309 reads and the file, as the window program's
 // 儲存檔案 makes them.
@@ -17,33 +15,17 @@ std::vector<QString> FileNames(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(QStringLiteral("save 需要一個檔名（例如 save axis.tarn）"));
     }
-    const QString pattern = invocation.arguments.first();
-    if (invocation.ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
-        throw UsageError(QStringLiteral("多個通訊埠時檔名要有 {port}（例如 axis-{port}.tarn）：%1")
-                             .arg(pattern));
-    }
-    std::vector<QString> names;
-    QSet<QString> seen;
-    for (const DrivePort& port : invocation.ports) {
-        const QString name = WithTarnSuffix(ExpandPortPattern(pattern, port));
-        if (seen.contains(name)) {
-            throw UsageError(QStringLiteral("兩台驅動器會存到同一個檔案：%1").arg(name));
-        }
-        seen.insert(name);
-        names.push_back(name);
-    }
-    return names;
+    return FileNamesOfPorts(invocation.arguments.first(), invocation.ports,
+                            QStringLiteral("axis-{port}.tarn"),
+                            QStringLiteral("兩台驅動器會存到同一個檔案"), WithTarnSuffix);
 }
 
 void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& report) {
-    const ParameterValues values = ReadWholeDrive(session, QStringLiteral("已中斷，檔案未儲存"));
-    // A drive that gave nothing would leave a file of keys only, which
-    // could replace a good one.
-    const QList<quint16> withoutValue = ParametersWithoutValue(values);
-    if (NothingAnswered(withoutValue)) {
-        report.Fail(kExitDrive, NothingAnsweredMessage());
+    const auto read = ReadWholeDriveForSave(session, QStringLiteral("已中斷，檔案未儲存"), report);
+    if (!read) {
         return;
     }
+    const ParameterValues& values = *read;
     if (!WriteParameterFile(fileName, values, [&] { return session.StopRequested(); })) {
         report.Fail(kExitInterrupted, QStringLiteral("已中斷，檔案未儲存"));
         return;
@@ -52,8 +34,8 @@ void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& repo
     report.json.insert(QStringLiteral("file"), fileName);
     // Written as the window writes it, but a script must not take a file
     // with gaps for a whole one.
-    if (!withoutValue.isEmpty()) {
-        report.Fail(kExitDrive, SaveGapsMessage(withoutValue));
+    if (const QString gaps = SaveGapsMessage(ParametersWithoutValue(values)); !gaps.isEmpty()) {
+        report.Fail(kExitDrive, gaps);
     }
 }
 

@@ -2,13 +2,9 @@
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "ParameterText.h"
-#include "catalogue/ParameterRecord.h"
-#include "catalogue/SheetRanges.h"
 #include "compare/CompareTexts.h"
-#include "editing/EditRules.h"
+#include "drive/Drive.h"
 #include "files/ParameterFile.h"
-#include "link/DriveLink.h"
-#include "values/ValueForms.h"
 #include "values/ValueText.h"
 #include "values/ValueWords.h"
 
@@ -50,63 +46,46 @@ WriteRequestArgs ParseArguments(const Invocation& invocation) {
     return request;
 }
 
-// The value text to write, or empty after a refusal recorded in `report`.
-QString CheckedValue(const WriteRequestArgs& request, DriveLink& link, DriveReport& report) {
-    const ParameterRecord& record = RecordOfNumber(request.number);
+// The drive's answer as the command tells it.
+void Tell(const WriteRequestArgs& request, const Drive::WriteResult& result, DriveReport& report) {
     const QString name = PnName(request.number);
-    if (!record.HasRule()) {
+    switch (result.end) {
+    case Drive::WriteEnd::Written:
+        report.out << ParameterLine(request.number, result.valueText);
+        return;
+    case Drive::WriteEnd::NoRule:
         report.Fail(kExitValueRefused,
                     QStringLiteral("%1 沒有編輯規則，只能用 --raw 寫入").arg(name));
-        return {};
-    }
-    QString pn904;
-    if (record.FollowsPn904()) {
-        pn904 = link.Read(kPn904);
-        if (!HoldsDriveValue(pn904)) {
-            report.Fail(kExitDrive,
-                        QStringLiteral("Pn904 沒有讀到數值，無法檢查 %1 的範圍").arg(name));
-            return {};
-        }
-    }
-    const TypedEntry entry = JudgeEntry(record, request.typed, Pn904WordsFromText(record, pn904));
-    if (entry.verdict != EditVerdict::Accepted) {
+        return;
+    case Drive::WriteEnd::NoPn904:
+        report.Fail(kExitDrive, QStringLiteral("Pn904 沒有讀到數值，無法檢查 %1 的範圍").arg(name));
+        return;
+    case Drive::WriteEnd::Refused:
         report.Fail(kExitValueRefused,
                     QStringLiteral("%1 %2：不在允許範圍內（%3）")
-                        .arg(name, request.typed, RangeText(request.number, pn904)));
-        return {};
+                        .arg(name, request.typed, RangeText(request.number, result.pn904)));
+        return;
+    case Drive::WriteEnd::WriteFailed:
+        report.Fail(kExitDrive, name + QStringLiteral(" 寫入失敗"));
+        return;
+    case Drive::WriteEnd::ReadBackDiffers:
+        report.Fail(kExitDrive,
+                    ReadBackMismatchText(request.number, result.valueText, result.readBack));
+        return;
     }
-    return entry.valueText;
 }
 
 void WriteOne(const WriteRequestArgs& request, DriveSession& session, DriveReport& report) {
-    DriveLink& link = session.Link();
-    QString value = request.rawValue;
-    if (value.isEmpty()) {
-        try {
-            value = CheckedValue(request, link, report);
-        } catch (const EConvertError& error) {
-            // Text that is not a number: the grid's own conversion message.
-            report.Fail(kExitValueRefused,
-                        PnName(request.number) + QStringLiteral("：") + error.Text());
-        }
-        if (value.isEmpty()) {
-            return;
-        }
+    try {
+        Tell(request,
+             session.TheDrive().Write(
+                 {request.number, request.typed, request.rawValue, request.verify}),
+             report);
+    } catch (const EConvertError& error) {
+        // Text that is not a number: the grid's own conversion message.
+        report.Fail(kExitValueRefused,
+                    PnName(request.number) + QStringLiteral("：") + error.Text());
     }
-    if (link.Write(request.number, value) != WriteOutcome::Written) {
-        report.Fail(kExitDrive, PnName(request.number) + QStringLiteral(" 寫入失敗"));
-        return;
-    }
-    // An echo only says the request arrived; the read-back says what the
-    // drive keeps.
-    if (request.verify) {
-        const QString held = link.Read(request.number);
-        if (!ValuesEqual(value, held)) {
-            report.Fail(kExitDrive, ReadBackMismatchText(request.number, value, held));
-            return;
-        }
-    }
-    report.out << ParameterLine(request.number, value);
 }
 
 int RunWrite(const Invocation& invocation) {

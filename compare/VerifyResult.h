@@ -1,19 +1,14 @@
 #pragma once
 
-#include "files/DriveTransfer.h"
-#include "link/DriveLink.h"
+#include "files/TransferResult.h"
+#include "link/WriteOutcome.h"
 
 #include <QString>
 #include <functional>
 #include <vector>
 
-// Writing chosen values to the drive and reading each one back, so the
-// technician sees what the drive now holds rather than what was sent.
-// All writes go first, in the order given, then one read-back per write:
-// the read-backs show the drive after the whole run, so a write that
-// changes a parameter written before it shows as well, and the writes keep
-// the rhythm of a load. Touches no global record, so each thread may run it
-// on a link of its own (a link is used from the thread that made it).
+// What writing chosen values and reading each one back (drive/
+// WriteAndVerify) gives, judged, and how it is told.
 
 // One value to write, its text sent exactly as given (as a load sends it).
 struct ValueToWrite {
@@ -48,15 +43,11 @@ struct VerifyResult {
     bool NeedsRestart() const;
 };
 
+// How `write` ended, from its echo and its read-back.
+VerifyOutcome JudgeWrite(const VerifiedWrite& write);
+
 // Asked before each exchange: true ends the run there, nothing more sent.
 using StopRequest = std::function<bool()>;
-
-// Writes every request, then reads every one back, and judges each. A failed
-// write does not stop the others. Progress goes from 0 to 100 over the
-// writes and read-backs. Errors of the serial port (ECommError) pass
-// through.
-VerifyResult WriteAndVerify(DriveLink& link, const std::vector<ValueToWrite>& requests,
-                            const ProgressCallback& progress, const StopRequest& stop = {});
 
 // The run in the terms of a load's result, for those who keep account of
 // loads: complete when every write was confirmed by its read-back; written

@@ -1,4 +1,4 @@
-#include "compare/WriteAndVerify.h"
+#include "compare/VerifyResult.h"
 
 #include "values/ValueText.h"
 
@@ -9,15 +9,6 @@
 
 namespace {
 
-VerifyOutcome Judge(const VerifiedWrite& write) {
-    if (write.write != WriteOutcome::Written)
-        return VerifyOutcome::WriteFailed;
-    if (!write.readDone)
-        return VerifyOutcome::Unverified;
-    return ValuesEqual(write.readBack, write.written) ? VerifyOutcome::Confirmed
-                                                      : VerifyOutcome::ReadBackDiffers;
-}
-
 bool DriveTookIt(const VerifiedWrite& write) {
     return write.outcome == VerifyOutcome::Confirmed ||
            write.outcome == VerifyOutcome::ReadBackDiffers ||
@@ -25,6 +16,15 @@ bool DriveTookIt(const VerifiedWrite& write) {
 }
 
 } // namespace
+
+VerifyOutcome JudgeWrite(const VerifiedWrite& write) {
+    if (write.write != WriteOutcome::Written)
+        return VerifyOutcome::WriteFailed;
+    if (!write.readDone)
+        return VerifyOutcome::Unverified;
+    return ValuesEqual(write.readBack, write.written) ? VerifyOutcome::Confirmed
+                                                      : VerifyOutcome::ReadBackDiffers;
+}
 
 int VerifyResult::Count(VerifyOutcome outcome) const {
     return static_cast<int>(std::count_if(
@@ -37,41 +37,6 @@ bool VerifyResult::NeedsRestart() const {
         return DriveTookIt(w) && record != nullptr &&
                record->takesEffect == TakesEffect::AfterRestart;
     });
-}
-
-VerifyResult WriteAndVerify(DriveLink& link, const std::vector<ValueToWrite>& requests,
-                            const ProgressCallback& progress, const StopRequest& stop) {
-    VerifyResult result;
-    for (const ValueToWrite& request : requests) {
-        VerifiedWrite write;
-        write.number = request.number;
-        write.written = request.valueText;
-        result.writes.push_back(write);
-    }
-    const int exchanges = 2 * static_cast<int>(requests.size());
-    int done = 0;
-    const auto step = [&] {
-        ++done;
-        if (progress)
-            progress(done * 100 / exchanges);
-    };
-    const auto stopNow = [&] { return stop && (result.stopped = stop()); };
-
-    std::size_t written = 0;
-    for (; written < result.writes.size() && !stopNow(); ++written) {
-        VerifiedWrite& write = result.writes[written];
-        write.write = link.Write(write.number, write.written);
-        step();
-    }
-    for (std::size_t i = 0; i < written && !stopNow(); ++i) {
-        VerifiedWrite& write = result.writes[i];
-        write.readBack = link.Read(write.number);
-        write.readDone = true;
-        step();
-    }
-    for (std::size_t i = 0; i < written; ++i)
-        result.writes[i].outcome = Judge(result.writes[i]);
-    return result;
 }
 
 LoadResult AsLoadResult(const VerifyResult& result) {

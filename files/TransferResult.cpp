@@ -1,27 +1,10 @@
-#include "files/DriveTransfer.h"
+#include "files/TransferResult.h"
 
 #include "core/TarnError.h"
 #include "values/DriveValues.h"
 
 int ProgressAfterSheet(int sheetIndex) {
     return sheetIndex >= 9 ? 100 : (sheetIndex + 1) * 10;
-}
-
-ParameterValues ReadAllParameters(DriveLink& link, const ProgressCallback& progress,
-                                  const ValueCallback& eachValue) {
-    ParameterValues values;
-    for (const SheetRange& range : kSheetRanges) {
-        for (int i = 0; i < range.count; ++i) {
-            const quint16 number = static_cast<quint16>(range.first + i);
-            const QString value = link.Read(number);
-            values[range.firstSlot + i] = value;
-            if (eachValue) {
-                eachValue(number, value);
-            }
-        }
-        progress(ProgressAfterSheet(range.sheetIndex));
-    }
-    return values;
 }
 
 QList<quint16> ParametersWithoutValue(const ParameterValues& values) {
@@ -65,44 +48,6 @@ bool IsNeverWritten(quint16 number) {
     return number == 900 || number == 901;
 }
 
-LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
-                              const ProgressCallback& progress, const WriteRunOptions& options) {
-    LoadResult result;
-    for (const SheetRange& range : kSheetRanges) {
-        for (int i = 0; i < range.count; ++i) {
-            const quint16 number = static_cast<quint16>(range.first + i);
-            if (IsNeverWritten(number) || (options.only && !options.only->contains(number))) {
-                continue;
-            }
-            if (options.stopRequested && options.stopRequested()) {
-                result.complete = false;
-                result.stopped = true;
-                return result;
-            }
-            WriteOutcome outcome = WriteOutcome::NoAnswer;
-            try {
-                outcome = link.Write(number, values[range.firstSlot + i]);
-            } catch (const ECommError& error) {
-                result.complete = false;
-                result.failedNumber = number;
-                result.failure = WriteOutcome::NoAnswer;
-                result.portError = error.Text();
-                return result;
-            }
-            if (outcome == WriteOutcome::Written) {
-                result.written << number;
-            } else if (outcome != WriteOutcome::NotSent) {
-                result.complete = false;
-                result.failedNumber = number;
-                result.failure = outcome;
-                return result;
-            }
-        }
-        progress(ProgressAfterSheet(range.sheetIndex));
-    }
-    return result;
-}
-
 QString LoadStoppedMessage(const LoadResult& result) {
     QString cause;
     const QString name = PnName(result.failedNumber);
@@ -124,4 +69,13 @@ QString LoadStoppedMessage(const LoadResult& result) {
         .arg(cause)
         .arg(written.size())
         .arg(span);
+}
+
+QString LoadSummary(bool changedOnly, bool verified, int written, int notHeld) {
+    if (changedOnly && written == 0)
+        return QStringLiteral("沒有不同的參數，未寫入");
+    if (!verified || notHeld == 0)
+        return QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(written);
+    const QString line = QStringLiteral("已寫入 %1 個，讀回不符 %2 個").arg(written).arg(notHeld);
+    return written > notHeld ? line + QStringLiteral("，請重開驅動器") : line;
 }

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "files/ParameterFile.h"
-#include "link/DriveLink.h"
+#include "link/WriteOutcome.h"
 
 #include <QList>
 #include <QSet>
 #include <functional>
 #include <optional>
 
-// The two long runs of exchanges behind saving and loading, on any drive
-// link; neither touches the program's records. Both go sheet by sheet in
-// file order and report progress after each sheet: 10, 20, ... 80 after
-// sheets 0 to 7 and 100 after sheet 9.
+// What the two long runs behind saving and loading (drive/DriveTransfer)
+// give and tell. Both go sheet by sheet in file order and report progress
+// after each sheet: 10, 20, ... 80 after sheets 0 to 7 and 100 after
+// sheet 9.
 
 // Called with the new position of the progress bar (0..100).
 using ProgressCallback = std::function<void(int percent)>;
@@ -20,13 +20,6 @@ using ValueCallback = std::function<void(quint16 number, const QString& value)>;
 
 // The bar's position after sheet `sheetIndex` has been done.
 int ProgressAfterSheet(int sheetIndex);
-
-// Reads all 309 parameters in file order (one read each, no extra read) and
-// returns their value texts. `eachValue`, when given, gets every result as
-// it comes, so a caller keeps what was read even when a later read fails.
-// Errors of the serial port (ECommError) pass through.
-ParameterValues ReadAllParameters(DriveLink& link, const ProgressCallback& progress,
-                                  const ValueCallback& eachValue = {});
 
 // The parameters of a save that gave no value (no answer, a reply not in
 // the expected form, or anything else a file cannot keep as it is), in
@@ -74,16 +67,11 @@ struct WriteRunOptions {
 // True for the parameters that loading stores but never writes (Pn900, Pn901).
 bool IsNeverWritten(quint16 number);
 
-// Writes `values` to the drive in file order, skipping Pn900 and Pn901
-// (307 writes at most). "None" and empty values are not sent and the run
-// goes on. A write that the drive rejects or does not answer, or that cannot
-// be made because no greeting was answered, ends the run at once: nothing
-// after it is written and no further progress is reported. An error of the
-// serial port ends it the same way, its message kept in portError, so the
-// writes made before it are still told.
-LoadResult WriteAllParameters(DriveLink& link, const ParameterValues& values,
-                              const ProgressCallback& progress,
-                              const WriteRunOptions& options = {});
+// What a finished load says holds: "沒有不同的參數，未寫入" when only the
+// changed values were to be written and there were none; how many were
+// written and, with a read-back, how many the drive does not hold; and
+// "請重開驅動器" when a written value is known to be held.
+QString LoadSummary(bool changedOnly, bool verified, int written, int notHeld);
 
 // The message for a load that did not complete, naming what it wrote:
 // "載入已停止：Pn105 寫入失敗；已寫入 9 個參數（Pn000 ~ Pn104），驅動器其餘參數未變更".
