@@ -156,7 +156,7 @@ void WireSheets(TMainForm& form) {
         RunGuarded([&] { form.grdPnxxxSheetGetCellMark(col, row, mark); });
     };
     // Write outcomes, reverts and loads move the marks of the sheet on show.
-    QObject::connect(&form.Drive1.Changes(), &ChangeLog::Changed, grid,
+    QObject::connect(&form.ShownDrive.Changes(), &ChangeLog::Changed, grid,
                      [grid] { grid->RefreshCellMarks(); });
 }
 
@@ -203,7 +203,7 @@ void CreateForms(TMainForm& form) {
 } // namespace
 
 TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
-    : QMainWindow(parent), Drive1(MainDrive()) {
+    : QMainWindow(parent), ShownDrive(MainDrive()) {
     // The windows created below reach the main window through the global.
     MainForm = this;
     try {
@@ -211,31 +211,31 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
         setWindowTitle("TARN/B");
         PlaceForm(this, 259, 146, 1246, 751);
         // A new main window is a new run: the change list starts empty.
-        Drive1.Changes().Clear();
+        ShownDrive.Changes().Clear();
         BuildMenu(*this);
         BuildSheetArea(*this);
         BuildStatusBar(*this);
-        Drive1.SetDevice(std::move(device));
-        Drive1.SetWaitHooks(BusyWaitHooks());
+        ShownDrive.SetDevice(std::move(device));
+        ShownDrive.SetWaitHooks(BusyWaitHooks());
         // A new main window is a new run for the wire's record too.
         MainExchanges() = ExchangeHistory();
-        Drive1.SetExchangeObserver(
+        ShownDrive.SetExchangeObserver(
             [](const ExchangeRecord& record) { MainExchanges().Add(record); });
-        MSComm1 = &Drive1.Comm();
+        MSComm1 = &ShownDrive.Comm();
         WireMenu(*this);
         WireSheets(*this);
         CreateForms(*this);
         ParaTabControl->hide();
     } catch (...) {
         // The child windows and the link go with the half-built main window.
-        Drive1.SetLink(nullptr);
+        ShownDrive.SetLink(nullptr);
         ForgetWindows();
         throw;
     }
 }
 
 TMainForm::~TMainForm() {
-    Drive1.SetLink(nullptr);
+    ShownDrive.SetLink(nullptr);
     ForgetWindows();
 }
 
@@ -259,9 +259,9 @@ void TMainForm::About1Click() {
 }
 
 quint8 TMainForm::fgCommProtocolInit() {
-    return Drive1.Greet();
+    return ShownDrive.Greet();
 }
 
 void TMainForm::Delay(quint32 ms) {
-    Drive1.Delay(ms);
+    ShownDrive.Delay(ms);
 }

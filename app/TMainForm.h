@@ -24,7 +24,7 @@ struct CellMark;
 // and the serial-port control. Handlers are named after the component and
 // the event; each lives in the folder of its window family:
 //   app/TMainForm.cpp               constructor, Exit1Click, About1Click,
-//                                   fgCommProtocolInit, Delay (calls on Drive1)
+//                                   fgCommProtocolInit, Delay (calls on ShownDrive)
 //   app/connect/MainFormSetup.cpp   Setup_ParametersClick
 //   app/grid/MainFormSheets.cpp     ParaTabControlChange, ParaTabControlChanging
 //   app/grid/MainFormGrid.cpp       grdPnxxxSheetSelectCell, ...GetEditMask,
@@ -67,8 +67,9 @@ public:
     TStringGrid* grdPnxxxSheet = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr; // the status bar's one panel
-    // The window's drive (the main drive) and its serial-port control.
-    Drive& Drive1;
+    // The drive this window shows and edits (the main drive; without a
+    // link while a file is edited offline), its link and serial-port control.
+    Drive& ShownDrive;
     TMSComm* MSComm1 = nullptr;
 
     static constexpr const char* kFileFilter = "Text Documents (*.tarn)|*.tarn";

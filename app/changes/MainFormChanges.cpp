@@ -20,5 +20,5 @@ void TMainForm::ShowHeldValue(quint16 number) {
     const ParameterRecord* record = RecordOf(number);
     if (record == nullptr || record->row == 0 || record->sheet != ParaTabControl->TabIndex())
         return;
-    grdPnxxxSheet->SetCell(kValueColumn, record->row, Drive1.Values().DisplayText(record->form, number));
+    grdPnxxxSheet->SetCell(kValueColumn, record->row, ShownDrive.Values().DisplayText(record->form, number));
 }

@@ -25,7 +25,7 @@ void TMainForm::Compare1Click() {
     const ParameterValues file = ReadParameterFile(fileName);
     const bool sheetShown = !ParaTabControl->isHidden();
     // The records keep each value as it comes, as a save's do.
-    const ParameterValues drive = ReadAllShown(Drive1, CompareProgressForm);
+    const ParameterValues drive = ReadAllShown(ShownDrive, CompareProgressForm);
     const std::vector<CompareRow> rows = CompareValues(drive, file);
     if (rows.empty()) {
         ShowMessage(QStringLiteral("驅動器與檔案相同"));

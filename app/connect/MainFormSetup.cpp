@@ -24,7 +24,7 @@ void TMainForm::Setup_ParametersClick() {
     PendingWrite.LowerAll();
     // Without a link the drive answers from the file's values it holds.
     ReplyFormat = fgCommProtocolInit();
-    Drive1.ReadSheet(0);
+    ShownDrive.ReadSheet(0);
     PmDataForm->FillPn0xxSheet();
     ParaTabControl->show();
 }

@@ -167,7 +167,7 @@ void TCommForm::btnConnectClick() {
         }
         port = DrivePort::Network(*address, given);
     }
-    Drive& drive = MainForm->Drive1;
+    Drive& drive = MainForm->ShownDrive;
     drive.Open(port, settings);
     MainForm->StatusPanel->setText(
         "PortOpen=" + drive.PortLabel() +

@@ -19,7 +19,7 @@ void TMainForm::Save2Click() {
     // later read fails. A drive without a link answers from the values it
     // holds, with no reading window and nothing that did not answer.
     bool read = false;
-    const ParameterValues values = ReadAllShown(Drive1, SavePmForm, [&] {
+    const ParameterValues values = ReadAllShown(ShownDrive, SavePmForm, [&] {
         ParaTabControl->hide();
         read = true;
     });
@@ -54,7 +54,7 @@ void TMainForm::Open2Click() {
     const ParameterValues values = ReadParameterFile(fileName);
     // Values outside their rule go only when the user says so; 否 leaves
     // the drive and the stored values as they were.
-    const std::vector<RuleBreak> outside = Drive1.OutsideRule(LoadWrites(values));
+    const std::vector<RuleBreak> outside = ShownDrive.OutsideRule(LoadWrites(values));
     if (!outside.empty() && !Dialogs().AskYesNo(this, OutsideRuleQuestion(outside))) {
         return;
     }
@@ -63,7 +63,7 @@ void TMainForm::Open2Click() {
     LoadResult result;
     {
         const ProgressShown progress(OpenPmForm);
-        result = Drive1.Load(values, progress.Bar(), options, fileName);
+        result = ShownDrive.Load(values, progress.Bar(), options, fileName);
     }
     ShowMessage(result.complete ? QStringLiteral("請重開驅動器") : LoadStoppedMessage(result));
 }

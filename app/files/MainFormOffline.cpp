@@ -31,17 +31,17 @@ ParameterValues ShownValues(const Drive& drive) {
 } // namespace
 
 bool TMainForm::Offline() const {
-    return !Drive1.HasLink();
+    return !ShownDrive.HasLink();
 }
 
 void TMainForm::OpenOffline(const QString& fileName) {
     // Checked whole first: a refused file changes nothing.
     const ParameterValues values = ReadParameterFile(fileName);
-    if (Drive1.HasLink()) {
-        Drive1.SetLink(nullptr);
+    if (ShownDrive.HasLink()) {
+        ShownDrive.SetLink(nullptr);
         MSComm1 = nullptr;
     }
-    Drive1.SetValuesOffline(values);
+    ShownDrive.SetValuesOffline(values);
     OfflineFile1 = {fileName, values};
     ShowOfflineCaption();
     StatusPanel->setText(QStringLiteral("離線"));
@@ -60,7 +60,7 @@ void TMainForm::ShowOfflineCaption() {
 }
 
 bool TMainForm::SaveOfflineFirst() {
-    if (!Offline() || !OfflineFile1.Unsaved(ShownValues(Drive1)))
+    if (!Offline() || !OfflineFile1.Unsaved(ShownValues(ShownDrive)))
         return true;
     switch (Dialogs().AskSave(this, QStringLiteral("檔案已修改，是否儲存？"))) {
     case SaveAnswer::Save:
@@ -74,7 +74,7 @@ bool TMainForm::SaveOfflineFirst() {
 }
 
 bool TMainForm::SaveOffline() {
-    return SaveShown(ShownValues(Drive1));
+    return SaveShown(ShownValues(ShownDrive));
 }
 
 bool TMainForm::SaveShown(const ParameterValues& values) {
@@ -104,7 +104,7 @@ void TMainForm::OpenOfflineFile() {
 
 void TMainForm::CompareOffline(const QString& fileName) {
     const ParameterValues file = ReadParameterFile(fileName);
-    const ParameterValues shown = ShownValues(Drive1);
+    const ParameterValues shown = ShownValues(ShownDrive);
     const std::vector<CompareRow> rows = CompareValues(shown, file);
     if (rows.empty()) {
         ShowMessage(QStringLiteral("數值與檔案相同"));
@@ -122,7 +122,7 @@ void TMainForm::CompareOffline(const QString& fileName) {
 
 ReportSource TMainForm::SourceOf(const ParameterValues& values) const {
     if (!Offline())
-        return DriveSource(Drive1.PortLabel(), Drive1.DeviceName(), Drive1.ReplyFormat());
+        return DriveSource(ShownDrive.PortLabel(), ShownDrive.DeviceName(), ShownDrive.ReplyFormat());
     // Values changed since the file was read are not the file's: the source
     // names it without its time and checksum then.
     ReportSource source = FileSource(OfflineFile1.fileName);

@@ -19,7 +19,7 @@ void TMainForm::Report1Click() {
     // Each value is stored as it comes, as a save stores it; a drive without
     // a link answers from the values it holds, with no reading window.
     bool read = false;
-    const ParameterValues values = ReadAllShown(Drive1, ReportPmForm, [&] {
+    const ParameterValues values = ReadAllShown(ShownDrive, ReportPmForm, [&] {
         ParaTabControl->hide();
         read = true;
     });

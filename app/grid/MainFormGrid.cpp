@@ -47,13 +47,13 @@ void TMainForm::grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& valu
     const int sheet = ParaTabControl->TabIndex();
     if (const ParameterRecord* entry = EditedEntry(sheet, aCol, aRow)) {
         // An accepted value is stored and waits for the write-through below.
-        const EditOutcome outcome = Drive1.Edit(*entry, value);
+        const EditOutcome outcome = ShownDrive.Edit(*entry, value);
         if (outcome.verdict == EditVerdict::Rejected) {
             grdPnxxxSheet->SetCell(kValueColumn, aRow, outcome.text);
             ShowMessage(QStringLiteral("不在允許範圍內"));
         }
     }
-    if (const std::optional<quint16> failed = Drive1.WriteThrough(sheet))
+    if (const std::optional<quint16> failed = ShownDrive.WriteThrough(sheet))
         ShowMessage(PnName(*failed) + QStringLiteral(" 寫入失敗"));
 }
 
@@ -63,7 +63,7 @@ void TMainForm::grdPnxxxSheetEditAbandoned(int aCol, int aRow) {
         return;
     try {
         grdPnxxxSheet->SetCell(kValueColumn, aRow,
-                               Drive1.Values().DisplayText(entry->form, entry->number));
+                               ShownDrive.Values().DisplayText(entry->form, entry->number));
     } catch (const EConvertError&) {
         // The stored text is not a number (a failed read): the fill could not
         // show it either, so the cell keeps what it has.
@@ -78,7 +78,7 @@ void TMainForm::grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark) {
     const ParameterRecord* entry = EditedEntry(ParaTabControl->TabIndex(), aCol, aRow);
     if (entry == nullptr)
         return;
-    switch (ValueMarkOf(Drive1.Values(), Drive1.Changes(), entry->number)) {
+    switch (ValueMarkOf(ShownDrive.Values(), ShownDrive.Changes(), entry->number)) {
     case ValueMark::Pending:
         mark.background = kPendingMarkColour;
         break;
@@ -95,5 +95,5 @@ void TMainForm::grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark) {
         }
         return;
     }
-    mark.hint = ValueMarkHint(Drive1.Values(), Drive1.Changes(), entry->number);
+    mark.hint = ValueMarkHint(ShownDrive.Values(), ShownDrive.Changes(), entry->number);
 }

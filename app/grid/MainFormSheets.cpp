@@ -16,7 +16,7 @@ void TMainForm::ParaTabControlChange() {
     // without a link answers from the values it holds.
     {
         std::optional<WindowShown> reading;
-        Drive1.ReadSheet(sheet, [&] { reading.emplace(ReadpmForm); });
+        ShownDrive.ReadSheet(sheet, [&] { reading.emplace(ReadpmForm); });
     }
     PmDataForm->FillSheet(sheet);
 }

@@ -2,7 +2,7 @@
 // they follow the sheet on show and leave the text alone, and that 設定
 // takes the waiting marks with the flags.
 #include "changes/ChangeLog.h"
-#include "editing/MainWindowFixture.h"
+#include "app/MainWindowFixture.h"
 
 #include <QImage>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "ParameterFileSamples.h"
+#include "files/ParameterFileSamples.h"
 #include "app/Startup.h"
 #include "app/TMainForm.h"
 #include "app/TOpenPmForm.h"
