@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/OfflineFile.h"
+#include "compare/Comparison.h"
 #include "report/ReportBuilder.h"
 
 #include <QMainWindow>
@@ -145,7 +146,8 @@ private:
     // when cancelled.
     bool SaveShown(const ParameterValues& values);
     void OpenOfflineFile();
-    void CompareOffline(const QString& fileName);
+    // The opened file's comparison window: nothing to write to.
+    void ShowOfflineComparison(const std::vector<CompareRow>& rows, const ParameterValues& shown);
     // Where the values on show came from, for a report: the drive, or the
     // file opened offline (marked when they are no longer the file's).
     ReportSource SourceOf(const ParameterValues& values) const;

@@ -17,16 +17,17 @@ void TMainForm::Compare1Click() {
     const QString fileName = Dialogs().OpenFileName(this, kFileFilter);
     if (fileName.isEmpty())
         return;
-    if (Offline()) {
-        CompareOffline(fileName);
-        return;
-    }
     // The load's whole-file check: a refused file throws before any read.
     const ParameterValues file = ReadParameterFile(fileName);
     const bool sheetShown = !ParaTabControl->isHidden();
-    // The records keep each value as it comes, as a save's do.
+    // The records keep each value as it comes, as a save's do; a drive
+    // without a link answers from the values it holds.
     const ParameterValues drive = ReadAllShown(ShownDrive, CompareProgressForm);
     const std::vector<CompareRow> rows = CompareValues(drive, file);
+    if (Offline()) {
+        ShowOfflineComparison(rows, drive);
+        return;
+    }
     if (rows.empty()) {
         ShowMessage(QStringLiteral("驅動器與檔案相同"));
         return;

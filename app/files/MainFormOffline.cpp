@@ -102,10 +102,8 @@ void TMainForm::OpenOfflineFile() {
         OpenOffline(fileName);
 }
 
-void TMainForm::CompareOffline(const QString& fileName) {
-    const ParameterValues file = ReadParameterFile(fileName);
-    const ParameterValues shown = ShownValues(ShownDrive);
-    const std::vector<CompareRow> rows = CompareValues(shown, file);
+void TMainForm::ShowOfflineComparison(const std::vector<CompareRow>& rows,
+                                      const ParameterValues& shown) {
     if (rows.empty()) {
         ShowMessage(QStringLiteral("數值與檔案相同"));
         return;
