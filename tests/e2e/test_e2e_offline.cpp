@@ -202,13 +202,19 @@ private slots:
             seen << QString::number(table->rowCount())
                  << table->item(0, TComparePmForm::ColNumber)->text()
                  << table->item(0, TComparePmForm::ColFile)->text()
+                 << table->horizontalHeaderItem(TComparePmForm::ColDrive)->text()
                  << ComparePmForm->btnWriteSelected->toolTip();
             QVERIFY(!ComparePmForm->btnWriteSelected->isEnabled());
             ComparePmForm->reject();
         });
         poll.start(20);
         MainForm->Compare1->trigger();
-        QCOMPARE(seen, QStringList({"1", "Pn100", "100", "離線時不可用"}));
+        QCOMPARE(seen, QStringList({"1", "Pn100", "100", "目前數值", "離線時不可用"}));
+
+        // The opened file against itself: the values on show are the file's.
+        f.dialogs.openAnswers << path;
+        MainForm->Compare1->trigger();
+        QCOMPARE(f.dialogs.messages, QStringList{QStringLiteral("數值與檔案相同")});
         QCOMPARE(f.Mark(), mark);
     }
 
