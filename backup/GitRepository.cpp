@@ -325,15 +325,15 @@ bool GitRepository::IsAncestor(const QString& ancestor, const QString& descendan
                .code == 0;
 }
 
-std::vector<std::optional<QByteArray>> GitRepository::FilesAt(const QStringList& specs) const {
+std::vector<std::optional<QByteArray>> GitRepository::FilesAt(const QStringList& revisionPaths) const {
     std::vector<std::optional<QByteArray>> files;
-    if (specs.isEmpty()) {
+    if (revisionPaths.isEmpty()) {
         return files;
     }
     const QByteArray batch = Run({QStringLiteral("cat-file"), QStringLiteral("--batch")},
-                                 specs.join(QLatin1Char('\n')).toUtf8() + '\n');
+                                 revisionPaths.join(QLatin1Char('\n')).toUtf8() + '\n');
     qsizetype pos = 0;
-    while (pos < batch.size() && files.size() < size_t(specs.size())) {
+    while (pos < batch.size() && files.size() < size_t(revisionPaths.size())) {
         const qsizetype end = batch.indexOf('\n', pos);
         if (end < 0) {
             break;
@@ -341,7 +341,7 @@ std::vector<std::optional<QByteArray>> GitRepository::FilesAt(const QStringList&
         const QList<QByteArray> header = batch.mid(pos, end - pos).split(' ');
         pos = end + 1;
         if (header.size() != 3 || header[1] != "blob") {
-            // "<spec> missing", or a tree where a file was looked for
+            // "<revision:path> missing", or a tree where a file was looked for
             if (header.size() == 3) {
                 pos += header[2].toLongLong() + 1;
             }
@@ -352,6 +352,6 @@ std::vector<std::optional<QByteArray>> GitRepository::FilesAt(const QStringList&
         files.push_back(batch.mid(pos, size));
         pos += size + 1;
     }
-    files.resize(size_t(specs.size()));
+    files.resize(size_t(revisionPaths.size()));
     return files;
 }

@@ -95,9 +95,9 @@ public:
     // True when commit `ancestor` is `descendant` or one of its ancestors.
     bool IsAncestor(const QString& ancestor, const QString& descendant) const;
 
-    // The contents of each "revision:path" in `specs`, read through one
+    // The contents of each "revision:path" in `revisionPaths`, read through one
     // `git cat-file --batch`; nullopt where there is no such file.
-    std::vector<std::optional<QByteArray>> FilesAt(const QStringList& specs) const;
+    std::vector<std::optional<QByteArray>> FilesAt(const QStringList& revisionPaths) const;
 
     // The bytes of `path` as of `revision`; throws GitError when there is none.
     QByteArray FileAt(const QString& revision, const QString& path) const;

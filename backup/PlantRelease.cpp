@@ -12,11 +12,11 @@ const QString kReleaseSubject = QStringLiteral("發行 ");
 
 std::vector<std::optional<ParameterValues>> ValuesAt(const GitRepository& repo, const Plant& plant,
                                                      const QString& commit) {
-    QStringList specs;
+    QStringList revisionPaths;
     for (const PlantAxis& axis : plant.axes) {
-        specs << commit + QLatin1Char(':') + axis.FilePath();
+        revisionPaths << commit + QLatin1Char(':') + axis.FilePath();
     }
-    const std::vector<std::optional<QByteArray>> files = repo.FilesAt(specs);
+    const std::vector<std::optional<QByteArray>> files = repo.FilesAt(revisionPaths);
     std::vector<std::optional<ParameterValues>> values(plant.axes.size());
     for (size_t i = 0; i < files.size(); ++i) {
         if (files[i]) {
@@ -55,14 +55,14 @@ QString ReleaseAxes(const GitRepository& repo, const Plant& plant, const QString
     }
     const std::optional<QString> base = ReleasedTip(repo);
     QStringList named;
-    QStringList specs;
+    QStringList revisionPaths;
     for (const PlantAxis& axis : plant.axes) {
         if (axes.isEmpty() || axes.contains(axis.Path())) {
             named << axis.Path();
-            specs << *commit + QLatin1Char(':') + axis.FilePath();
+            revisionPaths << *commit + QLatin1Char(':') + axis.FilePath();
         }
     }
-    const std::vector<std::optional<QByteArray>> files = repo.FilesAt(specs);
+    const std::vector<std::optional<QByteArray>> files = repo.FilesAt(revisionPaths);
     std::vector<std::pair<QString, QString>> blobs;
     for (qsizetype i = 0; i < named.size(); ++i) {
         if (!files[size_t(i)]) {
@@ -70,10 +70,10 @@ QString ReleaseAxes(const GitRepository& repo, const Plant& plant, const QString
                 QStringLiteral("備份 %1 沒有 %2 的檔案，沒有發行").arg(commit->left(10), named[i]));
         }
         // Checked as a load checks it: a release is what a drive can take.
-        ParameterValuesOfBytes(*files[size_t(i)], specs[i]);
+        ParameterValuesOfBytes(*files[size_t(i)], revisionPaths[i]);
         blobs.emplace_back(
             named[i] + QStringLiteral(".tarn"),
-            QString::fromUtf8(repo.Run({QStringLiteral("rev-parse"), specs[i]}).trimmed()));
+            QString::fromUtf8(repo.Run({QStringLiteral("rev-parse"), revisionPaths[i]}).trimmed()));
     }
     QString message = QStringLiteral("%1%2：%3")
                           .arg(kReleaseSubject, plant.name, named.join(QStringLiteral("、")));
@@ -205,22 +205,22 @@ std::vector<QueryRow> QueryAxes(const GitRepository& repo, const QList<quint16>&
             files << file;
         }
     }
-    QStringList specs;
+    QStringList revisionPaths;
     for (const QString& file : files) {
-        specs << commit + QLatin1Char(':') + file;
+        revisionPaths << commit + QLatin1Char(':') + file;
         if (tip) {
-            specs << *tip + QLatin1Char(':') + file;
+            revisionPaths << *tip + QLatin1Char(':') + file;
         }
     }
-    const std::vector<std::optional<QByteArray>> blobs = repo.FilesAt(specs);
+    const std::vector<std::optional<QByteArray>> blobs = repo.FilesAt(revisionPaths);
     std::vector<QueryRow> rows;
     const int step = tip ? 2 : 1;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const ParameterValues current =
-            ParameterValuesOfBytes(*blobs[size_t(i * step)], specs[i * step]);
+            ParameterValuesOfBytes(*blobs[size_t(i * step)], revisionPaths[i * step]);
         std::optional<ParameterValues> released;
         if (tip && blobs[size_t(i * step + 1)]) {
-            released = ParameterValuesOfBytes(*blobs[size_t(i * step + 1)], specs[i * step + 1]);
+            released = ParameterValuesOfBytes(*blobs[size_t(i * step + 1)], revisionPaths[i * step + 1]);
         }
         for (const quint16 number : numbers) {
             const size_t slot = size_t(SlotOf(number));

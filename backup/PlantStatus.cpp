@@ -13,16 +13,15 @@ QString TimeText(const QDateTime& time) {
     return time.toString(Qt::ISODate);
 }
 
-// A label value as the text format quotes it.
-QString Label(const QString& value) {
+} // namespace
+
+QString MetricLabel(const QString& value) {
     QString quoted = value;
     quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
         .replace(QLatin1Char('"'), QStringLiteral("\\\""))
         .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     return quoted;
 }
-
-} // namespace
 
 bool AxisStatus::Unhealthy(std::optional<double> maxAgeHours) const {
     return !lastRun || lastRun->state != RunRecord::State::Complete || !ageHours ||
@@ -163,8 +162,8 @@ QByteArray MetricsText(const Plant& plant, const PlantStatus& status) {
     };
     const auto sample = [&](const Metric& metric, const AxisStatus& axis, double value) {
         text += QStringLiteral("%1{plant=\"%2\",machine=\"%3\",axis=\"%4\"} %5\n")
-                    .arg(QLatin1String(metric.name), Label(plant.name), Label(axis.axis->machine),
-                         Label(axis.axis->name), QString::number(value, 'g', 15));
+                    .arg(QLatin1String(metric.name), MetricLabel(plant.name), MetricLabel(axis.axis->machine),
+                         MetricLabel(axis.axis->name), QString::number(value, 'g', 15));
     };
     head(success);
     for (const AxisStatus& axis : status.axes) {

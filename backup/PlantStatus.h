@@ -55,3 +55,7 @@ QByteArray MetricsText(const Plant& plant, const PlantStatus& status);
 // Writes `bytes` to `path` whole: a temporary file beside it, renamed over
 // it, so a reader never sees half a file. Throws EFileError.
 void WriteWhole(const QString& path, const QByteArray& bytes);
+
+// A label's value as the metrics text format quotes it: backslash, quote
+// and line break escaped.
+QString MetricLabel(const QString& value);

@@ -1,5 +1,6 @@
 #include "web/WebSite.h"
 
+#include "backup/PlantStatus.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/ParameterSearch.h"
 #include "catalogue/SheetRanges.h"
@@ -167,15 +168,6 @@ QString StateCell(const QString& state) {
                                                            : QStringLiteral("bad");
     return state.isEmpty() ? QStringLiteral("<span class=\"muted\">尚未備份</span>")
                            : QStringLiteral("<span class=\"%1\">%2</span>").arg(kind, state);
-}
-
-// Labels in the text format: backslash, quote and line break escaped.
-QString MetricLabel(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('"'), QStringLiteral("\\\""))
-        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    return out;
 }
 
 } // namespace
