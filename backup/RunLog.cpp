@@ -25,6 +25,9 @@ std::optional<RunRecord> ParseRunLine(const QByteArray& line) {
     RunRecord record;
     record.time =
         QDateTime::fromString(object.value(QStringLiteral("time")).toString(), Qt::ISODate);
+    // The log keeps whole seconds: a fraction (a hand-edited line) is
+    // dropped here as writing drops it.
+    record.time = record.time.addMSecs(-record.time.time().msec());
     record.plant = object.value(QStringLiteral("plant")).toString();
     record.axis = object.value(QStringLiteral("axis")).toString();
     record.reason = object.value(QStringLiteral("reason")).toString();

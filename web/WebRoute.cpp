@@ -105,7 +105,8 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
             QString key;
             QString value;
             if (!DecodeComponent(equals < 0 ? pair : pair.left(equals), true, &key) ||
-                (equals >= 0 && !DecodeComponent(pair.mid(equals + 1), true, &value))) {
+                (equals >= 0 && !DecodeComponent(pair.mid(equals + 1), true, &value)) ||
+                key.contains(QLatin1Char('\\')) || value.contains(QLatin1Char('\\'))) {
                 return Refuse(400, QStringLiteral("查詢文字不正確"));
             }
             route.query.insert(key, value);

@@ -140,6 +140,7 @@ private slots:
         QTest::newRow("escaped NUL") << get("/axis/M01/X%00.tarn") << QList<int>{400};
         QTest::newRow("backslash") << get("/axis/M01%5c..%5cX/Y") << QList<int>{400};
         QTest::newRow("raw backslash") << get("/axis/M01\\X/Y") << QList<int>{400};
+        QTest::newRow("backslash in a query") << get("/search?q=a%5cb") << QList<int>{400};
         QTest::newRow("bad escape") << get("/history?axis=%G1") << QList<int>{400};
         QTest::newRow("unknown axis") << get("/axis/M01/Z") << QList<int>{404};
         QTest::newRow("unknown axis history") << get("/history?axis=M09/Q") << QList<int>{404};
