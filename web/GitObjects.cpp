@@ -79,7 +79,15 @@ bool GitObjects::ReadLine(QByteArray* line) {
             buffer_.remove(0, end + 1);
             return true;
         }
-        char chunk[65536];
+        if (!Fill()) {
+            return false;
+        }
+    }
+}
+
+bool GitObjects::Fill() {
+    char chunk[65536];
+    for (;;) {
         const ssize_t got = read(out_, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) {
             continue;
@@ -88,20 +96,15 @@ bool GitObjects::ReadLine(QByteArray* line) {
             return false;
         }
         buffer_.append(chunk, got);
+        return true;
     }
 }
 
 bool GitObjects::ReadExact(qsizetype size, QByteArray* data) {
     while (buffer_.size() < size) {
-        char chunk[65536];
-        const ssize_t got = read(out_, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
+        if (!Fill()) {
             return false;
         }
-        buffer_.append(chunk, got);
     }
     *data = buffer_.left(size);
     buffer_.remove(0, size);

@@ -33,6 +33,8 @@ private:
     void Stop();
     bool ReadLine(QByteArray* line);
     bool ReadExact(qsizetype size, QByteArray* data);
+    // Appends what git wrote next to the buffer; false at its end or on an error.
+    bool Fill();
 
     QString folder_;
     std::mutex mutex_;
