@@ -311,9 +311,14 @@ private slots:
                                           drives[2]->Device(), silent->Device()}
                                   .join(',');
 
-        Tarnctl save({"-p", ports, "save", Path("axis-{port}.tarn")});
+        // Five drives and two tools share the machine: replies end the waits,
+        // so a busy moment cannot turn a late reply into a missing value here
+        // (fixed waits are the single-drive tests' subject).
+        const QStringList byReply{"--timing", "reply", "--timeout", "500"};
+        Tarnctl save(QStringList{"-p", ports, "save", Path("axis-{port}.tarn")} + byReply);
         // The distinct values break many rules: written as they are.
-        Tarnctl load({"-p", loaded->Device(), "load", Path("drive0.tarn"), "--force"});
+        Tarnctl load(QStringList{"-p", loaded->Device(), "load", Path("drive0.tarn"), "--force"} +
+                     byReply);
         const TarnctlResult saved = save.Wait();
         const TarnctlResult loadedResult = load.Wait();
 
