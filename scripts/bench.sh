@@ -10,4 +10,4 @@ tarn_build tarn-bench tarn-drive-sim tarnb tarnctl
 
 export QT_QPA_PLATFORM=offscreen
 tarn_say "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
-"$TARN_BUILD_DIR/bench/tarn-bench"
+"$TARN_BUILD_DIR/bench/tarn-bench" "$@"

@@ -60,31 +60,39 @@ TTraceForm::TTraceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(btnExportTrace, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnExportTraceClick(); }); });
     MainExchanges().SetChanged([this] { ShowRows(); });
-    ShowRows();
 }
 
 TTraceForm::~TTraceForm() {
     MainExchanges().SetChanged(nullptr);
 }
 
+void TTraceForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ShowRows();
+}
+
 void TTraceForm::ShowRows() {
+    // Closed, the window does nothing per exchange: a run of thousands of
+    // exchanges must not pay for rows nobody sees. It catches up when shown.
+    if (!isVisible())
+        return;
     const ExchangeHistory& history = MainExchanges();
     const auto& records = history.Records();
     // Only the exchanges added since the last look become rows; the oldest
-    // rows go as the history lets them go.
+    // rows go as the history lets them go, all in one step.
     const long fresh = std::min<long>(history.Added() - shownAdded_, long(records.size()));
     shownAdded_ = history.Added();
-    for (long i = long(records.size()) - fresh; i < long(records.size()); ++i) {
+    int row = grdTrace->rowCount();
+    grdTrace->setRowCount(row + int(fresh));
+    for (long i = long(records.size()) - fresh; i < long(records.size()); ++i, ++row) {
         const QStringList columns = TraceColumns(records[size_t(i)]);
-        const int row = grdTrace->rowCount();
-        grdTrace->insertRow(row);
         for (int c = 0; c < columns.size(); ++c)
             grdTrace->setItem(row, c, new QTableWidgetItem(columns[c]));
     }
     const int surplus = grdTrace->rowCount() - int(records.size());
-    for (int i = 0; i < surplus; ++i)
-        grdTrace->removeRow(0);
-    if (fresh > 0 && isVisible())
+    if (surplus > 0)
+        grdTrace->model()->removeRows(0, surplus);
+    if (fresh > 0)
         grdTrace->scrollToBottom();
     btnExportTrace->setEnabled(!records.empty());
 }

@@ -24,6 +24,9 @@ public slots:
     // Saves the exchanges shown as trace lines through the save dialog.
     void btnExportTraceClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ShowRows();
 

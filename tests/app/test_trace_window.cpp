@@ -63,6 +63,16 @@ private slots:
         for (const QStringList& row : rows)
             lines += row.join('\t').toUtf8() + '\n';
         QCOMPARE(FileBytes(dir.filePath("wire.log")), lines);
+
+        // Closed, it builds no rows; opened again, it has caught up.
+        TraceForm->close();
+        f->ShowSheet(2);
+        QCOMPARE(TraceForm->grdTrace->rowCount(), rows.size());
+        MainForm->Trace1->trigger();
+        const QList<QStringList> again = Rows();
+        QCOMPARE(again.mid(0, rows.size()), rows);
+        QCOMPARE(again.size(), rows.size() + 14); // Pn200–Pn213
+        QCOMPARE(again.last()[2], QStringLiteral(":P213????\\r"));
     }
 };
 

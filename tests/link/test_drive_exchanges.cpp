@@ -130,6 +130,20 @@ private slots:
         }
     }
 
+    void historyKeepsTheNewestUpToItsCapacity() {
+        ExchangeHistory history(3);
+        int told = 0;
+        history.SetChanged([&] { ++told; });
+        for (int i = 1; i <= 5; ++i)
+            history.Add(ExchangeRecord{{}, "COM1", QByteArray::number(i), {}, 0, "empty", 0});
+        QStringList kept;
+        for (const ExchangeRecord& record : history.Records())
+            kept << QString::fromLatin1(record.sent);
+        QCOMPARE(kept, (QStringList{"3", "4", "5"}));
+        QCOMPARE(history.Added(), 5L);
+        QCOMPARE(told, 5);
+    }
+
     void writeOutcomes_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("value");
