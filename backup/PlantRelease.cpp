@@ -29,6 +29,19 @@ std::vector<std::optional<ParameterValues>> ValuesAt(const GitRepository& repo, 
 
 } // namespace
 
+std::optional<QString> PushBackups(const GitRepository& repo, const QString& remote) {
+    if (const auto refused = repo.Push(remote)) {
+        return QStringLiteral("推送到 %1 失敗，本機的提交保留：\n%2").arg(remote, *refused);
+    }
+    if (repo.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch)) {
+        if (const auto refused = repo.PushBranch(remote, kReleasedBranch)) {
+            return QStringLiteral("推送 %1 分支到 %2 失敗：\n%3")
+                .arg(kReleasedBranch, remote, *refused);
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> ReleasedTip(const GitRepository& repo) {
     const std::optional<QString> tip =
         repo.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch);
@@ -161,6 +174,17 @@ std::vector<AxisDrift> PlantDrift(const GitRepository& repo, const Plant& plant)
     std::vector<AxisDrift> drift;
     for (size_t i = 0; i < plant.axes.size(); ++i) {
         drift.push_back(DriftOf(plant.axes[i], released[i], current[i]));
+    }
+    return drift;
+}
+
+std::vector<AxisDrift> LiveDrift(const Plant& plant,
+                                 const std::vector<std::optional<ParameterValues>>& released,
+                                 const std::vector<std::optional<ParameterValues>>& live) {
+    std::vector<AxisDrift> drift;
+    for (size_t i = 0; i < plant.axes.size(); ++i) {
+        drift.push_back(DriftOf(plant.axes[i], released[i], live[i]));
+        drift.back().backedUp = true; // a drive that gave nothing has its failure told instead
     }
     return drift;
 }

@@ -18,6 +18,13 @@
 // The branch that holds the released files.
 inline const QString kReleasedBranch = QStringLiteral("released");
 
+// Pushes the branch checked out, then the released branch when there is
+// one (the released settings travel with the backups they came from), to
+// `remote` (a remote's name, URL or path). Returns what git refused, in
+// words with its reason ("推送到 origin 失敗，本機的提交保留：\n<git>"), or
+// nullopt when everything went.
+std::optional<QString> PushBackups(const GitRepository& repo, const QString& remote);
+
 // The tip of the released branch; nullopt when there is none. Throws
 // GitError when its tip is not a release (the branch moved by hand).
 std::optional<QString> ReleasedTip(const GitRepository& repo);
@@ -82,6 +89,13 @@ BackedUpValues(const GitRepository& repo, const Plant& plant, const QString& rev
 
 // Drift of every axis of the plant, its last backup beside its release.
 std::vector<AxisDrift> PlantDrift(const GitRepository& repo, const Plant& plant);
+
+// Drift of every axis with the values its drive gave now (`live`, in the
+// plant's order, beside `released` as ReleasedValues gives them). An axis
+// that gave none is told by its failure, not as one never backed up.
+std::vector<AxisDrift> LiveDrift(const Plant& plant,
+                                 const std::vector<std::optional<ParameterValues>>& released,
+                                 const std::vector<std::optional<ParameterValues>>& live);
 
 // {"axes":[{"axis","released","differences":[{"number","description",
 // "released","current","releasedText","currentText","unit"}]}]}

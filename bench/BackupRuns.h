@@ -15,3 +15,15 @@ struct BackupTimes {
 // Runs each measure `runs` times (the commit `commits` times). Throws
 // std::runtime_error when a run fails or ser2net is missing.
 BackupTimes MeasureBackup(int runs, int commits);
+
+// The same for 64 drives, 32 on ptys and 32 through one ser2net (16 raw, 16
+// RFC 2217): the backup against one axis's save, and the peak memory and
+// CPU of the tarnctl process that backed them up (its git children included).
+struct WideBackupTimes {
+    std::vector<double> ratio;    // first backup of 64 axes / one axis's save, same run
+    std::vector<double> peakMb;   // peak resident set of that tarnctl
+    std::vector<double> cpuShare; // its CPU time (user + system) over its wall time, %
+    int failedAxes = 0;           // the most axes that gave no whole read in one run (must be 0)
+};
+
+WideBackupTimes MeasureWideBackup(int runs);

@@ -271,6 +271,19 @@ void BackupRows(const BackupTimes& t) {
         Summarize(t.unchangedRatio).max <= 1.1 && !t.unchangedCommitted, 3);
 }
 
+// A whole plant's worth of axes in one backup (see MeasureWideBackup).
+void WideBackupRows(const WideBackupTimes& t) {
+    Add(QStringLiteral("backup of 64 axes (32 pty, 32 ser2net), reply timing, %1")
+            .arg(t.failedAxes ? QStringLiteral("**%1 AXES FAILED**").arg(t.failedAxes)
+                              : QStringLiteral("every axis read")),
+        t.ratio, "× one axis's save", "1", "≤ 1.5",
+        Summarize(t.ratio).max <= 1.5 && t.failedAxes == 0, 3);
+    Add("peak RSS of tarnctl backing up 64 axes", t.peakMb, "MB", "—", "≤ 150 MB",
+        Summarize(t.peakMb).max <= 150, 1);
+    Add("CPU of that tarnctl (64 reads at once)", t.cpuShare, "% of one core", "—", "(seen)", true,
+        0);
+}
+
 void WebRows(const WebTimes& t) {
     Add("web: repository of 64 axes × 1,000 backups written (git fast-import)", {t.makeSeconds},
         "s", "—", "(set-up)", true, 1);
@@ -400,6 +413,7 @@ void Run() {
 
     Progress("plant backup into git");
     BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+    WideBackupRows(MeasureWideBackup(kTransferRuns));
 
     Progress("drift, status and query over 1,000 backups");
     RepositoryRows(MeasureRepository(kCommitRuns));
@@ -415,11 +429,15 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
-        // --backup: the plant backup rows alone (about a minute).
+        // --backup: the plant backup rows alone (about a minute and a half).
         if (app.arguments().contains(QStringLiteral("--backup"))) {
             BackupRows(MeasureBackup(kTransferRuns, kCommitRuns));
+            WideBackupRows(MeasureWideBackup(kTransferRuns));
             RepositoryRows(MeasureRepository(kCommitRuns));
         }
+        // --backup-64: the backup of 64 axes alone (about half a minute).
+        else if (app.arguments().contains(QStringLiteral("--backup-64")))
+            WideBackupRows(MeasureWideBackup(kTransferRuns));
         // --repository: drift, status and query alone (about ten seconds).
         else if (app.arguments().contains(QStringLiteral("--repository")))
             RepositoryRows(MeasureRepository(kCommitRuns));

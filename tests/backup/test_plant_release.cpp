@@ -121,6 +121,22 @@ private slots:
         QCOMPARE(Git(Repo(), {"symbolic-ref", "--short", "HEAD"}), QStringLiteral("master"));
     }
 
+    // The released branch travels with the backups; a remote whose
+    // released branch went its own way refuses it and keeps its own.
+    void pushCarriesTheReleases() {
+        const QString bare = dir.filePath("remote.git");
+        QProcess::execute("git", {"init", "-q", "--bare", bare});
+        QCOMPARE(PushBackups(Repository(), bare), std::nullopt);
+        for (const QString branch : {"master", "released"}) {
+            QCOMPARE(Git(bare, {"rev-parse", branch}), Git(Repo(), {"rev-parse", branch}));
+        }
+        Git(bare, {"update-ref", "refs/heads/released", Git(Repo(), {"rev-parse", "master"})});
+        const std::optional<QString> refused = PushBackups(Repository(), bare);
+        QVERIFY(refused);
+        QCOMPARE(refused->section('\n', 0, 0), "推送 released 分支到 " + bare + " 失敗：");
+        QCOMPARE(Git(bare, {"rev-parse", "released"}), Git(Repo(), {"rev-parse", "master"}));
+    }
+
     // Each refused before anything is committed on the released branch.
     void refusals_data() {
         QTest::addColumn<QStringList>("axes");

@@ -115,12 +115,18 @@ private slots:
         QCOMPARE(ignored.err, QString());
     }
 
-    // Y goes silent: the failed hook is told, status turns to 1.
+    // Y goes silent: the failed hook is told, drift --live ends with 3,
+    // status turns to 1.
     void silentAxisMakesStatusUnwell() {
         QCOMPARE(RunTarnctl({"status", Plant(), "--repo", Repo(), "--max-age", "1"}).code, 0);
         QVERIFY(y->Command("fault silent on"));
         const TarnctlResult backup = Backup({"--on-failed", "cat; exit 3"});
+        // Read now, X answers with its drift and Y is told by its failure.
+        const TarnctlResult live = Drift({"--live", "--timing", "reply", "--timeout", "200"});
         QVERIFY(y->Command("fault silent off"));
+        QCOMPARE(live.code, 3);
+        QCOMPARE(live.out, QStringLiteral("M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz\n"));
+        QCOMPARE(live.err, QStringLiteral("M01/Y：驅動器沒有回應\n"));
         QCOMPARE(backup.code, 3);
         QCOMPARE(backup.ErrLines().mid(1), (QStringList{"hook failed: M01/Y 無回應：驅動器沒有回應",
                                                         "hook failed: 結束碼 3"}));

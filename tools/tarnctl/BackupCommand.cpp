@@ -1,10 +1,9 @@
 #include "Command.h"
-#include "DriveRunner.h"
 #include "ExitCode.h"
 #include "Hooks.h"
 #include "Output.h"
 #include "PlantPorts.h"
-#include "backup/PlantBackup.h"
+#include "PushOption.h"
 #include "backup/PlantRelease.h"
 
 // tarnctl backup PLANT.json --repo DIR: every axis read at once, a commit.
@@ -12,7 +11,6 @@
 namespace {
 
 const QString kRepo = QStringLiteral("repo");
-const QString kPush = QStringLiteral("push");
 const QString kJobs = QStringLiteral("jobs");
 const QString kAuthor = QStringLiteral("author");
 
@@ -26,10 +24,7 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
     if (invocation.Value(kRepo).isEmpty()) {
         throw UsageError(QStringLiteral("backup 需要 --repo 資料夾"));
     }
-    if (invocation.Value(kPush).startsWith(QLatin1Char('-'))) {
-        throw UsageError(
-            QStringLiteral("--push 要是遠端的名稱、網址或路徑：%1").arg(invocation.Value(kPush)));
-    }
+    PushRemote(invocation); // refused before anything is read or written
     std::optional<GitIdentity> author;
     if (invocation.IsSet(kAuthor) && !(author = GitIdentity::Parse(invocation.Value(kAuthor)))) {
         throw UsageError(
@@ -48,31 +43,19 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
 // that gave none or only some fails); returns the exit code so far.
 int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_t jobs,
            BackupCommit& done) {
-    std::vector<AxisReading> readings(ports.size());
-    const auto reports = RunOnDrives(
-        ports,
-        [&](DriveSession& session, DriveReport& report) {
-            AxisReading& reading = readings[session.Index()];
-            reading = AxisReadingOf(ReadWholeDrive(session, QStringLiteral("已中斷，沒有提交")));
-            if (!reading.values) {
-                report.Fail(kExitDrive, reading.failure);
-            }
-        },
-        jobs);
-    const auto interrupted = [](const DriveReport& r) { return r.exitCode == kExitInterrupted; };
-    if (std::any_of(reports.begin(), reports.end(), interrupted)) {
+    const PlantRead read = ReadPlantDrives(ports, QStringLiteral("已中斷，沒有提交"), jobs);
+    if (read.Interrupted()) {
         PrintErr(QStringLiteral("tarnctl: 已中斷，沒有提交"));
         return kExitInterrupted;
     }
     int code = kExitSuccess;
-    for (size_t i = 0; i < reports.size(); ++i) {
-        readings[i].failure = reports[i].errors.value(0);
-        for (const QString& error : reports[i].errors) {
+    for (size_t i = 0; i < read.reports.size(); ++i) {
+        for (const QString& error : read.reports[i].errors) {
             PrintErr(backup.ThePlant().axes[i].Path() + QStringLiteral(": ") + error);
         }
-        code = std::max(code, reports[i].exitCode);
+        code = std::max(code, read.reports[i].exitCode);
     }
-    done = backup.StoreAndCommit(readings);
+    done = backup.StoreAndCommit(read.readings);
     PrintOut(done.Summary());
     return done.commit.isEmpty() ? code : std::max(code, int(kExitDifferent));
 }
@@ -94,21 +77,10 @@ int RunBackup(const Invocation& invocation) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
     }
-    if (invocation.IsSet(kPush)) {
-        const QString remote = invocation.Value(kPush);
-        if (const auto refused = backup->Repository().Git().Push(remote)) {
-            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：\n%2")
-                         .arg(remote, *refused));
+    if (const QString remote = PushRemote(invocation); !remote.isEmpty()) {
+        if (const auto refused = PushBackups(backup->Repository().Git(), remote)) {
+            PrintErr(QStringLiteral("tarnctl: ") + *refused);
             return kExitDrive;
-        }
-        // The released settings travel with the backups they came from.
-        const GitRepository& git = backup->Repository().Git();
-        if (git.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch)) {
-            if (const auto refused = git.PushBranch(remote, kReleasedBranch)) {
-                PrintErr(QStringLiteral("tarnctl: 推送 %1 分支到 %2 失敗：\n%3")
-                             .arg(kReleasedBranch, remote, *refused));
-                return kExitDrive;
-            }
         }
         PrintOut(QStringLiteral("已推送到 %1").arg(remote));
     }
@@ -146,18 +118,16 @@ Command BackupCommand() {
         "的提交一起送出，有 released 分支時一併推送）；被拒絕時本機提交保留並說明原因。\n"
         "--timing、--timeout 是廠區檔中沒有指定的軸的預設值。\n"
         "--on-changed CMD：提交了 ignore 以外的變更後，--on-failed CMD：有軸沒有回應或只回應\n"
-        "部分參數時（兩者都有時在 changed 之後），以 /bin/sh -c CMD 執行（使用者自己的權限，\n"
-        "同 git hook），環境變數 TARN_EVENT、TARN_PLANT、TARN_REPO、TARN_COMMIT、TARN_AXES\n"
-        "（以空白分隔），標準輸入是提交訊息或失敗的軸和原因。最多 60 秒，之後結束它的整個\n"
-        "程序群組；輸出寫到標準錯誤，每行前加「hook changed: 」（最多 100 行）並寫出結束碼。\n"
-        "命令失敗不改變任何檔案和結束碼。\n"
-        "結束碼：0 沒有變更，1 已提交變更，3 有軸失敗或推送失敗（能提交的仍會提交），\n"
-        "2 用法錯誤，5 廠區檔或儲存庫被拒絕。");
+        "部分參數時（兩者都有時在 changed 之後）執行 CMD，標準輸入是提交訊息或失敗的軸和原因。\n");
+    command.description +=
+        HookHelp() +
+        QStringLiteral(
+            "結束碼：0 沒有變更，1 已提交變更，3 有軸失敗或推送失敗（能提交的仍會提交），\n"
+            "2 用法錯誤，5 廠區檔或儲存庫被拒絕。");
     command.options = {
         QCommandLineOption(kRepo, QStringLiteral("git 儲存庫的資料夾（沒有時建立）"),
                            QStringLiteral("DIR")),
-        QCommandLineOption(kPush, QStringLiteral("提交後推送到這個遠端（名稱、網址或路徑）"),
-                           QStringLiteral("REMOTE")),
+        PushOption(QStringLiteral("提交後推送到這個遠端（名稱、網址或路徑）")),
         QCommandLineOption(kJobs, QStringLiteral("最多同時讀取的軸數（預設全部）"),
                            QStringLiteral("N")),
         QCommandLineOption(kAuthor, QStringLiteral("提交的作者，\"姓名 <email>\""),

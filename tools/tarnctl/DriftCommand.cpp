@@ -26,23 +26,16 @@ struct DriftRun {
 // has no values and a failure.
 std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocation,
                                                      const Plant& plant, DriftRun& run) {
-    const std::vector<DrivePort> ports =
-        PlantPorts(plant, invocation.arguments.first(), invocation.link);
-    std::vector<std::optional<ParameterValues>> live(ports.size());
-    const auto reports = RunOnDrives(ports, [&](DriveSession& session, DriveReport& report) {
-        const AxisReading reading =
-            AxisReadingOf(ReadWholeDrive(session, QStringLiteral("已中斷")));
-        live[session.Index()] = reading.values;
-        if (!reading.values) {
-            report.Fail(kExitDrive, reading.failure);
-        }
-    });
-    for (size_t i = 0; i < reports.size(); ++i) {
-        for (const QString& error : reports[i].errors) {
+    const PlantRead read = ReadPlantDrives(
+        PlantPorts(plant, invocation.arguments.first(), invocation.link), QStringLiteral("已中斷"));
+    std::vector<std::optional<ParameterValues>> live(read.readings.size());
+    for (size_t i = 0; i < live.size(); ++i) {
+        for (const QString& error : read.reports[i].errors) {
             run.failures << plant.axes[i].Path() + QStringLiteral("：") + error;
         }
-        if (reports[i].exitCode != kExitSuccess) {
-            live[i].reset();
+        if (read.reports[i].exitCode == kExitSuccess) {
+            live[i] = read.readings[i].values;
+        } else {
             run.failed << plant.axes[i].Path();
         }
     }
@@ -67,31 +60,15 @@ int RunDrift(const Invocation& invocation) {
             run.drift = PlantDrift(repo, plant);
         } else {
             const auto released = ReleasedValues(repo, plant);
-            const auto live = ReadLive(invocation, plant, run);
-            for (size_t i = 0; i < plant.axes.size(); ++i) {
-                run.drift.push_back(DriftOf(plant.axes[i], released[i], live[i]));
-                if (!live[i]) {
-                    run.drift.back().backedUp = true; // its failure is told instead
-                }
-            }
+            run.drift = LiveDrift(plant, released, ReadLive(invocation, plant, run));
         }
     } catch (const TarnError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());
         return kExitFileRefused;
     }
     bool differs = false;
-    HookEvent drift{QStringLiteral("drift"),
-                    run.plant,
-                    GitRepository(invocation.Value(kRepo)).Folder(),
-                    {},
-                    {},
-                    {}};
     for (const AxisDrift& axis : run.drift) {
         differs = differs || !axis.differences.empty();
-        if (!axis.differences.empty()) {
-            drift.axes << axis.axis;
-            drift.text += axis.Lines().join(QLatin1Char('\n')) + QLatin1Char('\n');
-        }
         if (!invocation.IsSet(QStringLiteral("json"))) {
             for (const QString& line : axis.Lines()) {
                 PrintOut(line);
@@ -104,17 +81,8 @@ int RunDrift(const Invocation& invocation) {
     for (const QString& failure : run.failures) {
         PrintErr(failure);
     }
-    if (differs) {
-        RunHookOf(invocation, drift);
-    }
-    if (!run.failures.isEmpty()) {
-        HookEvent failed = drift;
-        failed.name = QStringLiteral("failed");
-        failed.axes.clear();
-        failed.axes = run.failed;
-        failed.text = run.failures.join(QLatin1Char('\n'));
-        RunHookOf(invocation, failed);
-    }
+    RunDriftHooks(invocation, run.plant, GitRepository(invocation.Value(kRepo)).Folder(), run.drift,
+                  run.failed, run.failures);
     return !run.failures.isEmpty() ? kExitDrive : differs ? kExitDifferent : kExitSuccess;
 }
 
@@ -134,9 +102,11 @@ Command DriftCommand() {
         "--json：{\"axes\":[{\"axis\",\"released\",\"differences\":[{\"number\",\"description\",\n"
         "\"released\",\"current\",\"releasedText\",\"currentText\",\"unit\"}]}]}。\n"
         "--on-drift CMD：有不同時，--on-failed CMD：有軸沒有回應時（--live），執行 CMD，\n"
-        "標準輸入是不同的參數行或失敗的軸，其他同 backup --on-changed（見 backup --help）。\n"
-        "結束碼：0 沒有不同，1 有不同，2 用法錯誤，3 有軸沒有回應（--live），\n"
-        "5 廠區檔或儲存庫被拒絕。");
+        "標準輸入是不同的參數行或失敗的軸。\n");
+    command.description +=
+        HookHelp() +
+        QStringLiteral("結束碼：0 沒有不同，1 有不同，2 用法錯誤，3 有軸沒有回應（--live），\n"
+                       "5 廠區檔或儲存庫被拒絕。");
     command.options = {
         QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),
         QCommandLineOption(kLive, QStringLiteral("讀取驅動器現在的值來比較")),

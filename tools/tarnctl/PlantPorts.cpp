@@ -2,6 +2,8 @@
 
 #include "ExitCode.h"
 
+#include <algorithm>
+
 std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                   const LinkSettings& defaults) {
     std::vector<DrivePort> ports;
@@ -33,4 +35,30 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
         }
     }
     return ports;
+}
+
+bool PlantRead::Interrupted() const {
+    return std::any_of(reports.begin(), reports.end(),
+                       [](const DriveReport& r) { return r.exitCode == kExitInterrupted; });
+}
+
+PlantRead ReadPlantDrives(const std::vector<DrivePort>& ports, const QString& interrupted,
+                          size_t jobs) {
+    PlantRead read;
+    read.readings.resize(ports.size());
+    read.reports = RunOnDrives(
+        ports,
+        [&](DriveSession& session, DriveReport& report) {
+            AxisReading& reading = read.readings[session.Index()];
+            reading = AxisReadingOf(ReadWholeDrive(session, interrupted));
+            if (!reading.values) {
+                report.Fail(kExitDrive, reading.failure);
+            }
+        },
+        jobs);
+    // A port that never opened has its reason only in its report.
+    for (size_t i = 0; i < ports.size(); ++i) {
+        read.readings[i].failure = read.reports[i].errors.value(0);
+    }
+    return read;
 }

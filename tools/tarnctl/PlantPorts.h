@@ -1,6 +1,8 @@
 #pragma once
 
+#include "DriveRunner.h"
 #include "PortList.h"
+#include "backup/PlantBackup.h"
 #include "backup/PlantFile.h"
 
 #include <vector>
@@ -11,3 +13,17 @@
 // port given to two axes.
 std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
                                   const LinkSettings& defaults);
+
+// What the drives of a plant gave, in the plant's order.
+struct PlantRead {
+    std::vector<AxisReading> readings; // without values: failure is the report's first error
+    std::vector<DriveReport> reports;  // an axis without whole values failed (kExitDrive)
+
+    // True when Ctrl-C ended the reading of any axis.
+    bool Interrupted() const;
+};
+
+// Every axis's drive read whole as a backup reads it, at once (at most
+// `jobs`, 0: all); `interrupted` is the message of a run Ctrl-C ended.
+PlantRead ReadPlantDrives(const std::vector<DrivePort>& ports, const QString& interrupted,
+                          size_t jobs = 0);

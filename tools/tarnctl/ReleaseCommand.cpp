@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "ExitCode.h"
 #include "Output.h"
+#include "PushOption.h"
 #include "backup/PlantRelease.h"
 #include "backup/PlantRepository.h"
 #include "backup/RepositoryLock.h"
@@ -14,7 +15,6 @@ const QString kRepo = QStringLiteral("repo");
 const QString kAxis = QStringLiteral("axis");
 const QString kAt = QStringLiteral("at");
 const QString kMessage = QStringLiteral("m");
-const QString kPush = QStringLiteral("push");
 
 int RunRelease(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
@@ -24,10 +24,7 @@ int RunRelease(const Invocation& invocation) {
     if (invocation.Value(kRepo).isEmpty()) {
         throw UsageError(QStringLiteral("release 需要 --repo 資料夾"));
     }
-    if (invocation.Value(kPush).startsWith(QLatin1Char('-'))) {
-        throw UsageError(
-            QStringLiteral("--push 要是遠端的名稱、網址或路徑：%1").arg(invocation.Value(kPush)));
-    }
+    PushRemote(invocation); // refused before anything is read or written
     const QStringList axes = invocation.parser.values(kAxis);
     QString commit;
     std::optional<GitRepository> git;
@@ -53,8 +50,7 @@ int RunRelease(const Invocation& invocation) {
         return kExitFileRefused;
     }
     PrintOut(Releases(*git).front().Line());
-    if (invocation.IsSet(kPush)) {
-        const QString remote = invocation.Value(kPush);
+    if (const QString remote = PushRemote(invocation); !remote.isEmpty()) {
         if (const auto refused = git->PushBranch(remote, kReleasedBranch)) {
             PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的發行保留：\n%2")
                          .arg(remote, *refused));
@@ -90,8 +86,7 @@ Command ReleaseCommand() {
                            QStringLiteral("REV")),
         QCommandLineOption(kMessage, QStringLiteral("寫在發行標題括號中的文字"),
                            QStringLiteral("TEXT")),
-        QCommandLineOption(kPush, QStringLiteral("發行後推送 released 分支到這個遠端"),
-                           QStringLiteral("REMOTE")),
+        PushOption(QStringLiteral("發行後推送 released 分支到這個遠端")),
     };
     command.examples = {
         QStringLiteral("tarnctl release plant.json --repo backup -m 交機"),
