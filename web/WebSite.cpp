@@ -44,7 +44,8 @@ form{margin:.4rem 0 1rem;display:flex;flex-wrap:wrap;gap:.5rem}
 button{font:inherit;padding:.4rem .9rem;border-radius:6px;border:1px solid var(--line);background:var(--soft)}
 pre{white-space:pre-wrap;background:var(--soft);padding:.6rem;border-radius:6px}
 .links{display:flex;flex-wrap:wrap;gap:.4rem 1rem;margin:.4rem 0 1rem}
-@media (max-width:40rem){body{font-size:15px}th,td{padding:.3rem .4rem}main{padding:.6rem}}
+.nowrap{white-space:nowrap}
+@media (max-width:40rem){body{font-size:15px}th,td{padding:.3rem .4rem}main{padding:.6rem}th{white-space:normal}.wide{display:none}}
 )css";
 
 // The filter box: rows whose text holds what is typed stay. Without
@@ -300,10 +301,15 @@ WebAnswer WebSite::PlantPage(bool json) {
             {"lastBackup", lastDate ? QJsonValue(*lastDate) : QJsonValue()},
             {"lastCommit", last ? QJsonValue(QString::fromLatin1(last->id)) : QJsonValue()}};
         list << item;
-        rows << Row({Esc(status.axis->machine),
+        // A phone shows the age alone, the time as its title.
+        rows << Row({QStringLiteral("<td class=\"wide\">%1</td>").arg(Esc(status.axis->machine)),
                      now.axes.contains(axis) ? AxisLink(axis) : Esc(axis),
-                     lastDate ? Esc(*lastDate) : QStringLiteral("—"),
-                     lastDate ? AgeText(clock - lastTime) : QStringLiteral("—"), StateCell(state),
+                     QStringLiteral("<td class=\"wide\">%1</td>")
+                         .arg(lastDate ? Esc(*lastDate) : QStringLiteral("—")),
+                     lastDate ? QStringLiteral("<td class=\"nowrap\" title=\"%1\">%2</td>")
+                                    .arg(Esc(*lastDate), AgeText(clock - lastTime))
+                              : QStringLiteral("—"),
+                     StateCell(state),
                      status.released ? QStringLiteral("有") : QStringLiteral("沒有"),
                      status.released ? QStringLiteral("<td class=\"num%1\">%2</td>")
                                            .arg(status.drift ? QStringLiteral(" mark") : QString())
@@ -325,8 +331,9 @@ WebAnswer WebSite::PlantPage(bool json) {
     for (const QString& problem : watch->status.logProblems) {
         body += QStringLiteral("<p class=\"part\">%1</p>").arg(Esc(problem));
     }
-    body += Table({QStringLiteral("機台"), QStringLiteral("軸"), QStringLiteral("最後完整備份"),
-                   QStringLiteral("距今"), QStringLiteral("上次執行"), QStringLiteral("發行版"),
+    body += Table({QStringLiteral("<th class=\"wide\">機台</th>"), QStringLiteral("軸"),
+                   QStringLiteral("<th class=\"wide\">最後完整備份</th>"), QStringLiteral("距今"),
+                   QStringLiteral("上次執行"), QStringLiteral("發行版"),
                    QStringLiteral("<th class=\"num\">和發行版不同</th>"),
                    QStringLiteral("<th class=\"num\">30 天內變更</th>")},
                   rows, QStringLiteral("axes"));
