@@ -136,35 +136,46 @@ struct AxisSummary {
     int changes30 = 0;
 };
 
-AxisSummary SummaryOf(const std::vector<CommitEntry>& commits, const QString& axis, qint64 now) {
-    AxisSummary summary;
+// Every axis of `axes` in one walk of the commits: a plant page costs one
+// walk, not one per axis.
+QHash<QString, AxisSummary> SummariesOf(const std::vector<CommitEntry>& commits,
+                                        const QStringList& axes, qint64 now) {
+    QHash<QString, AxisSummary> summaries;
+    for (const QString& axis : axes) {
+        summaries.insert(axis, {});
+    }
     // The axis is part of every backup from its first one on.
-    qsizetype first = -1;
+    QHash<QString, qsizetype> first;
     for (qsizetype i = 0; i < qsizetype(commits.size()); ++i) {
         for (const AxisFileChange& file : commits[size_t(i)].files) {
-            if (file.axis == axis) {
-                first = i;
-                if (!file.before.isEmpty() && commits[size_t(i)].time >= now - 30 * 86400) {
-                    ++summary.changes30;
-                }
+            const auto summary = summaries.find(file.axis);
+            if (summary == summaries.end()) {
+                continue;
+            }
+            first.insert(file.axis, i);
+            if (!file.before.isEmpty() && commits[size_t(i)].time >= now - 30 * 86400) {
+                ++summary->changes30;
             }
         }
     }
-    for (qsizetype i = 0; i <= first; ++i) {
-        const CommitEntry& commit = commits[size_t(i)];
-        const QString failure = commit.FailureOf(axis);
-        if (!summary.state) {
-            summary.state = failure.isEmpty() ? RunRecord::State::Complete
-                            : failure.contains(QStringLiteral("沒有讀到數值"))
-                                ? RunRecord::State::Partial
-                                : RunRecord::State::Silent;
-        }
-        if (failure.isEmpty()) {
-            summary.lastBackup = &commit;
-            break;
+    for (auto axis = first.constBegin(); axis != first.constEnd(); ++axis) {
+        AxisSummary& summary = summaries[axis.key()];
+        for (qsizetype i = 0; i <= axis.value(); ++i) {
+            const CommitEntry& commit = commits[size_t(i)];
+            const QString failure = commit.FailureOf(axis.key());
+            if (!summary.state) {
+                summary.state = failure.isEmpty() ? RunRecord::State::Complete
+                                : failure.contains(QStringLiteral("沒有讀到數值"))
+                                    ? RunRecord::State::Partial
+                                    : RunRecord::State::Silent;
+            }
+            if (failure.isEmpty()) {
+                summary.lastBackup = &commit;
+                break;
+            }
         }
     }
-    return summary;
+    return summaries;
 }
 
 QString StateCell(const std::optional<RunRecord::State>& state) {
@@ -276,11 +287,16 @@ WebAnswer WebSite::PlantPage(bool json) {
     const RepositorySnapshot now = index_.Current();
     const std::shared_ptr<const Watch> watch = WatchOf(now);
     const qint64 clock = QDateTime::currentSecsSinceEpoch();
+    QStringList paths;
+    for (const PlantAxis& axis : watch->plant.axes) {
+        paths << axis.Path();
+    }
+    const QHash<QString, AxisSummary> summaries = SummariesOf(*now.commits, paths, clock);
     QStringList rows;
     QJsonArray list;
     for (const AxisStatus& status : watch->status.axes) {
         const QString axis = status.axis->Path();
-        const AxisSummary summary = SummaryOf(*now.commits, axis, clock);
+        const AxisSummary& summary = summaries[axis];
         const CommitEntry* last = summary.lastBackup;
         // The run log sees every run, a backup that committed nothing too;
         // the commits tell only where it has no record of the axis.
@@ -471,11 +487,28 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
         return ErrorPage(400, QStringLiteral("頁數不正確：%1").arg(pageText));
     }
     const RepositorySnapshot now = index_.Current();
-    bool held = route.axis.isEmpty();
+    // A filter's changes are counted once per HEAD; a page after that
+    // stops at its last row.
+    const QString countKey = route.axis + QLatin1Char(' ') + QString::number(only.value_or(0));
+    std::optional<qsizetype> known;
+    {
+        const std::lock_guard<std::mutex> hold(countMutex_);
+        if (countHead_ != now.head) {
+            counts_.clear();
+            countHead_ = now.head;
+        }
+        if (counts_.contains(countKey)) {
+            known = counts_.value(countKey);
+        }
+    }
+    bool held = route.axis.isEmpty() || known;
     const qsizetype skip = qsizetype(page - 1) * kPageRows;
-    qsizetype seen = 0; // every change that matches, for the count of pages
+    qsizetype seen = 0;
     std::vector<ParameterChange> shown;
     for (const CommitEntry& commit : *now.commits) {
+        if (known && qsizetype(shown.size()) == kPageRows) {
+            break;
+        }
         for (const AxisFileChange& file : commit.files) {
             if (!route.axis.isEmpty() && file.axis != route.axis) {
                 continue;
@@ -495,7 +528,14 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
     if (!held) {
         return ErrorPage(404, NoSuchAxisMessage(QStringLiteral("儲存庫"), route.axis));
     }
-    const int pages = int(qMax<qsizetype>(1, (seen + kPageRows - 1) / kPageRows));
+    if (!known) {
+        const std::lock_guard<std::mutex> hold(countMutex_);
+        if (countHead_ == now.head) {
+            counts_.insert(countKey, seen);
+        }
+    }
+    const qsizetype total = known.value_or(seen);
+    const int pages = int(qMax<qsizetype>(1, (total + kPageRows - 1) / kPageRows));
     if (page > pages) {
         return ErrorPage(404, QStringLiteral("沒有第 %1 頁（共 %2 頁）").arg(page).arg(pages));
     }

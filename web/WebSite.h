@@ -5,6 +5,7 @@
 #include "web/WebRoute.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <mutex>
@@ -55,4 +56,7 @@ private:
     std::optional<Plant> plant_;
     std::mutex watchMutex_; // guards watch_
     std::shared_ptr<const Watch> watch_;
+    std::mutex countMutex_;            // guards the two below
+    QByteArray countHead_;             // the HEAD counts_ was walked at
+    QHash<QString, qsizetype> counts_; // history's changes by "axis number" filter
 };
