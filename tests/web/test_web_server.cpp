@@ -320,6 +320,14 @@ private slots:
         QCOMPARE(axes[1]["lastCommit"].toString(), before);
         QCOMPARE(axes[1]["changes30d"].toInt(), 1); // a first backup is no change
         QCOMPARE(axes[1]["drift"], QJsonValue());
+
+        // Without a plant file, the log's records count whatever plant they name.
+        WebSite bare(Repo(), std::nullopt);
+        const QJsonArray bareAxes =
+            QJsonDocument::fromJson(bare.Answer(RouteRequest("GET", "/api/axes").route).body)
+                .object()["axes"]
+                .toArray();
+        QCOMPARE(bareAxes[0]["state"].toString(), QStringLiteral("部分"));
     }
 };
 
