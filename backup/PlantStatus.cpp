@@ -83,7 +83,8 @@ PlantStatus StatusOf(const GitRepository& repo, const Plant& plant, const QDateT
             bad.push_back(int(i) + 1);
             continue;
         }
-        if (record->plant != plant.name || !index.contains(record->axis)) {
+        if ((!plant.name.isEmpty() && record->plant != plant.name) ||
+            !index.contains(record->axis)) {
             continue;
         }
         AxisStatus& axis = status.axes[index.value(record->axis)];
@@ -162,8 +163,9 @@ QByteArray MetricsText(const Plant& plant, const PlantStatus& status) {
     };
     const auto sample = [&](const Metric& metric, const AxisStatus& axis, double value) {
         text += QStringLiteral("%1{plant=\"%2\",machine=\"%3\",axis=\"%4\"} %5\n")
-                    .arg(QLatin1String(metric.name), MetricLabel(plant.name), MetricLabel(axis.axis->machine),
-                         MetricLabel(axis.axis->name), QString::number(value, 'g', 15));
+                    .arg(QLatin1String(metric.name), MetricLabel(plant.name),
+                         MetricLabel(axis.axis->machine), MetricLabel(axis.axis->name),
+                         QString::number(value, 'g', 15));
     };
     head(success);
     for (const AxisStatus& axis : status.axes) {

@@ -40,7 +40,8 @@ struct PlantStatus {
 };
 
 // Throws GitError or EFileError as drift does (a released branch moved by
-// hand, a released file refused).
+// hand, a released file refused). A plant without a name (a repository's
+// own axes, no plant file) takes the log's records of any plant.
 PlantStatus StatusOf(const GitRepository& repo, const Plant& plant, const QDateTime& now);
 
 // {"axes":[{"axis","lastRun","lastComplete":{"time","commit"},

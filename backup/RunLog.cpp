@@ -124,3 +124,15 @@ RunLog ReadRunLog(const QString& repoFolder) {
     }
     return log;
 }
+
+QString StateWords(RunRecord::State state) {
+    switch (state) {
+    case RunRecord::State::Complete:
+        return QStringLiteral("完整");
+    case RunRecord::State::Silent:
+        return QStringLiteral("無回應");
+    case RunRecord::State::Partial:
+        return QStringLiteral("部分");
+    }
+    return {};
+}

@@ -27,6 +27,9 @@ struct RunRecord {
     QByteArray JsonLine() const; // without the line break
 };
 
+// A run's state as a person reads it: 完整, 無回應 or 部分.
+QString StateWords(RunRecord::State state);
+
 // The log's place in the repository whose work tree is `repoFolder`.
 QString RunLogPath(const QString& repoFolder);
 

@@ -1,8 +1,11 @@
 #include "bench/WebRuns.h"
 
+#include "backup/RunLog.h"
+
 #include "catalogue/SheetRanges.h"
 #include "files/ParameterFile.h"
 #include "files/ParameterFileSamples.h"
+#include "support/FileBytes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -135,12 +138,49 @@ WebTimes MeasureWeb(int samples) {
     git.start(QStringLiteral("git"), {QStringLiteral("-C"), repo, QStringLiteral("symbolic-ref"),
                                       QStringLiteral("HEAD"), QStringLiteral("refs/heads/bench")});
     git.waitForFinished(-1);
+    // The plant's file, a run log of every backup and a release halfway,
+    // so the plant page, the axis page and /metrics read all three.
+    QStringList machines;
+    for (int m = 0; m < kMachines; ++m) {
+        QStringList axes;
+        for (int a = 0; a < kAxesPerMachine; ++a)
+            axes << QStringLiteral("{\"name\": \"%1\", \"port\": \"/dev/null\"}")
+                        .arg(QLatin1String(kAxisNames[a]));
+        machines << QStringLiteral("{\"name\": \"M%1\", \"axes\": [%2]}")
+                        .arg(m + 1, 2, 10, QLatin1Char('0'))
+                        .arg(axes.join(", "));
+    }
+    const QString plant = dir.filePath(QStringLiteral("plant.json"));
+    if (!PutFile(plant, QStringLiteral("{\"plant\": \"廠B\", \"machines\": [%1]}")
+                            .arg(machines.join(",\n"))
+                            .toUtf8()))
+        throw std::runtime_error("cannot write the plant file");
+    std::vector<RunRecord> records;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int backup = 0; backup < kBackups; ++backup) {
+        for (int axis = 0; axis < kMachines * kAxesPerMachine; ++axis) {
+            RunRecord record;
+            record.time = now.addSecs(qint64(backup - kBackups) * 3600);
+            record.plant = QStringLiteral("廠B");
+            record.axis = AxisPath(axis);
+            record.durationSeconds = 20;
+            records.push_back(record);
+        }
+    }
+    AppendRuns(repo, records);
+    git.start(QStringLiteral(TARNCTL), {QStringLiteral("release"), plant, QStringLiteral("--repo"),
+                                        repo, QStringLiteral("--at"), QStringLiteral("HEAD~500")});
+    git.waitForFinished(-1);
+    if (git.exitCode() != 0)
+        throw std::runtime_error("tarnctl release failed: " +
+                                 git.readAllStandardError().toStdString());
     times.makeSeconds = clock.nsecsElapsed() / 1e9;
 
     QProcess server;
     server.start(QStringLiteral(TARNCTL),
                  {QStringLiteral("serve"), QStringLiteral("--repo"), repo,
-                  QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
+                  QStringLiteral("--plant"), plant, QStringLiteral("--listen"),
+                  QStringLiteral("127.0.0.1:0")});
     server.setReadChannel(QProcess::StandardError); // where it says its address
     QByteArray said;
     quint16 port = 0;

@@ -20,10 +20,6 @@ QString WithUnit(quint16 number, const QString& text) {
     return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
 }
 
-QString OrEmptyMark(quint16 number, const QString& valueText) {
-    return valueText.isEmpty() ? QStringLiteral("（空）") : ValueInWordsWithHex(number, valueText);
-}
-
 // "Pn100 KVP1" or "Pn900".
 QString NumberAndDescription(quint16 number) {
     const QString description = DescriptionOf(number);
@@ -31,6 +27,10 @@ QString NumberAndDescription(quint16 number) {
 }
 
 } // namespace
+
+QString ValueInWordsOrEmpty(quint16 number, const QString& valueText) {
+    return valueText.isEmpty() ? QStringLiteral("（空）") : ValueInWordsWithHex(number, valueText);
+}
 
 QString UnitOf(quint16 number) {
     const ParameterRecord* record = RecordOf(number);
@@ -43,9 +43,10 @@ QString DescriptionOf(quint16 number) {
 }
 
 QString DriftLine(quint16 number, const QString& released, const QString& current) {
-    return WithUnit(number, QStringLiteral("%1 發行 %2 → 目前 %3")
-                                .arg(NumberAndDescription(number), OrEmptyMark(number, released),
-                                     OrEmptyMark(number, current)));
+    return WithUnit(number,
+                    QStringLiteral("%1 發行 %2 → 目前 %3")
+                        .arg(NumberAndDescription(number), ValueInWordsOrEmpty(number, released),
+                             ValueInWordsOrEmpty(number, current)));
 }
 
 QString QueryLine(quint16 number, const QString& current, const std::optional<QString>& released) {
@@ -53,7 +54,7 @@ QString QueryLine(quint16 number, const QString& current, const std::optional<QS
     if (!released) {
         return line + QStringLiteral("—");
     }
-    line += OrEmptyMark(number, *released);
+    line += ValueInWordsOrEmpty(number, *released);
     return *released == current ? line : line + QStringLiteral(" ≠");
 }
 
@@ -108,16 +109,16 @@ QString ParameterLine(quint16 number, const QString& valueText) {
 
 QString ParameterWordsLine(quint16 number, const QString& valueText) {
     return WithUnit(number, NumberAndDescription(number) + QLatin1Char(' ') +
-                                OrEmptyMark(number, valueText));
+                                ValueInWordsOrEmpty(number, valueText));
 }
 
 QString ChangeLine(quint16 number, const QString& before, const QString& after,
                    ChangeNaming naming) {
     const QString name =
         naming == ChangeNaming::NumberOnly ? PnName(number) : NumberAndDescription(number);
-    return WithUnit(number,
-                    QStringLiteral("%1 %2 → %3")
-                        .arg(name, OrEmptyMark(number, before), OrEmptyMark(number, after)));
+    return WithUnit(number, QStringLiteral("%1 %2 → %3")
+                                .arg(name, ValueInWordsOrEmpty(number, before),
+                                     ValueInWordsOrEmpty(number, after)));
 }
 
 QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,

@@ -23,6 +23,10 @@ QString ValueInWords(quint16 number, const QString& valueText);
 // entry shows its value text as it stands.
 QString ValueInWordsWithHex(quint16 number, const QString& valueText);
 
+// ValueInWordsWithHex, or "（空）" for an empty text (no answer): a value
+// as the change, drift and query lines show it.
+QString ValueInWordsOrEmpty(quint16 number, const QString& valueText);
+
 // ValueInWordsWithHex followed by the parameter's unit ("5 %", "500
 // 0.1Hz"); "（空）" for an empty text (no answer).
 QString ValueWithUnit(quint16 number, const QString& valueText);

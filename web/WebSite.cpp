@@ -1,5 +1,6 @@
 #include "web/WebSite.h"
 
+#include "backup/PlantRelease.h"
 #include "backup/PlantStatus.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/ParameterSearch.h"
@@ -8,9 +9,11 @@
 #include "values/ValueWords.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QUrl>
 
 namespace {
@@ -41,7 +44,8 @@ form{margin:.4rem 0 1rem;display:flex;flex-wrap:wrap;gap:.5rem}
 button{font:inherit;padding:.4rem .9rem;border-radius:6px;border:1px solid var(--line);background:var(--soft)}
 pre{white-space:pre-wrap;background:var(--soft);padding:.6rem;border-radius:6px}
 .links{display:flex;flex-wrap:wrap;gap:.4rem 1rem;margin:.4rem 0 1rem}
-@media (max-width:40rem){body{font-size:15px}th,td{padding:.3rem .4rem}main{padding:.6rem}}
+.nowrap{white-space:nowrap}
+@media (max-width:40rem){body{font-size:15px}th,td{padding:.3rem .4rem}main{padding:.6rem}th{white-space:normal}.wide{display:none}}
 )css";
 
 // The filter box: rows whose text holds what is typed stay. Without
@@ -124,56 +128,119 @@ QString AgeText(qint64 seconds) {
     return QStringLiteral("%1 天").arg(seconds / 86400);
 }
 
-// What the plant page tells of one axis.
+// What the repository's commits tell of one axis: the plant page's last
+// backup, and its run state where no run log tells it.
 struct AxisSummary {
     const CommitEntry* lastBackup = nullptr; // newest commit that read it whole
-    QString state;                           // 完整 / 無回應 / 部分; empty: never backed up
+    std::optional<RunRecord::State> state;   // none: never backed up
     int changes30 = 0;
 };
 
-AxisSummary SummaryOf(const std::vector<CommitEntry>& commits, const QString& axis, qint64 now) {
-    AxisSummary summary;
+// Every axis of `axes` in one walk of the commits: a plant page costs one
+// walk, not one per axis.
+QHash<QString, AxisSummary> SummariesOf(const std::vector<CommitEntry>& commits,
+                                        const QStringList& axes, qint64 now) {
+    QHash<QString, AxisSummary> summaries;
+    for (const QString& axis : axes) {
+        summaries.insert(axis, {});
+    }
     // The axis is part of every backup from its first one on.
-    qsizetype first = -1;
+    QHash<QString, qsizetype> first;
     for (qsizetype i = 0; i < qsizetype(commits.size()); ++i) {
         for (const AxisFileChange& file : commits[size_t(i)].files) {
-            if (file.axis == axis) {
-                first = i;
-                if (!file.before.isEmpty() && commits[size_t(i)].time >= now - 30 * 86400) {
-                    ++summary.changes30;
-                }
+            const auto summary = summaries.find(file.axis);
+            if (summary == summaries.end()) {
+                continue;
+            }
+            first.insert(file.axis, i);
+            if (!file.before.isEmpty() && commits[size_t(i)].time >= now - 30 * 86400) {
+                ++summary->changes30;
             }
         }
     }
-    for (qsizetype i = 0; i <= first; ++i) {
-        const CommitEntry& commit = commits[size_t(i)];
-        const QString failure = commit.FailureOf(axis);
-        if (summary.state.isEmpty()) {
-            summary.state = failure.isEmpty() ? QStringLiteral("完整")
-                            : failure.contains(QStringLiteral("沒有讀到數值"))
-                                ? QStringLiteral("部分")
-                                : QStringLiteral("無回應");
-        }
-        if (failure.isEmpty()) {
-            summary.lastBackup = &commit;
-            break;
+    for (auto axis = first.constBegin(); axis != first.constEnd(); ++axis) {
+        AxisSummary& summary = summaries[axis.key()];
+        for (qsizetype i = 0; i <= axis.value(); ++i) {
+            const CommitEntry& commit = commits[size_t(i)];
+            const QString failure = commit.FailureOf(axis.key());
+            if (!summary.state) {
+                summary.state = failure.isEmpty() ? RunRecord::State::Complete
+                                : failure.contains(QStringLiteral("沒有讀到數值"))
+                                    ? RunRecord::State::Partial
+                                    : RunRecord::State::Silent;
+            }
+            if (failure.isEmpty()) {
+                summary.lastBackup = &commit;
+                break;
+            }
         }
     }
-    return summary;
+    return summaries;
 }
 
-QString StateCell(const QString& state) {
-    const QString kind = state == QStringLiteral("完整")   ? QStringLiteral("ok")
-                         : state == QStringLiteral("部分") ? QStringLiteral("part")
-                                                           : QStringLiteral("bad");
-    return state.isEmpty() ? QStringLiteral("<span class=\"muted\">尚未備份</span>")
-                           : QStringLiteral("<span class=\"%1\">%2</span>").arg(kind, state);
+QString StateCell(const std::optional<RunRecord::State>& state) {
+    if (!state) {
+        return QStringLiteral("<span class=\"muted\">尚未備份</span>");
+    }
+    const QString kind = *state == RunRecord::State::Complete  ? QStringLiteral("ok")
+                         : *state == RunRecord::State::Partial ? QStringLiteral("part")
+                                                               : QStringLiteral("bad");
+    return QStringLiteral("<span class=\"%1\">%2</span>").arg(kind, StateWords(*state));
+}
+
+// A run log's time as git's ISO dates read ("2026-12-09 21:50:03 +0800"),
+// so the plant page's column reads alike whichever told it.
+QString GitDate(const QDateTime& time) {
+    const int offset = time.offsetFromUtc() / 60;
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) +
+           QStringLiteral("%1%2%3")
+               .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+               .arg(qAbs(offset) / 60, 2, 10, QLatin1Char('0'))
+               .arg(qAbs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
 
+struct WebSite::Watch {
+    QByteArray key; // HEAD, the released tip, the run log's size and time
+    Plant plant;    // status's axes point into it
+    PlantStatus status;
+    std::vector<std::optional<ParameterValues>> released; // in the plant's order
+};
+
 WebSite::WebSite(const QString& repoFolder, std::optional<Plant> plant)
     : index_(repoFolder), plant_(std::move(plant)) {}
+
+std::shared_ptr<const WebSite::Watch> WebSite::WatchOf(const RepositorySnapshot& now) {
+    const std::optional<QByteArray> tip =
+        index_.CommitOf(QStringLiteral("refs/heads/") + kReleasedBranch);
+    const QFileInfo log(RunLogPath(index_.Folder()));
+    const QByteArray key = now.head + ' ' + tip.value_or(QByteArray()) + ' ' +
+                           QByteArray::number(log.size()) + ' ' +
+                           QByteArray::number(log.lastModified().toMSecsSinceEpoch());
+    const std::lock_guard<std::mutex> hold(watchMutex_);
+    if (watch_ && watch_->key == key) {
+        return watch_;
+    }
+    auto watch = std::make_shared<Watch>();
+    watch->key = key;
+    if (plant_) {
+        watch->plant = *plant_;
+    } else {
+        for (const QString& axis : now.axes.keys()) {
+            PlantAxis held;
+            held.machine = axis.section(QLatin1Char('/'), 0, 0);
+            held.name = axis.section(QLatin1Char('/'), 1);
+            watch->plant.axes.push_back(held);
+        }
+    }
+    // A few git runs, once per new backup, release or run: not per request.
+    const GitRepository repo(index_.Folder());
+    watch->status = StatusOf(repo, watch->plant, QDateTime::currentDateTime());
+    watch->released = ReleasedValues(repo, watch->plant);
+    watch_ = watch;
+    return watch_;
+}
 
 WebAnswer WebSite::ErrorPage(int status, const QString& why) {
     return Html(QStringLiteral("錯誤 %1").arg(status), QStringLiteral("<p>%1</p>").arg(Esc(why)),
@@ -218,32 +285,52 @@ WebAnswer WebSite::Answer(const WebRoute& route) {
 
 WebAnswer WebSite::PlantPage(bool json) {
     const RepositorySnapshot now = index_.Current();
-    QStringList axes;
-    if (plant_) {
-        for (const PlantAxis& axis : plant_->axes) {
-            axes << axis.Path();
-        }
-    } else {
-        axes = now.axes.keys();
-    }
+    const std::shared_ptr<const Watch> watch = WatchOf(now);
     const qint64 clock = QDateTime::currentSecsSinceEpoch();
+    QStringList paths;
+    for (const PlantAxis& axis : watch->plant.axes) {
+        paths << axis.Path();
+    }
+    const QHash<QString, AxisSummary> summaries = SummariesOf(*now.commits, paths, clock);
     QStringList rows;
     QJsonArray list;
-    for (const QString& axis : axes) {
-        const AxisSummary summary = SummaryOf(*now.commits, axis, clock);
+    for (const AxisStatus& status : watch->status.axes) {
+        const QString axis = status.axis->Path();
+        const AxisSummary& summary = summaries[axis];
         const CommitEntry* last = summary.lastBackup;
+        // The run log sees every run, a backup that committed nothing too;
+        // the commits tell only where it has no record of the axis.
+        const std::optional<RunRecord::State> state =
+            status.lastRun ? std::optional(status.lastRun->state) : summary.state;
+        const std::optional<QString> lastDate =
+            status.lastComplete ? std::optional(GitDate(status.lastComplete->time))
+            : last              ? std::optional(last->date)
+                                : std::nullopt;
+        const qint64 lastTime = status.lastComplete ? status.lastComplete->time.toSecsSinceEpoch()
+                                                    : (last ? last->time : 0);
         QJsonObject item{
             {"axis", axis},
-            {"state", summary.state},
+            {"state", state ? StateWords(*state) : QString()},
+            {"released", status.released},
+            {"drift", status.released ? QJsonValue(status.drift) : QJsonValue()},
             {"changes30d", summary.changes30},
-            {"lastBackup", last ? QJsonValue(last->date) : QJsonValue()},
+            {"lastBackup", lastDate ? QJsonValue(*lastDate) : QJsonValue()},
             {"lastCommit", last ? QJsonValue(QString::fromLatin1(last->id)) : QJsonValue()}};
         list << item;
-        rows << Row({Esc(axis.section(QLatin1Char('/'), 0, 0)),
+        // A phone shows the age alone, the time as its title.
+        rows << Row({QStringLiteral("<td class=\"wide\">%1</td>").arg(Esc(status.axis->machine)),
                      now.axes.contains(axis) ? AxisLink(axis) : Esc(axis),
-                     last ? Esc(last->date) : QStringLiteral("—"),
-                     last ? AgeText(clock - last->time) : QStringLiteral("—"),
-                     StateCell(summary.state),
+                     QStringLiteral("<td class=\"wide\">%1</td>")
+                         .arg(lastDate ? Esc(*lastDate) : QStringLiteral("—")),
+                     lastDate ? QStringLiteral("<td class=\"nowrap\" title=\"%1\">%2</td>")
+                                    .arg(Esc(*lastDate), AgeText(clock - lastTime))
+                              : QStringLiteral("—"),
+                     StateCell(state),
+                     status.released ? QStringLiteral("有") : QStringLiteral("沒有"),
+                     status.released ? QStringLiteral("<td class=\"num%1\">%2</td>")
+                                           .arg(status.drift ? QStringLiteral(" mark") : QString())
+                                           .arg(status.drift)
+                                     : QStringLiteral("<td class=\"num\">—</td>"),
                      QStringLiteral("<td class=\"num\">%1</td>").arg(summary.changes30)});
     }
     const QString name = plant_ ? plant_->name : QString();
@@ -255,10 +342,15 @@ WebAnswer WebSite::PlantPage(bool json) {
     const QString title = plant_ ? QStringLiteral("廠區 ") + name : QStringLiteral("備份儲存庫");
     QString body = QStringLiteral("<p class=\"muted\">%1 · %2 軸 · %3 次備份提交</p>")
                        .arg(Esc(index_.Folder()))
-                       .arg(axes.size())
+                       .arg(watch->status.axes.size())
                        .arg(now.commits->size());
-    body += Table({QStringLiteral("機台"), QStringLiteral("軸"), QStringLiteral("最後備份"),
-                   QStringLiteral("距今"), QStringLiteral("上次執行"),
+    for (const QString& problem : watch->status.logProblems) {
+        body += QStringLiteral("<p class=\"part\">%1</p>").arg(Esc(problem));
+    }
+    body += Table({QStringLiteral("<th class=\"wide\">機台</th>"), QStringLiteral("軸"),
+                   QStringLiteral("<th class=\"wide\">最後完整備份</th>"), QStringLiteral("距今"),
+                   QStringLiteral("上次執行"), QStringLiteral("發行版"),
+                   QStringLiteral("<th class=\"num\">和發行版不同</th>"),
                    QStringLiteral("<th class=\"num\">30 天內變更</th>")},
                   rows, QStringLiteral("axes"));
     return Html(title, body);
@@ -283,6 +375,18 @@ WebAnswer WebSite::AxisPage(const WebRoute& route, bool json) {
         return ErrorPage(422, QStringLiteral("版本 %1 的 %2.tarn 無法讀取")
                                   .arg(QString::fromLatin1(commit->left(10)), route.axis));
     }
+    // The released values of the axis the plant names, and where these
+    // differ from them as drift counts it (ignored parameters left out).
+    const std::shared_ptr<const Watch> watch = WatchOf(index_.Current());
+    const PlantAxis* axis = FindAxis(watch->plant, route.axis);
+    std::optional<ParameterValues> released;
+    QSet<quint16> differs;
+    if (axis) {
+        released = watch->released[size_t(axis - watch->plant.axes.data())];
+        for (const Difference& difference : DriftOf(*axis, released, values).differences) {
+            differs.insert(difference.number);
+        }
+    }
     const QString pn904 = (*values)[size_t(SlotOf(kPn904))];
     QStringList rows;
     QJsonArray list;
@@ -290,42 +394,65 @@ WebAnswer WebSite::AxisPage(const WebRoute& route, bool json) {
         const ParameterRecord& record = *RecordOf(NumberOfSlot(slot));
         const QString& text = (*values)[size_t(slot)];
         const bool outside = StandingOf(record, text, pn904) == ValueStanding::Outside;
+        const bool differ = differs.contains(record.number);
+        const QString releasedText = released ? (*released)[size_t(slot)] : QString();
         if (json) {
             QJsonObject item = ParameterJson(record, text, pn904);
             item.insert("description", QString::fromUtf8(record.description));
             item.insert("gloss", QString::fromUtf8(record.gloss));
             item.insert("outside", outside);
+            item.insert("released", released ? QJsonValue(releasedText) : QJsonValue());
+            item.insert("releasedDisplay",
+                        released ? QJsonValue(ValueInWordsOrEmpty(record.number, releasedText))
+                                 : QJsonValue());
+            item.insert("differs", differ);
             list << item;
             continue;
         }
-        rows << Row(
-            {PnName(record.number),
-             QStringLiteral("<td title=\"%1\">%2</td>")
-                 .arg(Esc(QString::fromUtf8(record.gloss)),
-                      Esc(QString::fromUtf8(record.description))),
-             Esc(ValueInWordsWithHex(record.number, text)) +
-                 (outside
-                      ? QStringLiteral(" <span class=\"mark\" title=\"超出範圍\">⚠ 超出範圍</span>")
-                      : QString()),
-             Esc(QString::fromUtf8(record.unit)), Esc(RangeText(record.number, pn904))});
+        QStringList cells{
+            PnName(record.number),
+            QStringLiteral("<td title=\"%1\">%2</td>")
+                .arg(Esc(QString::fromUtf8(record.gloss)),
+                     Esc(QString::fromUtf8(record.description))),
+            Esc(ValueInWordsWithHex(record.number, text)) +
+                (outside
+                     ? QStringLiteral(" <span class=\"mark\" title=\"超出範圍\">⚠ 超出範圍</span>")
+                     : QString())};
+        if (released) {
+            cells << Esc(ValueInWordsOrEmpty(record.number, releasedText)) +
+                         (differ ? QStringLiteral(
+                                       " <span class=\"mark\" title=\"和發行版不同\">≠</span>")
+                                 : QString());
+        }
+        cells << Esc(QString::fromUtf8(record.unit)) << Esc(RangeText(record.number, pn904));
+        rows << Row(cells);
     }
     const QString id = QString::fromLatin1(*commit);
     if (json) {
-        return Json({{"axis", route.axis}, {"commit", id}, {"parameters", list}});
+        return Json({{"axis", route.axis},
+                     {"commit", id},
+                     {"released", released.has_value()},
+                     {"drift", released ? QJsonValue(differs.size()) : QJsonValue()},
+                     {"parameters", list}});
     }
     const QString machine = route.axis.section(QLatin1Char('/'), 0, 0);
     const QString name = route.axis.section(QLatin1Char('/'), 1);
-    QString body = QStringLiteral("<p class=\"muted\">版本 %1</p><div class=\"links\">")
-                       .arg(CommitLink(*commit));
+    QString body = QStringLiteral("<p class=\"muted\">版本 %1 · %2</p><div class=\"links\">")
+                       .arg(CommitLink(*commit),
+                            released ? QStringLiteral("%1 個參數和發行版不同").arg(differs.size())
+                                     : QStringLiteral("沒有發行版"));
     body += QStringLiteral("<a href=\"/axis/%1/%2.tarn?at=%3\" download>下載 %4.tarn</a>")
                 .arg(Enc(machine), Enc(name), id, Esc(name));
     body +=
         QStringLiteral("<a href=\"/history?axis=%1\">這一軸的變更歷史</a>").arg(Enc(route.axis));
     body += QStringLiteral("</div><input type=\"search\" id=\"filter\" data-filter=\"params\" "
                            "placeholder=\"篩選（編號、說明、數值）\" aria-label=\"篩選\" hidden>");
-    body += Table({QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("數值"),
-                   QStringLiteral("單位"), QStringLiteral("範圍")},
-                  rows, QStringLiteral("params"));
+    QStringList heads{QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("數值")};
+    if (released) {
+        heads << QStringLiteral("發行值");
+    }
+    heads << QStringLiteral("單位") << QStringLiteral("範圍");
+    body += Table(heads, rows, QStringLiteral("params"));
     body += QStringLiteral("<script src=\"/filter.js\"></script>");
     return Html(route.axis, body);
 }
@@ -360,12 +487,28 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
         return ErrorPage(400, QStringLiteral("頁數不正確：%1").arg(pageText));
     }
     const RepositorySnapshot now = index_.Current();
-    bool held = route.axis.isEmpty();
+    // A filter's changes are counted once per HEAD; a page after that
+    // stops at its last row.
+    const QString countKey = route.axis + QLatin1Char(' ') + QString::number(only.value_or(0));
+    std::optional<qsizetype> known;
+    {
+        const std::lock_guard<std::mutex> hold(countMutex_);
+        if (countHead_ != now.head) {
+            counts_.clear();
+            countHead_ = now.head;
+        }
+        if (counts_.contains(countKey)) {
+            known = counts_.value(countKey);
+        }
+    }
+    bool held = route.axis.isEmpty() || known;
     const qsizetype skip = qsizetype(page - 1) * kPageRows;
     qsizetype seen = 0;
-    bool more = false;
     std::vector<ParameterChange> shown;
     for (const CommitEntry& commit : *now.commits) {
+        if (known && qsizetype(shown.size()) == kPageRows) {
+            break;
+        }
         for (const AxisFileChange& file : commit.files) {
             if (!route.axis.isEmpty() && file.axis != route.axis) {
                 continue;
@@ -375,26 +518,28 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
                 if (only && change.number != *only) {
                     continue;
                 }
-                if (seen++ < skip) {
-                    continue;
+                if (seen >= skip && qsizetype(shown.size()) < kPageRows) {
+                    shown.push_back(change);
                 }
-                if (qsizetype(shown.size()) == kPageRows) {
-                    more = true;
-                    break;
-                }
-                shown.push_back(change);
+                ++seen;
             }
-            if (more) {
-                break;
-            }
-        }
-        if (more) {
-            break;
         }
     }
     if (!held) {
         return ErrorPage(404, NoSuchAxisMessage(QStringLiteral("儲存庫"), route.axis));
     }
+    if (!known) {
+        const std::lock_guard<std::mutex> hold(countMutex_);
+        if (countHead_ == now.head) {
+            counts_.insert(countKey, seen);
+        }
+    }
+    const qsizetype total = known.value_or(seen);
+    const int pages = int(qMax<qsizetype>(1, (total + kPageRows - 1) / kPageRows));
+    if (page > pages) {
+        return ErrorPage(404, QStringLiteral("沒有第 %1 頁（共 %2 頁）").arg(page).arg(pages));
+    }
+    const bool more = page < pages;
     if (json) {
         QJsonArray list;
         for (const ParameterChange& change : shown) {
@@ -406,7 +551,7 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
                                 {"after", change.after},
                                 {"line", ChangeLine(change.number, change.before, change.after)}};
         }
-        return Json({{"page", page}, {"more", more}, {"changes", list}});
+        return Json({{"page", page}, {"pages", pages}, {"more", more}, {"changes", list}});
     }
     QStringList rows;
     for (const ParameterChange& change : shown) {
@@ -431,12 +576,18 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
     if (only) {
         keep += QStringLiteral("&param=%1").arg(*only);
     }
-    body += QStringLiteral("<div class=\"links\">");
+    const auto pageLink = [&](int to, const QString& text) {
+        return QStringLiteral("<a href=\"/history?page=%1%2\">%3</a>").arg(to).arg(keep, text);
+    };
+    body += QStringLiteral("<div class=\"links\" id=\"pages\">");
     if (page > 1) {
-        body += QStringLiteral("<a href=\"/history?page=%1%2\">← 較新</a>").arg(page - 1).arg(keep);
+        body +=
+            pageLink(1, QStringLiteral("« 最新")) + pageLink(page - 1, QStringLiteral("← 較新"));
     }
+    body += QStringLiteral("<span>第 %1 頁，共 %2 頁</span>").arg(page).arg(pages);
     if (more) {
-        body += QStringLiteral("<a href=\"/history?page=%1%2\">較舊 →</a>").arg(page + 1).arg(keep);
+        body += pageLink(page + 1, QStringLiteral("較舊 →")) +
+                pageLink(pages, QStringLiteral("最舊 »"));
     }
     body += QStringLiteral("</div>");
     return Html(QStringLiteral("變更歷史"), body);
@@ -584,38 +735,9 @@ WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
 }
 
 WebAnswer WebSite::MetricsPage() {
-    const RepositorySnapshot now = index_.Current();
-    const qint64 clock = QDateTime::currentSecsSinceEpoch();
-    QStringList axes = now.axes.keys();
-    if (plant_) {
-        axes.clear();
-        for (const PlantAxis& axis : plant_->axes) {
-            axes << axis.Path();
-        }
-    }
-    QString last = QStringLiteral("# HELP tarnb_backup_last_timestamp_seconds Author time of the "
-                                  "newest backup commit that read the axis whole.\n"
-                                  "# TYPE tarnb_backup_last_timestamp_seconds gauge\n");
-    QString changes = QStringLiteral("# HELP tarnb_backup_changes_30d Backups in the last 30 days "
-                                     "that changed the axis's file.\n"
-                                     "# TYPE tarnb_backup_changes_30d gauge\n");
-    for (const QString& axis : axes) {
-        const AxisSummary summary = SummaryOf(*now.commits, axis, clock);
-        const QString labels = QStringLiteral("{machine=\"%1\",axis=\"%2\"}")
-                                   .arg(MetricLabel(axis.section(QLatin1Char('/'), 0, 0)),
-                                        MetricLabel(axis.section(QLatin1Char('/'), 1)));
-        if (summary.lastBackup) {
-            last += QStringLiteral("tarnb_backup_last_timestamp_seconds%1 %2\n")
-                        .arg(labels)
-                        .arg(summary.lastBackup->time);
-        }
-        changes +=
-            QStringLiteral("tarnb_backup_changes_30d%1 %2\n").arg(labels).arg(summary.changes30);
-    }
-    const QString commits =
-        QStringLiteral("# HELP tarnb_backup_commits Backup commits on the repository's branch.\n"
-                       "# TYPE tarnb_backup_commits gauge\ntarnb_backup_commits %1\n")
-            .arg(now.commits->size());
-    return {
-        200, "text/plain; version=0.0.4; charset=utf-8", (last + changes + commits).toUtf8(), {}};
+    const std::shared_ptr<const Watch> watch = WatchOf(index_.Current());
+    return {200,
+            "text/plain; version=0.0.4; charset=utf-8",
+            MetricsText(watch->plant, watch->status),
+            {}};
 }

@@ -5,7 +5,10 @@
 #include "web/WebRoute.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 // The pages, the JSON and the metrics of a backup repository: what a
@@ -43,6 +46,17 @@ private:
     WebAnswer SearchPage(const WebRoute& route, bool json);
     WebAnswer MetricsPage();
 
+    // The plant as status reads it (run log, release, drift) and each
+    // axis's released values, for the snapshot `now`: made again only when
+    // HEAD, the released branch or the run log has changed since.
+    struct Watch;
+    std::shared_ptr<const Watch> WatchOf(const RepositorySnapshot& now);
+
     RepositoryIndex index_;
     std::optional<Plant> plant_;
+    std::mutex watchMutex_; // guards watch_
+    std::shared_ptr<const Watch> watch_;
+    std::mutex countMutex_;            // guards the two below
+    QByteArray countHead_;             // the HEAD counts_ was walked at
+    QHash<QString, qsizetype> counts_; // history's changes by "axis number" filter
 };

@@ -1,9 +1,10 @@
 #!/bin/bash
 # Makes a backup repository by real backups of virtual drives, for the web
-# view's browser test and screenshots: plant 廠<script>alert(1)</script>
-# (its name must show as text), machine M01 with axes X and Y. Backup 1
-# with Pn100 400 on X and Y silent; backup 2 with Pn100 500 on X and Y
-# answering. Replies are awaited (reply timing); the silent Y is given up
+# view's browser test and screenshots: plant 廠A, machine M01 with axes X
+# and Y. Backup 1 with Pn100 400 on X and Y silent, X released as backup 1
+# holds it; backup 2 with Pn100 500 on X and Y answering. plant-escape.json
+# names the same axes for a plant called 廠<script>alert(1)</script> (its
+# name must show as text). Replies are awaited (reply timing); the silent Y is given up
 # after 10 ms a parameter, so the backups take seconds. Usage: make-repo.sh TARNCTL DRIVE_SIM DIR
 set -euo pipefail
 tarnctl=$1 sim=$2 dir=$3
@@ -33,12 +34,14 @@ start_drive x
 start_drive y
 trap 'tell x quit || true; tell y quit || true' EXIT
 cat >"$dir/plant.json" <<JSON
-{"plant": "廠<script>alert(1)</script>", "machines": [
+{"plant": "廠A", "machines": [
   {"name": "M01", "axes": [{"name": "X", "port": "$dir/x.pty", "timeout": 200}, {"name": "Y", "port": "$dir/y.pty"}]}]}
 JSON
+sed 's|"廠A"|"廠<script>alert(1)</script>"|' "$dir/plant.json" >"$dir/plant-escape.json"
 tell x "set 100 0190"
 tell y "fault silent on"
 "$tarnctl" backup "$dir/plant.json" --repo "$dir/repo" --timing reply --timeout 10 >/dev/null 2>&1 || true
+"$tarnctl" release "$dir/plant.json" --repo "$dir/repo" --axis M01/X >/dev/null
 tell y "fault silent off"
 tell x "set 100 01F4"
 "$tarnctl" backup "$dir/plant.json" --repo "$dir/repo" --timing reply >/dev/null 2>&1 || true

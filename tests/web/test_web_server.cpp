@@ -4,6 +4,8 @@
 // pages show the repository in words with every text escaped, and idle
 // connections neither block others nor stay.
 #include "backup/PlantBackup.h"
+#include "backup/PlantRelease.h"
+#include "backup/RunLog.h"
 #include "catalogue/SheetRanges.h"
 #include "files/ParameterFileSamples.h"
 #include "web/WebServer.h"
@@ -100,8 +102,10 @@ class TestWebServer : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    const Plant plant{"廠<script>alert(1)</script>",
-                      {{"M01", "X", "COM1", {}, {}, 1}, {"M01", "Y", "COM2", {}, {}, 2}}};
+    // X leaves Pn101 out of its drift.
+    const Plant plant{
+        "廠<script>alert(1)</script>",
+        {{"M01", "X", "COM1", {}, {}, 1, {101}}, {"M01", "Y", "COM2", {}, {}, 2, {}}}};
     std::unique_ptr<WebSite> site;
     std::unique_ptr<WebServer> server;
     quint16 port = 0;
@@ -119,6 +123,9 @@ private slots:
         qputenv("GIT_CONFIG_NOSYSTEM", "1");
         Backup({{WithPn100("0190"), {}}, AxisReadingOf(ParameterValues{})});
         Backup({{WithPn100("01F4"), {}}, {WithPn100("0190"), {}}});
+        // X released as the first backup holds it (Pn100 400); Y never.
+        ReleaseAxes(GitRepository(Repo()), plant, {"M01/X"}, "HEAD~1", {},
+                    GitIdentity{"王小明", "ming@example.com"});
         site = std::make_unique<WebSite>(Repo(), plant);
         server = std::make_unique<WebServer>(*site, ListenAddress{"127.0.0.1", 0},
                                              WebServer::Limits{2, 2, 1000});
@@ -187,12 +194,24 @@ private slots:
             << QByteArray("<h1>廠區 廠&lt;script&gt;alert(1)&lt;/script&gt;</h1>");
         QTest::newRow("plant links an axis")
             << QByteArray("/") << QByteArray("<td><a href=\"/axis/M01/Y\">M01/Y</a></td>");
-        QTest::newRow("axis value in words")
+        QTest::newRow("axis value in words, released value marked")
             << QByteArray("/axis/M01/X")
-            << QByteArray("<td>Pn100</td><td title=\"\">KVP1</td><td>500</td><td>0.1Hz</td>");
-        QTest::newRow("axis at the first backup")
+            << QByteArray("<td>Pn100</td><td title=\"\">KVP1</td><td>500</td><td>400 <span "
+                          "class=\"mark\" title=\"和發行版不同\">≠</span></td><td>0.1Hz</td>");
+        QTest::newRow("axis at the released backup")
             << QByteArray("/axis/M01/X?at=HEAD~1")
-            << QByteArray("<td>Pn100</td><td title=\"\">KVP1</td><td>400</td>");
+            << QByteArray(
+                   "<td>Pn100</td><td title=\"\">KVP1</td><td>400</td><td>400</td><td>0.1Hz</td>");
+        QTest::newRow("axis without a release")
+            << QByteArray("/axis/M01/Y") << QByteArray("· 沒有發行版</p>");
+        QTest::newRow("plant: X complete, released, one drift")
+            << QByteArray("/")
+            << QByteArray("<td><span class=\"ok\">完整</span></td><td>有</td><td class=\"num "
+                          "mark\">1</td><td class=\"num\">1</td></tr>");
+        QTest::newRow("plant: Y complete, not released")
+            << QByteArray("/")
+            << QByteArray("<td><span class=\"ok\">完整</span></td><td>沒有</td><td "
+                          "class=\"num\">—</td><td class=\"num\">0</td></tr>");
         QTest::newRow("history in words") << QByteArray("/history?axis=M01/X&param=Pn100")
                                           << QByteArray("<td>Pn100 KVP1 400 → 500 0.1Hz</td>");
         QTest::newRow("compare only the differing row")
@@ -203,9 +222,10 @@ private slots:
             << QByteArray("/commit/HEAD~1")
             << QByteArray("<pre>備份 廠&lt;script&gt;alert(1)&lt;/script&gt;：1 軸首次備份，0 "
                           "軸變更，1 軸無回應");
-        QTest::newRow("metrics per axis")
+        QTest::newRow("metrics: drift per axis")
             << QByteArray("/metrics")
-            << QByteArray("\ntarnb_backup_changes_30d{machine=\"M01\",axis=\"X\"} 1\n");
+            << QByteArray("\ntarn_axis_drift_parameters{plant=\"廠<script>alert(1)</script>\","
+                          "machine=\"M01\",axis=\"X\"} 1\n");
     }
     void pagesShowTheRepositoryInWords() {
         QFETCH(QByteArray, target);
@@ -213,7 +233,7 @@ private slots:
         const QByteArray reply = Get(port, target);
         QCOMPARE(StatusOf(reply), 200);
         QVERIFY2(BodyOf(reply).contains(shown), BodyOf(reply).left(4000).constData());
-        QVERIFY(!reply.contains("<script>alert"));
+        QVERIFY(!reply.contains("text/html") || !reply.contains("<script>alert"));
     }
 
     void downloadIsTheCommittedFileByteForByte() {
@@ -246,30 +266,68 @@ private slots:
         QCOMPARE(closed, 200);
     }
 
+    // 60 changes on Y: two pages of history, the second with the last 10.
+    void historyIsPaged() {
+        ParameterValues y = WithPn100("0190");
+        for (int slot = 0; slot < 60; ++slot) {
+            y[size_t(slot)] = QStringLiteral("B%1").arg(slot, 3, 16, QLatin1Char('0')).toUpper();
+        }
+        Backup({{WithPn100("01F4"), {}}, {y, {}}});
+        const QJsonObject second =
+            QJsonDocument::fromJson(BodyOf(Get(port, "/api/history?axis=M01/Y&page=2"))).object();
+        QCOMPARE(second["pages"].toInt(), 2);
+        QCOMPARE(second["more"].toBool(), false);
+        QCOMPARE(second["changes"].toArray().size(), 10);
+        QVERIFY(BodyOf(Get(port, "/history?axis=M01/Y"))
+                    .contains("<span>第 1 頁，共 2 頁</span><a "
+                              "href=\"/history?page=2&axis=M01%2FY\">較舊 →</a>"));
+        QCOMPARE(StatusOf(Get(port, "/history?axis=M01/Y&page=3")), 404);
+    }
+
     // Last: it adds a backup, Y silent, under the running server.
     void newBackupShowsOnTheNextRequest() {
         const QString before =
             QString::fromLatin1(GitBytes(Repo(), {"rev-parse", "HEAD"}).trimmed());
-        Backup({{WithPn100("0258"), {}}, AxisReadingOf(ParameterValues{})});
+        ParameterValues x = WithPn100("0258");
+        x[size_t(SlotOf(101))] = QStringLiteral("0001"); // ignored by X's drift
+        Backup({{x, {}}, AxisReadingOf(ParameterValues{})});
         const QString head = QString::fromLatin1(GitBytes(Repo(), {"rev-parse", "HEAD"}).trimmed());
         const QJsonArray changes =
             QJsonDocument::fromJson(BodyOf(Get(port, "/api/history?axis=M01/X")))
                 .object()["changes"]
                 .toArray();
-        QCOMPARE(changes.size(), 2);
+        QCOMPARE(changes.size(), 3);
         QCOMPARE(changes[0]["line"].toString(), QStringLiteral("Pn100 KVP1 500 → 600 0.1Hz"));
         QCOMPARE(changes[0]["commit"].toString(), head);
 
-        // The plant page's states and last backups come from the messages.
+        // The run state comes from the run log, which holds runs no commit
+        // tells of: X read partly after its last backup.
+        RunRecord partial;
+        partial.time = QDateTime::currentDateTime();
+        partial.plant = plant.name;
+        partial.axis = "M01/X";
+        partial.state = RunRecord::State::Partial;
+        partial.reason = "Pn101 沒有讀到數值";
+        AppendRuns(Repo(), {partial});
         const QJsonArray axes =
             QJsonDocument::fromJson(BodyOf(Get(port, "/api/axes"))).object()["axes"].toArray();
         QCOMPARE(axes.size(), 2);
-        QCOMPARE(axes[0]["state"].toString(), QStringLiteral("完整"));
+        QCOMPARE(axes[0]["state"].toString(), QStringLiteral("部分"));
         QCOMPARE(axes[0]["lastCommit"].toString(), head);
         QCOMPARE(axes[0]["changes30d"].toInt(), 2);
+        QCOMPARE(axes[0]["drift"].toInt(), 1); // Pn100; Pn101 is ignored
         QCOMPARE(axes[1]["state"].toString(), QStringLiteral("無回應"));
         QCOMPARE(axes[1]["lastCommit"].toString(), before);
-        QCOMPARE(axes[1]["changes30d"].toInt(), 0); // a first backup is no change
+        QCOMPARE(axes[1]["changes30d"].toInt(), 1); // a first backup is no change
+        QCOMPARE(axes[1]["drift"], QJsonValue());
+
+        // Without a plant file, the log's records count whatever plant they name.
+        WebSite bare(Repo(), std::nullopt);
+        const QJsonArray bareAxes =
+            QJsonDocument::fromJson(bare.Answer(RouteRequest("GET", "/api/axes").route).body)
+                .object()["axes"]
+                .toArray();
+        QCOMPARE(bareAxes[0]["state"].toString(), QStringLiteral("部分"));
     }
 };
 

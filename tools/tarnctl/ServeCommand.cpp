@@ -64,8 +64,10 @@ Command ServeCommand() {
         QStringLiteral("以網頁唯讀顯示備份儲存庫（廠區、各軸參數、變更歷史、比較、搜尋）");
     command.description = QStringLiteral(
         "在 --listen 的位址（預設 127.0.0.1:8080，只有本機能連）提供備份儲存庫的網頁：廠區的\n"
-        "各軸與最後備份、一軸在某個版本的 309 個參數（可下載該版本的 .tarn）、變更歷史、\n"
-        "一個提交、兩個版本的比較、參數搜尋，/api/ 下的 JSON 和 /metrics。只回答 GET 和 HEAD，\n"
+        "各軸、最後完整備份、上次執行的狀態、發行版和幾個參數不同（同 status 和 drift）、\n"
+        "一軸在某個版本的 309 個參數和發行值（可下載該版本的 .tarn）、變更歷史（每頁 50 筆）、\n"
+        "一個提交、兩個版本的比較、參數搜尋，/api/ 下的 JSON 和 /metrics（同 status --metrics\n"
+        "寫出的內容）。只回答 GET 和 HEAD，\n"
         "從不開啟驅動器，也從不寫入儲存庫；新的備份在下一次請求就會顯示。\n"
         "--plant 依廠區檔列出各軸（沒有時列出儲存庫中的軸）。開始接受連線後在標準錯誤印出\n"
         "網址，直到 Ctrl-C 或 SIGTERM。\n"

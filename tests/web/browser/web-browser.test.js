@@ -1,12 +1,13 @@
 // The web view in a real browser: Debian's headless Chromium over the
 // DevTools protocol (puppeteer-core, pinned in package-lock.json; it never
 // downloads a browser), against `tarnctl serve` over a repository made by
-// two real backups of virtual drives (make-repo.sh). Prints one line per
+// two real backups of virtual drives and a release (make-repo.sh). Prints one line per
 // step, so a slow run reads apart from a hang; exits 1 on the first fault.
 // Environment: TARNCTL, TARN_DRIVE_SIM, WORK_DIR (empty scratch folder),
 // SHOT_DIR (where the screenshots go), CHROMIUM (default /usr/bin/chromium).
 'use strict';
-const { spawn, execFileSync } = require('node:child_process');
+const { spawn, spawnSync, execFileSync } = require('node:child_process');
+const fs = require('node:fs');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 
@@ -22,9 +23,9 @@ function expect(what, actual, wanted) {
   ok(what);
 }
 
-function startServer() {
+function startServer(plantFile) {
   const server = spawn(process.env.TARNCTL, ['serve', '--repo', path.join(work, 'repo'),
-    '--plant', path.join(work, 'plant.json'), '--listen', '127.0.0.1:0'],
+    '--plant', path.join(work, plantFile), '--listen', '127.0.0.1:0'],
     { stdio: ['ignore', 'ignore', 'pipe'] });
   return new Promise((resolve, reject) => {
     let said = '';
@@ -38,11 +39,12 @@ function startServer() {
 }
 
 async function main() {
-  console.log('# making the repository: two backups of two virtual drives');
+  console.log('# making the repository: two backups of two virtual drives, X released');
   execFileSync(path.join(__dirname, '..', 'make-repo.sh'),
     [process.env.TARNCTL, process.env.TARN_DRIVE_SIM, work], { stdio: 'inherit' });
-  const { server, url } = await startServer();
+  const { server, url } = await startServer('plant.json');
   ok(`tarnctl serve listens at ${url}`);
+  const escaping = await startServer('plant-escape.json');
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -56,12 +58,15 @@ async function main() {
     page.on('dialog', async (d) => { problems.push(`dialog: ${d.message()}`); await d.dismiss(); });
     await page.setViewport({ width: 1280, height: 800 });
 
-    await page.goto(url, { waitUntil: 'load' });
+    await page.goto(escaping.url, { waitUntil: 'load' });
     expect('the plant page names the plant as text',
       await page.$eval('h1', (h) => h.textContent), '廠區 廠<script>alert(1)</script>');
-    expect('the plant page lists the axes',
-      await page.$$eval('#axes tbody tr td:nth-child(2)', (c) => c.map((x) => x.textContent)),
-      ['M01/X', 'M01/Y']);
+
+    await page.goto(url, { waitUntil: 'load' });
+    expect('the plant page lists the axes with run state, release and drift',
+      await page.$$eval('#axes tbody tr', (rows) => rows.map((r) =>
+        [1, 4, 5, 6].map((i) => r.cells[i].textContent))),
+      [['M01/X', '完整', '有', '1'], ['M01/Y', '完整', '沒有', '—']]);
     await page.screenshot({ path: path.join(shots, 'web-plant-desktop.png') });
 
     await Promise.all([page.waitForNavigation(), page.click('#axes a[href="/axis/M01/X"]')]);
@@ -69,7 +74,8 @@ async function main() {
       const row = rows.find((r) => r.cells[0].textContent === 'Pn100');
       return [...row.cells].map((c) => c.textContent);
     });
-    expect('following an axis shows Pn100 in words', pn100, ['Pn100', 'KVP1', '500', '0.1Hz', '1 ~ 20000']);
+    expect('following an axis shows Pn100 in words beside its released value', pn100,
+      ['Pn100', 'KVP1', '500', '400 ≠', '0.1Hz', '1 ~ 20000']);
     await page.type('#filter', 'KVP');
     expect('the filter narrows the rows to KVP',
       await page.$$eval('#params tbody tr:not([hidden]) td:first-child', (c) => c.map((x) => x.textContent)),
@@ -97,9 +103,17 @@ async function main() {
     ok(`screenshots in ${shots}`);
 
     expect('no console errors, page errors or dialogs', problems, []);
+
+    const statusFile = path.join(work, 'status.prom');
+    spawnSync(process.env.TARNCTL, ['status', path.join(work, 'plant.json'), '--repo',
+      path.join(work, 'repo'), '--metrics', statusFile]);
+    const scraped = Buffer.from(await (await fetch(`${url}metrics`)).arrayBuffer());
+    expect('/metrics is byte for byte the status --metrics file',
+      scraped.toString('latin1'), fs.readFileSync(statusFile).toString('latin1'));
   } finally {
     await browser.close();
     server.kill('SIGTERM');
+    escaping.server.kill('SIGTERM');
   }
 }
 
