@@ -66,7 +66,10 @@ class TestReportUi : public QObject {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true); // settings of their own
+        // Settings of their own: the test command gives each test its own
+        // folder (Qt's test mode would share one per user across checkouts).
+        QVERIFY2(!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"),
+                 "XDG_CONFIG_HOME names this test's settings folder");
     }
 
     void init() {
