@@ -57,14 +57,14 @@ private slots:
         QCOMPARE(QCoreApplication::translate(Context, Source), QString::fromUtf8(Source));
     }
 
-    // English replaces ours, Chinese brings Qt's own words ("Cancel" of its
-    // dialogs) in Traditional, not Simplified, Chinese; a repeated choice
-    // tells the windows nothing.
+    // English replaces ours, Chinese brings Qt's own words (the buttons of
+    // its dialogs) in Traditional Chinese: 儲存, where Simplified reads 保存;
+    // a repeated choice tells the windows nothing.
     void useLanguageInstallsOnceAndSwitchesBack() {
         LanguageChanges changes;
         qApp->installEventFilter(&changes);
         UseLanguage(Language::Chinese);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("儲存"));
         QCOMPARE(QCoreApplication::translate(Context, Source), QString::fromUtf8(Source));
         const int afterChinese = changes.count;
         QVERIFY(afterChinese > 0);
@@ -74,7 +74,7 @@ private slots:
         UseLanguage(Language::English);
         QCOMPARE(CurrentLanguage(), Language::English);
         QCOMPARE(QCoreApplication::translate(Context, Source), English);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("Save"));
         const int afterEnglish = changes.count;
         UseLanguage(Language::English);
         QCOMPARE(changes.count, afterEnglish);
@@ -83,7 +83,7 @@ private slots:
         UseLanguage(Language::Chinese);
         QCOMPARE(CurrentLanguage(), Language::Chinese);
         QCOMPARE(QCoreApplication::translate(Context, Source), QString::fromUtf8(Source));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("儲存"));
         qApp->removeEventFilter(&changes);
     }
 };
