@@ -2,6 +2,7 @@
 
 #include "core/TarnError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -31,11 +32,11 @@ QString CannotCreateMessage(const QString& fileName, const QString& reason) {
 QString WriteFailureReason(const QString& fileName, int errorNumber) {
     if (!QFileInfo(fileName).absoluteDir().exists() || errorNumber == ENOENT ||
         errorNumber == ENOTDIR)
-        return QStringLiteral("資料夾不存在");
+        return QCoreApplication::translate("WholeFile", "資料夾不存在");
     if (errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS)
-        return QStringLiteral("沒有寫入權限");
+        return QCoreApplication::translate("WholeFile", "沒有寫入權限");
     if (errorNumber == ENOSPC || errorNumber == EDQUOT || errorNumber == EFBIG)
-        return QStringLiteral("磁碟空間不足");
+        return QCoreApplication::translate("WholeFile", "磁碟空間不足");
     return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
 

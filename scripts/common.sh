@@ -8,9 +8,12 @@ TARN_PORTABLE_BUILD_DIR="${TARN_PORTABLE_BUILD_DIR:-$TARN_ROOT/build-portable}"
 
 # What building and running need on Debian or Ubuntu (help2man and
 # rsvg-convert make the manual pages and the icon's bitmaps; libmicrohttpd
-# is tarnctl serve's HTTP server, found through pkg-config).
+# is tarnctl serve's HTTP server, found through pkg-config; lupdate and
+# lrelease build the English, and qt6-translations-l10n holds Qt's own
+# Traditional Chinese texts).
 TARN_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-qpa-plugins cmake ninja-build g++ fonts-noto-cjk
-    help2man librsvg2-bin libmicrohttpd-dev pkg-config)
+    help2man librsvg2-bin libmicrohttpd-dev pkg-config qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n)
 
 tarn_say() { printf '==> %s\n' "$*"; }
 

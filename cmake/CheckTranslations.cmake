@@ -1,0 +1,56 @@
+cmake_minimum_required(VERSION 3.21)
+# Fails while a .ts file is not complete: lupdate, run on a copy of each
+# file with the sources the build gives it, must find no text without its
+# English (unfinished) and no entry whose text is gone from the sources
+# (vanished, obsolete). The committed files are never touched. Run as
+#   cmake -DLUPDATE=<lupdate> -DWORK_DIR=<dir> -DSOURCE_DIR=<root>
+#         -DENTRIES=<ts>|<source list>[,...] -DOPTIONS=<options> -P CheckTranslations.cmake
+string(REPLACE "," ";" entries "${ENTRIES}")
+string(REPLACE "," ";" options "${OPTIONS}")
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(faults "")
+foreach(entry IN LISTS entries)
+  string(REPLACE "|" ";" parts "${entry}")
+  list(GET parts 0 ts)
+  list(GET parts 1 list_file)
+  get_filename_component(name "${ts}" NAME)
+  file(COPY "${ts}" DESTINATION "${WORK_DIR}")
+  set(copy "${WORK_DIR}/${name}")
+  execute_process(COMMAND "${LUPDATE}" ${options} -I "${SOURCE_DIR}" "@${list_file}" -ts "${copy}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    list(APPEND faults "${name}: lupdate failed (${result}):\n${output}")
+    continue()
+  endif()
+  # One list element per line; the texts' own semicolons kept apart first.
+  file(READ "${copy}" text)
+  string(REPLACE ";" "&#59;" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(source "")
+  set(context "")
+  set(count 0)
+  set(unfinished 0)
+  set(vanished 0)
+  set(obsolete 0)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "<name>(.*)</name>")
+      set(context "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "<source>(.*)")
+      set(source "${CMAKE_MATCH_1}")
+      string(REPLACE "</source>" "" source "${source}")
+      math(EXPR count "${count} + 1")
+    elseif(line MATCHES "<translation[^>]*type=\"(unfinished|vanished|obsolete)\"")
+      set(kind "${CMAKE_MATCH_1}")
+      math(EXPR ${kind} "${${kind}} + 1")
+      list(APPEND faults "${name}: ${kind}: ${context}: ${source}")
+    endif()
+  endforeach()
+  message(STATUS "${name}: ${count} texts, ${unfinished} unfinished, ${vanished} vanished, "
+                 "${obsolete} obsolete")
+endforeach()
+if(faults)
+  list(JOIN faults "\n  " shown)
+  message(FATAL_ERROR "Translations not complete (run the target update_translations, then "
+                      "give every unfinished text its English):\n  ${shown}")
+endif()
