@@ -4,6 +4,7 @@
 #include "Hooks.h"
 #include "Output.h"
 #include "PlantPorts.h"
+#include "TarnctlText.h"
 #include "backup/PlantBackup.h"
 #include "backup/PlantRelease.h"
 
@@ -21,22 +22,22 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
                                      size_t& jobs) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(
-            QStringLiteral("backup 需要一個廠區檔（例如 backup plant.json --repo 備份）"));
+            TarnctlText::tr("backup 需要一個廠區檔（例如 backup plant.json --repo 備份）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
-        throw UsageError(QStringLiteral("backup 需要 --repo 資料夾"));
+        throw UsageError(TarnctlText::tr("backup 需要 --repo 資料夾"));
     }
     if (invocation.Value(kPush).startsWith(QLatin1Char('-'))) {
         throw UsageError(
-            QStringLiteral("--push 要是遠端的名稱、網址或路徑：%1").arg(invocation.Value(kPush)));
+            TarnctlText::tr("--push 要是遠端的名稱、網址或路徑：%1").arg(invocation.Value(kPush)));
     }
     std::optional<GitIdentity> author;
     if (invocation.IsSet(kAuthor) && !(author = GitIdentity::Parse(invocation.Value(kAuthor)))) {
         throw UsageError(
-            QStringLiteral("--author 要寫成 \"姓名 <email>\"：%1").arg(invocation.Value(kAuthor)));
+            TarnctlText::tr("--author 要寫成 \"姓名 <email>\"：%1").arg(invocation.Value(kAuthor)));
     }
     if (invocation.IsSet(kJobs) && (jobs = invocation.Value(kJobs).toUInt()) == 0) {
-        throw UsageError(QStringLiteral("--jobs 要是正整數：%1").arg(invocation.Value(kJobs)));
+        throw UsageError(TarnctlText::tr("--jobs 要是正整數：%1").arg(invocation.Value(kJobs)));
     }
     const QString plantFile = invocation.arguments.first();
     Plant plant = ReadPlantFile(plantFile);
@@ -53,7 +54,7 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
         ports,
         [&](DriveSession& session, DriveReport& report) {
             AxisReading& reading = readings[session.Index()];
-            reading = AxisReadingOf(ReadWholeDrive(session, QStringLiteral("已中斷，沒有提交")));
+            reading = AxisReadingOf(ReadWholeDrive(session, TarnctlText::tr("已中斷，沒有提交")));
             if (!reading.values) {
                 report.Fail(kExitDrive, reading.failure);
             }
@@ -61,7 +62,7 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
         jobs);
     const auto interrupted = [](const DriveReport& r) { return r.exitCode == kExitInterrupted; };
     if (std::any_of(reports.begin(), reports.end(), interrupted)) {
-        PrintErr(QStringLiteral("tarnctl: 已中斷，沒有提交"));
+        PrintErr(TarnctlText::tr("tarnctl: 已中斷，沒有提交"));
         return kExitInterrupted;
     }
     int code = kExitSuccess;
@@ -97,7 +98,7 @@ int RunBackup(const Invocation& invocation) {
     if (invocation.IsSet(kPush)) {
         const QString remote = invocation.Value(kPush);
         if (const auto refused = backup->Repository().Git().Push(remote)) {
-            PrintErr(QStringLiteral("tarnctl: 推送到 %1 失敗，本機的提交保留：\n%2")
+            PrintErr(TarnctlText::tr("tarnctl: 推送到 %1 失敗，本機的提交保留：\n%2")
                          .arg(remote, *refused));
             return kExitDrive;
         }
@@ -105,12 +106,12 @@ int RunBackup(const Invocation& invocation) {
         const GitRepository& git = backup->Repository().Git();
         if (git.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch)) {
             if (const auto refused = git.PushBranch(remote, kReleasedBranch)) {
-                PrintErr(QStringLiteral("tarnctl: 推送 %1 分支到 %2 失敗：\n%3")
+                PrintErr(TarnctlText::tr("tarnctl: 推送 %1 分支到 %2 失敗：\n%3")
                              .arg(kReleasedBranch, remote, *refused));
                 return kExitDrive;
             }
         }
-        PrintOut(QStringLiteral("已推送到 %1").arg(remote));
+        PrintOut(TarnctlText::tr("已推送到 %1").arg(remote));
     }
     // After the lock is let go: a hook may run tarnctl on the repository.
     const QString plant = backup->ThePlant().name;
@@ -125,10 +126,11 @@ int RunBackup(const Invocation& invocation) {
 Command BackupCommand() {
     Command command;
     command.name = QStringLiteral("backup");
-    command.usages = {QStringLiteral("backup PLANT.json --repo DIR [--push REMOTE] [--jobs N] [--on-changed CMD] "
-                                     "[--on-failed CMD]")};
-    command.summary = QStringLiteral("讀取廠區每一軸，變更的參數檔提交到 git 儲存庫");
-    command.description = QStringLiteral(
+    command.usages = {
+        QStringLiteral("backup PLANT.json --repo DIR [--push REMOTE] [--jobs N] [--on-changed CMD] "
+                       "[--on-failed CMD]")};
+    command.summary = TarnctlText::tr("讀取廠區每一軸，變更的參數檔提交到 git 儲存庫");
+    command.description = TarnctlText::tr(
         "同時讀取廠區檔（見 tarnctl plant --help）列出的每一軸（--jobs N：最多 N 軸同時），\n"
         "每軸寫成 DIR/<機台>/<軸>.tarn（和「儲存檔案」寫的相同），再把有變更的檔案提交成\n"
         "一個 git 提交。提交訊息第一行如「備份 廠A：2 軸變更，1 軸無回應，13 軸相同」，\n"
@@ -154,13 +156,13 @@ Command BackupCommand() {
         "結束碼：0 沒有變更，1 已提交變更，3 有軸失敗或推送失敗（能提交的仍會提交），\n"
         "2 用法錯誤，5 廠區檔或儲存庫被拒絕。");
     command.options = {
-        QCommandLineOption(kRepo, QStringLiteral("git 儲存庫的資料夾（沒有時建立）"),
+        QCommandLineOption(kRepo, TarnctlText::tr("git 儲存庫的資料夾（沒有時建立）"),
                            QStringLiteral("DIR")),
-        QCommandLineOption(kPush, QStringLiteral("提交後推送到這個遠端（名稱、網址或路徑）"),
+        QCommandLineOption(kPush, TarnctlText::tr("提交後推送到這個遠端（名稱、網址或路徑）"),
                            QStringLiteral("REMOTE")),
-        QCommandLineOption(kJobs, QStringLiteral("最多同時讀取的軸數（預設全部）"),
+        QCommandLineOption(kJobs, TarnctlText::tr("最多同時讀取的軸數（預設全部）"),
                            QStringLiteral("N")),
-        QCommandLineOption(kAuthor, QStringLiteral("提交的作者，\"姓名 <email>\""),
+        QCommandLineOption(kAuthor, TarnctlText::tr("提交的作者，\"姓名 <email>\""),
                            QStringLiteral("AUTHOR")),
         HookOption(QStringLiteral("changed")),
         HookOption(QStringLiteral("failed")),
@@ -168,7 +170,7 @@ Command BackupCommand() {
     command.examples = {
         QStringLiteral("tarnctl backup plant.json --repo /srv/plant-backup"),
         QStringLiteral("tarnctl backup plant.json --repo backup --timing reply --push origin"),
-        QStringLiteral(
+        TarnctlText::tr(
             "tarnctl backup plant.json --repo backup --author \"王小明 <ming@example.com>\"")};
     command.ports = PortUse::None;
     command.linkOptions = true;

@@ -4,6 +4,7 @@
 #include "Hooks.h"
 #include "Output.h"
 #include "PlantPorts.h"
+#include "TarnctlText.h"
 #include "backup/PlantBackup.h"
 #include "backup/PlantRelease.h"
 
@@ -31,7 +32,7 @@ std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocatio
     std::vector<std::optional<ParameterValues>> live(ports.size());
     const auto reports = RunOnDrives(ports, [&](DriveSession& session, DriveReport& report) {
         const AxisReading reading =
-            AxisReadingOf(ReadWholeDrive(session, QStringLiteral("已中斷")));
+            AxisReadingOf(ReadWholeDrive(session, TarnctlText::tr("已中斷")));
         live[session.Index()] = reading.values;
         if (!reading.values) {
             report.Fail(kExitDrive, reading.failure);
@@ -39,7 +40,7 @@ std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocatio
     });
     for (size_t i = 0; i < reports.size(); ++i) {
         for (const QString& error : reports[i].errors) {
-            run.failures << plant.axes[i].Path() + QStringLiteral("：") + error;
+            run.failures << TarnctlText::tr("%1：%2").arg(plant.axes[i].Path(), error);
         }
         if (reports[i].exitCode != kExitSuccess) {
             live[i].reset();
@@ -52,10 +53,10 @@ std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocatio
 int RunDrift(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(
-            QStringLiteral("drift 需要一個廠區檔（例如 drift plant.json --repo 備份）"));
+            TarnctlText::tr("drift 需要一個廠區檔（例如 drift plant.json --repo 備份）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
-        throw UsageError(QStringLiteral("drift 需要 --repo 資料夾"));
+        throw UsageError(TarnctlText::tr("drift 需要 --repo 資料夾"));
     }
     DriftRun run;
     try {
@@ -125,8 +126,8 @@ Command DriftCommand() {
     command.name = QStringLiteral("drift");
     command.usages = {QStringLiteral(
         "drift PLANT.json --repo DIR [--live] [--json] [--on-drift CMD] [--on-failed CMD]")};
-    command.summary = QStringLiteral("列出和發行版不同的參數");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("列出和發行版不同的參數");
+    command.description = TarnctlText::tr(
         "每一軸最後一次備份的值（--live：驅動器現在的值，只讀取，同 backup 的讀取和廠區檔\n"
         "的通訊設定）和發行版（tarnctl release）不同的參數，每個一行，例如\n"
         "「M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz」；沒有發行版的軸寫「M02/Z 沒有發行版」，\n"
@@ -138,8 +139,9 @@ Command DriftCommand() {
         "結束碼：0 沒有不同，1 有不同，2 用法錯誤，3 有軸沒有回應（--live），\n"
         "5 廠區檔或儲存庫被拒絕。");
     command.options = {
-        QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),
-        QCommandLineOption(kLive, QStringLiteral("讀取驅動器現在的值來比較")),
+        QCommandLineOption(kRepo, TarnctlText::tr("備份的 git 儲存庫資料夾"),
+                           QStringLiteral("DIR")),
+        QCommandLineOption(kLive, TarnctlText::tr("讀取驅動器現在的值來比較")),
         JsonOption(),
         HookOption(QStringLiteral("drift")),
         HookOption(QStringLiteral("failed")),

@@ -1,11 +1,12 @@
 #include "Hooks.h"
 
 #include "Output.h"
+#include "TarnctlText.h"
 
 QCommandLineOption HookOption(const QString& event) {
     return QCommandLineOption(
         QStringLiteral("on-") + event,
-        QStringLiteral("%1 時以 /bin/sh -c 執行這個命令（見說明）").arg(event),
+        TarnctlText::tr("%1 時以 /bin/sh -c 執行這個命令（見說明）").arg(event),
         QStringLiteral("CMD"));
 }
 
