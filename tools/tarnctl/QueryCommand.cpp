@@ -48,7 +48,7 @@ int RunQuery(const Invocation& invocation) {
 Command QueryCommand() {
     Command command;
     command.name = QStringLiteral("query");
-    command.usages = {TarnctlText::tr("query --repo DIR N… [--at REV] [--json]")};
+    command.usages = {QStringLiteral("query --repo DIR N… [--at REV] [--json]")};
     command.summary = TarnctlText::tr("列出每一軸的這些參數和發行版的值");
     command.description = TarnctlText::tr(
         "備份 REV（預設最後一次）中每一軸的檔案，每軸每個參數一行：機台/軸、編號、說明、\n"

@@ -55,7 +55,7 @@ int RunRead(const Invocation& invocation) {
 Command ReadCommand() {
     Command command;
     command.name = QStringLiteral("read");
-    command.usages = {TarnctlText::tr("-p PORT read N…")};
+    command.usages = {QStringLiteral("-p PORT read N…")};
     command.summary = TarnctlText::tr("讀取參數：編號 數值文字 顯示值 單位");
     command.description = TarnctlText::tr(
         "讀取參數，每個參數一行：編號、數值文字（驅動器的四位十六進位）、顯示值（和\n"

@@ -71,7 +71,7 @@ int RunRelease(const Invocation& invocation) {
 Command ReleaseCommand() {
     Command command;
     command.name = QStringLiteral("release");
-    command.usages = {TarnctlText::tr(
+    command.usages = {QStringLiteral(
         "release PLANT.json --repo DIR [--axis M01/X]… [--at REV] [-m TEXT] [--push REMOTE]")};
     command.summary = TarnctlText::tr("把備份的參數檔記為發行版（交機時的設定）");
     command.description = TarnctlText::tr(
