@@ -245,11 +245,12 @@ QList<QCommandLineOption> EveryOption() {
 // language in force without it: the variable's, else Chinese.
 void UseChosenLanguage(const QStringList& arguments) {
     QCommandLineParser parser;
-    ParseInto(parser, EveryOption(), arguments); // what it refuses is told after
+    const bool parsed = ParseInto(parser, EveryOption(), arguments); // faults told after
     const QString variable = qEnvironmentVariable(kLangVariable);
     const std::optional<Language> fromVariable =
         variable.isEmpty() ? Language::Chinese : LanguageNamed(variable);
-    const bool optionGiven = parser.isSet(kLang);
+    // A --lang that lost its value to the end of the line is the parser's fault.
+    const bool optionGiven = parser.isSet(kLang) && (parsed || !parser.value(kLang).isEmpty());
     const std::optional<Language> chosen =
         optionGiven ? LanguageNamed(parser.value(kLang)) : fromVariable;
     const Language inForce =
