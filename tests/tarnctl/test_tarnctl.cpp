@@ -631,6 +631,21 @@ Help on each command: tarnctl <command> --help
         QVERIFY(!QFile::exists(Path("damaged.csv")));
     }
 
+    // The report reads in --lang's language: the English report of a file is
+    // the one the library builds in English.
+    void reportInTheLanguageChosen() {
+        const ParameterValues values = samples::DistinctValues();
+        const QString file = PutValues("english.tarn", values);
+        const TarnctlResult result =
+            RunTarnctl({"--lang", "en", "report", file, "-o", Path("english.csv")});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out, "Report written: " + Path("english.csv") + "\n");
+        QCOMPARE(result.code, 0);
+        QCOMPARE(FileBytes(Path("english.csv")),
+                 ReportCsvBytes(
+                     BuildReport(FileSource(file), values, {}, std::nullopt, Language::English)));
+    }
+
     // The handover fields and a reference file as options: the report is the
     // one built with them; a refused reference gives none (exit 5).
     void reportWithHandoverFieldsAgainstAReference() {

@@ -5,6 +5,7 @@
 #include "Interrupt.h"
 #include "Output.h"
 #include "TarnctlText.h"
+#include "core/Language.h"
 #include "drive/Drive.h"
 #include "report/ReportFiles.h"
 #include "report/ReportInfo.h"
@@ -72,7 +73,8 @@ int RunReport(const Invocation& invocation) {
     ReportInputs inputs{{invocation.Value(kMachine), invocation.Value(kAxis),
                          invocation.Value(kCustomer), invocation.Value(kTechnician),
                          invocation.Value(kNote)},
-                        std::nullopt};
+                        std::nullopt,
+                        CurrentLanguage()}; // --lang's, as every text tarnctl prints
     if (const QString fault = HandoverFault(inputs.handover); !fault.isEmpty()) {
         throw UsageError(fault);
     }
