@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>backup 需要 --repo 資料夾</source>
-        <translation>backup needs --repo FOLDER</translation>
+        <translation>backup needs --repo DIR</translation>
     </message>
     <message>
         <source>--push 要是遠端的名稱、網址或路徑：%1</source>
@@ -299,7 +299,7 @@ Exit codes: same 0, different 1; file refused 5; drive error 3.</translation>
     </message>
     <message>
         <source>drift 需要 --repo 資料夾</source>
-        <translation>drift needs --repo FOLDER</translation>
+        <translation>drift needs --repo DIR</translation>
     </message>
     <message>
         <source>列出和發行版不同的參數</source>
@@ -344,7 +344,7 @@ answer (--live), 5 plant file or repository refused.</translation>
     </message>
     <message>
         <source>report 需要 -o 報告檔名（例如 -o axis.pdf）</source>
-        <translation>report needs -o REPORT (for example -o axis.pdf)</translation>
+        <translation>report needs -o NAME (for example -o axis.pdf)</translation>
     </message>
     <message>
         <source>報告檔名要以 .pdf、.html 或 .csv 結尾：%1</source>
@@ -394,7 +394,7 @@ as not in the grid. Exit code 1 when nothing matches.</translation>
     </message>
     <message>
         <source>history 需要 --repo 資料夾</source>
-        <translation>history needs --repo FOLDER</translation>
+        <translation>history needs --repo DIR</translation>
     </message>
     <message>
         <source>--axis 要寫成 機台/軸（例如 M01/X）：%1</source>
@@ -656,7 +656,7 @@ vendor:product, serial number, to find the USB adapter.</translation>
     </message>
     <message>
         <source>query 需要 --repo 資料夾</source>
-        <translation>query needs --repo FOLDER</translation>
+        <translation>query needs --repo DIR</translation>
     </message>
     <message>
         <source>列出每一軸的這些參數和發行版的值</source>
@@ -720,7 +720,7 @@ Parameters that gave no value are told on standard error, exit code 3.</translat
     </message>
     <message>
         <source>release 需要 --repo 資料夾</source>
-        <translation>release needs --repo FOLDER</translation>
+        <translation>release needs --repo DIR</translation>
     </message>
     <message>
         <source>廠區檔 %1</source>
@@ -871,7 +871,7 @@ more columns, reference_value_text and differs.</translation>
     </message>
     <message>
         <source>restore 需要 --repo 資料夾和 --axis 機台/軸</source>
-        <translation>restore needs --repo FOLDER and --axis MACHINE/AXIS</translation>
+        <translation>restore needs --repo DIR and --axis machine/axis</translation>
     </message>
     <message>
         <source>--at 要是一個版本（提交、分支或標籤）：%1</source>
@@ -955,7 +955,7 @@ Ctrl-C leaves no file; a file that was there stays as it was.</translation>
     </message>
     <message>
         <source>serve 需要 --repo 資料夾</source>
-        <translation>serve needs --repo FOLDER</translation>
+        <translation>serve needs --repo DIR</translation>
     </message>
     <message>
         <source>tarnctl: 網頁在 %1（唯讀；Ctrl-C 結束）</source>
@@ -1036,7 +1036,7 @@ Exit codes: 0 success, 5 file refused (without --textconv).</translation>
     </message>
     <message>
         <source>status 需要 --repo 資料夾</source>
-        <translation>status needs --repo FOLDER</translation>
+        <translation>status needs --repo DIR</translation>
     </message>
     <message>
         <source>--max-age 要是正數（小時）：%1</source>
