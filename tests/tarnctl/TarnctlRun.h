@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -24,8 +25,10 @@ struct TarnctlResult {
 // One tarnctl process (found through TARNCTL), started at construction.
 class Tarnctl {
 public:
-    explicit Tarnctl(const QStringList& arguments) {
+    explicit Tarnctl(const QStringList& arguments, const QProcessEnvironment& environment =
+                                                       QProcessEnvironment::systemEnvironment()) {
         process_.setProcessChannelMode(QProcess::SeparateChannels);
+        process_.setProcessEnvironment(environment);
         process_.start(qEnvironmentVariable("TARNCTL"), arguments);
         process_.waitForStarted(5000);
     }
@@ -57,6 +60,18 @@ private:
 
 inline TarnctlResult RunTarnctl(const QStringList& arguments) {
     return Tarnctl(arguments).Wait();
+}
+
+// tarnctl run with the environment variable `name` set to `value` (or
+// taken away when `value` is null).
+inline TarnctlResult RunTarnctlWith(const QString& name, const QString& value,
+                                    const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(name);
+    if (!value.isNull()) {
+        environment.insert(name, value);
+    }
+    return Tarnctl(arguments, environment).Wait();
 }
 
 // A virtual drive with `options`, started; null (the reason warned) when

@@ -180,6 +180,158 @@ private slots:
         QVERIFY(bare.err.contains(QStringLiteral("用法")));
     }
 
+    // --lang wins over TARN_LANG (empty is none); a code of neither language
+    // is refused in the language in force without it; the command line's
+    // faults and the results for people read in the language chosen.
+    void languageOfTheCommandLine_data() {
+        QTest::addColumn<QString>("variable"); // TARN_LANG; null: not set
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString file = PutValues("same.tarn", samples::DistinctValues());
+        const QString twoAxes = Path("two-axes.json");
+        const QString oneAxis = Path("one-axis.json");
+        PutFile(twoAxes, R"({"plant": "Plant A", "machines": [{"name": "M01", "axes": [
+            {"name": "X", "port": "COM3"},
+            {"name": "Y", "port": "COM4", "timing": "reply", "timeout": 100}]}]})");
+        PutFile(
+            oneAxis,
+            R"({"plant": "Plant B", "machines": [{"name": "M01", "axes": [{"name": "X", "port": "COM3"}]}]})");
+        const QString none;
+        QTest::newRow("option of no language")
+            << none << QStringList{"--lang", "xx", "read", "100"} << 2 << ""
+            << "tarnctl: --lang 只能是 zh 或 en：xx\n";
+        QTest::newRow("option of no language, told in the variable's")
+            << "en" << QStringList{"--lang", "xx", "read", "100"} << 2 << ""
+            << "tarnctl: --lang must be zh or en: xx\n";
+        QTest::newRow("variable of no language")
+            << "fr" << QStringList{"-p", "1", "read", "100"} << 2 << ""
+            << "tarnctl: TARN_LANG 只能是 zh 或 en：fr\n";
+        QTest::newRow("option over a variable of no language")
+            << "fr" << QStringList{"--lang", "en", "-p", "1", "read"} << 2 << ""
+            << "tarnctl: read needs at least one parameter number (for example read 100 101)\n";
+        QTest::newRow("variable honoured")
+            << "en" << QStringList{"-p", "10", "read", "100"} << 2 << ""
+            << "tarnctl: port 10 is not between 1 and 9 (or give a device path)\n";
+        QTest::newRow("option over the variable")
+            << "en" << QStringList{"--lang", "zh", "-p", "10", "read", "100"} << 2 << ""
+            << "tarnctl: 通訊埠 10 不在 1–9 之間（或請給裝置路徑）\n";
+        QTest::newRow("empty variable is none")
+            << "" << QStringList{"-p", "10", "read", "100"} << 2 << ""
+            << "tarnctl: 通訊埠 10 不在 1–9 之間（或請給裝置路徑）\n";
+        QTest::newRow("option without its value") << "en" << QStringList{"--lang"} << 2 << ""
+                                                  << "tarnctl: option --lang needs a value\n";
+        QTest::newRow("option of another command")
+            << none << QStringList{"--lang", "en", "-p", "1", "read", "100", "--verify"} << 2 << ""
+            << "tarnctl: option --verify does not apply to read\n";
+        QTest::newRow("file compared with itself")
+            << none << QStringList{"--lang", "en", "diff", file, file} << 0
+            << file + " and " + file + " are the same\n"
+            << "";
+        QTest::newRow("axes counted")
+            << "en" << QStringList{"plant", twoAxes} << 0
+            << "Plant A: 2 axes\nM01/X COM3 fixed 40 ms\nM01/Y COM4 reply 100 ms\n"
+            << "";
+        QTest::newRow("one axis counted") << "en" << QStringList{"plant", oneAxis} << 0
+                                          << "Plant B: 1 axis\nM01/X COM3 fixed 40 ms\n"
+                                          << "";
+        QTest::newRow("one axis counted in Chinese") << none << QStringList{"plant", oneAxis} << 0
+                                                     << "Plant B：1 軸\nM01/X COM3 fixed 40 ms\n"
+                                                     << "";
+    }
+    void languageOfTheCommandLine() {
+        QFETCH(QString, variable);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const TarnctlResult result = RunTarnctlWith("TARN_LANG", variable, arguments);
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.out, out);
+        QCOMPARE(result.code, code);
+    }
+
+    void helpInEnglish() {
+        const TarnctlResult help = RunTarnctl({"--lang", "en", "--help"});
+        QCOMPARE(help.code, 0);
+        QCOMPARE(help.out, QStringLiteral(R"help(Usage: tarnctl [-p PORT]… <command> [arguments…]
+
+The drive from the command line, with the window program's rules, messages and file
+formats. With several ports the drives work at once, each output line led by its port.
+
+Commands:
+  ports                               What COM 1–9 open, and the system's serial ports
+  -p PORT read N…                     Read parameters: number, value text, value, unit
+  -p PORT write N VALUE               Write one parameter, checked and confirmed
+  -p PORT save FILE                   Save all 309 parameters to a file (as Save File)
+  -p PORT load FILE [--changed-only] [--force] [--verify]  Load a parameter file into the drive (as Load File)
+  -p PORT diff FILE                   Compare a drive with a file, or two files
+  -p PORT report -o NAME.pdf          Parameter report (PDF, HTML, CSV) of a drive or file
+  find TEXT                           Find parameters by number or description (no drive)
+  plant PLANT.json                    Check a plant file, list its axes (format: plant --help)
+  backup PLANT.json --repo DIR [--push REMOTE] [--jobs N] [--on-changed CMD] [--on-failed CMD]  Read a plant's axes, commit the changed files to git
+  show [--textconv] FILE.tarn         A file's 309 parameters in words (git's text conversion)
+  history --repo DIR [--axis M01/X] [--param 100]  Parameter changes in a backup repository, newest first
+  restore PLANT.json --repo DIR --axis M01/X [--at REV] [--verify]  Load an axis's backed-up file into its drive
+  serve --repo DIR [--plant PLANT.json] [--listen ADDR:PORT]  The backup repository in a browser, read only
+  release PLANT.json --repo DIR [--axis M01/X]… [--at REV] [-m TEXT] [--push REMOTE]  Mark backed-up files as released (handover settings)
+  drift PLANT.json --repo DIR [--live] [--json] [--on-drift CMD] [--on-failed CMD]  Parameters that differ from the released settings
+  status PLANT.json --repo DIR [--max-age HOURS] [--json] [--metrics FILE]  Each axis's last backup, last failure and drift
+  query --repo DIR N… [--at REV] [--json]  These parameters of every axis, beside the released
+
+Options:
+  -p, --port <PORT>       COM number 1–9, device path or network address tcp://HOST:PORT, rfc2217://HOST:PORT; repeatable, or several separated by commas
+  -h, --help              show this help
+  -v, --version           show the version
+  --timing <fixed|reply>  waiting: fixed waits the whole time (default), reply ends once the reply is whole
+  --timeout <MS>          wait 10–5000 ms: a read waits MS, a write MS+10 (default 40)
+  --trace <FILE>          append a line to FILE for every exchange with a drive (the trace)
+  --lang <zh|en>          language of help, messages and reports: zh Chinese (default), en English; without it, TARN_LANG's
+
+Exit codes (with several drives, the highest of theirs):
+  0  success
+  1  diff found differences; backup committed changes
+  2  wrong command line
+  3  port or drive: cannot open, no answer to the greeting, write not confirmed,
+     --verify found a parameter not holding its written value, connection lost
+  4  value refused by its rule (outside the allowed range)
+  5  file refused or not writable; plant file or backup repository refused
+  130  interrupted by Ctrl-C
+
+Examples:
+  tarnctl ports
+  tarnctl -p 1 read 100 101 304
+  tarnctl -p /dev/ttyUSB0 write 000 1-7-1
+  tarnctl -p rfc2217://10.0.0.5:4001 --timing reply save axis.tarn
+  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn
+  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify
+  tarnctl diff a.tarn b.tarn
+  tarnctl -p 1 report -o axis.pdf
+  tarnctl backup plant.json --repo backup --timing reply --push origin
+
+Help on each command: tarnctl <command> --help
+)help"));
+        QCOMPARE(RunTarnctlWith("TARN_LANG", "en", {"--help"}).out, help.out);
+    }
+
+    // A drive's results and messages in English, from a drive that garbles
+    // one reply.
+    void driveOutputInEnglish() {
+        const auto sim = StartDrive({"--char-ms", "0", "--unmarked", "105"});
+        QVERIFY(sim);
+        const QString port = sim->Device();
+        const QStringList english{"--lang", "en", "-p", port, "--timing", "reply"};
+        const TarnctlResult read = RunTarnctl(english + QStringList{"read", "100", "105"});
+        QCOMPARE(read.err, port + ": Pn105: the reply is not in the expected form\n");
+        QCOMPARE(read.out, QStringLiteral("Pn100 0001 1 0.1Hz\n"));
+        QCOMPARE(read.code, 3);
+        const TarnctlResult refused = RunTarnctl(english + QStringList{"write", "304", "3001"});
+        QCOMPARE(refused.err, port + ": Pn304 3001: not within the allowed range (-3000 ~ 3000)\n");
+        QCOMPARE(refused.out, QString());
+        QCOMPARE(refused.code, 4);
+    }
+
     void readAndWriteAsTheGridDoes_data() {
         QTest::addColumn<QString>("format");
         QTest::newRow("plain replies") << "0";
@@ -482,6 +634,21 @@ private slots:
         QCOMPARE(refused.code, 5);
         QVERIFY2(refused.err.contains(Path("damaged.tarn")), qPrintable(refused.err));
         QVERIFY(!QFile::exists(Path("damaged.csv")));
+    }
+
+    // The report reads in --lang's language: the English report of a file is
+    // the one the library builds in English.
+    void reportInTheLanguageChosen() {
+        const ParameterValues values = samples::DistinctValues();
+        const QString file = PutValues("english.tarn", values);
+        const TarnctlResult result =
+            RunTarnctl({"--lang", "en", "report", file, "-o", Path("english.csv")});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out, "Report written: " + Path("english.csv") + "\n");
+        QCOMPARE(result.code, 0);
+        QCOMPARE(FileBytes(Path("english.csv")),
+                 ReportCsvBytes(
+                     BuildReport(FileSource(file), values, {}, std::nullopt, Language::English)));
     }
 
     // The handover fields and a reference file as options: the report is the

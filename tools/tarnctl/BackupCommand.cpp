@@ -4,6 +4,8 @@
 #include "Output.h"
 #include "PlantPorts.h"
 #include "PushOption.h"
+#include "TarnctlText.h"
+#include "backup/PlantBackup.h"
 #include "backup/PlantRelease.h"
 
 // tarnctl backup PLANT.json --repo DIR: every axis read at once, a commit.
@@ -19,19 +21,19 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
                                      size_t& jobs) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(
-            QStringLiteral("backup 需要一個廠區檔（例如 backup plant.json --repo 備份）"));
+            TarnctlText::tr("backup 需要一個廠區檔（例如 backup plant.json --repo 備份）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
-        throw UsageError(QStringLiteral("backup 需要 --repo 資料夾"));
+        throw UsageError(TarnctlText::tr("backup 需要 --repo 資料夾"));
     }
     PushRemote(invocation); // refused before anything is read or written
     std::optional<GitIdentity> author;
     if (invocation.IsSet(kAuthor) && !(author = GitIdentity::Parse(invocation.Value(kAuthor)))) {
         throw UsageError(
-            QStringLiteral("--author 要寫成 \"姓名 <email>\"：%1").arg(invocation.Value(kAuthor)));
+            TarnctlText::tr("--author 要寫成 \"姓名 <email>\"：%1").arg(invocation.Value(kAuthor)));
     }
     if (invocation.IsSet(kJobs) && (jobs = invocation.Value(kJobs).toUInt()) == 0) {
-        throw UsageError(QStringLiteral("--jobs 要是正整數：%1").arg(invocation.Value(kJobs)));
+        throw UsageError(TarnctlText::tr("--jobs 要是正整數：%1").arg(invocation.Value(kJobs)));
     }
     const QString plantFile = invocation.arguments.first();
     Plant plant = ReadPlantFile(plantFile);
@@ -43,9 +45,9 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
 // that gave none or only some fails); returns the exit code so far.
 int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_t jobs,
            BackupCommit& done) {
-    const PlantRead read = ReadPlantDrives(ports, QStringLiteral("已中斷，沒有提交"), jobs);
+    const PlantRead read = ReadPlantDrives(ports, TarnctlText::tr("已中斷，沒有提交"), jobs);
     if (read.Interrupted()) {
-        PrintErr(QStringLiteral("tarnctl: 已中斷，沒有提交"));
+        PrintErr(TarnctlText::tr("tarnctl: 已中斷，沒有提交"));
         return kExitInterrupted;
     }
     int code = kExitSuccess;
@@ -82,7 +84,7 @@ int RunBackup(const Invocation& invocation) {
             PrintErr(QStringLiteral("tarnctl: ") + *refused);
             return kExitDrive;
         }
-        PrintOut(QStringLiteral("已推送到 %1").arg(remote));
+        PrintOut(TarnctlText::tr("已推送到 %1").arg(remote));
     }
     // After the lock is let go: a hook may run tarnctl on the repository.
     const QString plant = backup->ThePlant().name;
@@ -97,10 +99,11 @@ int RunBackup(const Invocation& invocation) {
 Command BackupCommand() {
     Command command;
     command.name = QStringLiteral("backup");
-    command.usages = {QStringLiteral("backup PLANT.json --repo DIR [--push REMOTE] [--jobs N] [--on-changed CMD] "
-                                     "[--on-failed CMD]")};
-    command.summary = QStringLiteral("讀取廠區每一軸，變更的參數檔提交到 git 儲存庫");
-    command.description = QStringLiteral(
+    command.usages = {
+        QStringLiteral("backup PLANT.json --repo DIR [--push REMOTE] [--jobs N] [--on-changed CMD] "
+                       "[--on-failed CMD]")};
+    command.summary = TarnctlText::tr("讀取廠區每一軸，變更的參數檔提交到 git 儲存庫");
+    command.description = TarnctlText::tr(
         "同時讀取廠區檔（見 tarnctl plant --help）列出的每一軸（--jobs N：最多 N 軸同時），\n"
         "每軸寫成 DIR/<機台>/<軸>.tarn（和「儲存檔案」寫的相同），再把有變更的檔案提交成\n"
         "一個 git 提交。提交訊息第一行如「備份 廠A：2 軸變更，1 軸無回應，13 軸相同」，\n"
@@ -121,16 +124,16 @@ Command BackupCommand() {
         "部分參數時（兩者都有時在 changed 之後）執行 CMD，標準輸入是提交訊息或失敗的軸和原因。\n");
     command.description +=
         HookHelp() +
-        QStringLiteral(
+        TarnctlText::tr(
             "結束碼：0 沒有變更，1 已提交變更，3 有軸失敗或推送失敗（能提交的仍會提交），\n"
             "2 用法錯誤，5 廠區檔或儲存庫被拒絕。");
     command.options = {
-        QCommandLineOption(kRepo, QStringLiteral("git 儲存庫的資料夾（沒有時建立）"),
+        QCommandLineOption(kRepo, TarnctlText::tr("git 儲存庫的資料夾（沒有時建立）"),
                            QStringLiteral("DIR")),
-        PushOption(QStringLiteral("提交後推送到這個遠端（名稱、網址或路徑）")),
-        QCommandLineOption(kJobs, QStringLiteral("最多同時讀取的軸數（預設全部）"),
+        PushOption(TarnctlText::tr("提交後推送到這個遠端（名稱、網址或路徑）")),
+        QCommandLineOption(kJobs, TarnctlText::tr("最多同時讀取的軸數（預設全部）"),
                            QStringLiteral("N")),
-        QCommandLineOption(kAuthor, QStringLiteral("提交的作者，\"姓名 <email>\""),
+        QCommandLineOption(kAuthor, TarnctlText::tr("提交的作者，\"姓名 <email>\""),
                            QStringLiteral("AUTHOR")),
         HookOption(QStringLiteral("changed")),
         HookOption(QStringLiteral("failed")),
@@ -138,7 +141,7 @@ Command BackupCommand() {
     command.examples = {
         QStringLiteral("tarnctl backup plant.json --repo /srv/plant-backup"),
         QStringLiteral("tarnctl backup plant.json --repo backup --timing reply --push origin"),
-        QStringLiteral(
+        TarnctlText::tr(
             "tarnctl backup plant.json --repo backup --author \"王小明 <ming@example.com>\"")};
     command.ports = PortUse::None;
     command.linkOptions = true;

@@ -17,8 +17,8 @@
 struct Invocation {
     const QCommandLineParser& parser; // the command's options
     QStringList arguments;            // its positional arguments
-    std::vector<DrivePort> ports;      // every --port, in order
-    LinkSettings link;                 // --timing and --timeout, for drives not named by --port
+    std::vector<DrivePort> ports;     // every --port, in order
+    LinkSettings link;                // --timing and --timeout, for drives not named by --port
 
     bool IsSet(const QString& option) const { return parser.isSet(option); }
     QString Value(const QString& option) const { return parser.value(option); }
@@ -50,7 +50,8 @@ struct Command {
     std::function<int(const Invocation&)> run;
 };
 
-// Every command, in the order the help lists them.
+// Every command, in the order the help lists them, its texts in the
+// language in force.
 const std::vector<Command>& Commands();
 
 // The commands, each defined in its own file.

@@ -4,6 +4,8 @@
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "Output.h"
+#include "TarnctlText.h"
+#include "core/Language.h"
 #include "core/Version.h"
 
 #include <QCommandLineParser>
@@ -18,6 +20,8 @@ const QString kVersion = QStringLiteral("version");
 const QString kTiming = QStringLiteral("timing");
 const QString kTimeout = QStringLiteral("timeout");
 const QString kTrace = QStringLiteral("trace");
+const QString kLang = QStringLiteral("lang");
+const char* const kLangVariable = "TARN_LANG";
 // Stands before a negative number so the parser does not take it for
 // options ("-1000" would read as -1 -0 -0 -0); taken off again after.
 const QString kNegativeMark = QStringLiteral("\x01");
@@ -25,20 +29,23 @@ const QString kNegativeMark = QStringLiteral("\x01");
 QList<QCommandLineOption> GlobalOptions() {
     return {
         QCommandLineOption({QStringLiteral("p"), kPort},
-                           QStringLiteral("COM 編號 1–9、裝置路徑或網路位址 tcp://主機:埠、"
-                                          "rfc2217://主機:埠；可重複，或以逗號分隔多個"),
+                           TarnctlText::tr("COM 編號 1–9、裝置路徑或網路位址 tcp://主機:埠、"
+                                           "rfc2217://主機:埠；可重複，或以逗號分隔多個"),
                            QStringLiteral("PORT")),
-        QCommandLineOption({QStringLiteral("h"), kHelp}, QStringLiteral("顯示說明")),
-        QCommandLineOption({QStringLiteral("v"), kVersion}, QStringLiteral("顯示版本")),
-        QCommandLineOption(kTiming,
-                           QStringLiteral("等待方式：fixed 固定等待（預設），reply 回覆完整即結束"),
-                           QStringLiteral("fixed|reply")),
+        QCommandLineOption({QStringLiteral("h"), kHelp}, TarnctlText::tr("顯示說明")),
+        QCommandLineOption({QStringLiteral("v"), kVersion}, TarnctlText::tr("顯示版本")),
         QCommandLineOption(
-            kTimeout, QStringLiteral("等待長度 10–5000 ms：讀取等 MS，寫入等 MS+10（預設 40）"),
+            kTiming, TarnctlText::tr("等待方式：fixed 固定等待（預設），reply 回覆完整即結束"),
+            QStringLiteral("fixed|reply")),
+        QCommandLineOption(
+            kTimeout, TarnctlText::tr("等待長度 10–5000 ms：讀取等 MS，寫入等 MS+10（預設 40）"),
             QStringLiteral("MS")),
-        QCommandLineOption(kTrace,
-                           QStringLiteral("每次和驅動器的往來附加一行到 FILE（通訊記錄）"),
+        QCommandLineOption(kTrace, TarnctlText::tr("每次和驅動器的往來附加一行到 FILE（通訊記錄）"),
                            QStringLiteral("FILE")),
+        QCommandLineOption(kLang,
+                           TarnctlText::tr("說明、訊息和報告的語言：zh 中文（預設）、en 英文；"
+                                           "沒有時依 TARN_LANG"),
+                           QStringLiteral("zh|en")),
     };
 }
 
@@ -50,13 +57,13 @@ LinkSettings LinkSettingsOf(const QCommandLineParser& parser) {
     if (timing == QLatin1String("reply")) {
         settings.timing = LinkSettings::Timing::Reply;
     } else if (parser.isSet(kTiming) && timing != QLatin1String("fixed")) {
-        throw UsageError(QStringLiteral("--timing 只能是 fixed 或 reply：%1").arg(timing));
+        throw UsageError(TarnctlText::tr("--timing 只能是 fixed 或 reply：%1").arg(timing));
     }
     if (parser.isSet(kTimeout)) {
         bool ok = false;
         const uint ms = parser.value(kTimeout).toUInt(&ok);
         if (!ok || ms < LinkSettings::kMinTimeoutMs || ms > LinkSettings::kMaxTimeoutMs) {
-            throw UsageError(QStringLiteral("--timeout 要在 %1 到 %2 ms 之間：%3")
+            throw UsageError(TarnctlText::tr("--timeout 要在 %1 到 %2 ms 之間：%3")
                                  .arg(LinkSettings::kMinTimeoutMs)
                                  .arg(LinkSettings::kMaxTimeoutMs)
                                  .arg(parser.value(kTimeout)));
@@ -114,14 +121,14 @@ QString ParseFailure(const QCommandLineParser& parser, const Command* command) {
     if (!unknown.isEmpty()) {
         const QString name = unknown.first();
         if (command && IsOptionOfAnyCommand(name)) {
-            return QStringLiteral("選項 %1 不適用於 %2").arg(OptionSpelling(name), command->name);
+            return TarnctlText::tr("選項 %1 不適用於 %2").arg(OptionSpelling(name), command->name);
         }
-        return QStringLiteral("不明的選項：%1").arg(OptionSpelling(name));
+        return TarnctlText::tr("不明的選項：%1").arg(OptionSpelling(name));
     }
     static const QRegularExpression missingValue(QStringLiteral("^Missing value after '(.*)'"));
     const QRegularExpressionMatch match = missingValue.match(parser.errorText());
     if (match.hasMatch()) {
-        return QStringLiteral("選項 %1 需要一個值").arg(match.captured(1));
+        return TarnctlText::tr("選項 %1 需要一個值").arg(match.captured(1));
     }
     return parser.errorText();
 }
@@ -149,15 +156,15 @@ QString OptionLines(const QList<QCommandLineOption>& options) {
 }
 
 QString ExitCodeLines() {
-    return QStringLiteral("結束碼（多台驅動器時取其中最高者）：\n"
-                          "  0  成功\n"
-                          "  1  diff 找到差異；backup 提交了變更\n"
-                          "  2  命令列用法錯誤\n"
-                          "  3  通訊埠或驅動器錯誤：無法開啟、問候沒有回應、寫入未被確認、\n"
-                          "     --verify 發現參數未保持寫入的值、連線中斷\n"
-                          "  4  數值被規則拒絕（不在允許範圍內）\n"
-                          "  5  檔案被拒絕或無法寫入；廠區檔或備份儲存庫被拒絕\n"
-                          "  130  被 Ctrl-C 中斷");
+    return TarnctlText::tr("結束碼（多台驅動器時取其中最高者）：\n"
+                           "  0  成功\n"
+                           "  1  diff 找到差異；backup 提交了變更\n"
+                           "  2  命令列用法錯誤\n"
+                           "  3  通訊埠或驅動器錯誤：無法開啟、問候沒有回應、寫入未被確認、\n"
+                           "     --verify 發現參數未保持寫入的值、連線中斷\n"
+                           "  4  數值被規則拒絕（不在允許範圍內）\n"
+                           "  5  檔案被拒絕或無法寫入；廠區檔或備份儲存庫被拒絕\n"
+                           "  130  被 Ctrl-C 中斷");
 }
 
 QString CommandHelp(const Command& command) {
@@ -175,21 +182,33 @@ QString CommandHelp(const Command& command) {
         options << GlobalOptions()[5];
     }
     options << command.options << GlobalOptions()[1];
-    QString text = QStringLiteral("用法：") + usages.join(QStringLiteral("\n      ")) +
-                   QStringLiteral("\n\n") + command.description + QStringLiteral("\n\n選項：\n") +
-                   OptionLines(options) + QStringLiteral("\n\n範例：\n");
+    // Later forms stand under the first, past the heading.
+    const QString usage = TarnctlText::tr("用法：");
+    const QString under = QLatin1Char('\n') + QString(TerminalColumns(usage), QLatin1Char(' '));
+    QString text = usage + usages.join(under) + QStringLiteral("\n\n") + command.description +
+                   QStringLiteral("\n\n") + TarnctlText::tr("選項：") + QLatin1Char('\n') +
+                   OptionLines(options) + QStringLiteral("\n\n") + TarnctlText::tr("範例：") +
+                   QLatin1Char('\n');
     for (const QString& example : command.examples) {
         text += QStringLiteral("  ") + example + QLatin1Char('\n');
     }
-    return text + QStringLiteral("\n結束碼見 tarnctl --help。\n");
+    return text + QLatin1Char('\n') + TarnctlText::tr("結束碼見 tarnctl --help。") +
+           QLatin1Char('\n');
+}
+
+// Parses `arguments` with `options`; false when the parser refused them
+// (ParseFailure names the fault), with what it could read still held.
+bool ParseInto(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+               const QStringList& arguments) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    AddOptions(parser, options);
+    return parser.parse(arguments);
 }
 
 // Parses `arguments` with `options`; throws UsageError naming the fault.
 void Parse(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
            const QStringList& arguments, const Command* command) {
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    AddOptions(parser, options);
-    if (!parser.parse(arguments)) {
+    if (!ParseInto(parser, options, arguments)) {
         throw UsageError(ParseFailure(parser, command));
     }
 }
@@ -197,10 +216,10 @@ void Parse(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
 std::vector<DrivePort> PortsFor(const Command& command, const QCommandLineParser& parser) {
     const QStringList given = parser.values(kPort);
     if (command.ports == PortUse::None && !given.isEmpty()) {
-        throw UsageError(QStringLiteral("%1 不需要 --port").arg(command.name));
+        throw UsageError(TarnctlText::tr("%1 不需要 --port").arg(command.name));
     }
     if (command.ports == PortUse::Required && given.isEmpty()) {
-        throw UsageError(QStringLiteral("%1 需要 --port（例如 -p 1）").arg(command.name));
+        throw UsageError(TarnctlText::tr("%1 需要 --port（例如 -p 1）").arg(command.name));
     }
     return ParsePortList(given, LinkSettingsOf(parser));
 }
@@ -220,8 +239,42 @@ QList<QCommandLineOption> EveryOption() {
     return everyOption;
 }
 
+// Installs the language of --lang, else of TARN_LANG (empty is none), else
+// Chinese, before any text is made: even a fault of the command line is told
+// in it. Throws UsageError for a code that names no language, told in the
+// language in force without it: the variable's, else Chinese.
+void UseChosenLanguage(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const bool parsed = ParseInto(parser, EveryOption(), arguments); // faults told after
+    const QString variable = qEnvironmentVariable(kLangVariable);
+    const std::optional<Language> fromVariable =
+        variable.isEmpty() ? Language::Chinese : LanguageNamed(variable);
+    // A --lang that lost its value to the end of the line is the parser's fault.
+    const bool optionGiven = parser.isSet(kLang) && (parsed || !parser.value(kLang).isEmpty());
+    const std::optional<Language> chosen =
+        optionGiven ? LanguageNamed(parser.value(kLang)) : fromVariable;
+    const Language inForce =
+        chosen.value_or(optionGiven ? fromVariable.value_or(Language::Chinese) : Language::Chinese);
+    // Chinese is every text's own: nothing is installed for it, so the words
+    // Qt lends a message (a refused connection, a missing file) read as they
+    // always have.
+    if (inForce == Language::English) {
+        UseLanguage(Language::English);
+    }
+    if (!chosen) {
+        const QString zh = LanguageCode(Language::Chinese);
+        const QString en = LanguageCode(Language::English);
+        throw UsageError(
+            optionGiven
+                ? TarnctlText::tr("--lang 只能是 %1 或 %2：%3").arg(zh, en, parser.value(kLang))
+                : TarnctlText::tr("TARN_LANG 只能是 %1 或 %2：%3").arg(zh, en, variable));
+    }
+}
+
 int Run(const QStringList& rawArguments) {
     const QStringList arguments = ProtectNegativeNumbers(rawArguments);
+
+    UseChosenLanguage(arguments);
 
     // First pass: which command, with every option any command knows.
     QCommandLineParser first;
@@ -241,7 +294,7 @@ int Run(const QStringList& rawArguments) {
     const QString name = first.positionalArguments().first();
     const Command* command = FindCommand(name);
     if (!command) {
-        throw UsageError(QStringLiteral("不明的命令：%1（見 tarnctl --help）").arg(name));
+        throw UsageError(TarnctlText::tr("不明的命令：%1（見 tarnctl --help）").arg(name));
     }
 
     // Second pass: only what this command takes.
@@ -285,23 +338,24 @@ QString ProgramHelp() {
         commands +=
             QStringLiteral("  %1  %2\n").arg(command.usages.first(), -34).arg(command.summary);
     }
-    return QStringLiteral("用法：tarnctl [-p PORT]… <命令> [引數…]\n\n"
-                          "從命令列操作驅動器，規則、訊息與檔案格式都和視窗程式相同。\n"
-                          "多個通訊埠時各台驅動器同時進行，每行輸出前加上通訊埠。\n\n"
-                          "命令：\n") +
-           commands + QStringLiteral("\n選項：\n") + OptionLines(GlobalOptions()) +
-           QStringLiteral("\n\n") + ExitCodeLines() +
-           QStringLiteral("\n\n範例：\n"
-                          "  tarnctl ports\n"
-                          "  tarnctl -p 1 read 100 101 304\n"
-                          "  tarnctl -p /dev/ttyUSB0 write 000 1-7-1\n"
-                          "  tarnctl -p rfc2217://10.0.0.5:4001 --timing reply save axis.tarn\n"
-                          "  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn\n"
-                          "  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify\n"
-                          "  tarnctl diff a.tarn b.tarn\n"
-                          "  tarnctl -p 1 report -o axis.pdf\n"
-                          "  tarnctl backup plant.json --repo backup --timing reply --push origin\n\n"
-                          "各命令的說明：tarnctl <命令> --help\n");
+    return TarnctlText::tr("用法：tarnctl [-p PORT]… <命令> [引數…]\n\n"
+                           "從命令列操作驅動器，規則、訊息與檔案格式都和視窗程式相同。\n"
+                           "多個通訊埠時各台驅動器同時進行，每行輸出前加上通訊埠。") +
+           QStringLiteral("\n\n") + TarnctlText::tr("命令：") + QLatin1Char('\n') + commands +
+           QLatin1Char('\n') + TarnctlText::tr("選項：") + QLatin1Char('\n') +
+           OptionLines(GlobalOptions()) + QStringLiteral("\n\n") + ExitCodeLines() +
+           QStringLiteral("\n\n") + TarnctlText::tr("範例：") + QLatin1Char('\n') +
+           QStringLiteral(
+               "  tarnctl ports\n"
+               "  tarnctl -p 1 read 100 101 304\n"
+               "  tarnctl -p /dev/ttyUSB0 write 000 1-7-1\n"
+               "  tarnctl -p rfc2217://10.0.0.5:4001 --timing reply save axis.tarn\n"
+               "  tarnctl -p 1,2,3,4,5,6 save axis-{port}.tarn\n"
+               "  tarnctl -p 1 -p 2 load machine.tarn --changed-only --verify\n"
+               "  tarnctl diff a.tarn b.tarn\n"
+               "  tarnctl -p 1 report -o axis.pdf\n"
+               "  tarnctl backup plant.json --repo backup --timing reply --push origin\n\n") +
+           TarnctlText::tr("各命令的說明：tarnctl <命令> --help") + QLatin1Char('\n');
 }
 
 int RunCommandLine(const QStringList& arguments) {

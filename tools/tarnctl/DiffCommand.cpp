@@ -4,11 +4,12 @@
 #include "ExitCode.h"
 #include "Output.h"
 #include "ParameterText.h"
+#include "TarnctlText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 #include "compare/Comparison.h"
-#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
+#include "files/TransferResult.h"
 #include "values/ValueWords.h"
 
 #include <QJsonArray>
@@ -43,7 +44,7 @@ QJsonArray DifferencesJson(const std::vector<CompareRow>& rows) {
 // Said when nothing differs, so a silent diff is never mistaken for one
 // that did not run: "驅動器 COM1 與 a.tarn 相同".
 QString SameLine(const QString& left, const QString& right) {
-    return QStringLiteral("%1 與 %2 相同").arg(left, right);
+    return TarnctlText::tr("%1 與 %2 相同").arg(left, right);
 }
 
 int DiffFiles(const Invocation& invocation) {
@@ -68,13 +69,13 @@ int DiffFiles(const Invocation& invocation) {
 
 void DiffDrive(const ParameterValues& file, const QString& fileName, DriveSession& session,
                DriveReport& report) {
-    const ParameterValues drive = ReadWholeDrive(session, QStringLiteral("已中斷"));
+    const ParameterValues drive = ReadWholeDrive(session, TarnctlText::tr("已中斷"));
     const std::vector<CompareRow> differences = CompareValues(drive, file);
     for (const CompareRow& row : differences) {
         report.out << DifferenceLine(row);
     }
     if (differences.empty()) {
-        report.out << SameLine(QStringLiteral("驅動器 ") + session.Port().Label(), fileName);
+        report.out << SameLine(TarnctlText::tr("驅動器 %1").arg(session.Port().Label()), fileName);
     }
     report.json.insert(QStringLiteral("differences"), DifferencesJson(differences));
     if (!differences.empty()) {
@@ -86,8 +87,8 @@ int RunDiff(const Invocation& invocation) {
     const bool withDrives = !invocation.ports.empty();
     if (invocation.arguments.size() != (withDrives ? 1 : 2)) {
         throw UsageError(withDrives
-                             ? QStringLiteral("diff 和 --port 一起時需要一個參數檔")
-                             : QStringLiteral("diff 需要 --port 和一個參數檔，或兩個參數檔"));
+                             ? TarnctlText::tr("diff 和 --port 一起時需要一個參數檔")
+                             : TarnctlText::tr("diff 需要 --port 和一個參數檔，或兩個參數檔"));
     }
     try {
         if (!withDrives) {
@@ -112,15 +113,15 @@ Command DiffCommand() {
     Command command;
     command.name = QStringLiteral("diff");
     command.usages = {QStringLiteral("-p PORT diff FILE"), QStringLiteral("diff A.tarn B.tarn")};
-    command.summary = QStringLiteral("比較驅動器與參數檔，或兩個參數檔");
-    command.description =
-        QStringLiteral("比較驅動器（讀取全部 309 個參數）與參數檔，或不接驅動器比較兩個參數檔。\n"
-                       "每個不同的參數一行：編號、左邊的值 → 右邊的值（都是表格的顯示值）、單位，\n"
-                       "左邊是驅動器或第一個檔案，右邊是參數檔或第二個檔案；例如\n"
-                       "「Pn100 500 → 600 0.1Hz」表示載入右邊的檔案會把 500 改成 600。\n"
-                       "檔名有 {port} 時每台驅動器和自己的檔案比較。\n"
-                       "沒有差異時印出「驅動器 COM1 與 a.tarn 相同」。\n"
-                       "結束碼：相同 0，有差異 1；檔案被拒絕 5；驅動器錯誤 3。");
+    command.summary = TarnctlText::tr("比較驅動器與參數檔，或兩個參數檔");
+    command.description = TarnctlText::tr(
+        "比較驅動器（讀取全部 309 個參數）與參數檔，或不接驅動器比較兩個參數檔。\n"
+        "每個不同的參數一行：編號、左邊的值 → 右邊的值（都是表格的顯示值）、單位，\n"
+        "左邊是驅動器或第一個檔案，右邊是參數檔或第二個檔案；例如\n"
+        "「Pn100 500 → 600 0.1Hz」表示載入右邊的檔案會把 500 改成 600。\n"
+        "檔名有 {port} 時每台驅動器和自己的檔案比較。\n"
+        "沒有差異時印出「驅動器 COM1 與 a.tarn 相同」。\n"
+        "結束碼：相同 0，有差異 1；檔案被拒絕 5；驅動器錯誤 3。");
     command.options = {JsonOption()};
     command.examples = {QStringLiteral("tarnctl -p 1 diff machine.tarn"),
                         QStringLiteral("tarnctl diff before.tarn after.tarn"),

@@ -4,6 +4,7 @@
 #include "Hooks.h"
 #include "Output.h"
 #include "PlantPorts.h"
+#include "TarnctlText.h"
 #include "backup/PlantBackup.h"
 #include "backup/PlantRelease.h"
 
@@ -26,12 +27,13 @@ struct DriftRun {
 // has no values and a failure.
 std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocation,
                                                      const Plant& plant, DriftRun& run) {
-    const PlantRead read = ReadPlantDrives(
-        PlantPorts(plant, invocation.arguments.first(), invocation.link), QStringLiteral("已中斷"));
+    const PlantRead read =
+        ReadPlantDrives(PlantPorts(plant, invocation.arguments.first(), invocation.link),
+                        TarnctlText::tr("已中斷"));
     std::vector<std::optional<ParameterValues>> live(read.readings.size());
     for (size_t i = 0; i < live.size(); ++i) {
         for (const QString& error : read.reports[i].errors) {
-            run.failures << plant.axes[i].Path() + QStringLiteral("：") + error;
+            run.failures << TarnctlText::tr("%1：%2").arg(plant.axes[i].Path(), error);
         }
         if (read.reports[i].exitCode == kExitSuccess) {
             live[i] = read.readings[i].values;
@@ -45,10 +47,10 @@ std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocatio
 int RunDrift(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(
-            QStringLiteral("drift 需要一個廠區檔（例如 drift plant.json --repo 備份）"));
+            TarnctlText::tr("drift 需要一個廠區檔（例如 drift plant.json --repo 備份）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
-        throw UsageError(QStringLiteral("drift 需要 --repo 資料夾"));
+        throw UsageError(TarnctlText::tr("drift 需要 --repo 資料夾"));
     }
     DriftRun run;
     try {
@@ -93,8 +95,8 @@ Command DriftCommand() {
     command.name = QStringLiteral("drift");
     command.usages = {QStringLiteral(
         "drift PLANT.json --repo DIR [--live] [--json] [--on-drift CMD] [--on-failed CMD]")};
-    command.summary = QStringLiteral("列出和發行版不同的參數");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("列出和發行版不同的參數");
+    command.description = TarnctlText::tr(
         "每一軸最後一次備份的值（--live：驅動器現在的值，只讀取，同 backup 的讀取和廠區檔\n"
         "的通訊設定）和發行版（tarnctl release）不同的參數，每個一行，例如\n"
         "「M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz」；沒有發行版的軸寫「M02/Z 沒有發行版」，\n"
@@ -105,11 +107,12 @@ Command DriftCommand() {
         "標準輸入是不同的參數行或失敗的軸。\n");
     command.description +=
         HookHelp() +
-        QStringLiteral("結束碼：0 沒有不同，1 有不同，2 用法錯誤，3 有軸沒有回應（--live），\n"
-                       "5 廠區檔或儲存庫被拒絕。");
+        TarnctlText::tr("結束碼：0 沒有不同，1 有不同，2 用法錯誤，3 有軸沒有回應（--live），\n"
+                        "5 廠區檔或儲存庫被拒絕。");
     command.options = {
-        QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),
-        QCommandLineOption(kLive, QStringLiteral("讀取驅動器現在的值來比較")),
+        QCommandLineOption(kRepo, TarnctlText::tr("備份的 git 儲存庫資料夾"),
+                           QStringLiteral("DIR")),
+        QCommandLineOption(kLive, TarnctlText::tr("讀取驅動器現在的值來比較")),
         JsonOption(),
         HookOption(QStringLiteral("drift")),
         HookOption(QStringLiteral("failed")),

@@ -2,6 +2,7 @@
 
 #include "ExitCode.h"
 #include "Output.h"
+#include "TarnctlText.h"
 #include "core/TarnError.h"
 #include "core/WholeFile.h"
 #include "report/ReportFormat.h"
@@ -28,7 +29,7 @@ std::vector<QString> FileNamesOfPorts(const QString& pattern, const std::vector<
                                       const std::function<QString(const QString&)>& finish) {
     if (ports.size() > 1 && !pattern.contains(QLatin1String(kPortPlaceholder))) {
         throw UsageError(
-            QStringLiteral("多個通訊埠時檔名要有 {port}（例如 %1）：%2").arg(example, pattern));
+            TarnctlText::tr("多個通訊埠時檔名要有 {port}（例如 %1）：%2").arg(example, pattern));
     }
     std::vector<QString> names;
     QSet<QString> seen;
@@ -36,7 +37,7 @@ std::vector<QString> FileNamesOfPorts(const QString& pattern, const std::vector<
         const QString expanded = ExpandPortPattern(pattern, port);
         const QString name = finish ? finish(expanded) : expanded;
         if (seen.contains(name)) {
-            throw UsageError(sameFile + QStringLiteral("：") + name);
+            throw UsageError(TarnctlText::tr("%1：%2").arg(sameFile, name));
         }
         seen.insert(name);
         names.push_back(name);
@@ -46,17 +47,17 @@ std::vector<QString> FileNamesOfPorts(const QString& pattern, const std::vector<
 
 std::vector<QString> ReportFileNames(const QString& pattern, const std::vector<DrivePort>& ports) {
     if (pattern.isEmpty()) {
-        throw UsageError(QStringLiteral("report 需要 -o 報告檔名（例如 -o axis.pdf）"));
+        throw UsageError(TarnctlText::tr("report 需要 -o 報告檔名（例如 -o axis.pdf）"));
     }
     // Only the name's last part: a dot in a folder's name is no extension.
     if (!ReportFormatOf(pattern.section(QLatin1Char('/'), -1))) {
-        throw UsageError(QStringLiteral("報告檔名要以 .pdf、.html 或 .csv 結尾：%1").arg(pattern));
+        throw UsageError(TarnctlText::tr("報告檔名要以 .pdf、.html 或 .csv 結尾：%1").arg(pattern));
     }
     if (ports.empty()) {
         return {pattern};
     }
     return FileNamesOfPorts(pattern, ports, QStringLiteral("axis-{port}.pdf"),
-                            QStringLiteral("兩台驅動器會寫到同一個報告"));
+                            TarnctlText::tr("兩台驅動器會寫到同一個報告"));
 }
 
 bool TargetsWritable(const std::vector<QString>& fileNames) {

@@ -3,6 +3,7 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
+#include "TarnctlText.h"
 #include "drive/Drive.h"
 
 #include <QJsonArray>
@@ -49,7 +50,7 @@ void DriveReport::Fail(int code, const QString& message) {
 
 ParameterValues ReadWholeDrive(DriveSession& session, const QString& message) {
     return session.TheDrive().ReadAll(
-        [&](int percent) { session.Progress(SheetProgress(QStringLiteral("讀取"), percent)); },
+        [&](int percent) { session.Progress(SheetProgress(TarnctlText::tr("讀取"), percent)); },
         [&](quint16, const QString&) {
             if (session.StopRequested()) {
                 throw RunInterrupted{message};

@@ -1,16 +1,17 @@
 #include "Hooks.h"
 
 #include "Output.h"
+#include "TarnctlText.h"
 
 QCommandLineOption HookOption(const QString& event) {
     return QCommandLineOption(
         QStringLiteral("on-") + event,
-        QStringLiteral("%1 時以 /bin/sh -c 執行這個命令（見說明）").arg(event),
+        TarnctlText::tr("%1 時以 /bin/sh -c 執行這個命令（見說明）").arg(event),
         QStringLiteral("CMD"));
 }
 
 QString HookHelp() {
-    return QStringLiteral(
+    return TarnctlText::tr(
                "CMD 以 /bin/sh -c 執行（使用者自己的權限，同 git hook），環境變數 TARN_EVENT、\n"
                "TARN_PLANT、TARN_REPO、TARN_COMMIT、TARN_AXES（以空白分隔）。最多 %1 秒，之後\n"
                "結束它的整個程序群組；輸出寫到標準錯誤，每行前加「hook <事件>: 」（最多 %2 行）\n"

@@ -5,6 +5,7 @@
 #include "LoadJob.h"
 #include "Output.h"
 #include "ParameterText.h"
+#include "TarnctlText.h"
 #include "compare/CompareTexts.h"
 #include "drive/Drive.h"
 
@@ -34,7 +35,7 @@ void TellNotHeld(const Drive::ReadBackResult& held, DriveReport& report) {
                                {"read", value.read}};
     }
     if (held.stopped) {
-        report.Fail(kExitInterrupted, QStringLiteral("核對已中斷"));
+        report.Fail(kExitInterrupted, TarnctlText::tr("核對已中斷"));
     }
     report.json.insert(QStringLiteral("notHeld"), notHeld);
 }
@@ -42,25 +43,26 @@ void TellNotHeld(const Drive::ReadBackResult& held, DriveReport& report) {
 void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report) {
     Drive::LoadHooks hooks;
     hooks.reading = [&](int percent) {
-        session.Progress(SheetProgress(QStringLiteral("讀取"), percent));
+        session.Progress(SheetProgress(TarnctlText::tr("讀取"), percent));
     };
     hooks.eachRead = [&](quint16, const QString&) {
         if (session.StopRequested()) {
-            throw RunInterrupted{QStringLiteral("已中斷，沒有寫入任何參數")};
+            throw RunInterrupted{TarnctlText::tr("已中斷，沒有寫入任何參數")};
         }
     };
     hooks.writing = [&](int percent) {
-        session.Progress(SheetProgress(QStringLiteral("寫入"), percent));
+        session.Progress(SheetProgress(TarnctlText::tr("寫入"), percent));
     };
     hooks.checking = [&](quint16 number) {
-        session.Progress(QStringLiteral("核對 Pn%1xx").arg(number / 100));
+        session.Progress(TarnctlText::tr("核對 Pn%1xx").arg(number / 100));
     };
     hooks.stop = [&] { return session.StopRequested(); };
     const Drive::LoadRun run = session.TheDrive().LoadPlanned(plan, hooks);
     if (!run.outside.empty()) {
         // Listed as 載入檔案 lists them.
-        report.Fail(kExitValueRefused,
-                    QStringLiteral("以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："));
+        report.Fail(
+            kExitValueRefused,
+            TarnctlText::tr("以下參數超出允許範圍，沒有寫入任何參數（--force 仍然寫入）："));
         report.errors << RuleBreakLines(run.outside);
     }
     QJsonArray written;
@@ -86,7 +88,7 @@ void LoadDrive(const LoadPlan& plan, DriveSession& session, DriveReport& report)
 
 int RunLoad(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
-        throw UsageError(QStringLiteral("load 需要一個參數檔（例如 load machine.tarn）"));
+        throw UsageError(TarnctlText::tr("load 需要一個參數檔（例如 load machine.tarn）"));
     }
     std::vector<LoadPlan> plans;
     try {
@@ -112,8 +114,8 @@ Command LoadCommand() {
     Command command;
     command.name = QStringLiteral("load");
     command.usages = {QStringLiteral("-p PORT load FILE [--changed-only] [--force] [--verify]")};
-    command.summary = QStringLiteral("將參數檔寫入驅動器（同視窗程式的載入檔案）");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("將參數檔寫入驅動器（同視窗程式的載入檔案）");
+    command.description = TarnctlText::tr(
         "先檢查整個參數檔（不合格式的檔案不寫入任何驅動器，結束碼 5），再依視窗程式「載入\n"
         "檔案」的順序寫入（307 個；Pn900、Pn901 不寫，None 與空值不送），遇到第一個未被\n"
         "確認的寫入就停止並說明已寫入哪些參數：「載入已停止：Pn105 寫入失敗；已寫入\n"
@@ -127,9 +129,9 @@ Command LoadCommand() {
         "檔名有 {port} 時每台驅動器載入自己的檔案（axis-{port}.tarn），否則都載入同一個。\n"
         "Ctrl-C 在進行中的那次寫入之後停止，並說明已寫入哪些參數。");
     command.options = {
-        QCommandLineOption(kChangedOnly, QStringLiteral("先讀取驅動器，只寫入不同的參數")),
-        QCommandLineOption(kForce, QStringLiteral("超出範圍的值也寫入")),
-        QCommandLineOption(kVerify, QStringLiteral("寫完後讀回並核對每個寫入的參數")),
+        QCommandLineOption(kChangedOnly, TarnctlText::tr("先讀取驅動器，只寫入不同的參數")),
+        QCommandLineOption(kForce, TarnctlText::tr("超出範圍的值也寫入")),
+        QCommandLineOption(kVerify, TarnctlText::tr("寫完後讀回並核對每個寫入的參數")),
         JsonOption(),
     };
     command.examples = {

@@ -1,4 +1,5 @@
 #include "Output.h"
+#include "TarnctlText.h"
 
 #include <cstdio>
 
@@ -19,15 +20,6 @@ bool StdErrIsTerminal() {
     return terminal;
 }
 
-// Columns a text takes on a terminal: CJK characters take two.
-int Columns(const QString& text) {
-    int columns = 0;
-    for (const QChar c : text) {
-        columns += c.unicode() >= 0x1100 ? 2 : 1;
-    }
-    return columns;
-}
-
 void Write(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
@@ -35,7 +27,7 @@ void Write(std::FILE* stream, const QString& text) {
 }
 
 void DrawProgress() {
-    const int width = Columns(progressText);
+    const int width = TerminalColumns(progressText);
     // Blanks over whatever a longer earlier line left.
     Write(stderr, QLatin1Char('\r') + progressText +
                       QString(qMax(0, progressWidth - width), QLatin1Char(' ')) +
@@ -52,6 +44,14 @@ void EraseProgress() {
 }
 
 } // namespace
+
+int TerminalColumns(const QString& text) {
+    int columns = 0;
+    for (const QChar c : text) {
+        columns += c.unicode() >= 0x1100 ? 2 : 1;
+    }
+    return columns;
+}
 
 void PrintOut(const QString& text) {
     Write(stdout, text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
@@ -88,5 +88,5 @@ bool ProgressShown() {
 
 QCommandLineOption JsonOption() {
     return QCommandLineOption(QStringLiteral("json"),
-                              QStringLiteral("以一份 JSON 文件輸出同樣的結果，給程式讀取"));
+                              TarnctlText::tr("以一份 JSON 文件輸出同樣的結果，給程式讀取"));
 }

@@ -12,6 +12,9 @@ void PrintOut(const QString& text);
 void PrintErr(const QString& text);
 void PrintJson(const QJsonDocument& document);
 
+// Columns a text takes on a terminal: CJK characters take two.
+int TerminalColumns(const QString& text);
+
 // --json: the option of every command that can print its results as one
 // JSON document (PrintJson) for a program to read.
 QCommandLineOption JsonOption();

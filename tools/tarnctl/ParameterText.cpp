@@ -1,6 +1,7 @@
 #include "ParameterText.h"
 
 #include "ExitCode.h"
+#include "TarnctlText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/ParameterSearch.h"
 #include "catalogue/SheetRanges.h"
@@ -11,10 +12,10 @@
 quint16 ParameterArgument(const QString& text) {
     const std::optional<quint16> number = ParameterNumberOf(text);
     if (!number) {
-        throw UsageError(QStringLiteral("不是參數編號：%1（例如 100 或 Pn100）").arg(text));
+        throw UsageError(TarnctlText::tr("不是參數編號：%1（例如 100 或 Pn100）").arg(text));
     }
     if (SlotOf(*number) < 0) {
-        throw UsageError(QStringLiteral("%1 不是驅動器的參數").arg(PnName(*number)));
+        throw UsageError(TarnctlText::tr("%1 不是驅動器的參數").arg(PnName(*number)));
     }
     return *number;
 }

@@ -2,6 +2,7 @@
 #include "ExitCode.h"
 #include "Output.h"
 #include "PlantPorts.h"
+#include "TarnctlText.h"
 
 // tarnctl plant PLANT.json: checks a plant file as backup and restore
 // read it and lists its axes; its help describes the format.
@@ -10,13 +11,13 @@ namespace {
 
 int RunPlant(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
-        throw UsageError(QStringLiteral("plant 需要一個廠區檔（例如 plant plant.json）"));
+        throw UsageError(TarnctlText::tr("plant 需要一個廠區檔（例如 plant plant.json）"));
     }
     const QString fileName = invocation.arguments.first();
     try {
         const Plant plant = ReadPlantFile(fileName);
         const std::vector<DrivePort> ports = PlantPorts(plant, fileName, invocation.link);
-        PrintOut(QStringLiteral("%1：%2 軸").arg(plant.name).arg(plant.axes.size()));
+        PrintOut(TarnctlText::tr("%1：%n 軸", nullptr, int(plant.axes.size())).arg(plant.name));
         for (size_t i = 0; i < ports.size(); ++i) {
             PrintOut(QStringLiteral("%1 %2 %3 %4 ms")
                          .arg(plant.axes[i].Path(), ports[i].Label(),
@@ -38,8 +39,8 @@ Command PlantCommand() {
     Command command;
     command.name = QStringLiteral("plant");
     command.usages = {QStringLiteral("plant PLANT.json")};
-    command.summary = QStringLiteral("檢查廠區檔並列出每一軸（格式見 plant --help）");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("檢查廠區檔並列出每一軸（格式見 plant --help）");
+    command.description = TarnctlText::tr(
         "廠區檔（JSON）列出一個廠區的機台和每個機台的軸，給 backup 和 restore 使用：\n"
         "  {\"plant\": \"廠A\", \"machines\": [\n"
         "    {\"name\": \"M01\", \"axes\": [\n"

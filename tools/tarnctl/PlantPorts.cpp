@@ -1,6 +1,7 @@
 #include "PlantPorts.h"
 
 #include "ExitCode.h"
+#include "TarnctlText.h"
 
 #include <algorithm>
 
@@ -11,11 +12,11 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
         try {
             const std::vector<DrivePort> one = ParsePortList({axis.port}, axis.Link(defaults));
             if (one.size() != 1) {
-                throw UsageError(QStringLiteral("一個軸只能有一個通訊埠"));
+                throw UsageError(TarnctlText::tr("一個軸只能有一個通訊埠"));
             }
             ports.push_back(one.front());
         } catch (const UsageError& error) {
-            throw EFileError(QStringLiteral("%1 第 %2 行 %3 的 port：%4")
+            throw EFileError(TarnctlText::tr("%1 第 %2 行 %3 的 port：%4")
                                  .arg(fileName)
                                  .arg(axis.line)
                                  .arg(axis.Path(), error.Text()));
@@ -25,7 +26,7 @@ std::vector<DrivePort> PlantPorts(const Plant& plant, const QString& fileName,
             if (const std::optional<QString> same = SamePort(ports[earlier], ports.back())) {
                 const PlantAxis& first = plant.axes[earlier];
                 throw EFileError(
-                    QStringLiteral("%1 第 %2 行 %3 的 port：和第 %4 行 %5 是同一個通訊埠（%6）")
+                    TarnctlText::tr("%1 第 %2 行 %3 的 port：和第 %4 行 %5 是同一個通訊埠（%6）")
                         .arg(fileName)
                         .arg(axis.line)
                         .arg(axis.Path())

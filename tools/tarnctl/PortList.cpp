@@ -1,6 +1,7 @@
 #include "PortList.h"
 
 #include "ExitCode.h"
+#include "TarnctlText.h"
 
 #include <QRegularExpression>
 
@@ -11,7 +12,7 @@ DrivePort ParseOne(const QString& item) {
         const std::optional<PortAddress> address = ParsePortAddress(item);
         if (!address) {
             throw UsageError(
-                QStringLiteral("網路位址 %1 不正確（%2）").arg(item, PortAddressFault(item)));
+                TarnctlText::tr("網路位址 %1 不正確（%2）").arg(item, PortAddressFault(item)));
         }
         return DrivePort::Network(*address, item);
     }
@@ -23,7 +24,7 @@ DrivePort ParseOne(const QString& item) {
     }
     const int number = match.captured(1).toInt();
     if (number < 1 || number > 9) {
-        throw UsageError(QStringLiteral("通訊埠 %1 不在 1–9 之間（或請給裝置路徑）").arg(item));
+        throw UsageError(TarnctlText::tr("通訊埠 %1 不在 1–9 之間（或請給裝置路徑）").arg(item));
     }
     return DrivePort::Com(static_cast<quint16>(number), item);
 }
@@ -36,7 +37,7 @@ std::vector<DrivePort> ParsePortList(const QStringList& values, const LinkSettin
         for (const QString& raw : value.split(QLatin1Char(','))) {
             const QString item = raw.trimmed();
             if (item.isEmpty()) {
-                throw UsageError(QStringLiteral("--port 的清單有空項目：%1").arg(value));
+                throw UsageError(TarnctlText::tr("--port 的清單有空項目：%1").arg(value));
             }
             DrivePort port = ParseOne(item);
             port.link = link;
@@ -45,8 +46,8 @@ std::vector<DrivePort> ParsePortList(const QStringList& values, const LinkSettin
             for (const DrivePort& earlier : ports) {
                 if (const std::optional<QString> same = SamePort(earlier, port)) {
                     throw UsageError((port.address
-                                          ? QStringLiteral("網路位址重複：%1 與 %2 都是 %3")
-                                          : QStringLiteral("通訊埠重複：%1 與 %2 都是 %3"))
+                                          ? TarnctlText::tr("網路位址重複：%1 與 %2 都是 %3")
+                                          : TarnctlText::tr("通訊埠重複：%1 與 %2 都是 %3"))
                                          .arg(earlier.given, port.given, *same));
                 }
             }

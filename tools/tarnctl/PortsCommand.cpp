@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "ExitCode.h"
 #include "Output.h"
+#include "TarnctlText.h"
 #include "link/ComDevices.h"
 #include "link/DrivePort.h"
 
@@ -23,7 +24,8 @@ QString UsbIds(const QSerialPortInfo& info) {
 }
 
 QJsonObject ComJson(quint16 port) {
-    return {{"com", port}, {"device", DrivePort::Com(port).device}, {"exists", ComDeviceExists(port)}};
+    return {
+        {"com", port}, {"device", DrivePort::Com(port).device}, {"exists", ComDeviceExists(port)}};
 }
 
 QJsonObject SystemPortJson(const QSerialPortInfo& info) {
@@ -43,14 +45,14 @@ QString SystemPortLine(const QSerialPortInfo& info) {
         }
     }
     if (!info.serialNumber().isEmpty()) {
-        parts << QStringLiteral("序號 ") + info.serialNumber();
+        parts << TarnctlText::tr("序號 %1").arg(info.serialNumber());
     }
     return parts.join(QStringLiteral("  "));
 }
 
 int RunPorts(const Invocation& invocation) {
     if (!invocation.arguments.isEmpty()) {
-        throw UsageError(QStringLiteral("ports 不需要引數：%1").arg(invocation.arguments.first()));
+        throw UsageError(TarnctlText::tr("ports 不需要引數：%1").arg(invocation.arguments.first()));
     }
     const QList<QSerialPortInfo> systemPorts = QSerialPortInfo::availablePorts();
     if (invocation.IsSet(QStringLiteral("json"))) {
@@ -69,12 +71,12 @@ int RunPorts(const Invocation& invocation) {
     for (quint16 port = 1; port <= 9; ++port) {
         lines << QStringLiteral("COM%1  %2").arg(port).arg(ComDeviceLine(port));
     }
-    lines << QString() << QStringLiteral("系統回報的序列埠：");
+    lines << QString() << TarnctlText::tr("系統回報的序列埠：");
     for (const QSerialPortInfo& info : systemPorts) {
         lines << QStringLiteral("  ") + SystemPortLine(info);
     }
     if (systemPorts.isEmpty()) {
-        lines << QStringLiteral("  （沒有）");
+        lines << TarnctlText::tr("  （沒有）");
     }
     PrintOut(lines.join(QLatin1Char('\n')));
     return kExitSuccess;
@@ -86,12 +88,12 @@ Command PortsCommand() {
     Command command;
     command.name = QStringLiteral("ports");
     command.usages = {QStringLiteral("ports")};
-    command.summary = QStringLiteral("COM 1–9 各開啟哪個裝置，以及系統回報的序列埠");
+    command.summary = TarnctlText::tr("COM 1–9 各開啟哪個裝置，以及系統回報的序列埠");
     command.description =
-        QStringLiteral("列出 COM 1–9 各對應的裝置（和視窗程式相同：TARN_COM<n>，否則 "
-                       "/dev/ttyS<n-1>；Windows 為 COMn），不存在的加上「（不存在）」；\n"
-                       "再列出系統回報的序列埠：裝置、說明、製造商、USB 廠商:產品編號、序號，"
-                       "方便找到 USB 轉接器。");
+        TarnctlText::tr("列出 COM 1–9 各對應的裝置（和視窗程式相同：TARN_COM<n>，否則 "
+                        "/dev/ttyS<n-1>；Windows 為 COMn），不存在的加上「（不存在）」；\n"
+                        "再列出系統回報的序列埠：裝置、說明、製造商、USB 廠商:產品編號、序號，"
+                        "方便找到 USB 轉接器。");
     command.options = {JsonOption()};
     command.examples = {QStringLiteral("tarnctl ports"),
                         QStringLiteral("TARN_COM1=/dev/ttyUSB0 tarnctl ports"),

@@ -1,4 +1,5 @@
 #include "PushOption.h"
+#include "TarnctlText.h"
 
 #include "ExitCode.h"
 
@@ -13,7 +14,7 @@ QCommandLineOption PushOption(const QString& description) {
 QString PushRemote(const Invocation& invocation) {
     const QString remote = invocation.Value(kPush);
     if (remote.startsWith(QLatin1Char('-'))) {
-        throw UsageError(QStringLiteral("--push 要是遠端的名稱、網址或路徑：%1").arg(remote));
+        throw UsageError(TarnctlText::tr("--push 要是遠端的名稱、網址或路徑：%1").arg(remote));
     }
     return remote;
 }

@@ -2,6 +2,7 @@
 #include "ExitCode.h"
 #include "Output.h"
 #include "ParameterText.h"
+#include "TarnctlText.h"
 #include "backup/PlantRelease.h"
 
 // tarnctl query --repo DIR N…: parameters across every axis backed up,
@@ -14,10 +15,10 @@ const QString kAt = QStringLiteral("at");
 
 int RunQuery(const Invocation& invocation) {
     if (invocation.arguments.isEmpty()) {
-        throw UsageError(QStringLiteral("query 需要參數編號（例如 query --repo 備份 100 101）"));
+        throw UsageError(TarnctlText::tr("query 需要參數編號（例如 query --repo 備份 100 101）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
-        throw UsageError(QStringLiteral("query 需要 --repo 資料夾"));
+        throw UsageError(TarnctlText::tr("query 需要 --repo 資料夾"));
     }
     QList<quint16> numbers;
     for (const quint16 number : ParameterArguments(invocation.arguments)) {
@@ -48,8 +49,8 @@ Command QueryCommand() {
     Command command;
     command.name = QStringLiteral("query");
     command.usages = {QStringLiteral("query --repo DIR N… [--at REV] [--json]")};
-    command.summary = QStringLiteral("列出每一軸的這些參數和發行版的值");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("列出每一軸的這些參數和發行版的值");
+    command.description = TarnctlText::tr(
         "備份 REV（預設最後一次）中每一軸的檔案，每軸每個參數一行：機台/軸、編號、說明、\n"
         "值和單位，再寫發行版的值，和發行版不同時最後加 ≠，例如\n"
         "「M01/X Pn100 KVP1 500 0.1Hz 發行 400 ≠」；沒有發行版的軸寫「發行 —」。\n"
@@ -58,8 +59,9 @@ Command QueryCommand() {
         "\"released\",\"releasedText\",\"unit\",\"differs\"}]}。\n"
         "結束碼：0 成功，2 用法錯誤，5 不是儲存庫或版本不存在。");
     command.options = {
-        QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),
-        QCommandLineOption(kAt, QStringLiteral("這個版本的備份（預設最後一次）"),
+        QCommandLineOption(kRepo, TarnctlText::tr("備份的 git 儲存庫資料夾"),
+                           QStringLiteral("DIR")),
+        QCommandLineOption(kAt, TarnctlText::tr("這個版本的備份（預設最後一次）"),
                            QStringLiteral("REV")),
         JsonOption(),
     };

@@ -3,6 +3,7 @@
 #include "ExitCode.h"
 #include "Output.h"
 #include "ParameterText.h"
+#include "TarnctlText.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 #include "drive/Drive.h"
@@ -28,19 +29,19 @@ void ReadParameters(const std::vector<quint16>& numbers, DriveSession& session,
         } else {
             report.Fail(kExitDrive,
                         value.isEmpty()
-                            ? QStringLiteral("%1 沒有讀到數值").arg(PnName(number))
-                            : QStringLiteral("%1 的回覆不是預期的格式").arg(PnName(number)));
+                            ? TarnctlText::tr("%1 沒有讀到數值").arg(PnName(number))
+                            : TarnctlText::tr("%1 的回覆不是預期的格式").arg(PnName(number)));
         }
     }
     if (read.stopped) {
-        report.Fail(kExitInterrupted, QStringLiteral("已中斷"));
+        report.Fail(kExitInterrupted, TarnctlText::tr("已中斷"));
     }
     report.json.insert(QStringLiteral("parameters"), parameters);
 }
 
 int RunRead(const Invocation& invocation) {
     if (invocation.arguments.isEmpty()) {
-        throw UsageError(QStringLiteral("read 需要至少一個參數編號（例如 read 100 101）"));
+        throw UsageError(TarnctlText::tr("read 需要至少一個參數編號（例如 read 100 101）"));
     }
     const std::vector<quint16> numbers = ParameterArguments(invocation.arguments);
     const auto reports = RunOnDrives(
@@ -55,8 +56,8 @@ Command ReadCommand() {
     Command command;
     command.name = QStringLiteral("read");
     command.usages = {QStringLiteral("-p PORT read N…")};
-    command.summary = QStringLiteral("讀取參數：編號 數值文字 顯示值 單位");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("讀取參數：編號 數值文字 顯示值 單位");
+    command.description = TarnctlText::tr(
         "讀取參數，每個參數一行：編號、數值文字（驅動器的四位十六進位）、顯示值（和\n"
         "表格數值欄相同）、單位，例如「Pn100 01F4 500 0.1Hz」。\n"
         "N 寫作 100、Pn100 或 P100；程式沒有的參數編號（如 Pn050）是用法錯誤。\n"

@@ -4,6 +4,8 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "Output.h"
+#include "TarnctlText.h"
+#include "core/Language.h"
 #include "drive/Drive.h"
 #include "report/ReportFiles.h"
 #include "report/ReportInfo.h"
@@ -20,10 +22,10 @@ const QString kCustomer = QStringLiteral("customer");
 const QString kTechnician = QStringLiteral("technician");
 const QString kNote = QStringLiteral("note");
 const QString kAgainst = QStringLiteral("against");
-const QString kInterrupted = QStringLiteral("已中斷，報告未寫入");
+const QString kInterrupted = TarnctlText::tr("已中斷，報告未寫入");
 
 QString WrittenLine(const QString& name) {
-    return QStringLiteral("已寫入報告 %1").arg(name);
+    return TarnctlText::tr("已寫入報告 %1").arg(name);
 }
 
 int ReportOfFile(const QString& fileName, const QString& reportName, const ReportInputs& inputs) {
@@ -64,14 +66,15 @@ void WriteDriveReport(const Taken& taken, const QString& name, const ReportInput
 int RunReport(const Invocation& invocation) {
     const bool withDrives = !invocation.ports.empty();
     if (invocation.arguments.size() != (withDrives ? 0 : 1)) {
-        throw UsageError(withDrives ? QStringLiteral("report 和 --port 一起時不需要參數檔")
-                                    : QStringLiteral("report 需要 --port 或一個參數檔"));
+        throw UsageError(withDrives ? TarnctlText::tr("report 和 --port 一起時不需要參數檔")
+                                    : TarnctlText::tr("report 需要 --port 或一個參數檔"));
     }
     const std::vector<QString> names = ReportFileNames(invocation.Value(kOutput), invocation.ports);
     ReportInputs inputs{{invocation.Value(kMachine), invocation.Value(kAxis),
                          invocation.Value(kCustomer), invocation.Value(kTechnician),
                          invocation.Value(kNote)},
-                        std::nullopt};
+                        std::nullopt,
+                        CurrentLanguage()}; // --lang's, as every text tarnctl prints
     if (const QString fault = HandoverFault(inputs.handover); !fault.isEmpty()) {
         throw UsageError(fault);
     }
@@ -112,8 +115,8 @@ Command ReportCommand() {
     command.name = QStringLiteral("report");
     command.usages = {QStringLiteral("-p PORT report -o NAME.pdf"),
                       QStringLiteral("report FILE.tarn -o NAME.pdf")};
-    command.summary = QStringLiteral("參數報告（PDF、HTML 或 CSV），來自驅動器或參數檔");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("參數報告（PDF、HTML 或 CSV），來自驅動器或參數檔");
+    command.description = TarnctlText::tr(
         "寫出參數報告，和視窗程式的「匯出報告」相同：讀取驅動器全部 309 個參數，\n"
         "或讀取一個參數檔（先檢查整個檔案，被拒絕時結束碼 5）。\n"
         "格式依 -o 檔名的副檔名：.pdf、.html（.htm）或 .csv。\n"
@@ -130,19 +133,21 @@ Command ReportCommand() {
         "reference_value_text、differs。");
     command.options = {
         QCommandLineOption({QStringLiteral("o"), kOutput},
-                           QStringLiteral("報告檔名：.pdf、.html 或 .csv"), QStringLiteral("NAME")),
-        QCommandLineOption(kMachine, QStringLiteral("機台"), QStringLiteral("M")),
-        QCommandLineOption(kAxis, QStringLiteral("軸"), QStringLiteral("A")),
-        QCommandLineOption(kCustomer, QStringLiteral("客戶"), QStringLiteral("C")),
-        QCommandLineOption(kTechnician, QStringLiteral("技術員"), QStringLiteral("T")),
-        QCommandLineOption(kNote, QStringLiteral("備註（可多行）"), QStringLiteral("N")),
-        QCommandLineOption(kAgainst, QStringLiteral("參考檔案：標出不同的參數"),
+                           TarnctlText::tr("報告檔名：.pdf、.html 或 .csv"),
+                           QStringLiteral("NAME")),
+        QCommandLineOption(kMachine, TarnctlText::tr("機台"), QStringLiteral("M")),
+        QCommandLineOption(kAxis, TarnctlText::tr("軸"), QStringLiteral("A")),
+        QCommandLineOption(kCustomer, TarnctlText::tr("客戶"), QStringLiteral("C")),
+        QCommandLineOption(kTechnician, TarnctlText::tr("技術員"), QStringLiteral("T")),
+        QCommandLineOption(kNote, TarnctlText::tr("備註（可多行）"), QStringLiteral("N")),
+        QCommandLineOption(kAgainst, TarnctlText::tr("參考檔案：標出不同的參數"),
                            QStringLiteral("REF.tarn"))};
-    command.examples = {QStringLiteral("tarnctl -p 1 report -o axis.pdf"),
-                        QStringLiteral("tarnctl -p 1,2,3 report -o machine7-axis-{port}.html"),
-                        QStringLiteral("tarnctl report backup.tarn -o backup.csv"),
-                        QStringLiteral("tarnctl -p 1 report -o handover.pdf --machine M-7 --axis X "
-                                       "--customer 大成 --technician 林 --against agreed.tarn")};
+    command.examples = {
+        QStringLiteral("tarnctl -p 1 report -o axis.pdf"),
+        QStringLiteral("tarnctl -p 1,2,3 report -o machine7-axis-{port}.html"),
+        QStringLiteral("tarnctl report backup.tarn -o backup.csv"),
+        TarnctlText::tr("tarnctl -p 1 report -o handover.pdf --machine M-7 --axis X "
+                        "--customer 大成 --technician 林 --against agreed.tarn")};
     command.ports = PortUse::Optional;
     command.needsGui = true;
     command.run = RunReport;

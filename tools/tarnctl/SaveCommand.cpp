@@ -2,6 +2,7 @@
 #include "DriveFiles.h"
 #include "DriveRunner.h"
 #include "ExitCode.h"
+#include "TarnctlText.h"
 #include "files/ParameterFile.h"
 #include "files/TransferResult.h"
 
@@ -13,24 +14,24 @@ namespace {
 // The file of each drive: the window program's name rule, {port} replaced.
 std::vector<QString> FileNames(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
-        throw UsageError(QStringLiteral("save 需要一個檔名（例如 save axis.tarn）"));
+        throw UsageError(TarnctlText::tr("save 需要一個檔名（例如 save axis.tarn）"));
     }
     return FileNamesOfPorts(invocation.arguments.first(), invocation.ports,
                             QStringLiteral("axis-{port}.tarn"),
-                            QStringLiteral("兩台驅動器會存到同一個檔案"), WithTarnSuffix);
+                            TarnctlText::tr("兩台驅動器會存到同一個檔案"), WithTarnSuffix);
 }
 
 void SaveDrive(const QString& fileName, DriveSession& session, DriveReport& report) {
-    const auto read = ReadWholeDriveForSave(session, QStringLiteral("已中斷，檔案未儲存"), report);
+    const auto read = ReadWholeDriveForSave(session, TarnctlText::tr("已中斷，檔案未儲存"), report);
     if (!read) {
         return;
     }
     const ParameterValues& values = *read;
     if (!WriteParameterFile(fileName, values, [&] { return session.StopRequested(); })) {
-        report.Fail(kExitInterrupted, QStringLiteral("已中斷，檔案未儲存"));
+        report.Fail(kExitInterrupted, TarnctlText::tr("已中斷，檔案未儲存"));
         return;
     }
-    report.out << QStringLiteral("已儲存 %1").arg(fileName);
+    report.out << TarnctlText::tr("已儲存 %1").arg(fileName);
     report.json.insert(QStringLiteral("file"), fileName);
     // Written as the window writes it, but a script must not take a file
     // with gaps for a whole one.
@@ -56,8 +57,8 @@ Command SaveCommand() {
     Command command;
     command.name = QStringLiteral("save");
     command.usages = {QStringLiteral("-p PORT save FILE")};
-    command.summary = QStringLiteral("讀取全部 309 個參數並存檔（同視窗程式的儲存檔案）");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("讀取全部 309 個參數並存檔（同視窗程式的儲存檔案）");
+    command.description = TarnctlText::tr(
         "讀取驅動器全部 309 個參數，寫成參數檔，和視窗程式的「儲存檔案」相同：檔名不以\n"
         ".tarn 結尾時加上 .tarn；檔案先寫到暫存檔再換上，中途失敗不動原檔；驅動器一個\n"
         "數值都沒有回時不寫檔案（結束碼 3）；有參數沒有讀到數值時照樣寫檔，列出它們，\n"

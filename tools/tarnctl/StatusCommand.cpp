@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "ExitCode.h"
 #include "Output.h"
+#include "TarnctlText.h"
 #include "backup/PlantStatus.h"
 
 // tarnctl status PLANT.json --repo DIR: each axis's health, for a person
@@ -15,10 +16,10 @@ const QString kMetrics = QStringLiteral("metrics");
 int RunStatus(const Invocation& invocation) {
     if (invocation.arguments.size() != 1) {
         throw UsageError(
-            QStringLiteral("status 需要一個廠區檔（例如 status plant.json --repo 備份）"));
+            TarnctlText::tr("status 需要一個廠區檔（例如 status plant.json --repo 備份）"));
     }
     if (invocation.Value(kRepo).isEmpty()) {
-        throw UsageError(QStringLiteral("status 需要 --repo 資料夾"));
+        throw UsageError(TarnctlText::tr("status 需要 --repo 資料夾"));
     }
     std::optional<double> maxAge;
     if (invocation.IsSet(kMaxAge)) {
@@ -26,7 +27,7 @@ int RunStatus(const Invocation& invocation) {
         maxAge = invocation.Value(kMaxAge).toDouble(&ok);
         if (!ok || !(*maxAge > 0) || qIsInf(*maxAge)) {
             throw UsageError(
-                QStringLiteral("--max-age 要是正數（小時）：%1").arg(invocation.Value(kMaxAge)));
+                TarnctlText::tr("--max-age 要是正數（小時）：%1").arg(invocation.Value(kMaxAge)));
         }
     }
     bool unhealthy = false;
@@ -64,8 +65,8 @@ Command StatusCommand() {
     command.name = QStringLiteral("status");
     command.usages = {
         QStringLiteral("status PLANT.json --repo DIR [--max-age HOURS] [--json] [--metrics FILE]")};
-    command.summary = QStringLiteral("每一軸的備份狀況：上次完整備份、上次失敗、和發行版的差異");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("每一軸的備份狀況：上次完整備份、上次失敗、和發行版的差異");
+    command.description = TarnctlText::tr(
         "從 backup 寫在 DIR/.git/tarn/runs.jsonl 的執行紀錄（每次備份每軸一行，不會提交）\n"
         "每軸列出一行：上次完整備份的時間、距今幾小時和提交，上次失敗的時間和原因，\n"
         "有沒有發行版和幾個參數和發行版不同（同 drift）。紀錄中斷在一行中間或有無法讀取\n"
@@ -78,11 +79,12 @@ Command StatusCommand() {
         "結束碼：0 正常；1 有軸上次沒有完整讀到、從未讀到，或上次完整備份比 --max-age\n"
         "小時舊（給監控系統檢查）；2 用法錯誤；5 廠區檔或儲存庫被拒絕。");
     command.options = {
-        QCommandLineOption(kRepo, QStringLiteral("備份的 git 儲存庫資料夾"), QStringLiteral("DIR")),
-        QCommandLineOption(kMaxAge, QStringLiteral("上次完整備份最多幾小時前（正數）"),
+        QCommandLineOption(kRepo, TarnctlText::tr("備份的 git 儲存庫資料夾"),
+                           QStringLiteral("DIR")),
+        QCommandLineOption(kMaxAge, TarnctlText::tr("上次完整備份最多幾小時前（正數）"),
                            QStringLiteral("HOURS")),
         JsonOption(),
-        QCommandLineOption(kMetrics, QStringLiteral("寫出指標到這個檔案"), QStringLiteral("FILE")),
+        QCommandLineOption(kMetrics, TarnctlText::tr("寫出指標到這個檔案"), QStringLiteral("FILE")),
     };
     command.examples = {QStringLiteral("tarnctl status plant.json --repo backup --max-age 26"),
                         QStringLiteral("tarnctl status plant.json --repo backup --metrics "

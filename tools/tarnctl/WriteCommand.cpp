@@ -2,6 +2,7 @@
 #include "DriveRunner.h"
 #include "ExitCode.h"
 #include "ParameterText.h"
+#include "TarnctlText.h"
 #include "compare/CompareTexts.h"
 #include "drive/Drive.h"
 #include "files/ParameterFile.h"
@@ -30,8 +31,8 @@ WriteRequestArgs ParseArguments(const Invocation& invocation) {
     const int expected = raw ? 1 : 2;
     if (invocation.arguments.size() != expected) {
         throw UsageError(
-            raw ? QStringLiteral("write --raw HEX4 只需要參數編號（例如 write 100 --raw 01F4）")
-                : QStringLiteral("write 需要參數編號和數值（例如 write 100 500）"));
+            raw ? TarnctlText::tr("write --raw HEX4 只需要參數編號（例如 write 100 --raw 01F4）")
+                : TarnctlText::tr("write 需要參數編號和數值（例如 write 100 500）"));
     }
     WriteRequestArgs request{
         ParameterArgument(invocation.arguments[0]), {}, {}, !invocation.IsSet(kNoVerify)};
@@ -41,7 +42,7 @@ WriteRequestArgs ParseArguments(const Invocation& invocation) {
     }
     request.rawValue = invocation.Value(kRaw);
     if (!IsHexText(request.rawValue, 4, 4)) {
-        throw UsageError(QStringLiteral("--raw 需要四位十六進位數字：%1").arg(request.rawValue));
+        throw UsageError(TarnctlText::tr("--raw 需要四位十六進位數字：%1").arg(request.rawValue));
     }
     return request;
 }
@@ -55,18 +56,19 @@ void Tell(const WriteRequestArgs& request, const Drive::WriteResult& result, Dri
         return;
     case Drive::WriteEnd::NoRule:
         report.Fail(kExitValueRefused,
-                    QStringLiteral("%1 沒有編輯規則，只能用 --raw 寫入").arg(name));
+                    TarnctlText::tr("%1 沒有編輯規則，只能用 --raw 寫入").arg(name));
         return;
     case Drive::WriteEnd::NoPn904:
-        report.Fail(kExitDrive, QStringLiteral("Pn904 沒有讀到數值，無法檢查 %1 的範圍").arg(name));
+        report.Fail(kExitDrive,
+                    TarnctlText::tr("Pn904 沒有讀到數值，無法檢查 %1 的範圍").arg(name));
         return;
     case Drive::WriteEnd::Refused:
         report.Fail(kExitValueRefused,
-                    QStringLiteral("%1 %2：不在允許範圍內（%3）")
+                    TarnctlText::tr("%1 %2：不在允許範圍內（%3）")
                         .arg(name, request.typed, RangeText(request.number, result.pn904)));
         return;
     case Drive::WriteEnd::WriteFailed:
-        report.Fail(kExitDrive, name + QStringLiteral(" 寫入失敗"));
+        report.Fail(kExitDrive, TarnctlText::tr("%1 寫入失敗").arg(name));
         return;
     case Drive::WriteEnd::ReadBackDiffers:
         report.Fail(kExitDrive,
@@ -84,7 +86,7 @@ void WriteOne(const WriteRequestArgs& request, DriveSession& session, DriveRepor
     } catch (const EConvertError& error) {
         // Text that is not a number: the grid's own conversion message.
         report.Fail(kExitValueRefused,
-                    PnName(request.number) + QStringLiteral("：") + error.Text());
+                    TarnctlText::tr("%1：%2").arg(PnName(request.number), error.Text()));
     }
 }
 
@@ -102,8 +104,8 @@ Command WriteCommand() {
     command.name = QStringLiteral("write");
     command.usages = {QStringLiteral("-p PORT write N VALUE"),
                       QStringLiteral("-p PORT write N --raw HEX4")};
-    command.summary = QStringLiteral("寫入一個參數，依編輯規則檢查，由回覆確認");
-    command.description = QStringLiteral(
+    command.summary = TarnctlText::tr("寫入一個參數，依編輯規則檢查，由回覆確認");
+    command.description = TarnctlText::tr(
         "寫入一個參數。VALUE 和在表格中輸入的一樣：十進位、有號十進位，或位數分組的\n"
         "寫法（1-7-1、08-08、44-1），先依該參數的編輯規則檢查（範圍依 Pn904 的參數先讀\n"
         "取驅動器的 Pn904）；不符合時顯示「不在允許範圍內」，結束碼 4，不寫入。\n"
@@ -113,9 +115,9 @@ Command WriteCommand() {
         "「Pn106 讀回 0 %，應為 5 %」，結束碼 3。\n"
         "成功時印出寫入後的一行，格式和 read 相同。");
     command.options = {
-        QCommandLineOption(kRaw, QStringLiteral("直接寫入這個數值文字（四位十六進位），不檢查"),
+        QCommandLineOption(kRaw, TarnctlText::tr("直接寫入這個數值文字（四位十六進位），不檢查"),
                            QStringLiteral("HEX4")),
-        QCommandLineOption(kNoVerify, QStringLiteral("寫入後不讀回核對"))};
+        QCommandLineOption(kNoVerify, TarnctlText::tr("寫入後不讀回核對"))};
     command.examples = {QStringLiteral("tarnctl -p 1 write 100 500"),
                         QStringLiteral("tarnctl -p 1 write 213 -1000"),
                         QStringLiteral("tarnctl -p 1 write 000 1-7-1"),
