@@ -529,9 +529,13 @@ Help on each command: tarnctl <command> --help
         QVERIFY(keeps && refuses && compared);
         const QString file = PutValues("wanted.tarn", wanted);
 
-        Tarnctl load({"-p", keeps->Device() + "," + refuses->Device(), "load", file,
-                      "--changed-only", "--verify", "--json"});
-        Tarnctl diff({"-p", compared->Device(), "diff", file});
+        // Three drives and two tools at once: replies end the waits (as in
+        // severalDrivesAtOnce), so a busy moment loses no reply.
+        const QStringList byReply{"--timing", "reply", "--timeout", "500"};
+        Tarnctl load(QStringList{"-p", keeps->Device() + "," + refuses->Device(), "load", file,
+                                 "--changed-only", "--verify", "--json"} +
+                     byReply);
+        Tarnctl diff(QStringList{"-p", compared->Device(), "diff", file} + byReply);
         const TarnctlResult result = load.Wait();
         const TarnctlResult differences = diff.Wait();
 
@@ -704,9 +708,11 @@ Help on each command: tarnctl <command> --help
             return Path("axis-" + device.section('/', -1) + ".csv");
         };
 
+        // Replies end the waits, as in severalDrivesAtOnce: three drives on a
+        // busy machine are this test's setting, not its subject.
         const TarnctlResult result = RunTarnctl(
             {"-p", drives[0]->Device() + "," + drives[1]->Device() + "," + silent->Device(),
-             "report", "-o", Path("axis-{port}.csv")});
+             "--timing", "reply", "--timeout", "500", "report", "-o", Path("axis-{port}.csv")});
 
         QCOMPARE(result.code, 3);
         QCOMPARE(result.OutLines().size(), 2);

@@ -120,7 +120,9 @@ private slots:
     void silentAxisMakesStatusUnwell() {
         QCOMPARE(RunTarnctl({"status", Plant(), "--repo", Repo(), "--max-age", "1"}).code, 0);
         QVERIFY(y->Command("fault silent on"));
-        const TarnctlResult backup = Backup({"--on-failed", "cat; exit 3"});
+        // In English too: the commit, the run log and so the hook's text stay
+        // in the repository's one language.
+        const TarnctlResult backup = Backup({"--lang", "en", "--on-failed", "cat; exit 3"});
         // Read now, X answers with its drift and Y is told by its failure.
         const TarnctlResult live = Drift({"--live", "--timing", "reply", "--timeout", "200"});
         QVERIFY(y->Command("fault silent off"));

@@ -5,7 +5,6 @@
 #include "PlantPorts.h"
 #include "PushOption.h"
 #include "TarnctlText.h"
-#include "backup/PlantBackup.h"
 #include "backup/PlantRelease.h"
 
 // tarnctl backup PLANT.json --repo DIR: every axis read at once, a commit.
@@ -63,6 +62,7 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
 }
 
 int RunBackup(const Invocation& invocation) {
+    UseRepositoryLanguage(); // what it prints is the commit's words
     std::unique_ptr<PlantBackup> backup;
     int code = kExitSuccess;
     BackupCommit done;

@@ -18,10 +18,8 @@ int RunShow(const Invocation& invocation) {
         throw UsageError(TarnctlText::tr("show 需要一個參數檔（例如 show axis.tarn）"));
     }
     const QString fileName = invocation.arguments.first();
-    if (invocation.IsSet(kTextconv) && CurrentLanguage() != Language::Chinese) {
-        // What git shows of a repository reads the same for every user,
-        // whatever language each chose.
-        UseLanguage(Language::Chinese);
+    if (invocation.IsSet(kTextconv)) {
+        UseRepositoryLanguage();
     }
     try {
         PrintOut(ParameterWordsLines(ReadParameterFile(fileName)).join(QLatin1Char('\n')));

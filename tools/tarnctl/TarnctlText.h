@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QCoreApplication>
 
 // The context of tarnctl's own texts for people (help, messages, progress,
@@ -8,3 +10,13 @@
 class TarnctlText {
     Q_DECLARE_TR_FUNCTIONS(tarnctl)
 };
+
+// What goes into a backup repository (commit messages, the run log, a
+// drive's failure among them) and what git shows of one reads the same for
+// every user: a command that writes or shows a repository's words speaks
+// Chinese whatever was chosen.
+inline void UseRepositoryLanguage() {
+    if (CurrentLanguage() != Language::Chinese) {
+        UseLanguage(Language::Chinese);
+    }
+}
