@@ -21,9 +21,14 @@ Qt::WindowFlags CaptionOnlyFlags() {
 }
 
 QPushButton* AddButton(QWidget* form, QHBoxLayout* row, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, form);
+    auto* button = new QPushButton(form);
     button->setObjectName(name);
-    button->setAccessibleName(text);
+    SetButtonText(button, text);
     row->addWidget(button);
     return button;
+}
+
+void SetButtonText(QAbstractButton* button, const QString& text) {
+    button->setText(text);
+    button->setAccessibleName(text);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QHBoxLayout;
+class QAbstractButton;
 class QPushButton;
 class QWidget;
 
@@ -27,3 +28,7 @@ Qt::WindowFlags CaptionOnlyFlags();
 // A push button of `form` at the end of `row`, named `name`, its text also
 // its accessible name.
 QPushButton* AddButton(QWidget* form, QHBoxLayout* row, const char* name, const QString& text);
+
+// A button's text, which is also its accessible name (set again whenever
+// the language changes).
+void SetButtonText(QAbstractButton* button, const QString& text);

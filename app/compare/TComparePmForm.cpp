@@ -3,14 +3,15 @@
 #include "app/Dialogs.h"
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
+#include "app/MainDrive.h"
 #include "app/TMainForm.h"
 #include "app/TOpenPmForm.h"
 #include "app/TProgressForm.h"
 #include "catalogue/ParameterRecord.h"
-#include "app/MainDrive.h"
 #include "compare/CompareTexts.h"
 #include "values/ValueWords.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -21,8 +22,14 @@ namespace {
 
 constexpr int kRowsShown = 20;
 
-const char* const kHeaders[] = {"寫入",     "編號", "說明", "驅動器數值",
-                                "檔案數值", "單位", "範圍", "狀態"};
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("TComparePmForm", "寫入"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "編號"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "說明"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "驅動器數值"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "檔案數值"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "單位"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "範圍"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "狀態")};
 constexpr int kWidths[] = {44, 56, 300, 120, 120, 72, 132, 150};
 
 QTableWidgetItem* TextItem(const QString& text, bool enabled) {
@@ -36,7 +43,7 @@ QTableWidgetItem* TickItem(const CompareRow& row) {
     item->setFlags(row.writable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable
                                 : Qt::ItemIsSelectable);
     item->setCheckState(row.ticked ? Qt::Checked : Qt::Unchecked);
-    item->setData(Qt::AccessibleTextRole, QString::fromUtf8(kHeaders[0]));
+    item->setData(Qt::AccessibleTextRole, TComparePmForm::tr(kHeaders[0]));
     return item;
 }
 
@@ -44,17 +51,11 @@ QTableWidgetItem* TickItem(const CompareRow& row) {
 
 TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     setObjectName("ComparePmForm");
-    setWindowTitle("比較檔案");
     setModal(true);
     setSizeGripEnabled(true);
 
     grdCompare = new QTableWidget(0, ColumnCount, this);
     grdCompare->setObjectName("grdCompare");
-    QStringList headers;
-    for (const char* header : kHeaders)
-        headers << QString::fromUtf8(header);
-    grdCompare->setHorizontalHeaderLabels(headers);
-    grdCompare->setAccessibleName(headers.join(' '));
     QFont font = PixelFont("MS Sans Serif", 16);
     font.setStretch(QFont::SemiCondensed);
     grdCompare->setFont(font);
@@ -69,11 +70,12 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     }
 
     auto* buttons = new QHBoxLayout();
-    btnSelectAll = AddButton(this, buttons, "btnSelectAll", "全選");
-    btnSelectNone = AddButton(this, buttons, "btnSelectNone", "全不選");
+    btnSelectAll = AddButton(this, buttons, "btnSelectAll", QString());
+    btnSelectNone = AddButton(this, buttons, "btnSelectNone", QString());
     buttons->addStretch();
-    btnWriteSelected = AddButton(this, buttons, "btnWriteSelected", "寫入勾選參數");
-    btnCloseCompare = AddButton(this, buttons, "btnCloseCompare", "關閉");
+    btnWriteSelected = AddButton(this, buttons, "btnWriteSelected", QString());
+    btnCloseCompare = AddButton(this, buttons, "btnCloseCompare", QString());
+    RetranslateUi();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grdCompare);
     layout->addLayout(buttons);
@@ -92,6 +94,25 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     wire(btnSelectNone, &TComparePmForm::btnSelectNoneClick);
     wire(btnWriteSelected, &TComparePmForm::btnWriteSelectedClick);
     wire(btnCloseCompare, &TComparePmForm::btnCloseCompareClick);
+}
+
+void TComparePmForm::RetranslateUi() {
+    setWindowTitle(tr("比較檔案"));
+    QStringList headers;
+    for (const char* header : kHeaders)
+        headers << tr(header);
+    grdCompare->setHorizontalHeaderLabels(headers);
+    grdCompare->setAccessibleName(headers.join(' '));
+    SetButtonText(btnSelectAll, tr("全選"));
+    SetButtonText(btnSelectNone, tr("全不選"));
+    SetButtonText(btnWriteSelected, tr("寫入勾選參數"));
+    SetButtonText(btnCloseCompare, tr("關閉"));
+}
+
+void TComparePmForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void TComparePmForm::ShowRows(const std::vector<CompareRow>& rows, const QString& pn904Text) {

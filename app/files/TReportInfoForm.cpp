@@ -1,8 +1,10 @@
 #include "app/files/TReportInfoForm.h"
 
 #include "app/Dialogs.h"
+#include "app/FormGeometry.h"
 #include "app/TMainForm.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -25,10 +27,9 @@ Edit* Field(QWidget* form, const char* name, const QString& label, const QString
     return edit;
 }
 
-QPushButton* Button(QWidget* form, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, form);
+QPushButton* Button(QWidget* form, const char* name) {
+    auto* button = new QPushButton(form);
     button->setObjectName(name);
-    button->setAccessibleName(text);
     return button;
 }
 
@@ -37,7 +38,6 @@ QPushButton* Button(QWidget* form, const char* name, const QString& text) {
 TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDialog(parent) {
     using namespace report_text;
     setObjectName("ReportInfoForm");
-    setWindowTitle(QStringLiteral("報告資料"));
     auto* fields = new QFormLayout;
     const ReportHandover& h = shown.handover;
     MachineEdit = Field<QLineEdit>(this, "MachineEdit", kMachineLabel, h.machine);
@@ -47,7 +47,7 @@ TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDi
     NoteEdit = Field<QPlainTextEdit>(this, "NoteEdit", kNoteLabel, h.note);
     NoteEdit->setTabChangesFocus(true);
     ReferenceEdit = Field<QLineEdit>(this, "ReferenceEdit", kReferenceLabel, shown.referenceFile);
-    Browse1 = Button(this, "Browse1", QStringLiteral("瀏覽..."));
+    Browse1 = Button(this, "Browse1");
     fields->addRow(kMachineLabel, MachineEdit);
     fields->addRow(kAxisLabel, AxisEdit);
     fields->addRow(kCustomerLabel, CustomerEdit);
@@ -58,8 +58,8 @@ TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDi
     reference->addWidget(Browse1);
     fields->addRow(kReferenceLabel, reference);
 
-    OK1 = Button(this, "OK1", QStringLiteral("確定"));
-    Cancel1 = Button(this, "Cancel1", QStringLiteral("取消"));
+    OK1 = Button(this, "OK1");
+    Cancel1 = Button(this, "Cancel1");
     OK1->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -73,6 +73,20 @@ TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDi
     connect(OK1, &QPushButton::clicked, this, &TReportInfoForm::OK1Click);
     connect(Cancel1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Browse1, &QPushButton::clicked, this, &TReportInfoForm::Browse1Click);
+    RetranslateUi();
+}
+
+void TReportInfoForm::RetranslateUi() {
+    setWindowTitle(tr("報告資料"));
+    SetButtonText(Browse1, tr("瀏覽..."));
+    SetButtonText(OK1, tr("確定"));
+    SetButtonText(Cancel1, tr("取消"));
+}
+
+void TReportInfoForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 ReportInfo TReportInfoForm::Info() const {

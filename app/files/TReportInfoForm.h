@@ -29,6 +29,12 @@ public:
     QPushButton* OK1;
     QPushButton* Cancel1;
 
+    // Every text of the form in the language chosen.
+    void RetranslateUi();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void OK1Click();
     void Browse1Click();

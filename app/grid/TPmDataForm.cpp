@@ -1,10 +1,10 @@
 #include "app/grid/TPmDataForm.h"
 
+#include "app/MainDrive.h"
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/SheetRanges.h"
-#include "app/MainDrive.h"
 
 #include <array>
 
@@ -13,8 +13,11 @@ constexpr int kColumns = 7;
 // Sheet 8 has a layout of its own but no parameters to count rows from.
 constexpr int kSheet8Rows = 82;
 constexpr std::array<int, kColumns> kWidths{50, 335, 100, 60, 85, 55, 55};
-constexpr std::array<const char*, kColumns> kHeaders{"編號", "說明",   "控制模式", "數值",
-                                                     "單位", "最小值", "最大值"};
+constexpr std::array<const char*, kColumns> kHeaders{
+    QT_TRANSLATE_NOOP("TPmDataForm", "編號"),     QT_TRANSLATE_NOOP("TPmDataForm", "說明"),
+    QT_TRANSLATE_NOOP("TPmDataForm", "控制模式"), QT_TRANSLATE_NOOP("TPmDataForm", "數值"),
+    QT_TRANSLATE_NOOP("TPmDataForm", "單位"),     QT_TRANSLATE_NOOP("TPmDataForm", "最小值"),
+    QT_TRANSLATE_NOOP("TPmDataForm", "最大值")};
 } // namespace
 
 TPmDataForm::TPmDataForm(QWidget* parent) : QWidget(parent) {
@@ -44,7 +47,7 @@ void TPmDataForm::InitSheetGrid(quint16 sheetIndex) {
         grid->SetColWidth(col, kWidths[col]);
     }
     for (int col = 0; col < kColumns; ++col) {
-        grid->SetCell(col, 0, QString::fromUtf8(kHeaders[col]));
+        grid->SetCell(col, 0, tr(kHeaders[col]));
     }
 }
 

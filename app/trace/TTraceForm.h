@@ -24,6 +24,12 @@ public slots:
     // Saves the exchanges shown as trace lines through the save dialog.
     void btnExportTraceClick();
 
+    // Every text of the window in the language chosen.
+    void RetranslateUi();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void ShowRows();
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/Language.h"
+
+// The window program's language, remembered between runs in its settings.
+// Chinese until English is chosen, whatever the system's locale.
+Language SavedLanguage();
+
+// Makes `language` the one on show (every window retranslates on the
+// language change this sends) and remembers it for the next start.
+void ChooseLanguage(Language language);
