@@ -3,6 +3,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -51,10 +52,13 @@ std::vector<SearchHit> FindParameters(const QString& text) {
     return byNumber;
 }
 
-QString SheetTextOf(const SearchHit& hit) {
+QString SheetTextOf(const SearchHit& hit, Language language) {
     const QString sheet = QStringLiteral("Pn%1xx").arg(hit.sheet);
-    return hit.selectable ? sheet
-                          : sheet + QStringLiteral("（") + kNotInGrid + QStringLiteral("）");
+    if (hit.selectable)
+        return sheet;
+    return Translated(language, "ParameterSearch",
+                      QT_TRANSLATE_NOOP("ParameterSearch", "%1（不在表格中）"))
+        .arg(sheet);
 }
 
 std::optional<quint16> ParameterNumberOf(const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -25,11 +27,9 @@ struct SearchHit {
 std::vector<SearchHit> FindParameters(const QString& text);
 
 // The sheet column of a hit: "Pn1xx" where it can be shown, else its sheet
-// and that it has no row there, "Pn9xx（不在表格中）".
-QString SheetTextOf(const SearchHit& hit);
-
-// The text a hit that cannot be shown says of itself.
-inline const QString kNotInGrid = QStringLiteral("不在表格中");
+// and that it has no row there, "Pn9xx（不在表格中）" (in English "Pn9xx (not
+// in the grid)"); Chinese unless asked, as the web view's JSON gives it.
+QString SheetTextOf(const SearchHit& hit, Language language = Language::Chinese);
 
 // The number a technician writes for a parameter: "100", "Pn100", "P100",
 // "5", "005" (white space around it ignored, letters in any case); nullopt

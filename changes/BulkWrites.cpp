@@ -2,6 +2,7 @@
 
 #include "changes/ChangeTexts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -25,10 +26,11 @@ void NoteBulkWrite(ChangeLog& log, const QString& action, const QString& fileNam
 void NoteLoad(ChangeLog& log, const QString& fileName, const ParameterValues& values,
               const LoadResult& result) {
     if (result.complete) {
-        NoteBulkWrite(log, QStringLiteral("載入"), fileName, values, result);
+        NoteBulkWrite(log, QCoreApplication::translate("BulkWrites", "載入"), fileName, values,
+                      result);
         return;
     }
-    log.AddBulk(QStringLiteral("載入 %1：%2")
+    log.AddBulk(QCoreApplication::translate("BulkWrites", "載入 %1：%2")
                     .arg(QFileInfo(fileName).fileName(), LoadStoppedMessage(result)),
                 ChangeResult::Failed, Confirmed(values, result));
 }

@@ -1,46 +1,62 @@
 #include "changes/ChangeTexts.h"
 
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/SheetRanges.h"
 #include "core/CsvText.h"
 #include "core/WholeFile.h"
 #include "values/ValueWords.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
-QStringList ChangeLogHeaders() {
-    return {QStringLiteral("時間"), QStringLiteral("編號"), QStringLiteral("說明"),
-            QStringLiteral("原值"), QStringLiteral("新值"), QStringLiteral("結果")};
+namespace {
+
+QString Text(Language language, const char* source) {
+    return Translated(language, "ChangeTexts", source);
 }
 
-QString ResultText(ChangeResult result) {
+} // namespace
+
+QStringList ChangeLogHeaders(Language language) {
+    static const char* const headers[] = {
+        QT_TRANSLATE_NOOP("ChangeTexts", "時間"), QT_TRANSLATE_NOOP("ChangeTexts", "編號"),
+        QT_TRANSLATE_NOOP("ChangeTexts", "說明"), QT_TRANSLATE_NOOP("ChangeTexts", "原值"),
+        QT_TRANSLATE_NOOP("ChangeTexts", "新值"), QT_TRANSLATE_NOOP("ChangeTexts", "結果")};
+    QStringList texts;
+    for (const char* header : headers)
+        texts << Text(language, header);
+    return texts;
+}
+
+QString ResultText(ChangeResult result, Language language) {
     switch (result) {
     case ChangeResult::Written:
-        return QStringLiteral("已寫入");
+        return Text(language, QT_TRANSLATE_NOOP("ChangeTexts", "已寫入"));
     case ChangeResult::Failed:
-        return QStringLiteral("寫入失敗");
+        return Text(language, QT_TRANSLATE_NOOP("ChangeTexts", "寫入失敗"));
     case ChangeResult::Stored:
-        return QStringLiteral("已修改");
+        return Text(language, QT_TRANSLATE_NOOP("ChangeTexts", "已修改"));
     case ChangeResult::Pending:
         break;
     }
-    return QStringLiteral("等待寫入");
+    return Text(language, QT_TRANSLATE_NOOP("ChangeTexts", "等待寫入"));
 }
 
-QStringList ChangeRowTexts(const ChangeRow& row) {
+QStringList ChangeRowTexts(const ChangeRow& row, Language language) {
     const QString time = row.time.toString(QStringLiteral("hh:mm:ss"));
     if (row.kind == ChangeKind::Bulk)
-        return {time, QString(), row.note, QString(), QString(), ResultText(row.result)};
+        return {time, QString(), row.note, QString(), QString(), ResultText(row.result, language)};
     const ParameterRecord* record = RecordOf(row.number);
-    QString description = record ? QString::fromUtf8(record->description) : QString();
+    QString description = record ? DescriptionIn(*record, language) : QString();
     if (row.kind == ChangeKind::Revert)
-        description = QStringLiteral("還原：") + description;
+        description = Text(language, QT_TRANSLATE_NOOP("ChangeTexts", "還原：%1")).arg(description);
     return {time,
             PnName(row.number),
             description,
             ValueInWords(row.number, row.originalText),
             ValueInWords(row.number, row.newText),
-            ResultText(row.result)};
+            ResultText(row.result, language)};
 }
 
 QByteArray ChangeLogCsv(const QList<ChangeRow>& rows) {
@@ -62,6 +78,6 @@ QString WithCsvSuffix(const QString& chosen) {
 }
 
 QString BulkNote(const QString& action, const QString& fileName, int count) {
-    return QStringLiteral("%1 %2：%3 個參數")
+    return QCoreApplication::translate("ChangeTexts", "%1 %2：%3 個參數")
         .arg(action, QFileInfo(fileName).fileName(), QString::number(count));
 }

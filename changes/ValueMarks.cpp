@@ -1,8 +1,10 @@
 #include "changes/ValueMarks.h"
 
-#include "values/DriveValues.h"
 #include "changes/ChangeTexts.h"
+#include "values/DriveValues.h"
 #include "values/ValueWords.h"
+
+#include <QCoreApplication>
 
 ValueMark ValueMarkOf(const DriveValues& values, const ChangeLog& log, quint16 number) {
     if (SlotOf(number) < 0)
@@ -15,10 +17,10 @@ ValueMark ValueMarkOf(const DriveValues& values, const ChangeLog& log, quint16 n
 QString ValueMarkHint(const DriveValues& values, const ChangeLog& log, quint16 number) {
     switch (ValueMarkOf(values, log, number)) {
     case ValueMark::Pending:
-        return QStringLiteral("等待寫入");
+        return ResultText(ChangeResult::Pending, CurrentLanguage());
     case ValueMark::Changed:
-        return QStringLiteral("本次已變更，原值 ") +
-               ValueInWords(number, log.OriginalOf(number).value_or(QString()));
+        return QCoreApplication::translate("ValueMarks", "本次已變更，原值 %1")
+            .arg(ValueInWords(number, log.OriginalOf(number).value_or(QString())));
     case ValueMark::None:
         break;
     }

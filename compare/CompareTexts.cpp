@@ -3,12 +3,14 @@
 #include "catalogue/SheetRanges.h"
 #include "values/ValueWords.h"
 
+#include <QCoreApplication>
+
 QString RowStateText(RowState state) {
     switch (state) {
     case RowState::OutOfRange:
-        return QStringLiteral("超出範圍");
+        return QCoreApplication::translate("CompareTexts", "超出範圍");
     case RowState::NotWritten:
-        return QStringLiteral("不寫入");
+        return QCoreApplication::translate("CompareTexts", "不寫入");
     case RowState::Writable:
         break;
     }
@@ -16,6 +18,8 @@ QString RowStateText(RowState state) {
 }
 
 QString ReadBackMismatchText(quint16 number, const QString& written, const QString& readBack) {
-    return QStringLiteral("%1 讀回 %2，應為 %3")
-        .arg(PnName(number), ValueWithUnit(number, readBack), ValueWithUnit(number, written));
+    const Language language = CurrentLanguage();
+    return QCoreApplication::translate("CompareTexts", "%1 讀回 %2，應為 %3")
+        .arg(PnName(number), ValueWithUnit(number, readBack, language),
+             ValueWithUnit(number, written, language));
 }

@@ -5,6 +5,7 @@
 #include "catalogue/ParameterRecord.h"
 #include "compare/Comparison.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -57,13 +58,13 @@ LoadResult AsLoadResult(const VerifyResult& result) {
 QString VerifyOutcomeText(const VerifiedWrite& write) {
     switch (write.outcome) {
     case VerifyOutcome::Confirmed:
-        return QStringLiteral("已寫入");
+        return QCoreApplication::translate("VerifyResult", "已寫入");
     case VerifyOutcome::WriteFailed:
-        return QStringLiteral("寫入失敗");
+        return QCoreApplication::translate("VerifyResult", "寫入失敗");
     case VerifyOutcome::ReadBackDiffers:
-        return QStringLiteral("讀回不符：") + write.readBack;
+        return QCoreApplication::translate("VerifyResult", "讀回不符：%1").arg(write.readBack);
     case VerifyOutcome::Unverified:
-        return QStringLiteral("未讀回");
+        return QCoreApplication::translate("VerifyResult", "未讀回");
     case VerifyOutcome::NotRun:
         break;
     }
@@ -71,12 +72,12 @@ QString VerifyOutcomeText(const VerifiedWrite& write) {
 }
 
 QString VerifySummary(const VerifyResult& result) {
-    QString text = QStringLiteral("已寫入並確認 %1 個，寫入失敗 %2 個")
+    QString text = QCoreApplication::translate("VerifyResult", "已寫入並確認 %1 個，寫入失敗 %2 個")
                        .arg(result.Count(VerifyOutcome::Confirmed))
                        .arg(result.Count(VerifyOutcome::WriteFailed));
     if (const int differs = result.Count(VerifyOutcome::ReadBackDiffers))
-        text += QStringLiteral("，讀回不符 %1 個").arg(differs);
+        text += QCoreApplication::translate("VerifyResult", "，讀回不符 %1 個").arg(differs);
     if (result.NeedsRestart())
-        text += QStringLiteral("\n請重開驅動器");
+        text += QCoreApplication::translate("VerifyResult", "\n請重開驅動器");
     return text;
 }

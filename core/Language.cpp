@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <atomic>
 #include <vector>
 
 namespace {
@@ -49,7 +50,9 @@ QTranslator* QtChineseTranslator() {
     return translator;
 }
 
-Language current = Language::Chinese;
+// Read by any thread (texts are made on the drives' threads too), set by
+// the thread that chooses.
+std::atomic<Language> current{Language::Chinese};
 // What is installed on the running application, so a repeated choice
 // changes nothing (each install sends the windows a language change).
 std::optional<Language> installed;

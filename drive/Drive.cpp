@@ -9,6 +9,7 @@
 #include "values/ValueForms.h"
 #include "values/ValueText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include <stdexcept>
@@ -346,7 +347,8 @@ VerifyResult Drive::WriteAndVerify(const std::vector<ValueToWrite>& requests,
         ParameterValues written;
         for (const ValueToWrite& request : requests)
             written[size_t(SlotOf(request.number))] = request.valueText;
-        NoteBulkWrite(changes_, QStringLiteral("寫入"), fileName, written, AsLoadResult(result));
+        NoteBulkWrite(changes_, QCoreApplication::translate("BulkWrites", "寫入"), fileName,
+                      written, AsLoadResult(result));
     }
     return result;
 }

@@ -6,6 +6,7 @@
 #include "link/DriveLink.h"
 #include "link/DriveProtocol.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QStringList>
 #include <QThread>
@@ -29,7 +30,7 @@ void RunOne(const DrivePort& port, size_t index, const DriveJob& job, const Grou
         }
         const quint8 format = drive.Open(port, port.link);
         if (format != kFormatPlain && format != kFormatMarked)
-            throw ECommError(QStringLiteral("驅動器沒有回應"));
+            throw ECommError(QCoreApplication::translate("DriveGroup", "驅動器沒有回應"));
         DriveSession session(port, index, drive, progress, hooks.stopRequested);
         job(session);
     } catch (...) {

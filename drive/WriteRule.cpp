@@ -5,6 +5,8 @@
 #include "drive/DriveTransfer.h"
 #include "values/ValueWords.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool Sends(const ValueToWrite& write) {
@@ -61,7 +63,8 @@ std::vector<ValueToWrite> LoadWrites(const ParameterValues& values,
 }
 
 QString RuleBreakLine(const RuleBreak& value) {
-    return QStringLiteral("%1 %2（%3）").arg(PnName(value.number), value.shown, value.range);
+    return QCoreApplication::translate("WriteRule", "%1 %2（%3）")
+        .arg(PnName(value.number), value.shown, value.range);
 }
 
 QStringList RuleBreakLines(const std::vector<RuleBreak>& values) {
@@ -70,11 +73,11 @@ QStringList RuleBreakLines(const std::vector<RuleBreak>& values) {
     for (size_t i = 0; i < values.size() && i < kListed; ++i)
         lines << RuleBreakLine(values[i]);
     if (values.size() > kListed)
-        lines << QStringLiteral("…等 %1 個").arg(values.size());
+        lines << QCoreApplication::translate("WriteRule", "…等 %1 個").arg(values.size());
     return lines;
 }
 
 QString OutsideRuleQuestion(const std::vector<RuleBreak>& values) {
-    return QStringLiteral("以下參數超出允許範圍：\n") +
-           RuleBreakLines(values).join(QLatin1Char('\n')) + QStringLiteral("\n仍要寫入嗎？");
+    return QCoreApplication::translate("WriteRule", "以下參數超出允許範圍：\n%1\n仍要寫入嗎？")
+        .arg(RuleBreakLines(values).join(QLatin1Char('\n')));
 }

@@ -5,6 +5,7 @@
 #include "core/TarnError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -93,12 +94,15 @@ private:
 };
 
 QString Expected(quint16 number) {
-    return QStringLiteral("應為 %1 加上四位十六進位數值、None 或空白").arg(FileKey(number));
+    return QCoreApplication::translate("ParameterFile", "應為 %1 加上四位十六進位數值、None 或空白")
+        .arg(FileKey(number));
 }
 
 [[noreturn]] void Refuse(const QString& fileName, int line, const QString& what) {
-    throw EFileError(
-        QStringLiteral("無法載入參數檔 %1\n第 %2 行：%3").arg(fileName).arg(line).arg(what));
+    throw EFileError(QCoreApplication::translate("ParameterFile", "無法載入參數檔 %1\n第 %2 行：%3")
+                         .arg(fileName)
+                         .arg(line)
+                         .arg(what));
 }
 
 } // namespace
@@ -126,7 +130,8 @@ ParameterValues ReadParameters(QIODevice& file, const QString& fileName) {
         const int lineBefore = tokens.LineAfter(token);
         if (!tokens.Next(token)) {
             Refuse(fileName, lineBefore,
-                   QStringLiteral("%1，但檔案已結束（只有 %2 個項目，應有 %3 個）")
+                   QCoreApplication::translate("ParameterFile",
+                                               "%1，但檔案已結束（只有 %2 個項目，應有 %3 個）")
                        .arg(Expected(number))
                        .arg(slot)
                        .arg(kSlotCount));
@@ -136,7 +141,8 @@ ParameterValues ReadParameters(QIODevice& file, const QString& fileName) {
         if (token.cut || !token.text.startsWith(key) || !IsLoadableValue(value)) {
             const QString found = QuotedFileText(token.text) + (token.cut ? "…" : "");
             Refuse(fileName, token.line,
-                   QStringLiteral("%1，讀到 %2").arg(Expected(number), found));
+                   QCoreApplication::translate("ParameterFile", "%1，讀到 %2")
+                       .arg(Expected(number), found));
         }
         values[slot] = QString::fromLatin1(value);
     }
@@ -147,7 +153,8 @@ ParameterValues ReadParameters(QIODevice& file, const QString& fileName) {
 ParameterValues ReadParameterFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw EFileError(QStringLiteral("無法開啟參數檔 %1：%2").arg(fileName, file.errorString()));
+        throw EFileError(QCoreApplication::translate("ParameterFile", "無法開啟參數檔 %1：%2")
+                             .arg(fileName, file.errorString()));
     }
     return ReadParameters(file, fileName);
 }

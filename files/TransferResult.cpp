@@ -3,6 +3,8 @@
 #include "core/TarnError.h"
 #include "values/DriveValues.h"
 
+#include <QCoreApplication>
+
 int ProgressAfterSheet(int sheetIndex) {
     return sheetIndex >= 9 ? 100 : (sheetIndex + 1) * 10;
 }
@@ -33,15 +35,19 @@ QString SaveGapsMessage(const QList<quint16>& withoutValue, const QString& writt
         names << PnName(withoutValue[i]);
     }
     QString text =
-        written + QStringLiteral("，但下列參數沒有讀到數值：") + names.join(QStringLiteral("、"));
+        QCoreApplication::translate("TransferResult", "%1，但下列參數沒有讀到數值：%2")
+            .arg(written.isNull() ? QCoreApplication::translate("TransferResult", "檔案已儲存")
+                                  : written,
+                 names.join(QCoreApplication::translate("TransferResult", "、")));
     if (withoutValue.size() > kNamesShown) {
-        text += QStringLiteral("…（共 %1 個）").arg(withoutValue.size());
+        text +=
+            QCoreApplication::translate("TransferResult", "…（共 %1 個）").arg(withoutValue.size());
     }
     return text;
 }
 
 QString NothingAnsweredMessage() {
-    return QStringLiteral("驅動器沒有回應，檔案未儲存");
+    return QCoreApplication::translate("TransferResult", "驅動器沒有回應，檔案未儲存");
 }
 
 bool IsNeverWritten(quint16 number) {
@@ -52,20 +58,24 @@ QString LoadStoppedMessage(const LoadResult& result) {
     QString cause;
     const QString name = PnName(result.failedNumber);
     if (result.stopped)
-        cause = QStringLiteral("已中斷");
+        cause = QCoreApplication::translate("TransferResult", "已中斷");
     else if (!result.portError.isEmpty())
-        cause = name + QStringLiteral(" 寫入時連線中斷：") + result.portError;
+        cause = QCoreApplication::translate("TransferResult", "%1 寫入時連線中斷：%2")
+                    .arg(name, result.portError);
     else if (result.failure == WriteOutcome::NoAnswer)
-        cause = name + QStringLiteral(" 沒有回應");
+        cause = QCoreApplication::translate("TransferResult", "%1 沒有回應").arg(name);
     else
-        cause = name + QStringLiteral(" 寫入失敗");
+        cause = QCoreApplication::translate("TransferResult", "%1 寫入失敗").arg(name);
     const QList<quint16>& written = result.written;
     if (written.isEmpty())
-        return QStringLiteral("載入已停止：%1；沒有寫入任何參數，驅動器參數未變更").arg(cause);
+        return QCoreApplication::translate("TransferResult",
+                                           "載入已停止：%1；沒有寫入任何參數，驅動器參數未變更")
+            .arg(cause);
     const QString span = written.size() == 1 ? PnName(written.first())
                                              : PnName(written.first()) + QStringLiteral(" ~ ") +
                                                    PnName(written.last());
-    return QStringLiteral("載入已停止：%1；已寫入 %2 個參數（%3），驅動器其餘參數未變更")
+    return QCoreApplication::translate(
+               "TransferResult", "載入已停止：%1；已寫入 %2 個參數（%3），驅動器其餘參數未變更")
         .arg(cause)
         .arg(written.size())
         .arg(span);
@@ -73,9 +83,16 @@ QString LoadStoppedMessage(const LoadResult& result) {
 
 QString LoadSummary(bool changedOnly, bool verified, int written, int notHeld) {
     if (changedOnly && written == 0)
-        return QStringLiteral("沒有不同的參數，未寫入");
+        return QCoreApplication::translate("TransferResult", "沒有不同的參數，未寫入");
     if (!verified || notHeld == 0)
-        return QStringLiteral("已寫入 %1 個參數，請重開驅動器").arg(written);
-    const QString line = QStringLiteral("已寫入 %1 個，讀回不符 %2 個").arg(written).arg(notHeld);
-    return written > notHeld ? line + QStringLiteral("，請重開驅動器") : line;
+        return QCoreApplication::translate("TransferResult", "已寫入 %1 個參數，請重開驅動器")
+            .arg(written);
+    if (written > notHeld)
+        return QCoreApplication::translate("TransferResult",
+                                           "已寫入 %1 個，讀回不符 %2 個，請重開驅動器")
+            .arg(written)
+            .arg(notHeld);
+    return QCoreApplication::translate("TransferResult", "已寫入 %1 個，讀回不符 %2 個")
+        .arg(written)
+        .arg(notHeld);
 }

@@ -32,9 +32,8 @@ bool NothingAnswered(const QList<quint16>& withoutValue);
 
 // What a save tells after writing a file with gaps, empty when there are
 // none: the first few names and how many there are in all. `written` leads
-// it ("檔案已儲存"; a report's "報告已寫入").
-QString SaveGapsMessage(const QList<quint16>& withoutValue,
-                        const QString& written = QStringLiteral("檔案已儲存"));
+// it (a report's "報告已寫入"; without it "檔案已儲存").
+QString SaveGapsMessage(const QList<quint16>& withoutValue, const QString& written = QString());
 
 // Shown instead of the save dialog when the drive gave no value at all.
 QString NothingAnsweredMessage();

@@ -2,6 +2,7 @@
 
 #include "link/TMSComm.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -20,5 +21,7 @@ bool ComDeviceExists(quint16 port) {
 
 QString ComDeviceLine(quint16 port) {
     const QString device = ComDeviceName(port);
-    return ComDeviceExists(port) ? device : device + QStringLiteral("（不存在）");
+    return ComDeviceExists(port)
+               ? device
+               : QCoreApplication::translate("ComDevices", "%1（不存在）").arg(device);
 }

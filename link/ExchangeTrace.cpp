@@ -2,6 +2,7 @@
 
 #include "core/TarnError.h"
 
+#include <QCoreApplication>
 #include <QMutexLocker>
 
 namespace {
@@ -53,7 +54,8 @@ QByteArray TraceLine(const ExchangeRecord& record) {
 TraceFile::TraceFile(const QString& path) : file_(path) {
     // Unbuffered: each line reaches the file in one write of its own.
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        throw EFileError(QStringLiteral("無法寫入通訊記錄 %1：%2").arg(path, file_.errorString()));
+        throw EFileError(QCoreApplication::translate("ExchangeTrace", "無法寫入通訊記錄 %1：%2")
+                             .arg(path, file_.errorString()));
     }
 }
 

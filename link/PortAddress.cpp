@@ -1,5 +1,6 @@
 #include "link/PortAddress.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -57,7 +58,7 @@ std::optional<PortAddress> ParsePortAddress(const QString& text) {
 QString PortAddressFault(const QString& text) {
     const QString rest = text.trimmed().section(QStringLiteral("://"), 1);
     if (rest.section(QLatin1Char('/'), 0, 0).contains(QLatin1Char('@'))) {
-        return QStringLiteral("位址不可含使用者名稱");
+        return QCoreApplication::translate("PortAddress", "位址不可含使用者名稱");
     }
     return QLatin1String(kNetworkAddressForms);
 }

@@ -106,16 +106,16 @@ void PdfPages::Head() {
     const qreal line = LineHeight(fonts_.body, &writer_);
     const QRectF top(0, 0, width_, title);
     Text(top, fonts_.title, head.title, Qt::AlignLeft | Qt::AlignVCenter, kInk);
-    Text(top, fonts_.body, kTimeLabel + QStringLiteral("：") + head.timestamp,
+    Text(top, fonts_.body, Labelled(Words(kTimeLabel), head.timestamp),
          Qt::AlignRight | Qt::AlignVCenter, kInk);
     // The source at the left, the version at the right: two texts, not one
     // spaced apart, so that a reader takes them as they are.
     const QFontMetricsF metrics(fonts_.body, &writer_);
-    const QString version = kVersionLabel + QStringLiteral("：") + head.version;
+    const QString version = Labelled(Words(kVersionLabel), head.version);
     const qreal versionWidth = metrics.horizontalAdvance(version);
     const QRectF info(0, title, width_, line);
     Text(info, fonts_.body, version, Qt::AlignRight | Qt::AlignVCenter, kInk);
-    const QString source = metrics.elidedText(kSourceLabel + QStringLiteral("：") + head.source,
+    const QString source = metrics.elidedText(Labelled(Words(kSourceLabel), head.source),
                                               Qt::ElideMiddle, width_ - versionWidth - 4 * pad_);
     Text(info, fonts_.body, source, Qt::AlignLeft | Qt::AlignVCenter, kInk);
     if (painter_ != nullptr) {
@@ -128,8 +128,25 @@ void PdfPages::Head() {
 void PdfPages::Foot() {
     const qreal line = LineHeight(fonts_.small, &writer_);
     const QRectF foot(0, bodyBottom_ + line, width_, line);
-    Text(foot, fonts_.small, QStringLiteral("第 %1 頁，共 %2 頁").arg(page_).arg(pages_),
+    Text(foot, fonts_.small,
+         Translated(model_.language, "Report", QT_TRANSLATE_NOOP("Report", "第 %1 頁，共 %2 頁"))
+             .arg(page_)
+             .arg(pages_),
          Qt::AlignCenter, kFaint);
+}
+
+QString PdfPages::Words(const QString& text) const {
+    return ReportWords(model_.language, text);
+}
+
+QStringList PdfPages::Words(const QStringList& texts) const {
+    return ReportWords(model_.language, texts);
+}
+
+// "日期時間：2026-…": a label and its text on one line.
+QString PdfPages::Labelled(const QString& label, const QString& text) const {
+    return Translated(model_.language, "Report", QT_TRANSLATE_NOOP("Report", "%1：%2"))
+        .arg(label, text);
 }
 
 QRectF PdfPages::Cell(int column, qreal top, qreal height) const {
@@ -167,7 +184,7 @@ void PdfPages::SheetTop(const ReportSheet& sheet) {
     y_ += titleHeight;
     const qreal height = LineHeight(fonts_.bold, &writer_) + 2 * pad_;
     QStringList titles{report_text::kOutMark};
-    titles << report_text::kGridColumns;
+    titles << Words(report_text::kGridColumns);
     for (int c = 0; c < kColumns; ++c) {
         const QRectF cell = Cell(c, y_, height);
         Box(cell, kHeaderFill);
@@ -224,7 +241,7 @@ void PdfPages::Heading(const QString& text) {
 }
 
 void PdfPages::Extras() {
-    Heading(report_text::kExtrasTitle);
+    Heading(Words(report_text::kExtrasTitle));
     const qreal line = LineHeight(fonts_.body, &writer_) + pad_;
     const qreal column = width_ / kExtrasPerLine;
     // Room for a number marked as differing, in bold.
@@ -251,13 +268,13 @@ void PdfPages::Extras() {
 
 void PdfPages::Summary() {
     using namespace report_text;
-    Heading(kSummaryTitle);
+    Heading(Words(kSummaryTitle));
     const ReportSummary& s = model_.summary;
-    std::vector<std::pair<QString, int>> items{{kParametersLabel, s.parameters},
-                                               {kOutOfRangeLabel, s.outOfRange},
-                                               {kWithoutValueLabel, s.withoutValue}};
+    std::vector<std::pair<QString, int>> items{{Words(kParametersLabel), s.parameters},
+                                               {Words(kOutOfRangeLabel), s.outOfRange},
+                                               {Words(kWithoutValueLabel), s.withoutValue}};
     if (model_.hasReference)
-        items.push_back({kDifferencesLabel, s.differences});
+        items.push_back({Words(kDifferencesLabel), s.differences});
     const qreal height = LineHeight(fonts_.body, &writer_) + 2 * pad_;
     for (const auto& [label, count] : items) {
         EnsureRoom(height);
@@ -273,15 +290,16 @@ void PdfPages::Summary() {
     }
     y_ += 3 * pad_;
     if (!s.outOfRangeRows.empty()) {
-        Heading(kOutOfRangeTitle);
+        const QStringList columns = Words(kGridColumns);
+        Heading(Words(kOutOfRangeTitle));
         std::vector<QStringList> rows;
         for (const ReportOutOfRange& r : s.outOfRangeRows)
             rows.push_back({r.number, r.description, r.display, r.range});
-        Table({0.10, 0.45, 0.20, 0.25},
-              {kGridColumns[0], kGridColumns[1], kGridColumns[3], kRangeLabel}, rows);
+        Table({0.10, 0.45, 0.20, 0.25}, {columns[0], columns[1], columns[3], Words(kRangeLabel)},
+              rows);
     }
     if (!s.withoutValueNumbers.isEmpty()) {
-        Heading(kWithoutValueTitle);
+        Heading(Words(kWithoutValueTitle));
         const QString numbers = s.withoutValueNumbers.join(QLatin1Char(' '));
         const qreal textHeight = TextHeight(fonts_.body, width_, numbers);
         EnsureRoom(textHeight);
@@ -297,7 +315,8 @@ void PdfPages::Fields() {
     using namespace report_text;
     std::vector<ReportField> fields;
     for (const ReportField& f : model_.head.identity) {
-        if (f.label != kTimeLabel && f.label != kSourceLabel && f.label != kVersionLabel)
+        if (f.label != Words(kTimeLabel) && f.label != Words(kSourceLabel) &&
+            f.label != Words(kVersionLabel))
             fields.push_back(f);
     }
     fields.insert(fields.end(), model_.head.handover.begin(), model_.head.handover.end());
@@ -373,13 +392,13 @@ QStringList PdfPages::WrappedLines(const QFont& font, qreal width, const QString
 
 void PdfPages::Differences() {
     using namespace report_text;
-    Heading(kDifferencesTitle);
+    Heading(Words(kDifferencesTitle));
+    const QStringList columns = Words(kGridColumns);
     std::vector<QStringList> rows;
     for (const ReportDifference& d : model_.differences)
         rows.push_back({d.number, d.description, d.display, d.referenceDisplay, d.unit});
     Table({0.10, 0.40, 0.18, 0.18, 0.14},
-          {kGridColumns[0], kGridColumns[1], kGridColumns[3], kReferenceValueLabel, kGridColumns[4]},
-          rows);
+          {columns[0], columns[1], columns[3], Words(kReferenceValueLabel), columns[4]}, rows);
 }
 
 void PdfPages::TableHeader(const std::vector<qreal>& shares, const QStringList& headers) {
@@ -433,7 +452,7 @@ void PdfPages::Signatures() {
     const qreal room = 4 * line;
     EnsureRoom(room + 2 * line);
     y_ += 2 * line;
-    const QStringList& labels = report_text::kSignatures;
+    const QStringList labels = Words(report_text::kSignatures);
     const qreal column = width_ / labels.size();
     for (int i = 0; i < labels.size(); ++i) {
         const qreal left = i * column;

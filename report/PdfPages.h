@@ -58,6 +58,10 @@ private:
               const QColor& colour);
     void Box(const QRectF& box, const QColor& fill);
     QRectF Cell(int column, qreal top, qreal height) const;
+    // Fixed texts in the report's language.
+    QString Words(const QString& text) const;
+    QStringList Words(const QStringList& texts) const;
+    QString Labelled(const QString& label, const QString& text) const;
 
     QPdfWriter& writer_;
     const ReportModel& model_;

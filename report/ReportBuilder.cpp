@@ -3,10 +3,10 @@
 #include "catalogue/ParameterRecord.h"
 
 #include "catalogue/SheetRanges.h"
-#include "files/ParameterFile.h"
-#include "values/ValueText.h"
 #include "core/Version.h"
+#include "files/ParameterFile.h"
 #include "report/ReportRows.h"
+#include "values/ValueText.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -17,14 +17,18 @@ namespace {
 
 constexpr int kShownSheets = 8; // Pn0xx .. Pn7xx have rows
 
-QString ReplyFormatText(int format) {
+QString Words(Language language, const char* source) {
+    return Translated(language, "Report", source);
+}
+
+QString ReplyFormatText(int format, Language language) {
     switch (format) {
     case 0:
-        return QStringLiteral("0 (無標記)");
+        return Words(language, QT_TRANSLATE_NOOP("Report", "0 (無標記)"));
     case 1:
         return QStringLiteral("1 (=0x)");
     default:
-        return QStringLiteral("未定");
+        return Words(language, QT_TRANSLATE_NOOP("Report", "未定"));
     }
 }
 
@@ -37,27 +41,32 @@ QString Sha256Of(const QString& fileName) {
 }
 
 ReportHead HeadOf(const ReportSource& source, const ReportHandover& handover,
-                  const std::optional<ReportReference>& reference) {
+                  const std::optional<ReportReference>& reference, Language language) {
     using namespace report_text;
+    const auto words = [language](const QString& text) { return ReportWords(language, text); };
     const QDateTime time = source.time.isValid() ? source.time : QDateTime::currentDateTime();
-    ReportHead head{kTitle, IsoTime(time), SourceText(source),
-                    QStringLiteral("TARN/B " TARN_VERSION), {}, {}};
-    head.identity = {{kTimeLabel, head.timestamp}, {kSourceLabel, head.source}};
+    ReportHead head{words(kTitle),
+                    IsoTime(time),
+                    SourceText(source, language),
+                    QStringLiteral("TARN/B " TARN_VERSION),
+                    {},
+                    {}};
+    head.identity = {{words(kTimeLabel), head.timestamp}, {words(kSourceLabel), head.source}};
     if (source.kind == ReportSource::Kind::File && source.fileModified.isValid())
-        head.identity.push_back({kFileTimeLabel, IsoTime(source.fileModified)});
+        head.identity.push_back({words(kFileTimeLabel), IsoTime(source.fileModified)});
     if (source.kind == ReportSource::Kind::File && !source.fileSha256.isEmpty())
         head.identity.push_back({kShaLabel, source.fileSha256});
     if (reference) {
-        head.identity.push_back({kReferenceLabel, reference->fileName});
+        head.identity.push_back({words(kReferenceLabel), reference->fileName});
         if (!reference->sha256.isEmpty())
-            head.identity.push_back({kReferenceShaLabel, reference->sha256});
+            head.identity.push_back({words(kReferenceShaLabel), reference->sha256});
     }
-    head.identity.push_back({kVersionLabel, head.version});
-    const ReportField given[] = {{kMachineLabel, handover.machine},
-                                 {kAxisLabel, handover.axis},
-                                 {kCustomerLabel, handover.customer},
-                                 {kTechnicianLabel, handover.technician},
-                                 {kNoteLabel, handover.note}};
+    head.identity.push_back({words(kVersionLabel), head.version});
+    const ReportField given[] = {{words(kMachineLabel), handover.machine},
+                                 {words(kAxisLabel), handover.axis},
+                                 {words(kCustomerLabel), handover.customer},
+                                 {words(kTechnicianLabel), handover.technician},
+                                 {words(kNoteLabel), handover.note}};
     for (const ReportField& field : given) {
         if (!field.text.trimmed().isEmpty())
             head.handover.push_back(field);
@@ -73,17 +82,19 @@ ReportRow BareRow(quint16 number, const QString& valueText) {
     return row;
 }
 
-ReportExtra ExtraOf(const ReportRow& row) {
-    return {row.number, row.valueText, row.noValue ? report_text::kNoValue : row.valueText,
-            row.noValue, row.differs};
+ReportExtra ExtraOf(const ReportRow& row, Language language) {
+    return {row.number, row.valueText,
+            row.noValue ? ReportWords(language, report_text::kNoValue) : row.valueText, row.noValue,
+            row.differs};
 }
 
 // The display of a value text as the report shows it: the grid's for a
 // parameter with a row, else the text itself; 無數值 for none.
-QString DisplayOf(quint16 number, const QString& valueText, const QString& pn904Text) {
-    if (std::optional<GridRow> grid = GridRowOf(number, valueText, pn904Text))
+QString DisplayOf(quint16 number, const QString& valueText, const QString& pn904Text,
+                  Language language) {
+    if (std::optional<GridRow> grid = GridRowOf(number, valueText, pn904Text, language))
         return grid->texts.display;
-    return ExtraOf(BareRow(number, valueText)).shown;
+    return ExtraOf(BareRow(number, valueText), language).shown;
 }
 
 void Summarise(ReportModel& model) {
@@ -144,18 +155,19 @@ QString IsoTime(const QDateTime& time) {
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString SourceText(const ReportSource& source) {
+QString SourceText(const ReportSource& source, Language language) {
     if (source.kind == ReportSource::Kind::File)
-        return QStringLiteral("檔案 %1").arg(source.fileName);
-    return QStringLiteral("驅動器 %1 (%2)，回覆格式 %3")
-        .arg(source.port, source.device, ReplyFormatText(source.replyFormat));
+        return Words(language, QT_TRANSLATE_NOOP("Report", "檔案 %1")).arg(source.fileName);
+    return Words(language, QT_TRANSLATE_NOOP("Report", "驅動器 %1 (%2)，回覆格式 %3"))
+        .arg(source.port, source.device, ReplyFormatText(source.replyFormat, language));
 }
 
 ReportModel BuildReport(const ReportSource& source, const ParameterValues& values,
                         const ReportHandover& handover,
-                        const std::optional<ReportReference>& reference) {
+                        const std::optional<ReportReference>& reference, Language language) {
     ReportModel model;
-    model.head = HeadOf(source, handover, reference);
+    model.language = language;
+    model.head = HeadOf(source, handover, reference, language);
     model.hasReference = reference.has_value();
     const QString& pn904Text = values[SlotOf(kPn904)];
     // Rows gathered by sheet and grid row, so a sheet's order is the grid's
@@ -163,7 +175,7 @@ ReportModel BuildReport(const ReportSource& source, const ParameterValues& value
     std::map<int, std::map<int, ReportRow>> rowsBySheet;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const quint16 number = NumberOfSlot(slot);
-        std::optional<GridRow> grid = GridRowOf(number, values[slot], pn904Text);
+        std::optional<GridRow> grid = GridRowOf(number, values[slot], pn904Text, language);
         ReportRow row = grid ? grid->texts : BareRow(number, values[slot]);
         if (reference) {
             row.referenceValueText = reference->values[slot];
@@ -171,14 +183,14 @@ ReportModel BuildReport(const ReportSource& source, const ParameterValues& value
         }
         if (row.differs) {
             model.differences.push_back(
-                {row.number, row.description, grid ? row.display : ExtraOf(row).shown,
-                 DisplayOf(number, row.referenceValueText, pn904Text), row.unit});
+                {row.number, row.description, grid ? row.display : ExtraOf(row, language).shown,
+                 DisplayOf(number, row.referenceValueText, pn904Text, language), row.unit});
         }
         model.entries.push_back(row);
         if (grid)
             rowsBySheet[grid->sheet][grid->row] = row;
         else
-            model.extras.push_back(ExtraOf(row));
+            model.extras.push_back(ExtraOf(row, language));
     }
     for (int sheet = 0; sheet < kShownSheets; ++sheet) {
         ReportSheet shown{sheet, QStringLiteral("Pn%1xx").arg(sheet), {}};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "values/ParameterValues.h"
 #include "report/ReportModel.h"
+#include "values/ParameterValues.h"
 
 #include <QDateTime>
 #include <QString>
@@ -50,8 +50,9 @@ ReportReference ReadReference(const QString& fileName);
 QString IsoTime(const QDateTime& time);
 
 // The head's source text: "驅動器 COM1 (/dev/ttyS0)，回覆格式 1 (=0x)" or
-// "檔案 abc.tarn".
-QString SourceText(const ReportSource& source);
+// "檔案 abc.tarn" ("Drive COM1 (/dev/ttyS0), reply format 1 (=0x)", "File
+// abc.tarn" in English).
+QString SourceText(const ReportSource& source, Language language = Language::Chinese);
 
 // The report of `values` (one value text per slot, in file order). Rows,
 // display texts, shown bounds and the range marks are those the grid would
@@ -63,6 +64,11 @@ QString SourceText(const ReportSource& source);
 // With a `reference`, every parameter whose value text differs from the
 // reference's (ValuesEqual) is marked and listed, both values in display
 // form; the reference's display follows the same Pn904 bounds.
+//
+// Every text is in `language`: head, labels, descriptions (in English the
+// catalogue's gloss), control modes, the mark of no value. Values, units
+// and bounds read the same in both; the handover fields as typed.
 ReportModel BuildReport(const ReportSource& source, const ParameterValues& values,
                         const ReportHandover& handover = {},
-                        const std::optional<ReportReference>& reference = std::nullopt);
+                        const std::optional<ReportReference>& reference = std::nullopt,
+                        Language language = Language::Chinese);

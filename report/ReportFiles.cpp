@@ -3,10 +3,14 @@
 #include "files/TransferResult.h"
 #include "report/ReportFormat.h"
 
+#include <QCoreApplication>
+
 QString WriteReportFile(const ReportSource& source, const ParameterValues& values,
                         const ReportInputs& inputs, const QString& name) {
-    WriteReport(BuildReport(source, values, inputs.handover, inputs.reference), name);
-    return SaveGapsMessage(ParametersWithoutValue(values), QStringLiteral("報告已寫入"));
+    WriteReport(BuildReport(source, values, inputs.handover, inputs.reference, inputs.language),
+                name);
+    return SaveGapsMessage(ParametersWithoutValue(values),
+                           QCoreApplication::translate("Report", "報告已寫入"));
 }
 
 std::optional<ReportReference> ReferenceOf(const QString& fileName) {

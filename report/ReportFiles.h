@@ -10,6 +10,7 @@
 struct ReportInputs {
     ReportHandover handover;
     std::optional<ReportReference> reference;
+    Language language = Language::Chinese; // what the report reads in
 };
 
 // The reference named `fileName` (ReadReference: the whole-file check of a
@@ -19,7 +20,7 @@ std::optional<ReportReference> ReferenceOf(const QString& fileName);
 // Builds the report of `values` from `source` and writes it to `name`, in
 // the format its extension names (WriteReport, which throws when it cannot);
 // returns what a save of these values would tell of their gaps
-// (SaveGapsMessage led by "報告已寫入"), empty when every parameter gave a
-// value.
+// (SaveGapsMessage led by "報告已寫入", in the windows' language), empty when
+// every parameter gave a value.
 QString WriteReportFile(const ReportSource& source, const ParameterValues& values,
                         const ReportInputs& inputs, const QString& name);

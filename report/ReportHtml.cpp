@@ -82,7 +82,7 @@ QString Head(const ReportHead& head) {
            QStringLiteral("</header>\n");
 }
 
-QString Row(const ReportRow& r) {
+QString Row(const ReportRow& r, Language language) {
     QStringList classes;
     if (r.outOfRange)
         classes << QStringLiteral("out");
@@ -93,7 +93,7 @@ QString Row(const ReportRow& r) {
     QString html = classes.isEmpty()
                        ? QStringLiteral("<tr>")
                        : QStringLiteral("<tr class=\"%1\">").arg(classes.join(QLatin1Char(' ')));
-    const QStringList& label = report_text::kGridColumns;
+    const QStringList label = ReportWords(language, report_text::kGridColumns);
     html += Cell(MarkOf(r), QStringLiteral("mark"));
     html += Cell(r.number, QStringLiteral("number nowrap"));
     html += QStringLiteral("<td class=\"desc\">%1").arg(Esc(r.description));
@@ -108,23 +108,24 @@ QString Row(const ReportRow& r) {
     return html + QStringLiteral("</tr>\n");
 }
 
-QString Sheet(const ReportSheet& sheet) {
+QString Sheet(const ReportSheet& sheet, Language language) {
     QString html =
         QStringLiteral(
             "<section id=\"%1\"><h2>%1</h2><div class=\"scroll\"><table class=\"grid\"><thead><tr>"
-            "<th title=\"超出範圍\">%2</th>")
-            .arg(Esc(sheet.title), Esc(report_text::kOutMark));
-    for (const QString& title : report_text::kGridColumns)
+            "<th title=\"%3\">%2</th>")
+            .arg(Esc(sheet.title), Esc(report_text::kOutMark),
+                 Esc(ReportWords(language, report_text::kOutOfRangeLabel)));
+    for (const QString& title : ReportWords(language, report_text::kGridColumns))
         html += QStringLiteral("<th>%1</th>").arg(Esc(title));
     html += QStringLiteral("</tr></thead><tbody>\n");
     for (const ReportRow& r : sheet.rows)
-        html += Row(r);
+        html += Row(r, language);
     return html + QStringLiteral("</tbody></table></div></section>\n");
 }
 
-QString Extras(const std::vector<ReportExtra>& extras) {
+QString Extras(const std::vector<ReportExtra>& extras, Language language) {
     QString html = QStringLiteral("<section id=\"extras\"><h2>%1</h2><ul class=\"extras\">")
-                       .arg(Esc(report_text::kExtrasTitle));
+                       .arg(Esc(ReportWords(language, report_text::kExtrasTitle)));
     for (const ReportExtra& e : extras) {
         const QString value =
             e.noValue ? QStringLiteral("<span class=\"none\">%1</span>").arg(Esc(e.shown))
@@ -152,30 +153,33 @@ QString Table(const QString& cls, const QStringList& headers, const std::vector<
     return html + QStringLiteral("</tbody></table></div>");
 }
 
-QString Differences(const std::vector<ReportDifference>& differences) {
+QString Differences(const std::vector<ReportDifference>& differences, Language language) {
     using namespace report_text;
+    const auto words = [language](const QString& text) { return ReportWords(language, text); };
+    const QStringList columns = ReportWords(language, kGridColumns);
     std::vector<QStringList> rows;
     for (const ReportDifference& d : differences)
         rows.push_back({d.number, d.description, d.display, d.referenceDisplay, d.unit});
-    return QStringLiteral("<section id=\"differences\"><h2>%1</h2>").arg(Esc(kDifferencesTitle)) +
+    return QStringLiteral("<section id=\"differences\"><h2>%1</h2>")
+               .arg(Esc(words(kDifferencesTitle))) +
            Table(QStringLiteral("differences"),
-                 {kGridColumns[0], kGridColumns[1], kGridColumns[3], kReferenceValueLabel,
-                  kGridColumns[4]},
+                 {columns[0], columns[1], columns[3], words(kReferenceValueLabel), columns[4]},
                  rows) +
            QStringLiteral("</section>\n");
 }
 
 QString Summary(const ReportModel& model) {
     using namespace report_text;
+    const auto words = [&model](const QString& text) { return ReportWords(model.language, text); };
     const ReportSummary& s = model.summary;
     QString html =
         QStringLiteral("<section id=\"summary\"><h2>%1</h2><table class=\"summary\"><tbody>")
-            .arg(Esc(kSummaryTitle));
-    std::vector<std::pair<QString, int>> items{{kParametersLabel, s.parameters},
-                                               {kOutOfRangeLabel, s.outOfRange},
-                                               {kWithoutValueLabel, s.withoutValue}};
+            .arg(Esc(words(kSummaryTitle)));
+    std::vector<std::pair<QString, int>> items{{words(kParametersLabel), s.parameters},
+                                               {words(kOutOfRangeLabel), s.outOfRange},
+                                               {words(kWithoutValueLabel), s.withoutValue}};
     if (model.hasReference)
-        items.push_back({kDifferencesLabel, s.differences});
+        items.push_back({words(kDifferencesLabel), s.differences});
     for (const auto& [label, count] : items)
         html += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(Esc(label)).arg(count);
     html += QStringLiteral("</tbody></table>\n");
@@ -183,20 +187,22 @@ QString Summary(const ReportModel& model) {
         std::vector<QStringList> rows;
         for (const ReportOutOfRange& r : s.outOfRangeRows)
             rows.push_back({r.number, r.description, r.display, r.range});
-        html += QStringLiteral("<h3>%1</h3>").arg(Esc(kOutOfRangeTitle)) +
+        const QStringList columns = ReportWords(model.language, kGridColumns);
+        html += QStringLiteral("<h3>%1</h3>").arg(Esc(words(kOutOfRangeTitle))) +
                 Table(QStringLiteral("outofrange"),
-                      {kGridColumns[0], kGridColumns[1], kGridColumns[3], kRangeLabel}, rows);
+                      {columns[0], columns[1], columns[3], words(kRangeLabel)}, rows);
     }
     if (!s.withoutValueNumbers.isEmpty()) {
         html += QStringLiteral("<h3>%1</h3><p class=\"numbers\">%2</p>")
-                    .arg(Esc(kWithoutValueTitle), Esc(s.withoutValueNumbers.join(QLatin1Char(' '))));
+                    .arg(Esc(words(kWithoutValueTitle)),
+                         Esc(s.withoutValueNumbers.join(QLatin1Char(' '))));
     }
     return html + QStringLiteral("</section>\n");
 }
 
-QString Signatures() {
+QString Signatures(Language language) {
     QString html = QStringLiteral("<section class=\"signatures\">");
-    for (const QString& label : report_text::kSignatures)
+    for (const QString& label : ReportWords(language, report_text::kSignatures))
         html += QStringLiteral("<div>%1</div>").arg(Esc(label));
     return html + QStringLiteral("</section>\n");
 }
@@ -206,18 +212,20 @@ QString Signatures() {
 QString ReportHtml(const ReportModel& model) {
     QString html =
         QStringLiteral("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" "
-                       "lang=\"zh-Hant\">\n<head><meta charset=\"utf-8\"/>"
+                       "lang=\"%3\">\n<head><meta charset=\"utf-8\"/>"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>"
                        "<title>%1</title><style>%2</style></head>\n<body>\n")
             .arg(Esc(model.head.title + QLatin1Char(' ') + model.head.timestamp),
-                 QString::fromUtf8(kStyle));
+                 QString::fromUtf8(kStyle),
+                 model.language == Language::English ? QStringLiteral("en")
+                                                     : QStringLiteral("zh-Hant"));
     html += Head(model.head);
     for (const ReportSheet& sheet : model.sheets)
-        html += Sheet(sheet);
+        html += Sheet(sheet, model.language);
     if (model.hasReference)
-        html += Differences(model.differences);
-    html += Extras(model.extras);
+        html += Differences(model.differences, model.language);
+    html += Extras(model.extras, model.language);
     html += Summary(model);
-    html += Signatures();
+    html += Signatures(model.language);
     return html + QStringLiteral("</body>\n</html>\n");
 }

@@ -3,6 +3,7 @@
 #include "core/TarnError.h"
 #include "report/ReportModel.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
@@ -36,7 +37,9 @@ QString HandoverFault(const ReportHandover& handover) {
         {kNoteLabel, handover.note}};
     for (const auto& [label, text] : fields) {
         if (const int place = ControlCharacterAt(text, label == kNoteLabel)) {
-            return QStringLiteral("%1 含有控制字元（第 %2 個字元）").arg(label).arg(place);
+            return QCoreApplication::translate("Report", "%1 含有控制字元（第 %2 個字元）")
+                .arg(ReportWords(CurrentLanguage(), label))
+                .arg(place);
         }
     }
     return {};

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 // A parameter report as the renderers take it: every text already resolved,
-// nothing left to look up or convert. How the texts were found (drive or
-// file, which catalogue) is the builder's business, not the renderers'.
+// nothing left to look up or convert, in the report's language. How the
+// texts were found (drive or file, which catalogue) is the builder's
+// business, not the renderers'; the renderers put their own fixed texts
+// (report_text) into the same language.
 
 // A labelled line of the head: "機台" "M-7".
 struct ReportField {
@@ -102,47 +106,73 @@ struct ReportModel {
     ReportSummary summary;
     bool hasReference = false; // compared against a reference file
     std::vector<ReportDifference> differences; // in file order
+    // What every text reads in: descriptions, control modes and labels.
+    // In English a row's description is its gloss, so no gloss goes below it.
+    Language language = Language::Chinese;
 };
 
-// Fixed texts shared by the renderers.
+// Fixed texts shared by the renderers, as written (Chinese); ReportWords
+// gives them in a report's language.
 namespace report_text {
-inline const QString kTitle = QStringLiteral("參數報告");
-inline const QString kNoValue = QStringLiteral("無數值");
+inline const QString kTitle = QStringLiteral(QT_TRANSLATE_NOOP("Report", "參數報告"));
+inline const QString kNoValue = QStringLiteral(QT_TRANSLATE_NOOP("Report", "無數值"));
 inline const QString kOutMark = QStringLiteral("!");
 inline const QString kDiffersMark = QStringLiteral("≠"); // differs from the reference
-inline const QString kTimeLabel = QStringLiteral("日期時間");
-inline const QString kSourceLabel = QStringLiteral("來源");
-inline const QString kVersionLabel = QStringLiteral("程式版本");
-inline const QString kExtrasTitle = QStringLiteral("其他參數（不在表格中）");
-inline const QString kSummaryTitle = QStringLiteral("摘要");
-inline const QString kParametersLabel = QStringLiteral("參數總數");
-inline const QString kOutOfRangeLabel = QStringLiteral("超出範圍");
-inline const QString kWithoutValueLabel = QStringLiteral("無數值");
-inline const QString kDifferencesLabel = QStringLiteral("與參考檔案不同");
-inline const QString kDifferencesTitle = QStringLiteral("與參考檔案不同的參數");
-inline const QString kOutOfRangeTitle = QStringLiteral("超出範圍的參數");
-inline const QString kWithoutValueTitle = QStringLiteral("無數值的參數");
-inline const QString kRangeLabel = QStringLiteral("範圍");
-inline const QString kReferenceValueLabel = QStringLiteral("參考檔案數值");
-inline const QString kFileTimeLabel = QStringLiteral("檔案修改時間");
+inline const QString kTimeLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "日期時間"));
+inline const QString kSourceLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "來源"));
+inline const QString kVersionLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "程式版本"));
+inline const QString kExtrasTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "其他參數（不在表格中）"));
+inline const QString kSummaryTitle = QStringLiteral(QT_TRANSLATE_NOOP("Report", "摘要"));
+inline const QString kParametersLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "參數總數"));
+inline const QString kOutOfRangeLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "超出範圍"));
+inline const QString kWithoutValueLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "無數值"));
+inline const QString kDifferencesLabel =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "與參考檔案不同"));
+inline const QString kDifferencesTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "與參考檔案不同的參數"));
+inline const QString kOutOfRangeTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "超出範圍的參數"));
+inline const QString kWithoutValueTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "無數值的參數"));
+inline const QString kRangeLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "範圍"));
+inline const QString kReferenceValueLabel =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "參考檔案數值"));
+inline const QString kFileTimeLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "檔案修改時間"));
 inline const QString kShaLabel = QStringLiteral("SHA-256");
-inline const QString kReferenceLabel = QStringLiteral("參考檔案");
-inline const QString kReferenceShaLabel = QStringLiteral("參考檔案 SHA-256");
-inline const QString kMachineLabel = QStringLiteral("機台");
-inline const QString kAxisLabel = QStringLiteral("軸");
-inline const QString kCustomerLabel = QStringLiteral("客戶");
-inline const QString kTechnicianLabel = QStringLiteral("技術員");
-inline const QString kNoteLabel = QStringLiteral("備註");
+inline const QString kReferenceLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "參考檔案"));
+inline const QString kReferenceShaLabel =
+    QStringLiteral(QT_TRANSLATE_NOOP("Report", "參考檔案 SHA-256"));
+inline const QString kMachineLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "機台"));
+inline const QString kAxisLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "軸"));
+inline const QString kCustomerLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "客戶"));
+inline const QString kTechnicianLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "技術員"));
+inline const QString kNoteLabel = QStringLiteral(QT_TRANSLATE_NOOP("Report", "備註"));
 // The lines the report ends with, to sign on paper.
-inline const QStringList kSignatures{QStringLiteral("技術員簽名"), QStringLiteral("客戶簽名"),
-                                     QStringLiteral("日期")};
+inline const QStringList kSignatures{QStringLiteral(QT_TRANSLATE_NOOP("Report", "技術員簽名")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("Report", "客戶簽名")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("Report", "日期"))};
 
 // The grid's seven column headers, in grid order.
-inline const QStringList kGridColumns{QStringLiteral("編號"),     QStringLiteral("說明"),
-                                      QStringLiteral("控制模式"), QStringLiteral("數值"),
-                                      QStringLiteral("單位"),     QStringLiteral("最小值"),
-                                      QStringLiteral("最大值")};
+inline const QStringList kGridColumns{QStringLiteral(QT_TRANSLATE_NOOP("Report", "編號")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Report", "說明")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Report", "控制模式")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Report", "數值")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Report", "單位")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Report", "最小值")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Report", "最大值"))};
 } // namespace report_text
+
+// A fixed text of report_text (or a list of them) in `language`.
+inline QString ReportWords(Language language, const QString& text) {
+    return Translated(language, "Report", text.toUtf8().constData());
+}
+inline QStringList ReportWords(Language language, const QStringList& texts) {
+    QStringList words;
+    for (const QString& text : texts)
+        words << ReportWords(language, text);
+    return words;
+}
 
 // A row's mark: "!" out of range, "≠" differing from the reference.
 inline QString MarkOf(const ReportRow& row) {

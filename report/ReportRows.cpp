@@ -1,5 +1,6 @@
 #include "report/ReportRows.h"
 
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/ParameterRecord.h"
 #include "core/TarnError.h"
 #include "editing/EditRules.h"
@@ -18,13 +19,14 @@ BoundTexts ReportBounds(const ParameterRecord& record, const QString& pn904Text)
     }
 }
 
-void Resolve(const ParameterRecord& record, const QString& pn904Text, ReportRow& row) {
+void Resolve(const ParameterRecord& record, const QString& pn904Text, Language language,
+             ReportRow& row) {
     const BoundTexts bounds = ReportBounds(record, pn904Text);
     row.minText = bounds.minimum;
     row.maxText = bounds.maximum;
     row.noValue = row.valueText.isEmpty() || row.valueText == QLatin1String("None");
     if (row.noValue) {
-        row.display = report_text::kNoValue;
+        row.display = ReportWords(language, report_text::kNoValue);
         return;
     }
     row.display = ValueInWords(record.number, row.valueText);
@@ -37,8 +39,8 @@ void Resolve(const ParameterRecord& record, const QString& pn904Text, ReportRow&
 
 } // namespace
 
-std::optional<GridRow> GridRowOf(quint16 number, const QString& valueText,
-                                 const QString& pn904Text) {
+std::optional<GridRow> GridRowOf(quint16 number, const QString& valueText, const QString& pn904Text,
+                                 Language language) {
     const ParameterRecord* record = RecordOf(number);
     if (record == nullptr || record->row < 1)
         return std::nullopt;
@@ -47,11 +49,12 @@ std::optional<GridRow> GridRowOf(quint16 number, const QString& valueText,
     grid.row = record->row;
     ReportRow& row = grid.texts;
     row.number = PnName(number);
-    row.description = QString::fromUtf8(record->description);
-    row.gloss = QString::fromUtf8(record->gloss);
-    row.controlMode = QString::fromUtf8(record->controlMode);
+    row.description = DescriptionIn(*record, language);
+    if (language == Language::Chinese)
+        row.gloss = QString::fromUtf8(record->gloss);
+    row.controlMode = ControlModeIn(*record, language);
     row.unit = QString::fromUtf8(record->unit);
     row.valueText = valueText;
-    Resolve(*record, pn904Text, row);
+    Resolve(*record, pn904Text, language, row);
     return grid;
 }

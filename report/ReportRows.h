@@ -16,7 +16,9 @@ struct GridRow {
 
 // The grid row of parameter `number` with `valueText` resolved as the grid
 // shows it after reading these values: display text, bounds (Pn904-bounded
-// ones from `pn904Text`), and where the value stands against its rule (StandingOf).
-// Empty for a parameter that no sheet shows. Reads no global record.
-std::optional<GridRow> GridRowOf(quint16 number, const QString& valueText,
-                                 const QString& pn904Text);
+// ones from `pn904Text`), and where the value stands against its rule (StandingOf),
+// its words in `language` (in English the description is the gloss, and no
+// gloss is left to show below it). Empty for a parameter that no sheet
+// shows. Reads no global record.
+std::optional<GridRow> GridRowOf(quint16 number, const QString& valueText, const QString& pn904Text,
+                                 Language language);

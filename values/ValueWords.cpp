@@ -1,10 +1,13 @@
 #include "values/ValueWords.h"
 
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/SheetRanges.h"
 #include "catalogue/ShownBounds.h"
 #include "core/TarnError.h"
 #include "values/ValueForms.h"
 #include "values/ValueText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -20,13 +23,18 @@ QString WithUnit(quint16 number, const QString& text) {
     return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
 }
 
-QString OrEmptyMark(quint16 number, const QString& valueText) {
-    return valueText.isEmpty() ? QStringLiteral("（空）") : ValueInWordsWithHex(number, valueText);
+// What stands for no answer.
+QString EmptyMark(Language language) {
+    return Translated(language, "ValueWords", QT_TRANSLATE_NOOP("ValueWords", "（空）"));
+}
+
+QString OrEmptyMark(quint16 number, const QString& valueText, Language language) {
+    return valueText.isEmpty() ? EmptyMark(language) : ValueInWordsWithHex(number, valueText);
 }
 
 // "Pn100 KVP1" or "Pn900".
-QString NumberAndDescription(quint16 number) {
-    const QString description = DescriptionOf(number);
+QString NumberAndDescription(quint16 number, Language language) {
+    const QString description = DescriptionOf(number, language);
     return description.isEmpty() ? PnName(number) : PnName(number) + QLatin1Char(' ') + description;
 }
 
@@ -37,24 +45,28 @@ QString UnitOf(quint16 number) {
     return record ? QString::fromUtf8(record->unit) : QString();
 }
 
-QString DescriptionOf(quint16 number) {
+QString DescriptionOf(quint16 number, Language language) {
     const ParameterRecord* record = RecordOf(number);
-    return record ? QString::fromUtf8(record->description) : QString();
+    return record ? DescriptionIn(*record, language) : QString();
 }
 
-QString DriftLine(quint16 number, const QString& released, const QString& current) {
-    return WithUnit(number, QStringLiteral("%1 發行 %2 → 目前 %3")
-                                .arg(NumberAndDescription(number), OrEmptyMark(number, released),
-                                     OrEmptyMark(number, current)));
+QString DriftLine(quint16 number, const QString& released, const QString& current,
+                  Language language) {
+    return WithUnit(
+        number,
+        Translated(language, "ValueWords", QT_TRANSLATE_NOOP("ValueWords", "%1 發行 %2 → 目前 %3"))
+            .arg(NumberAndDescription(number, language), OrEmptyMark(number, released, language),
+                 OrEmptyMark(number, current, language)));
 }
 
-QString QueryLine(quint16 number, const QString& current, const std::optional<QString>& released) {
-    QString line = ParameterWordsLine(number, current) + QStringLiteral(" 發行 ");
-    if (!released) {
-        return line + QStringLiteral("—");
-    }
-    line += OrEmptyMark(number, *released);
-    return *released == current ? line : line + QStringLiteral(" ≠");
+QString QueryLine(quint16 number, const QString& current, const std::optional<QString>& released,
+                  Language language) {
+    const QString releasedText =
+        released ? OrEmptyMark(number, *released, language) : QStringLiteral("—");
+    const QString line =
+        Translated(language, "ValueWords", QT_TRANSLATE_NOOP("ValueWords", "%1 發行 %2"))
+            .arg(ParameterWordsLine(number, current, language), releasedText);
+    return released && *released != current ? line + QStringLiteral(" ≠") : line;
 }
 
 QString ValueInWords(quint16 number, const QString& valueText) {
@@ -74,9 +86,9 @@ QString ValueInWordsWithHex(quint16 number, const QString& valueText) {
     return shown + QStringLiteral(" (") + valueText + QLatin1Char(')');
 }
 
-QString ValueWithUnit(quint16 number, const QString& valueText) {
+QString ValueWithUnit(quint16 number, const QString& valueText, Language language) {
     if (valueText.isEmpty())
-        return QStringLiteral("（空）");
+        return EmptyMark(language);
     return WithUnit(number, ValueInWordsWithHex(number, valueText));
 }
 
@@ -106,18 +118,19 @@ QString ParameterLine(quint16 number, const QString& valueText) {
         QStringLiteral("%1 %2 %3").arg(PnName(number), valueText, ValueInWords(number, valueText)));
 }
 
-QString ParameterWordsLine(quint16 number, const QString& valueText) {
-    return WithUnit(number, NumberAndDescription(number) + QLatin1Char(' ') +
-                                OrEmptyMark(number, valueText));
+QString ParameterWordsLine(quint16 number, const QString& valueText, Language language) {
+    return WithUnit(number, NumberAndDescription(number, language) + QLatin1Char(' ') +
+                                OrEmptyMark(number, valueText, language));
 }
 
-QString ChangeLine(quint16 number, const QString& before, const QString& after,
-                   ChangeNaming naming) {
-    const QString name =
-        naming == ChangeNaming::NumberOnly ? PnName(number) : NumberAndDescription(number);
-    return WithUnit(number,
-                    QStringLiteral("%1 %2 → %3")
-                        .arg(name, OrEmptyMark(number, before), OrEmptyMark(number, after)));
+QString ChangeLine(quint16 number, const QString& before, const QString& after, ChangeNaming naming,
+                   Language language) {
+    const QString name = naming == ChangeNaming::NumberOnly
+                             ? PnName(number)
+                             : NumberAndDescription(number, language);
+    return WithUnit(number, QStringLiteral("%1 %2 → %3")
+                                .arg(name, OrEmptyMark(number, before, language),
+                                     OrEmptyMark(number, after, language)));
 }
 
 QJsonObject ParameterJson(const ParameterRecord& record, const QString& valueText,
