@@ -75,7 +75,7 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void TChangeLogForm::RetranslateUi() {
     setWindowTitle(tr("變更記錄"));
-    const QStringList headers = ChangeLogHeaders();
+    const QStringList headers = ChangeLogHeaders(CurrentLanguage());
     grdChanges->setHorizontalHeaderLabels(headers);
     grdChanges->setAccessibleName(headers.join(' '));
     SetButtonText(btnRevert, tr("還原"));
@@ -96,7 +96,7 @@ void TChangeLogForm::ShowRows() {
     // Rows already shown keep their items, and so the selection on them.
     grdChanges->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
-        const QStringList texts = ChangeRowTexts(rows[r]);
+        const QStringList texts = ChangeRowTexts(rows[r], CurrentLanguage());
         for (int c = 0; c < texts.size(); ++c) {
             if (QTableWidgetItem* item = grdChanges->item(r, c))
                 item->setText(texts[c]);

@@ -7,6 +7,7 @@
 #include "app/TMainForm.h"
 #include "app/TOpenPmForm.h"
 #include "app/TProgressForm.h"
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/ParameterRecord.h"
 #include "compare/CompareTexts.h"
 #include "values/ValueWords.h"
@@ -128,7 +129,7 @@ void TComparePmForm::ShowRows(const std::vector<CompareRow>& rows, const QString
         };
         grdCompare->setItem(i, ColWrite, TickItem(row));
         put(ColNumber, PnName(row.number));
-        put(ColDescription, catalogued ? QString::fromUtf8(record->description) : QString());
+        put(ColDescription, catalogued ? DescriptionIn(*record, CurrentLanguage()) : QString());
         put(ColDrive, ValueInWordsWithHex(row.number, row.driveText));
         put(ColFile, ValueInWordsWithHex(row.number, row.fileText));
         put(ColUnit, catalogued ? QString::fromUtf8(record->unit) : QString());

@@ -4,6 +4,7 @@
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
 #include "catalogue/SheetRanges.h"
+#include "values/ValueWords.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -89,10 +90,14 @@ void TFindForm::edtFindChange() {
     for (int row = 0; row < int(hits_.size()); ++row) {
         const SearchHit& hit = hits_[size_t(row)];
         grdHits->setItem(row, 0, HitItem(PnName(hit.number), hit.selectable));
-        QTableWidgetItem* description = HitItem(hit.description, hit.selectable);
-        description->setToolTip(hit.gloss);
+        // As the grid shows it, the other language's words in the tooltip.
+        const bool english = CurrentLanguage() == Language::English;
+        QTableWidgetItem* description =
+            HitItem(english ? DescriptionOf(hit.number, Language::English) : hit.description,
+                    hit.selectable);
+        description->setToolTip(english ? hit.description : hit.gloss);
         grdHits->setItem(row, 1, description);
-        grdHits->setItem(row, 2, HitItem(SheetTextOf(hit), hit.selectable));
+        grdHits->setItem(row, 2, HitItem(SheetTextOf(hit, CurrentLanguage()), hit.selectable));
     }
 }
 
