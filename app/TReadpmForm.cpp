@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QVBoxLayout>
 
 TReadpmForm::TReadpmForm(QWidget* parent) : QWidget(parent, CaptionOnlyFlags()) {
     setObjectName("ReadpmForm");
@@ -12,7 +13,13 @@ TReadpmForm::TReadpmForm(QWidget* parent) : QWidget(parent, CaptionOnlyFlags()) 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     Label1->setFont(PixelFont("MS Sans Serif", 16));
-    Label1->setGeometry(40, 16, 121, 33);
+    // Placed as it always was; a longer text widens the window.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 16, 40, 0);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    Label1->setMinimumHeight(33);
+    layout->addWidget(Label1, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addStretch();
     RetranslateUi();
 }
 

@@ -291,37 +291,6 @@
     </message>
 </context>
 <context>
-    <name>TPmDataForm</name>
-    <message>
-        <source>編號</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>說明</source>
-        <translation>Description</translation>
-    </message>
-    <message>
-        <source>控制模式</source>
-        <translation>Control mode</translation>
-    </message>
-    <message>
-        <source>數值</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>單位</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>最小值</source>
-        <translation>Min</translation>
-    </message>
-    <message>
-        <source>最大值</source>
-        <translation>Max</translation>
-    </message>
-</context>
-<context>
     <name>TProgressForm</name>
     <message>
         <source>燒錄參數中...</source>
@@ -364,6 +333,10 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>語言</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>

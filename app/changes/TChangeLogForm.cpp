@@ -45,8 +45,6 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grdChanges->verticalHeader()->hide();
     grdChanges->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdChanges->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < int(kWidths.size()); ++col)
-        grdChanges->setColumnWidth(col, kWidths[col]);
     grdChanges->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdChanges->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdChanges->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -75,9 +73,7 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void TChangeLogForm::RetranslateUi() {
     setWindowTitle(tr("變更記錄"));
-    const QStringList headers = ChangeLogHeaders(CurrentLanguage());
-    grdChanges->setHorizontalHeaderLabels(headers);
-    grdChanges->setAccessibleName(headers.join(' '));
+    SetColumnTitles(grdChanges, ChangeLogHeaders(CurrentLanguage()), kWidths.data());
     SetButtonText(btnRevert, tr("還原"));
     SetButtonText(btnRevertAll, tr("全部還原"));
     SetButtonText(btnExportLog, tr("匯出"));

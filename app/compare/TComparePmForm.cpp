@@ -64,11 +64,6 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     grdCompare->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdCompare->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdCompare->horizontalHeader()->setStretchLastSection(true);
-    int width = 0;
-    for (int col = 0; col < ColumnCount; ++col) {
-        grdCompare->setColumnWidth(col, kWidths[col]);
-        width += kWidths[col];
-    }
 
     auto* buttons = new QHBoxLayout();
     btnSelectAll = AddButton(this, buttons, "btnSelectAll", QString());
@@ -84,6 +79,9 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     const int rowHeight = grdCompare->verticalHeader()->defaultSectionSize();
     const int tableHeight = grdCompare->horizontalHeader()->sizeHint().height() +
                             kRowsShown * rowHeight + 2 * grdCompare->frameWidth();
+    int width = 0;
+    for (int col = 0; col < ColumnCount; ++col)
+        width += grdCompare->columnWidth(col);
     resize(width + 2 * grdCompare->frameWidth() + 24,
            tableHeight + btnCloseCompare->sizeHint().height() + 36);
 
@@ -102,8 +100,7 @@ void TComparePmForm::RetranslateUi() {
     QStringList headers;
     for (const char* header : kHeaders)
         headers << tr(header);
-    grdCompare->setHorizontalHeaderLabels(headers);
-    grdCompare->setAccessibleName(headers.join(' '));
+    SetColumnTitles(grdCompare, headers, kWidths);
     SetButtonText(btnSelectAll, tr("全選"));
     SetButtonText(btnSelectNone, tr("全不選"));
     SetButtonText(btnWriteSelected, tr("寫入勾選參數"));

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,25 +132,32 @@ void TCommForm::BuildNetworkFields() {
     edtNetAddress->setGeometry(16, 240, 194, 26);
     Label3->setBuddy(edtNetAddress);
 
-    Label4 = new QLabel(this);
+    // The labels take what their texts need, the fields the rest.
+    auto* timingArea = new QWidget(this);
+    timingArea->setGeometry(16, 274, 194, 58);
+    auto* timingRows = new QGridLayout(timingArea);
+    timingRows->setContentsMargins(0, 0, 0, 0);
+    timingRows->setVerticalSpacing(6);
+    Label4 = new QLabel(timingArea);
     Label4->setObjectName("Label4");
-    Label4->setGeometry(16, 274, 70, 26);
-    cmbTiming = new QComboBox(this);
+    cmbTiming = new QComboBox(timingArea);
     cmbTiming->setObjectName("cmbTiming");
     for (int i = 0; i < int(std::size(kTimingTexts)); ++i)
         cmbTiming->addItem(QString());
-    cmbTiming->setGeometry(86, 274, 124, 26);
     Label4->setBuddy(cmbTiming);
 
-    Label5 = new QLabel(this);
+    Label5 = new QLabel(timingArea);
     Label5->setObjectName("Label5");
-    Label5->setGeometry(16, 306, 70, 26);
-    spnTimeout = new QSpinBox(this);
+    spnTimeout = new QSpinBox(timingArea);
     spnTimeout->setObjectName("spnTimeout");
     spnTimeout->setRange(int(LinkSettings::kMinTimeoutMs), int(LinkSettings::kMaxTimeoutMs));
     spnTimeout->setValue(int(LinkSettings::kDefaultTimeoutMs));
-    spnTimeout->setGeometry(86, 306, 124, 26);
     Label5->setBuddy(spnTimeout);
+    timingRows->addWidget(Label4, 0, 0);
+    timingRows->addWidget(cmbTiming, 0, 1);
+    timingRows->addWidget(Label5, 1, 0);
+    timingRows->addWidget(spnTimeout, 1, 1);
+    timingRows->setColumnStretch(1, 1);
     LoadChoices();
 }
 

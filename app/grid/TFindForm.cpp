@@ -44,8 +44,6 @@ TFindForm::TFindForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grdHits->verticalHeader()->hide();
     grdHits->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdHits->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < int(kWidths.size()); ++col)
-        grdHits->setColumnWidth(col, kWidths[col]);
     grdHits->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdHits->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdHits->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -72,8 +70,7 @@ void TFindForm::RetranslateUi() {
     QStringList headers;
     for (const char* header : kHeaders)
         headers << tr(header);
-    grdHits->setHorizontalHeaderLabels(headers);
-    grdHits->setAccessibleName(headers.join(' '));
+    SetColumnTitles(grdHits, headers, kWidths.data());
     // The hits' descriptions and tabs in the language chosen.
     edtFindChange();
 }

@@ -42,8 +42,6 @@ TTraceForm::TTraceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grdTrace->verticalHeader()->hide();
     grdTrace->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdTrace->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < int(kWidths.size()); ++col)
-        grdTrace->setColumnWidth(col, kWidths[col]);
     grdTrace->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdTrace->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdTrace->setWordWrap(false);
@@ -67,8 +65,7 @@ void TTraceForm::RetranslateUi() {
     QStringList headers;
     for (const char* header : kHeaders)
         headers << tr(header);
-    grdTrace->setHorizontalHeaderLabels(headers);
-    grdTrace->setAccessibleName(headers.join(' '));
+    SetColumnTitles(grdTrace, headers, kWidths.data());
     SetButtonText(btnExportTrace, tr("匯出"));
     // Every row again, its verdict in the language chosen.
     grdTrace->setRowCount(0);
