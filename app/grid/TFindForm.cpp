@@ -61,6 +61,7 @@ TFindForm::TFindForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(grdHits, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
         RunGuarded([this, item] { grdHitsActivated(item->row()); });
     });
+    RetranslateUi();
 }
 
 void TFindForm::RetranslateUi() {
