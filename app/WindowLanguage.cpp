@@ -10,7 +10,11 @@ Language SavedLanguage() {
     return LanguageNamed(QSettings().value(kLanguageKey).toString()).value_or(Language::Chinese);
 }
 
+void SaveLanguage(Language language) {
+    QSettings().setValue(kLanguageKey, LanguageCode(language));
+}
+
 void ChooseLanguage(Language language) {
     UseLanguage(language);
-    QSettings().setValue(kLanguageKey, LanguageCode(language));
+    SaveLanguage(language);
 }
