@@ -3,6 +3,7 @@
 // and no text of any window or dialog is cut short in either language.
 #include "MainWindowFixture.h"
 
+#include "app/MainDrive.h"
 #include "app/QtDialogs.h"
 #include "app/TOpenPmForm.h"
 #include "app/TReadpmForm.h"
@@ -15,6 +16,10 @@
 #include "app/files/TReportInfoForm.h"
 #include "app/grid/TFindForm.h"
 #include "app/trace/TTraceForm.h"
+#include "drive/Drive.h"
+#include "link/TMSComm.h"
+#include "report/ReportCsv.h"
+#include "support/FileBytes.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -184,6 +189,33 @@ private slots:
         });
         dialogs.ShowMessage(nullptr, QStringLiteral("Pn100"));
         QCOMPARE(okText, ok);
+    }
+
+    // 報告資料 offers the windows' language; English chosen there, the report
+    // is English while the windows stay Chinese.
+    void theReportTakesTheLanguageChosenInItsForm() {
+        MainWindowFixture f;
+        f.ConnectAndSetUp();
+        QTemporaryDir dir;
+        std::optional<Language> offered;
+        ReportInfo chosen;
+        f.dialogs.onReportInfo = [&](QWidget* parent, const ReportInfo& shown) {
+            TReportInfoForm form(shown, parent);
+            offered = form.Info().language;
+            form.LanguageBox->setCurrentIndex(form.LanguageBox->findText("English"));
+            chosen = form.Info();
+            return std::optional<ReportInfo>(chosen);
+        };
+        f.dialogs.saveAnswers << dir.filePath("handed.csv");
+        MainForm->Report1->trigger();
+        QCOMPARE(offered, std::optional<Language>(Language::Chinese));
+        QCOMPARE(chosen.language, Language::English);
+        const ReportModel expected =
+            BuildReport(DriveSource("COM1", MainForm->MSComm1->DeviceName(), kFormatMarked),
+                        MainDrive().Values().PmStringSheet.Slots, chosen.handover, std::nullopt,
+                        Language::English);
+        QCOMPARE(FileBytes(dir.filePath("handed.csv")), ReportCsvBytes(expected));
+        QCOMPARE(MainForm->FileMenu->title(), QStringLiteral("檔案"));
     }
 
     // Every window and dialog in both languages: no label, button, group
