@@ -166,8 +166,9 @@ private:
     // The opened file's comparison window: nothing to write to.
     void ShowOfflineComparison(const std::vector<CompareRow>& rows, const ParameterValues& shown);
     // Where the values on show came from, for a report: the drive, or the
-    // file opened offline (marked when they are no longer the file's).
-    ReportSource SourceOf(const ParameterValues& values) const;
+    // file opened offline (marked, in the report's `language`, when they are
+    // no longer the file's).
+    ReportSource SourceOf(const ParameterValues& values, Language language) const;
     void ShowCaption();
     void ShowStatus();
     // What the status bar's panel tells: nothing opened yet, the port open

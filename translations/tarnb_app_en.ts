@@ -289,6 +289,10 @@
         <source>! 超出範圍</source>
         <translation>! Out of range</translation>
     </message>
+    <message>
+        <source>（離線編輯，未儲存）</source>
+        <translation> (edited offline, not saved)</translation>
+    </message>
 </context>
 <context>
     <name>TProgressForm</name>

@@ -122,7 +122,7 @@ void TMainForm::ShowOfflineComparison(const std::vector<CompareRow>& rows,
     ComparePmForm->exec();
 }
 
-ReportSource TMainForm::SourceOf(const ParameterValues& values) const {
+ReportSource TMainForm::SourceOf(const ParameterValues& values, Language language) const {
     if (!Offline())
         return DriveSource(ShownDrive.PortLabel(), ShownDrive.DeviceName(),
                            ShownDrive.ReplyFormat());
@@ -130,7 +130,8 @@ ReportSource TMainForm::SourceOf(const ParameterValues& values) const {
     // names it without its time and checksum then.
     ReportSource source = FileSource(OfflineFile1.fileName);
     if (OfflineFile1.Unsaved(values)) {
-        source.fileName += QStringLiteral("（離線編輯，未儲存）");
+        source.fileName += Translated(language, "TMainForm",
+                                      QT_TRANSLATE_NOOP("TMainForm", "（離線編輯，未儲存）"));
         source.fileModified = QDateTime();
         source.fileSha256.clear();
     }

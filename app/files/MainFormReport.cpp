@@ -50,6 +50,7 @@ void TMainForm::Report1Click() {
         return;
     }
     const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
-    WriteReport(BuildReport(SourceOf(values), values, info->handover, reference, info->language),
+    WriteReport(BuildReport(SourceOf(values, info->language), values, info->handover, reference,
+                            info->language),
                 file.fileName, file.format);
 }
