@@ -67,6 +67,10 @@ void TPmDataForm::FillCatalogueRows(int sheetIndex) {
             1, e->row,
             QString::fromUtf8(language == Language::English ? e->description : e->gloss));
         grid->SetCell(2, e->row, ControlModeIn(*e, language));
+        // The column is as wide as the Chinese needs; the English reads
+        // whole on hover (and no hint is left behind in Chinese).
+        grid->SetCellHint(2, e->row,
+                          language == Language::English ? ControlModeIn(*e, language) : QString());
         // May throw: the row's later cells then keep their old texts.
         grid->SetCell(3, e->row, values.DisplayText(e->form, e->number));
         grid->SetCell(4, e->row, QString::fromUtf8(e->unit));
