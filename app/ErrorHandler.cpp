@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "core/TarnError.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 QString CurrentErrorText() {
@@ -13,7 +14,7 @@ QString CurrentErrorText() {
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     } catch (...) {
-        return "Unknown error";
+        return QCoreApplication::translate("ErrorHandler", "Unknown error");
     }
 }
 

@@ -2,9 +2,12 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QHBoxLayout;
+class QAbstractButton;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 // Window sizes are given as outer sizes (frame and caption included), the
@@ -27,3 +30,12 @@ Qt::WindowFlags CaptionOnlyFlags();
 // A push button of `form` at the end of `row`, named `name`, its text also
 // its accessible name.
 QPushButton* AddButton(QWidget* form, QHBoxLayout* row, const char* name, const QString& text);
+
+// A button's text, which is also its accessible name (set again whenever
+// the language changes).
+void SetButtonText(QAbstractButton* button, const QString& text);
+
+// A table's column titles (its accessible name too), each column `widths`
+// wide or as wide as its title needs, whichever is wider: a title is never
+// cut, in any language.
+void SetColumnTitles(QTableWidget* table, const QStringList& titles, const int* widths);

@@ -2,10 +2,24 @@
 
 #include "app/files/TReportInfoForm.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+
+namespace {
+
+// A button's word in the language chosen.
+QString Word(const char* text) {
+    return QCoreApplication::translate("QtDialogs", text);
+}
+
+// Qt's own dialog, not the desktop's, so its words follow the language
+// chosen in the program rather than the desktop's.
+constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::DontUseNativeDialog;
+
+} // namespace
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, "TARN/B", text, QMessageBox::Ok, parent);
@@ -14,8 +28,10 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
 
 bool QtDialogs::AskYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, "TARN/B", text, QMessageBox::NoButton, parent);
-    QAbstractButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
-    QAbstractButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
+    QAbstractButton* yes =
+        box.addButton(Word(QT_TRANSLATE_NOOP("QtDialogs", "是")), QMessageBox::YesRole);
+    QAbstractButton* no =
+        box.addButton(Word(QT_TRANSLATE_NOOP("QtDialogs", "否")), QMessageBox::NoRole);
     yes->setAccessibleName(yes->text());
     no->setAccessibleName(no->text());
     box.setDefaultButton(static_cast<QPushButton*>(no));
@@ -25,14 +41,15 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& text) {
 }
 
 QString QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFileFilter(filter));
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFileFilter(filter), nullptr,
+                                        kFileDialogOptions);
 }
 
 QString QtDialogs::SaveFileName(QWidget* parent, const QString& filter) {
     // The save dialog remembers the last name chosen for its next run.
     static QString lastName;
-    const QString name =
-        QFileDialog::getSaveFileName(parent, QString(), lastName, QtFileFilter(filter));
+    const QString name = QFileDialog::getSaveFileName(
+        parent, QString(), lastName, QtFileFilter(filter), nullptr, kFileDialogOptions);
     if (!name.isEmpty())
         lastName = name;
     return name;
@@ -40,14 +57,18 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& filter) {
 
 QString QtDialogs::SaveFileNameAt(QWidget* parent, const QString& filter,
                                   const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, QString(), suggested, QtFileFilter(filter));
+    return QFileDialog::getSaveFileName(parent, QString(), suggested, QtFileFilter(filter), nullptr,
+                                        kFileDialogOptions);
 }
 
 SaveAnswer QtDialogs::AskSave(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, "TARN/B", text, QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
-    QPushButton* discard = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    QPushButton* save =
+        box.addButton(Word(QT_TRANSLATE_NOOP("QtDialogs", "是")), QMessageBox::YesRole);
+    QPushButton* discard =
+        box.addButton(Word(QT_TRANSLATE_NOOP("QtDialogs", "否")), QMessageBox::NoRole);
+    QPushButton* cancel =
+        box.addButton(Word(QT_TRANSLATE_NOOP("QtDialogs", "取消")), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -65,8 +86,8 @@ SaveChoice QtDialogs::SaveFileChoice(QWidget* parent, const QString& filter) {
     QString chosenFilter = qtFilter.split(QStringLiteral(";;")).contains(lastFilter)
                                ? lastFilter
                                : FirstFilter(filter);
-    const QString name =
-        QFileDialog::getSaveFileName(parent, QString(), lastName, qtFilter, &chosenFilter);
+    const QString name = QFileDialog::getSaveFileName(parent, QString(), lastName, qtFilter,
+                                                      &chosenFilter, kFileDialogOptions);
     if (name.isEmpty())
         return {};
     lastName = name;

@@ -3,7 +3,8 @@
 #include "app/Dialogs.h"
 
 // The dialogs of the running program: a modal message box captioned
-// "TARN/B" with an OK button, Qt's file dialogs, and the 報告資料 form.
+// "TARN/B" with an OK button, Qt's own file dialogs (never the desktop's,
+// so they speak the language chosen), and the 報告資料 form.
 class QtDialogs : public IDialogs {
 public:
     void ShowMessage(QWidget* parent, const QString& text) override;

@@ -2,6 +2,7 @@
 
 #include "app/ErrorHandler.h"
 #include "app/TMainForm.h"
+#include "app/WindowLanguage.h"
 #include "link/ISerialDevice.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int RunProgram(QApplication& app, const std::function<void()>& createWindows) {
     // the program while only the connect dialog is up; the windows
     // themselves end it when they close.
     app.setQuitOnLastWindowClosed(false);
+    // Before the first window, so every text is built in the chosen language.
+    UseLanguage(SavedLanguage());
     if (!RunGuarded(createWindows)) {
         DestroyWindows();
         return 1;

@@ -6,7 +6,8 @@
 class QApplication;
 class ISerialDevice;
 
-// Start-up after the application object exists: `createWindows` creates the
+// Start-up after the application object exists: the remembered language is
+// put to use, then `createWindows` creates the
 // windows (MainForm hidden, which shows the connect dialog). An error while
 // they are created is shown and ends the program with exit code 1; else the
 // message loop runs until the main window closes and its code is returned.

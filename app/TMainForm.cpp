@@ -1,34 +1,37 @@
 #include "app/TMainForm.h"
 
 #include "app/Dialogs.h"
-#include "app/MainDrive.h"
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
+#include "app/MainDrive.h"
 #include "app/TOpenPmForm.h"
 #include "app/TReadpmForm.h"
 #include "app/TReportPmForm.h"
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "app/grid/TPmDataForm.h"
-#include "changes/ChangeLog.h"
+#include "app/WindowLanguage.h"
 #include "app/changes/TChangeLogForm.h"
-#include "app/trace/TTraceForm.h"
 #include "app/compare/TComparePmForm.h"
 #include "app/compare/TCompareProgressForm.h"
-#include "app/grid/TFindForm.h"
-#include "core/Version.h"
 #include "app/connect/BusyWait.h"
 #include "app/connect/TCommForm.h"
+#include "app/grid/TFindForm.h"
+#include "app/grid/TPmDataForm.h"
+#include "app/trace/TTraceForm.h"
+#include "changes/ChangeLog.h"
+#include "core/Language.h"
+#include "core/Version.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFont>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QFont>
-#include <QKeySequence>
 #include <QVBoxLayout>
 
 TMainForm* MainForm = nullptr;
@@ -44,14 +47,15 @@ TFindForm* FindForm = nullptr;
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
-    QAction* action = menu->addAction(text);
+// Texts come from TMainForm::RetranslateUi, their one home.
+QAction* AddItem(QMenu* menu, const char* name) {
+    QAction* action = menu->addAction(QString());
     action->setObjectName(name);
     return action;
 }
 
-QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
-    QMenu* menu = bar->addMenu(title);
+QMenu* AddMenu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(QString());
     menu->setObjectName(name);
     return menu;
 }
@@ -59,21 +63,35 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
 void BuildMenu(TMainForm& form) {
     form.MainMenu1 = form.menuBar();
     form.MainMenu1->setObjectName("MainMenu1");
-    QMenu* file = AddMenu(form.MainMenu1, "File", "檔案");
-    form.Open2 = AddItem(file, "Open2", "載入檔案");
-    form.Save2 = AddItem(file, "Save2", "儲存檔案");
-    form.Compare1 = AddItem(file, "Compare1", "比較檔案");
-    form.Report1 = AddItem(file, "Report1", "匯出報告");
+    QMenu* file = form.FileMenu = AddMenu(form.MainMenu1, "File");
+    form.Open2 = AddItem(file, "Open2");
+    form.Save2 = AddItem(file, "Save2");
+    form.Compare1 = AddItem(file, "Compare1");
+    form.Report1 = AddItem(file, "Report1");
     file->addSeparator()->setObjectName("N1");
-    form.Exit1 = AddItem(file, "Exit1", "離開");
-    QMenu* parameters = AddMenu(form.MainMenu1, "Parameters", "參數");
-    form.Setup_Parameters = AddItem(parameters, "Setup_Parameters", "設定");
-    form.ChangeLog1 = AddItem(parameters, "ChangeLog1", "變更記錄");
-    form.Find1 = AddItem(parameters, "Find1", "搜尋");
+    form.Exit1 = AddItem(file, "Exit1");
+    QMenu* parameters = form.ParametersMenu = AddMenu(form.MainMenu1, "Parameters");
+    form.Setup_Parameters = AddItem(parameters, "Setup_Parameters");
+    form.ChangeLog1 = AddItem(parameters, "ChangeLog1");
+    form.Find1 = AddItem(parameters, "Find1");
     form.Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    QMenu* help = AddMenu(form.MainMenu1, "Help", "幫助");
-    form.Trace1 = AddItem(help, "Trace1", "通訊記錄");
-    form.About1 = AddItem(help, "About1", "關於");
+    QMenu* help = form.HelpMenu = AddMenu(form.MainMenu1, "Help");
+    form.Trace1 = AddItem(help, "Trace1");
+    form.About1 = AddItem(help, "About1");
+    form.Language1 = help->addMenu(QString());
+    form.Language1->setObjectName("Language1");
+    // Each language is named in its own words, whichever is on show.
+    form.Chinese1 = AddItem(form.Language1, "Chinese1");
+    form.Chinese1->setText(QStringLiteral("中文"));
+    form.English1 = AddItem(form.Language1, "English1");
+    form.English1->setText(QStringLiteral("English"));
+    auto* languages = new QActionGroup(form.Language1);
+    languages->setExclusive(true);
+    for (QAction* action : {form.Chinese1, form.English1}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+    }
+    (CurrentLanguage() == Language::English ? form.English1 : form.Chinese1)->setChecked(true);
 }
 
 void BuildSheetArea(TMainForm& form) {
@@ -101,7 +119,7 @@ void BuildStatusBar(TMainForm& form) {
     form.StatusBar1 = form.statusBar();
     form.StatusBar1->setObjectName("StatusBar1");
     form.StatusBar1->setSizeGripEnabled(false);
-    form.StatusPanel = new QLabel("PortOpen", form.StatusBar1);
+    form.StatusPanel = new QLabel(form.StatusBar1);
     form.StatusPanel->setObjectName("StatusPanel");
     form.StatusPanel->setFixedWidth(125);
     form.StatusBar1->addWidget(form.StatusPanel);
@@ -124,6 +142,10 @@ void WireMenu(TMainForm& form) {
     WireCommand(form, form.Find1, &TMainForm::Find1Click);
     WireCommand(form, form.Trace1, &TMainForm::Trace1Click);
     WireCommand(form, form.About1, &TMainForm::About1Click);
+    QObject::connect(form.Chinese1, &QAction::triggered, &form,
+                     [] { RunGuarded([] { ChooseLanguage(Language::Chinese); }); });
+    QObject::connect(form.English1, &QAction::triggered, &form,
+                     [] { RunGuarded([] { ChooseLanguage(Language::English); }); });
 }
 
 void WireSheets(TMainForm& form) {
@@ -208,7 +230,6 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
     MainForm = this;
     try {
         setObjectName("MainForm");
-        setWindowTitle("TARN/B");
         PlaceForm(this, 259, 146, 1246, 751);
         // A new main window is a new run: the change list starts empty.
         ShownDrive.Changes().Clear();
@@ -226,6 +247,7 @@ TMainForm::TMainForm(std::unique_ptr<ISerialDevice> device, QWidget* parent)
         WireSheets(*this);
         CreateForms(*this);
         ParaTabControl->hide();
+        RetranslateUi();
     } catch (...) {
         // The child windows and the link go with the half-built main window.
         ShownDrive.SetLink(nullptr);
@@ -256,6 +278,58 @@ void TMainForm::Exit1Click() {
 
 void TMainForm::About1Click() {
     ShowMessage(QStringLiteral("Ver " TARN_VERSION));
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RunGuarded([this] { RetranslateUi(); });
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::RetranslateUi() {
+    FileMenu->setTitle(tr("檔案"));
+    Open2->setText(tr("載入檔案"));
+    Save2->setText(tr("儲存檔案"));
+    Compare1->setText(tr("比較檔案"));
+    Report1->setText(tr("匯出報告"));
+    Exit1->setText(tr("離開"));
+    ParametersMenu->setTitle(tr("參數"));
+    Setup_Parameters->setText(tr("設定"));
+    ChangeLog1->setText(tr("變更記錄"));
+    Find1->setText(tr("搜尋"));
+    HelpMenu->setTitle(tr("幫助"));
+    Trace1->setText(tr("通訊記錄"));
+    About1->setText(tr("關於"));
+    Language1->setTitle(tr("語言"));
+    (CurrentLanguage() == Language::English ? English1 : Chinese1)->setChecked(true);
+    ShowCaption();
+    ShowStatus();
+    // The sheet on show, from the values held: descriptions, control modes
+    // and value words follow the language too.
+    if (!ParaTabControl->isHidden())
+        PmDataForm->FillSheet(ParaTabControl->TabIndex());
+}
+
+void TMainForm::ShowPortOpen(LinkSettings::Timing timing, int timeoutMs) {
+    portState_ = PortState::Open;
+    timing_ = timing;
+    timeoutMs_ = timeoutMs;
+    ShowStatus();
+}
+
+void TMainForm::ShowStatus() {
+    switch (portState_) {
+    case PortState::Closed:
+        StatusPanel->setText(QStringLiteral("PortOpen"));
+        break;
+    case PortState::Open:
+        StatusPanel->setText(QStringLiteral("PortOpen=") + ShownDrive.PortLabel() +
+                             TimingNote(timing_, timeoutMs_));
+        break;
+    case PortState::Offline:
+        StatusPanel->setText(tr("離線"));
+        break;
+    }
 }
 
 quint8 TMainForm::fgCommProtocolInit() {

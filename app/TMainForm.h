@@ -1,7 +1,8 @@
 #pragma once
 
-#include "files/OfflineFile.h"
 #include "compare/Comparison.h"
+#include "files/OfflineFile.h"
+#include "link/LinkSettings.h"
 #include "report/ReportBuilder.h"
 
 #include <QMainWindow>
@@ -64,6 +65,13 @@ public:
     QAction* Find1 = nullptr;
     QAction* Trace1 = nullptr;
     QAction* About1 = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* ParametersMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    // 語言: 中文 and English, each named in its own language, one checked.
+    QMenu* Language1 = nullptr;
+    QAction* Chinese1 = nullptr;
+    QAction* English1 = nullptr;
     TTabControl* ParaTabControl = nullptr;
     TStringGrid* grdPnxxxSheet = nullptr;
     QStatusBar* StatusBar1 = nullptr;
@@ -130,7 +138,16 @@ public:
     quint8 fgCommProtocolInit();
     void Delay(quint32 ms);
 
+    // The port is open (after the connect dialog's OK) with this timing:
+    // the status bar's panel says so, in the language on show.
+    void ShowPortOpen(LinkSettings::Timing timing, int timeoutMs);
+
+    // Every text of the window in the language chosen; the sheet on show
+    // refills from the values held, without a word to the drive.
+    void RetranslateUi();
+
 protected:
+    void changeEvent(QEvent* event) override;
     // Closing the main window ends the program; offline with unsaved
     // changes it asks first.
     void closeEvent(QCloseEvent* event) override;
@@ -149,9 +166,17 @@ private:
     // The opened file's comparison window: nothing to write to.
     void ShowOfflineComparison(const std::vector<CompareRow>& rows, const ParameterValues& shown);
     // Where the values on show came from, for a report: the drive, or the
-    // file opened offline (marked when they are no longer the file's).
-    ReportSource SourceOf(const ParameterValues& values) const;
-    void ShowOfflineCaption();
+    // file opened offline (marked, in the report's `language`, when they are
+    // no longer the file's).
+    ReportSource SourceOf(const ParameterValues& values, Language language) const;
+    void ShowCaption();
+    void ShowStatus();
+    // What the status bar's panel tells: nothing opened yet, the port open
+    // with a timing, or a file edited offline.
+    enum class PortState { Closed, Open, Offline };
+    PortState portState_ = PortState::Closed;
+    LinkSettings::Timing timing_ = LinkSettings::Timing::Fixed;
+    int timeoutMs_ = 0;
 };
 
 // The window globals, alive from start-up to exit.

@@ -6,11 +6,12 @@
 
 #include "app/FormGeometry.h"
 
+#include <QEvent>
 #include <QProgressBar>
 
-TProgressForm::TProgressForm(const QString& caption, int left, int top, QWidget* parent)
-    : QWidget(parent, CaptionOnlyFlags()) {
-    setWindowTitle(caption);
+TProgressForm::TProgressForm(const char* caption, int left, int top, QWidget* parent)
+    : QWidget(parent, CaptionOnlyFlags()), caption_(caption) {
+    RetranslateUi();
     setFont(PixelFont("MS Sans Serif", 13));
     PlaceForm(this, left, top, 292, 110);
     ProgressBar1 = new QProgressBar(this);
@@ -19,6 +20,16 @@ TProgressForm::TProgressForm(const QString& caption, int left, int top, QWidget*
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+}
+
+void TProgressForm::RetranslateUi() {
+    setWindowTitle(tr(caption_));
+}
+
+void TProgressForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 WindowShown::WindowShown(QWidget* window) : window_(window) {

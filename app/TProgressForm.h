@@ -13,9 +13,19 @@ class QProgressBar;
 class TProgressForm : public QWidget {
     Q_OBJECT
 public:
-    TProgressForm(const QString& caption, int left, int top, QWidget* parent);
+    // `caption` is the source text, marked with QT_TRANSLATE_NOOP in this
+    // class's context, so the caption follows the language chosen.
+    TProgressForm(const char* caption, int left, int top, QWidget* parent);
 
     QProgressBar* ProgressBar1 = nullptr;
+
+    void RetranslateUi();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    const char* caption_;
 };
 
 // Shows a status window for one run and hides it however the run ends: the

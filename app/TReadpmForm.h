@@ -12,4 +12,9 @@ public:
     explicit TReadpmForm(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
+
+    void RetranslateUi();
+
+protected:
+    void changeEvent(QEvent* event) override;
 };

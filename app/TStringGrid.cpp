@@ -150,10 +150,14 @@ void TStringGrid::RequireCell(int col, int row) const {
 
 void TStringGrid::SetCell(int col, int row, const QString& text) {
     RequireCell(col, row);
+    // The columns' widths are fixed: a title cut short reads whole in its
+    // tooltip.
     if (col == 0 && row == 0) {
         corner_->setText(text);
+        corner_->setToolTip(text);
     } else if (row == 0) {
         horizontalHeaderItem(col - 1)->setText(text);
+        horizontalHeaderItem(col - 1)->setToolTip(text);
     } else if (col == 0) {
         verticalHeaderItem(row - 1)->setText(text);
     } else {

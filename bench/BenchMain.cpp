@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
+#include "app/WindowLanguage.h"
 #include "bench/BackupRuns.h"
 #include "bench/ReleaseRuns.h"
 #include "bench/NetworkRuns.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -74,14 +76,16 @@ void Progress(const char* what) {
 }
 
 // Launches the program until it reports the connect dialog shown, several
-// times; wall time from start to that report.
-std::vector<double> MeasureStartUp() {
+// times, with its settings in `configHome`; wall time from start to that
+// report.
+std::vector<double> MeasureStartUp(const QString& configHome) {
     std::vector<double> samples;
     for (int i = 0; i < kStartRuns; ++i) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("TARN_EXIT_WHEN_SHOWN", "1");
+        env.insert("XDG_CONFIG_HOME", configHome);
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::SeparateChannels);
         QElapsedTimer clock;
@@ -311,8 +315,21 @@ void RepositoryRows(const RepositoryTimes& t) {
 
 // The window program's rows, over one virtual drive.
 void RunWindow() {
-    Progress("start-up");
-    const std::vector<double> startUp = MeasureStartUp();
+    Progress("start-up, in Chinese and in English");
+    // Settings folders of the runs' own: one empty (Chinese, the default),
+    // one with English chosen as the program's 語言 menu remembers it.
+    QTemporaryDir chineseHome, englishHome;
+    {
+        const QString benchName = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("TARN/B"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, englishHome.path());
+        SaveLanguage(Language::English);
+        QCoreApplication::setApplicationName(benchName);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, chineseHome.path());
+    }
+    const std::vector<double> startUp = MeasureStartUp(chineseHome.path());
+    const std::vector<double> startUpEnglish = MeasureStartUp(englishHome.path());
+    const double englishRatio = Summarize(startUpEnglish).median / Summarize(startUp).median;
     const double childRss = PeakRssMb(true);
 
     QProcess drive;
@@ -381,6 +398,9 @@ void RunWindow() {
         Summarize(cpuShares).max <= 5, 2);
     Add("start-up to connect dialog shown", startUp, "ms", "—", "< 500 ms",
         Summarize(startUp).median < 500, 0);
+    Add("start-up with English chosen", startUpEnglish, "ms", "—", "—", true, 0);
+    Add("start-up, English ÷ Chinese (medians)", {englishRatio}, "×", "—", "≤ 1.1 ×",
+        englishRatio <= 1.1, 2);
     Add("peak RSS of tarnb", {childRss}, "MB", "—", "< 100 MB", childRss < 100);
     const double selfRss = PeakRssMb(false);
     Add("peak RSS of the bench (windows + save/load)", {selfRss}, "MB", "—", "< 100 MB",

@@ -11,6 +11,7 @@ class QSettings;
 struct ReportInfo {
     ReportHandover handover;
     QString referenceFile; // empty: no reference
+    Language language = Language::Chinese; // what the report reads in
 };
 
 // Why the handover fields cannot go into a report, empty when they can: a

@@ -10,6 +10,9 @@ tarn_build tarn-screens tarn-drive-sim
 OUT="${1:-$TARN_ROOT/docs/screenshots}"
 QT_QPA_PLATFORM=offscreen "$TARN_BUILD_DIR/app/tarn-screens" \
     "$TARN_BUILD_DIR/tools/tarn-drive-sim" "$OUT"
+# The same windows in English, as *-en.png.
+QT_QPA_PLATFORM=offscreen "$TARN_BUILD_DIR/app/tarn-screens" \
+    "$TARN_BUILD_DIR/tools/tarn-drive-sim" "$OUT" en
 
 # The parameter report of a sample drive handed over against a reference
 # file: the first and last PDF pages, and the HTML page on a desktop and a

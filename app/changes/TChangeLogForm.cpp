@@ -3,12 +3,13 @@
 #include "app/Dialogs.h"
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
+#include "app/MainDrive.h"
 #include "app/TMainForm.h"
 #include "catalogue/SheetRanges.h"
 #include "changes/ChangeLog.h"
 #include "changes/ChangeTexts.h"
-#include "app/MainDrive.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -27,29 +28,23 @@ void ShowReverted(const RevertOutcome& outcome) {
     for (const quint16 number : outcome.stored)
         MainForm->ShowHeldValue(number);
     if (outcome.failed)
-        ShowMessage(PnName(*outcome.failed) + QStringLiteral(" 寫入失敗"));
+        ShowMessage(TChangeLogForm::tr("%1 寫入失敗").arg(PnName(*outcome.failed)));
     if (outcome.refused)
-        ShowMessage(outcome.refusedLine + QStringLiteral(" 不在允許範圍內，未還原"));
+        ShowMessage(TChangeLogForm::tr("%1 不在允許範圍內，未還原").arg(outcome.refusedLine));
 }
 
 } // namespace
 
 TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("ChangeLogForm");
-    setWindowTitle(QStringLiteral("變更記錄"));
     setFont(PixelFont("MS Sans Serif", 16));
     PlaceForm(this, 300, 200, 720, 420);
 
     grdChanges = new QTableWidget(0, 6, this);
     grdChanges->setObjectName("grdChanges");
-    const QStringList headers = ChangeLogHeaders();
-    grdChanges->setHorizontalHeaderLabels(headers);
-    grdChanges->setAccessibleName(headers.join(' '));
     grdChanges->verticalHeader()->hide();
     grdChanges->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdChanges->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < int(kWidths.size()); ++col)
-        grdChanges->setColumnWidth(col, kWidths[col]);
     grdChanges->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdChanges->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdChanges->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -57,10 +52,10 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     grdChanges->setTextElideMode(Qt::ElideNone);
 
     auto* buttons = new QHBoxLayout;
-    btnRevert = AddButton(this, buttons, "btnRevert", QStringLiteral("還原"));
-    btnRevertAll = AddButton(this, buttons, "btnRevertAll", QStringLiteral("全部還原"));
+    btnRevert = AddButton(this, buttons, "btnRevert", QString());
+    btnRevertAll = AddButton(this, buttons, "btnRevertAll", QString());
     buttons->addStretch();
-    btnExportLog = AddButton(this, buttons, "btnExportLog", QStringLiteral("匯出"));
+    btnExportLog = AddButton(this, buttons, "btnExportLog", QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grdChanges);
     layout->addLayout(buttons);
@@ -73,7 +68,22 @@ TChangeLogForm::TChangeLogForm(QWidget* parent) : QWidget(parent, Qt::Window) {
             [this] { RunGuarded([this] { btnExportLogClick(); }); });
     connect(grdChanges, &QTableWidget::itemSelectionChanged, this, [this] { ShowButtons(); });
     connect(&MainDrive().Changes(), &ChangeLog::Changed, this, [this] { ShowRows(); });
+    RetranslateUi();
+}
+
+void TChangeLogForm::RetranslateUi() {
+    setWindowTitle(tr("變更記錄"));
+    SetColumnTitles(grdChanges, ChangeLogHeaders(CurrentLanguage()), kWidths.data());
+    SetButtonText(btnRevert, tr("還原"));
+    SetButtonText(btnRevertAll, tr("全部還原"));
+    SetButtonText(btnExportLog, tr("匯出"));
     ShowRows();
+}
+
+void TChangeLogForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TChangeLogForm::ShowRows() {
@@ -82,7 +92,7 @@ void TChangeLogForm::ShowRows() {
     // Rows already shown keep their items, and so the selection on them.
     grdChanges->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
-        const QStringList texts = ChangeRowTexts(rows[r]);
+        const QStringList texts = ChangeRowTexts(rows[r], CurrentLanguage());
         for (int c = 0; c < texts.size(); ++c) {
             if (QTableWidgetItem* item = grdChanges->item(r, c))
                 item->setText(texts[c]);

@@ -22,6 +22,9 @@ public:
 
     static constexpr const char* kCsvFilter = "CSV (*.csv)|*.csv";
 
+    // Every text of the window in the language chosen, the rows too.
+    void RetranslateUi();
+
 public slots:
     // Writes the originals of the selected rows back, newest row first.
     void btnRevertClick();
@@ -29,6 +32,9 @@ public slots:
     void btnRevertAllClick();
     // Saves the list as CSV through the save dialog.
     void btnExportLogClick();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowRows();

@@ -1,11 +1,11 @@
 #include "app/Dialogs.h"
+#include "app/MainDrive.h"
 #include "app/TMainForm.h"
 #include "app/TProgressForm.h"
 #include "app/TTabControl.h"
-#include "app/MainDrive.h"
-#include "compare/Comparison.h"
 #include "app/compare/TComparePmForm.h"
 #include "app/compare/TCompareProgressForm.h"
+#include "compare/Comparison.h"
 #include "drive/DriveTransfer.h"
 #include "files/ParameterFile.h"
 
@@ -29,7 +29,7 @@ void TMainForm::Compare1Click() {
         return;
     }
     if (rows.empty()) {
-        ShowMessage(QStringLiteral("驅動器與檔案相同"));
+        ShowMessage(tr("驅動器與檔案相同"));
         return;
     }
     ComparePmForm->ShowRows(rows, Pn904AfterComparedWrite(drive, file));

@@ -3,14 +3,16 @@
 #include "app/Dialogs.h"
 #include "app/ErrorHandler.h"
 #include "app/FormGeometry.h"
+#include "app/MainDrive.h"
 #include "app/TMainForm.h"
 #include "app/TOpenPmForm.h"
 #include "app/TProgressForm.h"
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/ParameterRecord.h"
-#include "app/MainDrive.h"
 #include "compare/CompareTexts.h"
 #include "values/ValueWords.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -21,8 +23,14 @@ namespace {
 
 constexpr int kRowsShown = 20;
 
-const char* const kHeaders[] = {"寫入",     "編號", "說明", "驅動器數值",
-                                "檔案數值", "單位", "範圍", "狀態"};
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("TComparePmForm", "寫入"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "編號"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "說明"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "驅動器數值"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "檔案數值"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "單位"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "範圍"),
+                                QT_TRANSLATE_NOOP("TComparePmForm", "狀態")};
 constexpr int kWidths[] = {44, 56, 300, 120, 120, 72, 132, 150};
 
 QTableWidgetItem* TextItem(const QString& text, bool enabled) {
@@ -36,7 +44,7 @@ QTableWidgetItem* TickItem(const CompareRow& row) {
     item->setFlags(row.writable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable
                                 : Qt::ItemIsSelectable);
     item->setCheckState(row.ticked ? Qt::Checked : Qt::Unchecked);
-    item->setData(Qt::AccessibleTextRole, QString::fromUtf8(kHeaders[0]));
+    item->setData(Qt::AccessibleTextRole, TComparePmForm::tr(kHeaders[0]));
     return item;
 }
 
@@ -44,17 +52,11 @@ QTableWidgetItem* TickItem(const CompareRow& row) {
 
 TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     setObjectName("ComparePmForm");
-    setWindowTitle("比較檔案");
     setModal(true);
     setSizeGripEnabled(true);
 
     grdCompare = new QTableWidget(0, ColumnCount, this);
     grdCompare->setObjectName("grdCompare");
-    QStringList headers;
-    for (const char* header : kHeaders)
-        headers << QString::fromUtf8(header);
-    grdCompare->setHorizontalHeaderLabels(headers);
-    grdCompare->setAccessibleName(headers.join(' '));
     QFont font = PixelFont("MS Sans Serif", 16);
     font.setStretch(QFont::SemiCondensed);
     grdCompare->setFont(font);
@@ -62,18 +64,14 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     grdCompare->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdCompare->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdCompare->horizontalHeader()->setStretchLastSection(true);
-    int width = 0;
-    for (int col = 0; col < ColumnCount; ++col) {
-        grdCompare->setColumnWidth(col, kWidths[col]);
-        width += kWidths[col];
-    }
 
     auto* buttons = new QHBoxLayout();
-    btnSelectAll = AddButton(this, buttons, "btnSelectAll", "全選");
-    btnSelectNone = AddButton(this, buttons, "btnSelectNone", "全不選");
+    btnSelectAll = AddButton(this, buttons, "btnSelectAll", QString());
+    btnSelectNone = AddButton(this, buttons, "btnSelectNone", QString());
     buttons->addStretch();
-    btnWriteSelected = AddButton(this, buttons, "btnWriteSelected", "寫入勾選參數");
-    btnCloseCompare = AddButton(this, buttons, "btnCloseCompare", "關閉");
+    btnWriteSelected = AddButton(this, buttons, "btnWriteSelected", QString());
+    btnCloseCompare = AddButton(this, buttons, "btnCloseCompare", QString());
+    RetranslateUi();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grdCompare);
     layout->addLayout(buttons);
@@ -81,6 +79,9 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     const int rowHeight = grdCompare->verticalHeader()->defaultSectionSize();
     const int tableHeight = grdCompare->horizontalHeader()->sizeHint().height() +
                             kRowsShown * rowHeight + 2 * grdCompare->frameWidth();
+    int width = 0;
+    for (int col = 0; col < ColumnCount; ++col)
+        width += grdCompare->columnWidth(col);
     resize(width + 2 * grdCompare->frameWidth() + 24,
            tableHeight + btnCloseCompare->sizeHint().height() + 36);
 
@@ -92,6 +93,24 @@ TComparePmForm::TComparePmForm(QWidget* parent) : QDialog(parent) {
     wire(btnSelectNone, &TComparePmForm::btnSelectNoneClick);
     wire(btnWriteSelected, &TComparePmForm::btnWriteSelectedClick);
     wire(btnCloseCompare, &TComparePmForm::btnCloseCompareClick);
+}
+
+void TComparePmForm::RetranslateUi() {
+    setWindowTitle(tr("比較檔案"));
+    QStringList headers;
+    for (const char* header : kHeaders)
+        headers << tr(header);
+    SetColumnTitles(grdCompare, headers, kWidths);
+    SetButtonText(btnSelectAll, tr("全選"));
+    SetButtonText(btnSelectNone, tr("全不選"));
+    SetButtonText(btnWriteSelected, tr("寫入勾選參數"));
+    SetButtonText(btnCloseCompare, tr("關閉"));
+}
+
+void TComparePmForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void TComparePmForm::ShowRows(const std::vector<CompareRow>& rows, const QString& pn904Text) {
@@ -107,7 +126,7 @@ void TComparePmForm::ShowRows(const std::vector<CompareRow>& rows, const QString
         };
         grdCompare->setItem(i, ColWrite, TickItem(row));
         put(ColNumber, PnName(row.number));
-        put(ColDescription, catalogued ? QString::fromUtf8(record->description) : QString());
+        put(ColDescription, catalogued ? DescriptionIn(*record, CurrentLanguage()) : QString());
         put(ColDrive, ValueInWordsWithHex(row.number, row.driveText));
         put(ColFile, ValueInWordsWithHex(row.number, row.fileText));
         put(ColUnit, catalogued ? QString::fromUtf8(record->unit) : QString());

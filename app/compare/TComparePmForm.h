@@ -56,6 +56,12 @@ public slots:
     void btnWriteSelectedClick();
     void btnCloseCompareClick();
 
+    // Every text of the window in the language chosen.
+    void RetranslateUi();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void SetTicks(bool ticked);
     void ShowOutcome(int row, const VerifiedWrite& write);

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <iterator>
 
 namespace {
 
@@ -26,29 +28,29 @@ const QString kAddressKey = QStringLiteral("connect/netAddress");
 const QString kTimingKey = QStringLiteral("connect/timing");
 const QString kTimeoutKey = QStringLiteral("connect/timeoutMs");
 
-// The status bar's note of a timing other than the default.
-QString TimingNote(LinkSettings::Timing timing, int timeoutMs, const QString& timingText) {
-    QStringList parts;
-    if (timing != LinkSettings::Timing::Fixed) {
-        parts << timingText;
-    }
-    if (timeoutMs != int(LinkSettings::kDefaultTimeoutMs)) {
-        parts << QStringLiteral("逾時 %1 ms").arg(timeoutMs);
-    }
-    return parts.isEmpty() ? QString()
-                           : QStringLiteral("（%1）").arg(parts.join(QStringLiteral("，")));
-}
+// The timing list's items, in LinkSettings::Timing's order.
+const char* const kTimingTexts[] = {QT_TRANSLATE_NOOP("TCommForm", "固定等待"),
+                                    QT_TRANSLATE_NOOP("TCommForm", "回覆完整即結束")};
 
 } // namespace
+
+QString TimingNote(LinkSettings::Timing timing, int timeoutMs) {
+    QStringList parts;
+    if (timing != LinkSettings::Timing::Fixed)
+        parts << TCommForm::tr(kTimingTexts[1]);
+    if (timeoutMs != int(LinkSettings::kDefaultTimeoutMs))
+        parts << TCommForm::tr("逾時 %1 ms").arg(timeoutMs);
+    return parts.isEmpty() ? QString()
+                           : TCommForm::tr("（%1）").arg(parts.join(TCommForm::tr("，")));
+}
 
 TCommForm::TCommForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("CommForm");
-    setWindowTitle("Connect");
     PlaceForm(this, 703, 343, 242, 429);
 
-    GroupBox1 = new QGroupBox("請選擇通訊埠", this);
+    GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(16, 16, 194, 196);
     Label1 = new QLabel("COM", GroupBox1);
@@ -73,7 +75,7 @@ TCommForm::TCommForm(QWidget* parent)
 
     BuildNetworkFields();
 
-    btnConnect = new QPushButton("OK", this);
+    btnConnect = new QPushButton(this);
     btnConnect->setObjectName("btnConnect");
     btnConnect->setGeometry(16, 342, 64, 30);
     // Enter on the focused button presses it, as in any dialog.
@@ -82,12 +84,36 @@ TCommForm::TCommForm(QWidget* parent)
     connect(btnConnect, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnConnectClick(); }); });
 
-    btnOffline = new QPushButton("離線編輯檔案", this);
+    btnOffline = new QPushButton(this);
     btnOffline->setObjectName("btnOffline");
-    btnOffline->setAccessibleName(btnOffline->text());
     btnOffline->setGeometry(86, 342, 124, 30);
     connect(btnOffline, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnOfflineClick(); }); });
+    RetranslateUi();
+}
+
+void TCommForm::RetranslateUi() {
+    setWindowTitle(tr("Connect"));
+    GroupBox1->setTitle(tr("請選擇通訊埠"));
+    btnConnect->setText(tr("OK"));
+    btnOffline->setText(tr("離線編輯檔案"));
+    btnOffline->setAccessibleName(btnOffline->text());
+    Label3->setText(tr("網路位址"));
+    edtNetAddress->setAccessibleName(Label3->text());
+    edtNetAddress->setPlaceholderText(tr("tcp://主機:埠"));
+    Label4->setText(tr("等待方式"));
+    cmbTiming->setAccessibleName(Label4->text());
+    for (int i = 0; i < cmbTiming->count(); ++i)
+        cmbTiming->setItemText(i, tr(kTimingTexts[i]));
+    Label5->setText(tr("逾時 (ms)"));
+    spnTimeout->setAccessibleName(Label5->text());
+    ComboBox1Change();
+}
+
+void TCommForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TCommForm::btnOfflineClick() {
@@ -98,37 +124,40 @@ void TCommForm::btnOfflineClick() {
 }
 
 void TCommForm::BuildNetworkFields() {
-    Label3 = new QLabel("網路位址", this);
+    Label3 = new QLabel(this);
     Label3->setObjectName("Label3");
     Label3->setGeometry(16, 218, 194, 22);
     edtNetAddress = new QLineEdit(this);
     edtNetAddress->setObjectName("edtNetAddress");
-    edtNetAddress->setAccessibleName("網路位址");
-    edtNetAddress->setPlaceholderText("tcp://主機:埠");
     edtNetAddress->setGeometry(16, 240, 194, 26);
     Label3->setBuddy(edtNetAddress);
 
-    Label4 = new QLabel("等待方式", this);
+    // The labels take what their texts need, the fields the rest.
+    auto* timingArea = new QWidget(this);
+    timingArea->setGeometry(16, 274, 194, 58);
+    auto* timingRows = new QGridLayout(timingArea);
+    timingRows->setContentsMargins(0, 0, 0, 0);
+    timingRows->setVerticalSpacing(6);
+    Label4 = new QLabel(timingArea);
     Label4->setObjectName("Label4");
-    Label4->setGeometry(16, 274, 70, 26);
-    cmbTiming = new QComboBox(this);
+    cmbTiming = new QComboBox(timingArea);
     cmbTiming->setObjectName("cmbTiming");
-    cmbTiming->setAccessibleName("等待方式");
-    cmbTiming->addItem("固定等待");
-    cmbTiming->addItem("回覆完整即結束");
-    cmbTiming->setGeometry(86, 274, 124, 26);
+    for (int i = 0; i < int(std::size(kTimingTexts)); ++i)
+        cmbTiming->addItem(QString());
     Label4->setBuddy(cmbTiming);
 
-    Label5 = new QLabel("逾時 (ms)", this);
+    Label5 = new QLabel(timingArea);
     Label5->setObjectName("Label5");
-    Label5->setGeometry(16, 306, 70, 26);
-    spnTimeout = new QSpinBox(this);
+    spnTimeout = new QSpinBox(timingArea);
     spnTimeout->setObjectName("spnTimeout");
-    spnTimeout->setAccessibleName("逾時 (ms)");
     spnTimeout->setRange(int(LinkSettings::kMinTimeoutMs), int(LinkSettings::kMaxTimeoutMs));
     spnTimeout->setValue(int(LinkSettings::kDefaultTimeoutMs));
-    spnTimeout->setGeometry(86, 306, 124, 26);
     Label5->setBuddy(spnTimeout);
+    timingRows->addWidget(Label4, 0, 0);
+    timingRows->addWidget(cmbTiming, 0, 1);
+    timingRows->addWidget(Label5, 1, 0);
+    timingRows->addWidget(spnTimeout, 1, 1);
+    timingRows->setColumnStretch(1, 1);
     LoadChoices();
 }
 
@@ -169,9 +198,7 @@ void TCommForm::btnConnectClick() {
     }
     Drive& drive = MainForm->ShownDrive;
     drive.Open(port, settings);
-    MainForm->StatusPanel->setText(
-        "PortOpen=" + drive.PortLabel() +
-        TimingNote(timing, spnTimeout->value(), cmbTiming->currentText()));
+    MainForm->ShowPortOpen(timing, spnTimeout->value());
     // The device behind COM n differs by machine; the tooltip tells which.
     MainForm->StatusPanel->setToolTip(drive.DeviceName());
     MainForm->StatusBar1->setToolTip(drive.DeviceName());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkSettings.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -52,11 +54,19 @@ public slots:
     // Shows the device of the selected item under the list.
     void ComboBox1Change();
 
+    // Every text of the dialog in the language chosen.
+    void RetranslateUi();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildNetworkFields();
     void LoadChoices();
     void SaveChoices() const;
 };
+
+// The status bar's note of a timing other than the default, as the
+// timing list names it: "（回覆完整即結束，逾時 500 ms）"; empty for the default.
+QString TimingNote(LinkSettings::Timing timing, int timeoutMs);

@@ -65,5 +65,5 @@ void TMainForm::Open2Click() {
         const ProgressShown progress(OpenPmForm);
         result = ShownDrive.Load(values, progress.Bar(), options, fileName);
     }
-    ShowMessage(result.complete ? QStringLiteral("請重開驅動器") : LoadStoppedMessage(result));
+    ShowMessage(result.complete ? tr("請重開驅動器") : LoadStoppedMessage(result));
 }

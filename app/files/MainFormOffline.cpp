@@ -43,8 +43,9 @@ void TMainForm::OpenOffline(const QString& fileName) {
     }
     ShownDrive.SetValuesOffline(values);
     OfflineFile1 = {fileName, values};
-    ShowOfflineCaption();
-    StatusPanel->setText(QStringLiteral("離線"));
+    portState_ = PortState::Offline;
+    ShowCaption();
+    ShowStatus();
     StatusPanel->setToolTip(QString());
     StatusBar1->setToolTip(QString());
     // The main window takes the connect dialog's place, as after OK.
@@ -54,15 +55,18 @@ void TMainForm::OpenOffline(const QString& fileName) {
     Setup_ParametersClick();
 }
 
-void TMainForm::ShowOfflineCaption() {
-    setWindowTitle(QStringLiteral("TARN/B - ") + QFileInfo(OfflineFile1.fileName).fileName() +
-                   QStringLiteral("（離線）"));
+void TMainForm::ShowCaption() {
+    if (portState_ != PortState::Offline) {
+        setWindowTitle(QStringLiteral("TARN/B"));
+        return;
+    }
+    setWindowTitle(tr("TARN/B - %1（離線）").arg(QFileInfo(OfflineFile1.fileName).fileName()));
 }
 
 bool TMainForm::SaveOfflineFirst() {
     if (!Offline() || !OfflineFile1.Unsaved(ShownValues(ShownDrive)))
         return true;
-    switch (Dialogs().AskSave(this, QStringLiteral("檔案已修改，是否儲存？"))) {
+    switch (Dialogs().AskSave(this, tr("檔案已修改，是否儲存？"))) {
     case SaveAnswer::Save:
         return SaveOffline();
     case SaveAnswer::Discard:
@@ -89,7 +93,7 @@ bool TMainForm::SaveShown(const ParameterValues& values) {
     WriteParameterFile(fileName, values);
     if (Offline()) {
         OfflineFile1 = {fileName, values};
-        ShowOfflineCaption();
+        ShowCaption();
     }
     return true;
 }
@@ -105,27 +109,29 @@ void TMainForm::OpenOfflineFile() {
 void TMainForm::ShowOfflineComparison(const std::vector<CompareRow>& rows,
                                       const ParameterValues& shown) {
     if (rows.empty()) {
-        ShowMessage(QStringLiteral("數值與檔案相同"));
+        ShowMessage(tr("數值與檔案相同"));
         return;
     }
     // Both columns as with a drive; there is nothing to write to.
     ComparePmForm->grdCompare->horizontalHeaderItem(TComparePmForm::ColDrive)
-        ->setText(QStringLiteral("目前數值"));
+        ->setText(tr("目前數值"));
     ComparePmForm->btnWriteSelected->setEnabled(false);
-    ComparePmForm->btnWriteSelected->setToolTip(QStringLiteral("離線時不可用"));
+    ComparePmForm->btnWriteSelected->setToolTip(tr("離線時不可用"));
     ComparePmForm->ShowRows(rows, shown[size_t(SlotOf(904))]);
     ComparePmForm->FileName.clear();
     ComparePmForm->exec();
 }
 
-ReportSource TMainForm::SourceOf(const ParameterValues& values) const {
+ReportSource TMainForm::SourceOf(const ParameterValues& values, Language language) const {
     if (!Offline())
-        return DriveSource(ShownDrive.PortLabel(), ShownDrive.DeviceName(), ShownDrive.ReplyFormat());
+        return DriveSource(ShownDrive.PortLabel(), ShownDrive.DeviceName(),
+                           ShownDrive.ReplyFormat());
     // Values changed since the file was read are not the file's: the source
     // names it without its time and checksum then.
     ReportSource source = FileSource(OfflineFile1.fileName);
     if (OfflineFile1.Unsaved(values)) {
-        source.fileName += QStringLiteral("（離線編輯，未儲存）");
+        source.fileName += Translated(language, "TMainForm",
+                                      QT_TRANSLATE_NOOP("TMainForm", "（離線編輯，未儲存）"));
         source.fileModified = QDateTime();
         source.fileSha256.clear();
     }

@@ -32,8 +32,10 @@ void TMainForm::Report1Click() {
     // 報告資料: the fields as last confirmed; cancelled, nothing is written,
     // the fields kept included.
     QSettings settings;
-    const std::optional<ReportInfo> info =
-        Dialogs().ReportInfoChoice(this, LoadReportInfo(settings));
+    // The report in the windows' language unless another is chosen.
+    ReportInfo shown = LoadReportInfo(settings);
+    shown.language = CurrentLanguage();
+    const std::optional<ReportInfo> info = Dialogs().ReportInfoChoice(this, shown);
     if (!info) {
         return;
     }
@@ -48,6 +50,7 @@ void TMainForm::Report1Click() {
         return;
     }
     const ReportFile file = ReportFileOf(choice.fileName, choice.filter);
-    WriteReport(BuildReport(SourceOf(values), values, info->handover, reference), file.fileName,
-                file.format);
+    WriteReport(BuildReport(SourceOf(values, info->language), values, info->handover, reference,
+                            info->language),
+                file.fileName, file.format);
 }

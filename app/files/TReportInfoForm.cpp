@@ -1,10 +1,14 @@
 #include "app/files/TReportInfoForm.h"
 
 #include "app/Dialogs.h"
+#include "app/FormGeometry.h"
 #include "app/TMainForm.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,11 +17,9 @@
 
 namespace {
 
-template <typename Edit>
-Edit* Field(QWidget* form, const char* name, const QString& label, const QString& text) {
+template <typename Edit> Edit* Field(QWidget* form, const char* name, const QString& text) {
     auto* edit = new Edit(form);
     edit->setObjectName(name);
-    edit->setAccessibleName(label);
     if constexpr (std::is_same_v<Edit, QPlainTextEdit>)
         edit->setPlainText(text);
     else
@@ -25,60 +27,94 @@ Edit* Field(QWidget* form, const char* name, const QString& label, const QString
     return edit;
 }
 
-QPushButton* Button(QWidget* form, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, form);
+QPushButton* Button(QWidget* form, const char* name) {
+    auto* button = new QPushButton(form);
     button->setObjectName(name);
-    button->setAccessibleName(text);
     return button;
 }
 
 } // namespace
 
 TReportInfoForm::TReportInfoForm(const ReportInfo& shown, QWidget* parent) : QDialog(parent) {
-    using namespace report_text;
     setObjectName("ReportInfoForm");
-    setWindowTitle(QStringLiteral("報告資料"));
-    auto* fields = new QFormLayout;
+    fields_ = new QFormLayout;
     const ReportHandover& h = shown.handover;
-    MachineEdit = Field<QLineEdit>(this, "MachineEdit", kMachineLabel, h.machine);
-    AxisEdit = Field<QLineEdit>(this, "AxisEdit", kAxisLabel, h.axis);
-    CustomerEdit = Field<QLineEdit>(this, "CustomerEdit", kCustomerLabel, h.customer);
-    TechnicianEdit = Field<QLineEdit>(this, "TechnicianEdit", kTechnicianLabel, h.technician);
-    NoteEdit = Field<QPlainTextEdit>(this, "NoteEdit", kNoteLabel, h.note);
+    MachineEdit = Field<QLineEdit>(this, "MachineEdit", h.machine);
+    AxisEdit = Field<QLineEdit>(this, "AxisEdit", h.axis);
+    CustomerEdit = Field<QLineEdit>(this, "CustomerEdit", h.customer);
+    TechnicianEdit = Field<QLineEdit>(this, "TechnicianEdit", h.technician);
+    NoteEdit = Field<QPlainTextEdit>(this, "NoteEdit", h.note);
     NoteEdit->setTabChangesFocus(true);
-    ReferenceEdit = Field<QLineEdit>(this, "ReferenceEdit", kReferenceLabel, shown.referenceFile);
-    Browse1 = Button(this, "Browse1", QStringLiteral("瀏覽..."));
-    fields->addRow(kMachineLabel, MachineEdit);
-    fields->addRow(kAxisLabel, AxisEdit);
-    fields->addRow(kCustomerLabel, CustomerEdit);
-    fields->addRow(kTechnicianLabel, TechnicianEdit);
-    fields->addRow(kNoteLabel, NoteEdit);
-    auto* reference = new QHBoxLayout;
-    reference->addWidget(ReferenceEdit);
-    reference->addWidget(Browse1);
-    fields->addRow(kReferenceLabel, reference);
+    ReferenceEdit = Field<QLineEdit>(this, "ReferenceEdit", shown.referenceFile);
+    Browse1 = Button(this, "Browse1");
+    // Each language named in its own words, as in the 語言 menu.
+    LanguageBox = new QComboBox(this);
+    LanguageBox->setObjectName("LanguageBox");
+    LanguageBox->addItem(QStringLiteral("中文"), LanguageCode(Language::Chinese));
+    LanguageBox->addItem(QStringLiteral("English"), LanguageCode(Language::English));
+    LanguageBox->setCurrentIndex(shown.language == Language::English ? 1 : 0);
+    fields_->addRow(new QLabel(this), MachineEdit);
+    fields_->addRow(new QLabel(this), AxisEdit);
+    fields_->addRow(new QLabel(this), CustomerEdit);
+    fields_->addRow(new QLabel(this), TechnicianEdit);
+    fields_->addRow(new QLabel(this), NoteEdit);
+    referenceRow_ = new QHBoxLayout;
+    referenceRow_->addWidget(ReferenceEdit);
+    referenceRow_->addWidget(Browse1);
+    fields_->addRow(new QLabel(this), referenceRow_);
+    fields_->addRow(new QLabel(this), LanguageBox);
 
-    OK1 = Button(this, "OK1", QStringLiteral("確定"));
-    Cancel1 = Button(this, "Cancel1", QStringLiteral("取消"));
+    OK1 = Button(this, "OK1");
+    Cancel1 = Button(this, "Cancel1");
     OK1->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OK1);
     buttons->addWidget(Cancel1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
+    layout->addLayout(fields_);
     layout->addLayout(buttons);
     resize(460, 360);
 
     connect(OK1, &QPushButton::clicked, this, &TReportInfoForm::OK1Click);
     connect(Cancel1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Browse1, &QPushButton::clicked, this, &TReportInfoForm::Browse1Click);
+    RetranslateUi();
+}
+
+void TReportInfoForm::RetranslateUi() {
+    using namespace report_text;
+    setWindowTitle(tr("報告資料"));
+    // The labels are the report's own, in the windows' language.
+    const Language language = CurrentLanguage();
+    const std::pair<QWidget*, QString> labelled[] = {
+        {MachineEdit, kMachineLabel},   {AxisEdit, kAxisLabel},
+        {CustomerEdit, kCustomerLabel}, {TechnicianEdit, kTechnicianLabel},
+        {NoteEdit, kNoteLabel},         {ReferenceEdit, kReferenceLabel},
+        {LanguageBox, QString()}};
+    for (const auto& [field, label] : labelled) {
+        const QString text = label.isEmpty() ? tr("語言") : ReportWords(language, label);
+        field->setAccessibleName(text);
+        QWidget* shownLabel = field == ReferenceEdit ? fields_->labelForField(referenceRow_)
+                                                     : fields_->labelForField(field);
+        static_cast<QLabel*>(shownLabel)->setText(text);
+    }
+    SetButtonText(Browse1, tr("瀏覽..."));
+    SetButtonText(OK1, tr("確定"));
+    SetButtonText(Cancel1, tr("取消"));
+}
+
+void TReportInfoForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 ReportInfo TReportInfoForm::Info() const {
     return {{MachineEdit->text(), AxisEdit->text(), CustomerEdit->text(), TechnicianEdit->text(),
              NoteEdit->toPlainText()},
-            ReferenceEdit->text()};
+            ReferenceEdit->text(),
+            LanguageNamed(LanguageBox->currentData().toString()).value_or(Language::Chinese)};
 }
 
 // Closes only on fields a report can take: else the core's message, and

@@ -1,14 +1,14 @@
 #include "app/TMainForm.h"
 
 #include "app/Dialogs.h"
+#include "app/MainDrive.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "core/TarnError.h"
+#include "app/grid/CommitState.h"
 #include "catalogue/Catalogue.h"
-#include "app/MainDrive.h"
 #include "catalogue/SheetRanges.h"
 #include "changes/ValueMarks.h"
-#include "app/grid/CommitState.h"
+#include "core/TarnError.h"
 #include "editing/EditMasks.h"
 #include "editing/EditRules.h"
 #include "values/ValueForms.h"
@@ -50,11 +50,11 @@ void TMainForm::grdPnxxxSheetSetEditText(int aCol, int aRow, const QString& valu
         const EditOutcome outcome = ShownDrive.Edit(*entry, value);
         if (outcome.verdict == EditVerdict::Rejected) {
             grdPnxxxSheet->SetCell(kValueColumn, aRow, outcome.text);
-            ShowMessage(QStringLiteral("不在允許範圍內"));
+            ShowMessage(tr("不在允許範圍內"));
         }
     }
     if (const std::optional<quint16> failed = ShownDrive.WriteThrough(sheet))
-        ShowMessage(PnName(*failed) + QStringLiteral(" 寫入失敗"));
+        ShowMessage(tr("%1 寫入失敗").arg(PnName(*failed)));
 }
 
 void TMainForm::grdPnxxxSheetEditAbandoned(int aCol, int aRow) {
@@ -91,7 +91,7 @@ void TMainForm::grdPnxxxSheetGetCellMark(int aCol, int aRow, CellMark& mark) {
         if (Offline() && StandingOf(*entry, PmStringSheet.Value(entry->number),
                                     PmStringSheet.Value(kPn904)) == ValueStanding::Outside) {
             mark.background = kOutsideRuleMarkColour;
-            mark.hint = QStringLiteral("! 超出範圍");
+            mark.hint = tr("! 超出範圍");
         }
         return;
     }

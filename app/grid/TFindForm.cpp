@@ -4,17 +4,22 @@
 #include "app/FormGeometry.h"
 #include "app/TMainForm.h"
 #include "catalogue/SheetRanges.h"
+#include "values/ValueWords.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
+#include <iterator>
 
 namespace {
 
 constexpr std::array<int, 3> kWidths{60, 300, 170};
-const QStringList kHeaders{QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("頁籤")};
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("TFindForm", "編號"),
+                                QT_TRANSLATE_NOOP("TFindForm", "說明"),
+                                QT_TRANSLATE_NOOP("TFindForm", "頁籤")};
 
 QTableWidgetItem* HitItem(const QString& text, bool selectable) {
     auto* item = new QTableWidgetItem(text);
@@ -27,25 +32,18 @@ QTableWidgetItem* HitItem(const QString& text, bool selectable) {
 
 TFindForm::TFindForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("FindForm");
-    setWindowTitle(QStringLiteral("搜尋參數"));
     setFont(PixelFont("MS Sans Serif", 16));
     PlaceForm(this, 320, 220, 580, 380);
 
     edtFind = new QLineEdit(this);
     edtFind->setObjectName("edtFind");
-    edtFind->setAccessibleName(QStringLiteral("搜尋"));
-    edtFind->setPlaceholderText(QStringLiteral("編號或說明，例如 Pn100、編碼器、gain"));
     edtFind->setClearButtonEnabled(true);
 
-    grdHits = new QTableWidget(0, int(kHeaders.size()), this);
+    grdHits = new QTableWidget(0, int(std::size(kHeaders)), this);
     grdHits->setObjectName("grdHits");
-    grdHits->setHorizontalHeaderLabels(kHeaders);
-    grdHits->setAccessibleName(kHeaders.join(' '));
     grdHits->verticalHeader()->hide();
     grdHits->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdHits->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < int(kWidths.size()); ++col)
-        grdHits->setColumnWidth(col, kWidths[col]);
     grdHits->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdHits->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdHits->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,6 +61,25 @@ TFindForm::TFindForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(grdHits, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
         RunGuarded([this, item] { grdHitsActivated(item->row()); });
     });
+    RetranslateUi();
+}
+
+void TFindForm::RetranslateUi() {
+    setWindowTitle(tr("搜尋參數"));
+    edtFind->setAccessibleName(tr("搜尋"));
+    edtFind->setPlaceholderText(tr("編號或說明，例如 Pn100、編碼器、gain"));
+    QStringList headers;
+    for (const char* header : kHeaders)
+        headers << tr(header);
+    SetColumnTitles(grdHits, headers, kWidths.data());
+    // The hits' descriptions and tabs in the language chosen.
+    edtFindChange();
+}
+
+void TFindForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TFindForm::edtFindChange() {
@@ -71,10 +88,14 @@ void TFindForm::edtFindChange() {
     for (int row = 0; row < int(hits_.size()); ++row) {
         const SearchHit& hit = hits_[size_t(row)];
         grdHits->setItem(row, 0, HitItem(PnName(hit.number), hit.selectable));
-        QTableWidgetItem* description = HitItem(hit.description, hit.selectable);
-        description->setToolTip(hit.gloss);
+        // As the grid shows it, the other language's words in the tooltip.
+        const bool english = CurrentLanguage() == Language::English;
+        QTableWidgetItem* description =
+            HitItem(english ? DescriptionOf(hit.number, Language::English) : hit.description,
+                    hit.selectable);
+        description->setToolTip(english ? hit.description : hit.gloss);
         grdHits->setItem(row, 1, description);
-        grdHits->setItem(row, 2, HitItem(SheetTextOf(hit), hit.selectable));
+        grdHits->setItem(row, 2, HitItem(SheetTextOf(hit, CurrentLanguage()), hit.selectable));
     }
 }
 

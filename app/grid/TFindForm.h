@@ -33,6 +33,12 @@ public slots:
     // Enter or a double-click on row `row` of the list.
     void grdHitsActivated(int row);
 
+    // Every text of the window in the language chosen.
+    void RetranslateUi();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     std::vector<SearchHit> hits_;
 };

@@ -1,10 +1,12 @@
 #include "app/grid/TPmDataForm.h"
 
+#include "app/MainDrive.h"
 #include "app/TMainForm.h"
 #include "app/TStringGrid.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/SheetRanges.h"
-#include "app/MainDrive.h"
+#include "report/ReportModel.h"
 
 #include <array>
 
@@ -13,8 +15,6 @@ constexpr int kColumns = 7;
 // Sheet 8 has a layout of its own but no parameters to count rows from.
 constexpr int kSheet8Rows = 82;
 constexpr std::array<int, kColumns> kWidths{50, 335, 100, 60, 85, 55, 55};
-constexpr std::array<const char*, kColumns> kHeaders{"編號", "說明",   "控制模式", "數值",
-                                                     "單位", "最小值", "最大值"};
 } // namespace
 
 TPmDataForm::TPmDataForm(QWidget* parent) : QWidget(parent) {
@@ -43,8 +43,10 @@ void TPmDataForm::InitSheetGrid(quint16 sheetIndex) {
     for (int col = 0; col < kColumns; ++col) {
         grid->SetColWidth(col, kWidths[col]);
     }
+    // The report's column titles are the grid's.
+    const QStringList headers = ReportWords(CurrentLanguage(), report_text::kGridColumns);
     for (int col = 0; col < kColumns; ++col) {
-        grid->SetCell(col, 0, QString::fromUtf8(kHeaders[col]));
+        grid->SetCell(col, 0, headers[col]);
     }
 }
 
@@ -52,14 +54,23 @@ void TPmDataForm::FillCatalogueRows(int sheetIndex) {
     InitSheetGrid(static_cast<quint16>(sheetIndex));
     TStringGrid* grid = Grid();
     const DriveValues& values = MainDrive().Values();
+    const Language language = CurrentLanguage();
     for (const ParameterRecord* e : CatalogueOfSheet(sheetIndex)) {
         if (e->row == 0) {
             continue; // held in the records, shown by no row
         }
         grid->SetCell(0, e->row, PnName(e->number));
-        grid->SetCell(1, e->row, QString::fromUtf8(e->description));
-        grid->SetCellHint(1, e->row, QString::fromUtf8(e->gloss));
-        grid->SetCell(2, e->row, QString::fromUtf8(e->controlMode));
+        grid->SetCell(1, e->row, DescriptionIn(*e, language));
+        // The other language's words one hover away: the gloss under the
+        // Chinese, the Chinese under the English.
+        grid->SetCellHint(
+            1, e->row,
+            QString::fromUtf8(language == Language::English ? e->description : e->gloss));
+        grid->SetCell(2, e->row, ControlModeIn(*e, language));
+        // The column is as wide as the Chinese needs; the English reads
+        // whole on hover (and no hint is left behind in Chinese).
+        grid->SetCellHint(2, e->row,
+                          language == Language::English ? ControlModeIn(*e, language) : QString());
         // May throw: the row's later cells then keep their old texts.
         grid->SetCell(3, e->row, values.DisplayText(e->form, e->number));
         grid->SetCell(4, e->row, QString::fromUtf8(e->unit));

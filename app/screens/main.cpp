@@ -1,25 +1,28 @@
 // tarn-screens: pictures every window of the program and its main states,
 // run for real against the virtual drive on a pty, for the README and for
 // looking at the texts as a user sees them.
-// Usage: tarn-screens <virtual-drive program> <output directory>
+// Usage: tarn-screens <virtual-drive program> <output directory> [en]
+// With "en" the windows are in English and every picture's name ends in
+// "-en".
 #include "app/Dialogs.h"
 #include "app/Startup.h"
 #include "app/TGridEditor.h"
 #include "app/TMainForm.h"
-#include "app/trace/TTraceForm.h"
 #include "app/TOpenPmForm.h"
 #include "app/TReadpmForm.h"
 #include "app/TSavePmForm.h"
 #include "app/TStringGrid.h"
 #include "app/TTabControl.h"
-#include "catalogue/Catalogue.h"
 #include "app/changes/TChangeLogForm.h"
 #include "app/compare/TComparePmForm.h"
-#include "app/grid/TFindForm.h"
-#include "files/ParameterFile.h"
-#include "link/AddressedDevice.h"
 #include "app/connect/TCommForm.h"
 #include "app/files/TReportInfoForm.h"
+#include "app/grid/TFindForm.h"
+#include "app/trace/TTraceForm.h"
+#include "catalogue/Catalogue.h"
+#include "core/Language.h"
+#include "files/ParameterFile.h"
+#include "link/AddressedDevice.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,11 +44,12 @@
 namespace {
 
 QString OutDir;
+QString NameEnd; // "-en" for the English pictures
 int Failures = 0;
 
 void Shoot(QWidget* widget, const QString& name) {
     QApplication::processEvents();
-    const QString path = QDir(OutDir).filePath(name + ".png");
+    const QString path = QDir(OutDir).filePath(name + NameEnd + ".png");
     if (widget->grab().save(path)) {
         std::printf("%s\n", qPrintable(path));
     } else {
@@ -135,10 +139,14 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (argc < 3) {
-        std::fprintf(stderr, "usage: tarn-screens <virtual-drive program> <output directory>\n");
+        std::fprintf(stderr,
+                     "usage: tarn-screens <virtual-drive program> <output directory> [en]\n");
         return 2;
     }
     OutDir = QString::fromLocal8Bit(argv[2]);
+    if (argc > 3 && LanguageNamed(QString::fromLocal8Bit(argv[3])) == Language::English)
+        NameEnd = QStringLiteral("-en");
+    UseLanguage(NameEnd.isEmpty() ? Language::Chinese : Language::English);
     QDir().mkpath(OutDir);
 
     QProcess drive;
@@ -252,8 +260,8 @@ int main(int argc, char* argv[]) {
 
     // 報告資料 as a technician fills it before a handover.
     ReportInfo info;
-    info.handover = {QStringLiteral("M-7 捲繞機"), QStringLiteral("X 軸"), QStringLiteral("大成機械"),
-                     QStringLiteral("林志明"),
+    info.handover = {QStringLiteral("M-7 捲繞機"), QStringLiteral("X 軸"),
+                     QStringLiteral("大成機械"), QStringLiteral("林志明"),
                      QStringLiteral("增益依現場負載調整。\n煞車時間待客戶確認。")};
     info.referenceFile = QStringLiteral("/home/tech/agreed/M-7-X.tarn");
     {

@@ -7,6 +7,7 @@
 #include "core/WholeFile.h"
 #include "link/ExchangeTrace.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -19,6 +20,10 @@ TTraceForm* TraceForm = nullptr;
 namespace {
 
 constexpr std::array<int, 6> kWidths{280, 100, 130, 210, 80, 140};
+const char* const kHeaders[] = {
+    QT_TRANSLATE_NOOP("TTraceForm", "時間"),    QT_TRANSLATE_NOOP("TTraceForm", "通訊埠"),
+    QT_TRANSLATE_NOOP("TTraceForm", "送出"),    QT_TRANSLATE_NOOP("TTraceForm", "收到"),
+    QT_TRANSLATE_NOOP("TTraceForm", "等待 ms"), QT_TRANSLATE_NOOP("TTraceForm", "判定")};
 
 } // namespace
 
@@ -29,22 +34,14 @@ ExchangeHistory& MainExchanges() {
 
 TTraceForm::TTraceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("TraceForm");
-    setWindowTitle(QStringLiteral("通訊記錄"));
     setFont(PixelFont("MS Sans Serif", 16));
     PlaceForm(this, 240, 180, 980, 460);
 
     grdTrace = new QTableWidget(0, 6, this);
     grdTrace->setObjectName("grdTrace");
-    const QStringList headers{QStringLiteral("時間"),    QStringLiteral("通訊埠"),
-                              QStringLiteral("送出"),    QStringLiteral("收到"),
-                              QStringLiteral("等待 ms"), QStringLiteral("判定")};
-    grdTrace->setHorizontalHeaderLabels(headers);
-    grdTrace->setAccessibleName(headers.join(' '));
     grdTrace->verticalHeader()->hide();
     grdTrace->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdTrace->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < int(kWidths.size()); ++col)
-        grdTrace->setColumnWidth(col, kWidths[col]);
     grdTrace->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdTrace->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdTrace->setWordWrap(false);
@@ -52,7 +49,7 @@ TTraceForm::TTraceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    btnExportTrace = AddButton(this, buttons, "btnExportTrace", QStringLiteral("匯出"));
+    btnExportTrace = AddButton(this, buttons, "btnExportTrace", QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grdTrace);
     layout->addLayout(buttons);
@@ -60,6 +57,26 @@ TTraceForm::TTraceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(btnExportTrace, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnExportTraceClick(); }); });
     MainExchanges().SetChanged([this] { ShowRows(); });
+    RetranslateUi();
+}
+
+void TTraceForm::RetranslateUi() {
+    setWindowTitle(tr("通訊記錄"));
+    QStringList headers;
+    for (const char* header : kHeaders)
+        headers << tr(header);
+    SetColumnTitles(grdTrace, headers, kWidths.data());
+    SetButtonText(btnExportTrace, tr("匯出"));
+    // Every row again, its verdict in the language chosen.
+    grdTrace->setRowCount(0);
+    shownAdded_ = MainExchanges().Added() - long(MainExchanges().Records().size());
+    ShowRows();
+}
+
+void TTraceForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 TTraceForm::~TTraceForm() {

@@ -24,7 +24,11 @@ public slots:
     // Saves the exchanges shown as trace lines through the save dialog.
     void btnExportTraceClick();
 
+    // Every text of the window in the language chosen.
+    void RetranslateUi();
+
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
