@@ -25,6 +25,7 @@ if command -v pdftoppm >/dev/null; then
     pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$REPORTS/report.pdf" "$OUT/report-pdf"
     LAST="$(pdfinfo "$REPORTS/report.pdf" | sed -n 's/^Pages: *//p')"
     pdftoppm -png -r 60 -f "$LAST" -l "$LAST" -singlefile "$REPORTS/report.pdf" "$OUT/report-pdf-last"
+    pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$REPORTS/report-en.pdf" "$OUT/report-pdf-en"
 fi
 shoot() { # name, window size
     chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars \

@@ -55,5 +55,9 @@ int main(int argc, char** argv) {
     const ReportModel model = BuildReport(source, SampleValues(), handover, reference);
     for (const char* name : {"report.pdf", "report.html", "report.csv"})
         WriteReport(model, folder.filePath(QString::fromLatin1(name)));
+    // The same in English, for the customer's maintenance staff (the
+    // handover fields stay as the technician typed them).
+    WriteReport(BuildReport(source, SampleValues(), handover, reference, Language::English),
+                folder.filePath(QStringLiteral("report-en.pdf")));
     return 0;
 }
