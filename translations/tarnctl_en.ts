@@ -746,22 +746,6 @@ more columns, reference_value_text and differs.</translation>
         <translation>name of the report: .pdf, .html or .csv</translation>
     </message>
     <message>
-        <source>機台</source>
-        <translation>machine</translation>
-    </message>
-    <message>
-        <source>軸</source>
-        <translation>axis</translation>
-    </message>
-    <message>
-        <source>客戶</source>
-        <translation>customer</translation>
-    </message>
-    <message>
-        <source>技術員</source>
-        <translation>technician</translation>
-    </message>
-    <message>
         <source>備註（可多行）</source>
         <translation>note (may have several lines)</translation>
     </message>

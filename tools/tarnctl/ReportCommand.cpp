@@ -9,6 +9,7 @@
 #include "drive/Drive.h"
 #include "report/ReportFiles.h"
 #include "report/ReportInfo.h"
+#include "report/ReportModel.h"
 
 // tarnctl report: the parameter report of a drive, read as 匯出報告 reads
 // it, or of a parameter file; the format is the name's extension.
@@ -108,6 +109,11 @@ int RunReport(const Invocation& invocation) {
     return PrintReports(invocation.ports, reports);
 }
 
+// A handover field named as the report and the window's 報告資料 label it.
+QString FieldName(const QString& label) {
+    return ReportWords(CurrentLanguage(), label);
+}
+
 } // namespace
 
 Command ReportCommand() {
@@ -135,10 +141,11 @@ Command ReportCommand() {
         QCommandLineOption({QStringLiteral("o"), kOutput},
                            TarnctlText::tr("報告檔名：.pdf、.html 或 .csv"),
                            QStringLiteral("NAME")),
-        QCommandLineOption(kMachine, TarnctlText::tr("機台"), QStringLiteral("M")),
-        QCommandLineOption(kAxis, TarnctlText::tr("軸"), QStringLiteral("A")),
-        QCommandLineOption(kCustomer, TarnctlText::tr("客戶"), QStringLiteral("C")),
-        QCommandLineOption(kTechnician, TarnctlText::tr("技術員"), QStringLiteral("T")),
+        QCommandLineOption(kMachine, FieldName(report_text::kMachineLabel), QStringLiteral("M")),
+        QCommandLineOption(kAxis, FieldName(report_text::kAxisLabel), QStringLiteral("A")),
+        QCommandLineOption(kCustomer, FieldName(report_text::kCustomerLabel), QStringLiteral("C")),
+        QCommandLineOption(kTechnician, FieldName(report_text::kTechnicianLabel),
+                           QStringLiteral("T")),
         QCommandLineOption(kNote, TarnctlText::tr("備註（可多行）"), QStringLiteral("N")),
         QCommandLineOption(kAgainst, TarnctlText::tr("參考檔案：標出不同的參數"),
                            QStringLiteral("REF.tarn"))};
