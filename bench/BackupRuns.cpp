@@ -184,6 +184,18 @@ BackupTimes MeasureBackup(int runs, int commits) {
     return times;
 }
 
+void HoldRig(int count) {
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        throw std::runtime_error("no temporary folder for the rig");
+    const Rig rig(count, dir);
+    std::printf("%s\n", qPrintable(rig.plant));
+    std::fflush(stdout);
+    std::fprintf(stderr, "... %d virtual drives running; close standard input to stop them\n", count);
+    while (std::getchar() != EOF) {
+    }
+}
+
 WideBackupTimes MeasureWideBackup(int runs) {
     QTemporaryDir dir;
     if (!dir.isValid())

@@ -27,3 +27,8 @@ struct WideBackupTimes {
 };
 
 WideBackupTimes MeasureWideBackup(int runs);
+
+// Starts `count` virtual drives as the wide backup does (the second half
+// through one ser2net), prints the plant file's path and keeps them running
+// until standard input closes: for looking at the rig by hand.
+void HoldRig(int count);

@@ -458,6 +458,9 @@ int main(int argc, char** argv) {
         // --backup-64: the backup of 64 axes alone (about half a minute).
         else if (app.arguments().contains(QStringLiteral("--backup-64")))
             WideBackupRows(MeasureWideBackup(kTransferRuns));
+        // --rig N: N drives as the wide backup has them, until stdin closes.
+        else if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--rig")); at > 0)
+            HoldRig(app.arguments().value(at + 1, QStringLiteral("64")).toInt());
         // --repository: drift, status and query alone (about ten seconds).
         else if (app.arguments().contains(QStringLiteral("--repository")))
             RepositoryRows(MeasureRepository(kCommitRuns));

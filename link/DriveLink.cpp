@@ -185,12 +185,12 @@ void DriveLink::AwaitReply(quint32 ms, int replyLength, quint16 number, Trace& t
     Wait(ms, [this, replyLength, number] {
         try {
             // Most arrivals are a character of a reply still coming: with
-            // no CR in, nothing can be whole yet.
+            // no CR in, no frame is whole and ReplyTo would leave it all.
             const QByteArray received = comm_.Peek();
-            return received.contains('\r') &&
-                   ReplyIsWhole(ReplyTo(received, number).text, replyLength);
+            return CharactersMissing(
+                received.contains('\r') ? ReplyTo(received, number).text : received, replyLength);
         } catch (const std::exception&) {
-            return true; // the port is gone: nothing more will come
+            return 0; // the port is gone: nothing more will come
         }
     });
     trace.WaitEnded();
@@ -200,7 +200,44 @@ void DriveLink::Delay(quint32 ms) {
     Wait(ms, nullptr);
 }
 
-void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
+namespace {
+
+// A reply cannot be whole before the line has carried its missing
+// characters. A link alone on its thread sleeps through them rather than
+// waking for each one (a reply of 13 characters woke it 13 times, which is
+// what 64 drives read at once spent their CPU on); the port keeps what
+// arrives meanwhile. The line's pace is
+// believed only once two arrivals have shown it, so a line faster than its
+// settings say (a device server's, a virtual drive's) is never slowed.
+class LineLull {
+public:
+    explicit LineLull(qint64 characterNs) : characterNs_(characterNs) {}
+
+    // After an arrival that left `waiting` characters in the port and
+    // `missing` still to come, `nowNs` into a wait with `leftNs` to run.
+    void Arrived(qsizetype waiting, int missing, qint64 nowNs, qint64 leftNs) {
+        const qsizetype came = waiting - lastSize_;
+        const bool paced =
+            lastNs_ >= 0 && came > 0 && (nowNs - lastNs_) * 10 >= qint64(came) * characterNs_ * 9;
+        lastNs_ = nowNs;
+        lastSize_ = waiting;
+        // Near the deadline it keeps waking for each character, as every
+        // wait did, so a reply whole just in time is seen in time.
+        const qint64 sleepNs = qint64(missing) * characterNs_;
+        if (paced && sleepNs + characterNs_ <= leftNs) {
+            QThread::usleep(quint64(sleepNs / 1000));
+        }
+    }
+
+private:
+    qint64 characterNs_;
+    qint64 lastNs_ = -1;
+    qsizetype lastSize_ = 0;
+};
+
+} // namespace
+
+void DriveLink::Wait(quint32 ms, const std::function<int()>& missing) {
     RequireOwnThread();
     if (waiting_) {
         qFatal("Delay was entered while another wait is in progress");
@@ -209,7 +246,8 @@ void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
     QElapsedTimer clock;
     clock.start();
     const qint64 limitNs = qint64(ms) * 1000000;
-    if (done && done()) {
+    const auto done = [&missing] { return missing && missing() == 0; };
+    if (done()) {
         return;
     }
 
@@ -218,8 +256,9 @@ void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
         // every millisecond.
         while (clock.nsecsElapsed() <= limitNs) {
             const qint64 leftUs = (limitNs - clock.nsecsElapsed()) / 1000 + 1;
-            QThread::usleep(quint64(done ? qMin<qint64>(1000, leftUs) : qMax<qint64>(1, leftUs)));
-            if (done && done()) {
+            QThread::usleep(
+                quint64(missing ? qMin<qint64>(1000, leftUs) : qMax<qint64>(1, leftUs)));
+            if (done()) {
                 return;
             }
         }
@@ -227,15 +266,35 @@ void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
     }
     // A loop of this thread: the main thread's in the window program, a
     // worker's own where a program runs one link per thread.
-    QEventLoop loop;
-    WakeTimer wake(loop);
+    if (!loop_) {
+        loop_ = std::make_unique<QEventLoop>();
+        wake_ = std::make_unique<WakeTimer>(*loop_);
+    }
+    QEventLoop& loop = *loop_;
+    WakeTimer& wake = *wake_;
     bool whole = false;
-    if (done) {
+    // The main thread keeps waking for every character: a window stays
+    // responsive while it waits.
+    const bool mayLull =
+        thread_ != QCoreApplication::instance()->thread() && settings_.line.CharacterNs() > 0;
+    LineLull lull(settings_.line.CharacterNs());
+    if (missing) {
         // Arrivals are seen in this loop, which sleeps until one comes.
         comm_.SetArrivalHandler([&] {
-            if (!whole && done()) {
+            if (whole) {
+                return;
+            }
+            const int left = missing();
+            if (left == 0) {
                 whole = true;
                 loop.quit();
+            } else if (mayLull) {
+                try {
+                    lull.Arrived(comm_.Peek().size(), left, clock.nsecsElapsed(),
+                                 limitNs - clock.nsecsElapsed());
+                } catch (const std::exception&) {
+                    // The port is gone: the next arrival's look says so.
+                }
             }
         });
     }
@@ -247,7 +306,7 @@ void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
                 comm.SetArrivalHandler(nullptr);
             }
         }
-    } arrivals{comm_, bool(done)};
+    } arrivals{comm_, bool(missing)};
     // The loop sleeps in the event dispatcher until the deadline (at least
     // one round, so waiting events are handled even for 0 ms); it is re-armed
     // in the rare case that it woke at the deadline, not past it.
@@ -255,6 +314,7 @@ void DriveLink::Wait(quint32 ms, const std::function<bool()>& done) {
         wake.Arm(limitNs - clock.nsecsElapsed() + 1);
         loop.exec();
         if (whole) {
+            wake.Disarm();
             return;
         }
         if (wake.Pending()) {

@@ -11,7 +11,9 @@
 #include <memory>
 
 class ISerialDevice;
+class QEventLoop;
 class QThread;
+class WakeTimer;
 
 // One drive on one serial port. A link owns its port control, the drive's
 // reply format and the state of its exchanges, built from one settings
@@ -73,9 +75,10 @@ private:
     // reply timing until what is left for its reply (ReplyTo) is whole at
     // `replyLength` characters (ReplyIsWhole) or `ms` have passed.
     void AwaitReply(quint32 ms, int replyLength, quint16 number, Trace& trace);
-    // Delay that also ends once `done` (if given) is true; it is asked at
-    // the start and whenever characters arrive.
-    void Wait(quint32 ms, const std::function<bool()>& done);
+    // Delay that also ends once `missing` (if given), the characters still
+    // to come before the reply is whole, is 0; it is asked at the start and
+    // whenever characters arrive.
+    void Wait(quint32 ms, const std::function<int()>& missing);
 
     LinkSettings settings_;
     TMSComm comm_;
@@ -85,4 +88,8 @@ private:
     bool waiting_ = false;
     WaitHooks hooks_;
     ExchangeObserver observer_;
+    // The waits' loop and deadline, made by the first wait and kept: one
+    // of each per exchange cost a timer and its watch every time.
+    std::unique_ptr<QEventLoop> loop_;
+    std::unique_ptr<WakeTimer> wake_;
 };

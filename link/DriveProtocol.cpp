@@ -174,7 +174,14 @@ quint8 JudgeGreeting(const QByteArray& all) {
 }
 
 bool ReplyIsWhole(const QByteArray& received, int length) {
-    return received.size() >= length && received.indexOf('\r', qMax(0, length - 1)) >= 0;
+    return CharactersMissing(received, length) == 0;
+}
+
+int CharactersMissing(const QByteArray& received, int length) {
+    if (received.size() < length) {
+        return int(length - received.size());
+    }
+    return received.indexOf('\r', qMax(0, length - 1)) >= 0 ? 0 : 1;
 }
 
 int ReplyEndLength(quint8 format) {

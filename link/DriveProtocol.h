@@ -51,6 +51,12 @@ int WholeReplyLength(quint8 format);
 // CR before it ends a reply that is short, not whole.
 bool ReplyIsWhole(const QByteArray& received, int length);
 
+// The fewest characters that must still arrive before `received` holds a
+// whole reply of `length` characters (ReplyIsWhole): 0 when it does, the
+// characters short of `length`, or 1 (its CR) when it is long enough
+// without one.
+int CharactersMissing(const QByteArray& received, int length);
+
 // The length a reply to a read or a write is whole at in `format`:
 // WholeReplyLength, and never less than kMinReplyLength (the greeting's,
 // and that of an undetermined format).

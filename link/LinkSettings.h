@@ -29,6 +29,13 @@ struct LinkSettings {
         int stopBits = 1; // 1 or 2
         // Bytes the port holds before it stops taking more from the driver.
         qint64 receiveBufferSize = 1024;
+
+        // How long one character takes on the line: a start bit, the data
+        // bits, the parity bit if any and the stop bits.
+        qint64 CharacterNs() const {
+            const int bits = 1 + dataBits + (parity == Parity::None ? 0 : 1) + stopBits;
+            return baudRate > 0 ? qint64(bits) * 1000000000 / baudRate : 0;
+        }
     };
 
     Line line;

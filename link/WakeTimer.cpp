@@ -39,7 +39,6 @@ WakeTimer::~WakeTimer() {
 }
 
 void WakeTimer::Arm(qint64 ns) {
-    Disarm();
     pending_ = true;
 #ifdef TARN_LINK_TIMERFD
     if (timerFd_ >= 0) {
@@ -58,14 +57,17 @@ void WakeTimer::Arm(qint64 ns) {
 }
 
 void WakeTimer::Disarm() {
+    if (!pending_) {
+        return; // fired, or never armed: nothing is set
+    }
     pending_ = false;
     timer_.stop();
 #ifdef TARN_LINK_TIMERFD
     if (timerFd_ >= 0) {
+        // Setting a timerfd also clears an expiry not yet read, so a deadline
+        // that passed unseen never ends a later wait.
         const itimerspec off{};
         timerfd_settime(timerFd_, 0, &off, nullptr);
-        quint64 expirations = 0;
-        [[maybe_unused]] const ssize_t drained = read(timerFd_, &expirations, sizeof expirations);
     }
 #endif
 }

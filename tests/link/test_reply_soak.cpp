@@ -10,8 +10,10 @@
 #include "support/DriveSim.h"
 
 #include <QSet>
+#include <QThread>
 #include <QtTest>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -146,6 +148,62 @@ private slots:
             if (run == 0) {
                 QCOMPARE(held, named);
             }
+        }
+    }
+
+    // A link alone on its thread sleeps through characters that cannot make
+    // its reply whole yet: it reads the same, and wakes far less often than
+    // once a character (about 14 times an exchange when it did).
+    void linkAloneOnItsThreadReadsTheSameWakingLess_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("polite");
+        QTest::newRow("polite") << QStringList() << true;
+        QTest::newRow("misbehaving")
+            << QStringList{"--jitter",      "22", "--seed",         "3", "--late-param", "101:80",
+                           "--noise-every", "7",  "--repeat-every", "11"}
+            << false;
+    }
+    void linkAloneOnItsThreadReadsTheSameWakingLess() {
+        QFETCH(QStringList, options);
+        QFETCH(bool, polite);
+        QTemporaryDir dir;
+        const QString start = dir.filePath(QStringLiteral("start.tarn"));
+        WriteParameterFile(start, samples::DistinctValues());
+        DriveSim sim(QStringList{"--load", start} + options);
+        QVERIFY2(sim.Start(), qPrintable(sim.Error()));
+        ParameterValues saved;
+        long wakes = 0;
+        int exchanges = 0;
+        std::unique_ptr<QThread> worker(QThread::create([&] {
+            auto link = std::make_unique<DriveLink>(std::make_unique<AddressedDevice>());
+            link->SetTiming(LinkSettings::Timing::Reply, kLimitMs);
+            link->SetExchangeObserver([&](const ExchangeRecord&) { ++exchanges; });
+            link->Comm().SetDevicePath(sim.Device());
+            link->Comm().SetPortOpen(true);
+            link->SetReplyFormat(link->Greet());
+            rusage before{};
+            getrusage(RUSAGE_THREAD, &before);
+            saved = ReadAllParameters(*link, [](int) {});
+            rusage after{};
+            getrusage(RUSAGE_THREAD, &after);
+            wakes = after.ru_nvcsw - before.ru_nvcsw;
+        }));
+        const int mark = int(sim.Log().size());
+        worker->start();
+        QVERIFY(worker->wait(60000));
+        const ParameterValues drive = samples::DistinctValues();
+        int lost = 0;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const bool none = saved[slot].isEmpty() || saved[slot] == QLatin1String("None");
+            lost += none ? 1 : 0;
+            QVERIFY2(none || saved[slot] == drive[slot], qPrintable(saved[slot]));
+        }
+        QVERIFY2(lost <= 2 * LateReplies(sim, mark), qPrintable(QString::number(lost)));
+        if (polite) {
+            QCOMPARE(ParameterFileBytes(saved), ParameterFileBytes(drive));
+            QVERIFY2(
+                wakes < 8L * exchanges,
+                qPrintable(QStringLiteral("%1 wakes in %2 exchanges").arg(wakes).arg(exchanges)));
         }
     }
 
