@@ -39,7 +39,12 @@ QString FolderTemplate() {
 
 } // namespace
 
-DriveSim::DriveSim(QStringList options) : options_(std::move(options)), dir_(FolderTemplate()) {}
+DriveSim::DriveSim(QStringList options, int drives)
+    : options_(std::move(options)), drives_(drives), dir_(FolderTemplate()) {
+    if (drives_ > 1) {
+        options_ << QStringLiteral("--drives") << QString::number(drives_);
+    }
+}
 
 DriveSim::~DriveSim() {
     Stop();
@@ -69,13 +74,15 @@ bool DriveSim::Start() {
         error_ = process_.errorString();
         return false;
     }
-    const QByteArray line = ReadLine(5000);
-    if (!line.startsWith("DEVICE ")) {
-        error_ = QStringLiteral("no DEVICE line: ") + QString::fromLocal8Bit(line) +
-                 QString::fromLocal8Bit(process_.readAllStandardError());
-        return false;
+    for (int drive = 0; drive < drives_; ++drive) {
+        const QByteArray line = ReadLine(5000);
+        if (!line.startsWith("DEVICE ")) {
+            error_ = QStringLiteral("no DEVICE line: ") + QString::fromLocal8Bit(line) +
+                     QString::fromLocal8Bit(process_.readAllStandardError());
+            return false;
+        }
+        devices_ << QString::fromLocal8Bit(line.mid(7));
     }
-    device_ = QString::fromLocal8Bit(line.mid(7));
     return true;
 }
 
@@ -88,9 +95,13 @@ bool DriveSim::Command(const QString& line) {
     return ReadLine(5000) == "OK";
 }
 
-QList<DriveSim::LogEntry> DriveSim::Log() const {
+QString DriveSim::FileOf(const QString& name, int drive) const {
+    return dir_.filePath(drives_ > 1 ? QStringLiteral("%1.%2").arg(name).arg(drive) : name);
+}
+
+QList<DriveSim::LogEntry> DriveSim::Log(int drive) const {
     QList<LogEntry> entries;
-    QFile file(dir_.filePath(QStringLiteral("traffic.log")));
+    QFile file(FileOf(QStringLiteral("traffic.log"), drive));
     if (!file.open(QIODevice::ReadOnly)) {
         return entries;
     }
@@ -106,9 +117,9 @@ QList<DriveSim::LogEntry> DriveSim::Log() const {
     return entries;
 }
 
-QList<QByteArray> DriveSim::Requests() const {
+QList<QByteArray> DriveSim::Requests(int drive) const {
     QList<QByteArray> requests;
-    for (const LogEntry& entry : Log()) {
+    for (const LogEntry& entry : Log(drive)) {
         if (entry.direction == QLatin1String("RX")) {
             requests << entry.bytes;
         }
@@ -116,9 +127,9 @@ QList<QByteArray> DriveSim::Requests() const {
     return requests;
 }
 
-QMap<quint16, QString> DriveSim::State() const {
+QMap<quint16, QString> DriveSim::State(int drive) const {
     QMap<quint16, QString> values;
-    QFile file(dir_.filePath(QStringLiteral("state.txt")));
+    QFile file(FileOf(QStringLiteral("state.txt"), drive));
     if (!file.open(QIODevice::ReadOnly)) {
         return values;
     }

@@ -160,6 +160,25 @@ private slots:
         QCOMPARE(second.State().value(101), QStringLiteral("2222"));
         QCOMPARE(second.State().value(102), QStringLiteral("0001"));
     }
+
+    // Drives served by one process (--drives) are as apart, but for the
+    // commands, which reach every one.
+    void drivesOfOneProcessRunApart() {
+        DriveSim sim({}, 2);
+        QVERIFY2(sim.Start(), qPrintable(sim.Error()));
+        QCOMPARE(sim.Devices().size(), 2);
+        QVERIFY(sim.Devices()[0] != sim.Devices()[1]);
+        const QByteArray write = ":P102=0x0007\r";
+        QCOMPARE(Exchange(sim.Devices()[0], write), write);
+        QVERIFY(sim.Command("set 101 2222"));
+        QCOMPARE(Exchange(sim.Devices()[1], kRead101), QByteArray(":P101=0x2222\r"));
+
+        QCOMPARE(sim.Requests(1), QList<QByteArray>{write});
+        QCOMPARE(sim.Requests(2), QList<QByteArray>{kRead101});
+        QCOMPARE(sim.State(1).value(102), QStringLiteral("0007"));
+        QCOMPARE(sim.State(2).value(102), QStringLiteral("0001"));
+        QCOMPARE(sim.State(1).value(101), QStringLiteral("2222"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDriveSim)

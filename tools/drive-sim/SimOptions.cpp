@@ -129,6 +129,9 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             ok = value(text) && ParseDouble(text, options.processingMs);
         } else if (name == "--char-ms") {
             ok = value(text) && ParseDouble(text, options.charMs);
+        } else if (name == "--drives") {
+            ok = value(text) && ParseInt(text, options.drives) && options.drives >= 1 &&
+                 options.drives <= 256;
         } else {
             error = "unknown option " + name;
             return false;
@@ -149,16 +152,33 @@ const char* SimUsage() {
            "         [--reject N,..] [--keep N,..] [--short] [--late MS] [--garbage]\n"
            "         [--chunked] [--hangup-after N] [--processing-ms MS] [--char-ms MS]\n"
            "         [--late-param N:MS]... [--jitter MS] [--seed S] [--noise-every K]\n"
-           "         [--repeat-every K]\n"
+           "         [--repeat-every K] [--drives N]\n"
            "       tarn-drive-sim --help | --version\n"
            "  --late-param N:MS  answer parameter N's requests MS ms late (repeatable)\n"
            "  --jitter MS        delay each reply by a random 0..MS ms (--seed S, default 1)\n"
            "  --noise-every K    1-8 random printable bytes other than ':' before every\n"
            "                     K-th reply\n"
            "  --repeat-every K   send every K-th reply twice\n"
+           "  --drives N         N drives alike in one process, one DEVICE line each;\n"
+           "                     drive I's --log, --state and --link end in .I, its\n"
+           "                     seed is S + I - 1, and stdin commands go to every one\n"
            "  Replies never overlap on the line: a late reply delays the ones after it.\n"
            "stdin: set <n> <hex4> | fault silent|short|garbage|chunked on|off |\n"
            "       late <ms> | late-param <n>:<ms> | format 0|1 | reject <n> | unreject <n> | keep "
            "<n> |\n"
            "       unkeep <n> | unmark <n> | mark <n> | hangup | quit\n";
+}
+
+SimOptions DriveOptions(const SimOptions& options, int index) {
+    SimOptions own = options;
+    if (options.drives > 1) {
+        const std::string suffix = "." + std::to_string(index);
+        for (std::string* path : {&own.logPath, &own.statePath, &own.linkPath}) {
+            if (!path->empty()) {
+                *path += suffix;
+            }
+        }
+        own.seed = options.seed + static_cast<unsigned>(index - 1);
+    }
+    return own;
 }

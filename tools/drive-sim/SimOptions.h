@@ -28,7 +28,13 @@ struct SimOptions {
     int hangupAfter = -1;          // --hangup-after N: close after N requests
     double processingMs = 2.0;     // --processing-ms: delay before a reply starts
     double charMs = 1.0417;        // --char-ms: pacing of each character
+    int drives = 1;                // --drives N: N drives alike in one process
 };
+
+// The options of drive `index` (from 1) of `options.drives`: with more than
+// one, its --log, --state and --link paths end in ".<index>" and its seed is
+// the given one plus index - 1, so drives side by side keep their own files.
+SimOptions DriveOptions(const SimOptions& options, int index);
 
 // A fault tied to parameter numbers: the option that lists them and the
 // standard-input commands that add and remove one.

@@ -17,6 +17,9 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+// Standard input is the process's, whatever number of drives it serves.
+std::string stdinLine;
+bool stdinOpen = true;
 
 void OnSignal(int) {
     const char byte = 's';
@@ -96,7 +99,7 @@ bool SimServer::Start() {
         }
     }
     SaveState();
-    if (pipe(signalPipe) != 0) {
+    if (signalPipe[0] < 0 && pipe(signalPipe) != 0) {
         return false;
     }
     std::signal(SIGTERM, OnSignal);
@@ -110,42 +113,61 @@ bool SimServer::Start() {
     return true;
 }
 
-int SimServer::Run() {
-    while (!quit_) {
-        pollfd fds[3] = {{signalPipe[0], POLLIN, 0}, {master_, POLLIN, 0}, {-1, POLLIN, 0}};
-        if (stdinOpen_) {
-            fds[2].fd = STDIN_FILENO;
+int SimServer::Run(const std::vector<SimServer*>& drives) {
+    // With several drives, a wake a little past the first character due
+    // sends every character due by then: one wake serves many drives
+    // instead of one each. A character leaves at most this late.
+    const double slackMs = drives.size() > 1 ? 0.25 : 0.0;
+    const auto quitting = [&drives] {
+        return std::any_of(drives.begin(), drives.end(), [](SimServer* d) { return d->quit_; });
+    };
+    std::vector<pollfd> fds;
+    while (!quitting()) {
+        fds.assign({{signalPipe[0], POLLIN, 0}, {stdinOpen ? STDIN_FILENO : -1, POLLIN, 0}});
+        double dueMs = -1;
+        for (SimServer* drive : drives) {
+            fds.push_back({drive->master_, POLLIN, 0});
+            if (!drive->outgoing_.empty()) {
+                const double due = drive->outgoing_.front().dueMs;
+                dueMs = dueMs < 0 ? due : std::min(dueMs, due);
+            }
         }
         timespec wait{};
         timespec* timeout = nullptr;
-        if (!outgoing_.empty()) {
-            const double ms = std::max(0.0, outgoing_.front().dueMs - MonotonicMs());
+        if (dueMs >= 0) {
+            const double ms = std::max(0.0, dueMs + slackMs - MonotonicMs());
             wait.tv_sec = static_cast<time_t>(ms / 1000);
             wait.tv_nsec = static_cast<long>((ms - wait.tv_sec * 1000.0) * 1e6);
             timeout = &wait;
         }
-        if (ppoll(fds, 3, timeout, nullptr) < 0 && errno != EINTR) {
+        if (ppoll(fds.data(), fds.size(), timeout, nullptr) < 0 && errno != EINTR) {
             std::perror("tarn-drive-sim: ppoll");
             return 1;
         }
         if (fds[0].revents & POLLIN) {
             break;
         }
-        if (master_ >= 0 && (fds[1].revents & POLLIN)) {
-            OnMasterReadable();
+        for (std::size_t i = 0; i < drives.size(); ++i) {
+            if (drives[i]->master_ >= 0 && (fds[i + 2].revents & POLLIN)) {
+                drives[i]->OnMasterReadable();
+            }
         }
-        if (fds[2].revents & (POLLIN | POLLHUP)) {
-            OnStdinReadable();
+        if (fds[1].revents & (POLLIN | POLLHUP)) {
+            OnStdinReadable(drives);
         }
-        SendDue();
-        // The state file is rewritten once the reply has left, so a slow disk
-        // never delays an echo past the tool's wait.
-        if (stateDirty_ && outgoing_.empty()) {
-            SaveState();
+        for (SimServer* drive : drives) {
+            drive->SendDue();
+            // The state file is rewritten once the reply has left, so a slow
+            // disk never delays an echo past the tool's wait.
+            if (drive->stateDirty_ && drive->outgoing_.empty()) {
+                drive->SaveState();
+            }
         }
     }
-    if (stateDirty_) {
-        SaveState();
+    for (SimServer* drive : drives) {
+        if (drive->stateDirty_) {
+            drive->SaveState();
+        }
     }
     return 0;
 }
@@ -255,26 +277,37 @@ void SimServer::SendDue() {
     }
 }
 
-void SimServer::OnStdinReadable() {
+void SimServer::OnStdinReadable(const std::vector<SimServer*>& drives) {
     char buffer[256];
     const ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
     if (count <= 0) {
-        stdinOpen_ = false; // a closed stdin is not a request to stop
+        stdinOpen = false; // a closed stdin is not a request to stop
         return;
     }
-    stdinLine_.append(buffer, static_cast<std::size_t>(count));
+    stdinLine.append(buffer, static_cast<std::size_t>(count));
     std::size_t end;
-    while (!quit_ && (end = stdinLine_.find('\n')) != std::string::npos) {
-        std::string line = stdinLine_.substr(0, end);
-        stdinLine_.erase(0, end + 1);
+    while ((end = stdinLine.find('\n')) != std::string::npos) {
+        std::string line = stdinLine.substr(0, end);
+        stdinLine.erase(0, end + 1);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         if (line.empty()) {
             continue;
         }
-        std::printf("%s\n", OnCommand(line).c_str());
+        // Every drive takes the command; the first that refuses answers.
+        std::string answer = "OK";
+        for (SimServer* drive : drives) {
+            const std::string own = drive->OnCommand(line);
+            if (answer == "OK") {
+                answer = own;
+            }
+        }
+        std::printf("%s\n", answer.c_str());
         std::fflush(stdout);
+        if (drives.front()->quit_) {
+            break;
+        }
     }
 }
 

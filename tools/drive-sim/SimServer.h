@@ -7,10 +7,12 @@
 #include <deque>
 #include <random>
 #include <string>
+#include <vector>
 
 // The virtual drive's life: a pseudo-terminal in raw mode, one loop that
 // sleeps in ppoll until a request byte, a command line, a signal or the
-// next paced reply byte is due, and the faults switched on.
+// next paced reply byte is due, and the faults switched on. One loop may
+// serve several drives (--drives), as one process.
 class SimServer {
 public:
     explicit SimServer(SimOptions options);
@@ -19,8 +21,9 @@ public:
     // Opens the pty and the files; prints "DEVICE <path>". False on failure
     // (the reason is on stderr).
     bool Start();
-    // Serves until SIGTERM, SIGINT or "quit". Returns the exit code.
-    int Run();
+    // Serves the started `drives` until SIGTERM, SIGINT or "quit"; a command
+    // line goes to every drive. Returns the exit code.
+    static int Run(const std::vector<SimServer*>& drives);
 
 private:
     struct Outgoing {
@@ -34,7 +37,7 @@ private:
     void ScheduleReply(std::string reply, int number);
     void SchedulePieces(const std::string& reply, double due);
     void SendDue();
-    void OnStdinReadable();
+    static void OnStdinReadable(const std::vector<SimServer*>& drives);
     std::string OnCommand(const std::string& line);
     std::string OnFaultCommand(const std::string& name, const std::string& state);
     void HangUp();
@@ -48,8 +51,6 @@ private:
     std::string slavePath_;
     std::FILE* log_ = nullptr;
     std::string received_;
-    std::string stdinLine_;
-    bool stdinOpen_ = true;
     bool quit_ = false;
     int requests_ = 0;
     bool stateDirty_ = false; // a write stored, state file not yet rewritten

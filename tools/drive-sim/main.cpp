@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -25,9 +27,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tarn-drive-sim: %s\n%s", error.c_str(), SimUsage());
         return 2;
     }
-    SimServer server(options);
-    if (!server.Start()) {
-        return 1;
+    std::vector<std::unique_ptr<SimServer>> drives;
+    std::vector<SimServer*> serving;
+    for (int index = 1; index <= options.drives; ++index) {
+        drives.push_back(std::make_unique<SimServer>(DriveOptions(options, index)));
+        if (!drives.back()->Start()) {
+            return 1;
+        }
+        serving.push_back(drives.back().get());
     }
-    return server.Run();
+    return SimServer::Run(serving);
 }

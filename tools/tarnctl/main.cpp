@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <memory>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -44,6 +47,13 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // Many drives at once, each on its own thread, take and free memory at
+    // every exchange; handing it back to the system each time (the C
+    // library's default) flushed every thread's address cache, an eighth of
+    // the CPU of a backup of 64 axes.
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+#endif
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARN_VERSION));
