@@ -1,5 +1,7 @@
 #include "backup/GitRepository.h"
 
+#include "backup/PlantText.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -45,7 +47,7 @@ GitRepository::GitRepository(const QString& folder)
 QString GitRepository::Program() {
     const QString git = QStandardPaths::findExecutable(QStringLiteral("git"));
     if (git.isEmpty()) {
-        throw GitError(QStringLiteral("找不到 git 程式（請安裝 git）"));
+        throw GitError(PlantText::tr("找不到 git 程式（請安裝 git）"));
     }
     return git;
 }
@@ -85,7 +87,7 @@ QByteArray GitRepository::Run(const QStringList& arguments, const QByteArray& in
                               const QProcessEnvironment& extra) const {
     const Outcome outcome = Try(arguments, input, extra);
     if (outcome.code != 0) {
-        throw GitError(QStringLiteral("git %1 失敗（%2）：%3")
+        throw GitError(PlantText::tr("git %1 失敗（%2）：%3")
                            .arg(arguments.first(), folder_, GitSays(outcome.err)));
     }
     return outcome.out;
@@ -102,7 +104,7 @@ bool GitRepository::Exists() const {
 
 void GitRepository::RequireExists() const {
     if (!Exists()) {
-        throw GitError(QStringLiteral("%1 不是 git 儲存庫").arg(folder_));
+        throw GitError(PlantText::tr("%1 不是 git 儲存庫").arg(folder_));
     }
 }
 
@@ -116,7 +118,7 @@ void GitRepository::RefuseNested() const {
     }
     const GitRepository around(QFileInfo(existing).canonicalFilePath());
     if (around.Try({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")}).code == 0) {
-        throw GitError(QStringLiteral("%1 在另一個 git 儲存庫之中，不在此建立儲存庫").arg(folder_));
+        throw GitError(PlantText::tr("%1 在另一個 git 儲存庫之中，不在此建立儲存庫").arg(folder_));
     }
 }
 
@@ -137,7 +139,7 @@ void GitRepository::OpenOrCreate() {
     }
     RefuseNested();
     if (!QDir().mkpath(folder_)) {
-        throw GitError(QStringLiteral("無法建立資料夾 %1").arg(folder_));
+        throw GitError(PlantText::tr("無法建立資料夾 %1").arg(folder_));
     }
     Run({QStringLiteral("init"), QStringLiteral("-q")});
 }
@@ -187,7 +189,7 @@ QString GitRepository::CommitPaths(const QStringList& paths, const QString& mess
     // holds (a person's staged work) stays out of the commit.
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        throw GitError(QStringLiteral("無法建立暫存資料夾：%1").arg(scratch.errorString()));
+        throw GitError(PlantText::tr("無法建立暫存資料夾：%1").arg(scratch.errorString()));
     }
     QProcessEnvironment index;
     index.insert(QStringLiteral("GIT_INDEX_FILE"), scratch.filePath(QStringLiteral("index")));
@@ -232,7 +234,7 @@ std::optional<QString> GitRepository::Push(const QString& remote) const {
     const Outcome branch =
         Try({QStringLiteral("symbolic-ref"), QStringLiteral("-q"), QStringLiteral("HEAD")});
     if (branch.code != 0) {
-        return QStringLiteral("HEAD 不在分支上");
+        return PlantText::tr("HEAD 不在分支上");
     }
     const QString ref = QString::fromUtf8(branch.out.trimmed());
     const Outcome push = Try(
@@ -247,7 +249,7 @@ QByteArray GitRepository::FileAt(const QString& revision, const QString& path) c
     const Outcome blob = Try({QStringLiteral("cat-file"), QStringLiteral("blob"),
                               QStringLiteral("%1:%2").arg(revision, path)});
     if (blob.code != 0) {
-        throw GitError(QStringLiteral("儲存庫 %1 的 %2 沒有 %3").arg(folder_, revision, path));
+        throw GitError(PlantText::tr("儲存庫 %1 的 %2 沒有 %3").arg(folder_, revision, path));
     }
     return blob.out;
 }
@@ -256,7 +258,7 @@ QString GitRepository::CommitId(const QString& revision) const {
     const Outcome id = Try({QStringLiteral("rev-parse"), QStringLiteral("-q"),
                             QStringLiteral("--verify"), revision + QStringLiteral("^{commit}")});
     if (id.code != 0) {
-        throw GitError(QStringLiteral("儲存庫 %1 沒有 %2 這個版本").arg(folder_, revision));
+        throw GitError(PlantText::tr("儲存庫 %1 沒有 %2 這個版本").arg(folder_, revision));
     }
     return QString::fromUtf8(id.out.trimmed());
 }
@@ -268,7 +270,7 @@ QString GitRepository::CommitBlobsOnBranch(const QString& branch,
                                            const GitIdentity& committer) const {
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        throw GitError(QStringLiteral("無法建立暫存資料夾：%1").arg(scratch.errorString()));
+        throw GitError(PlantText::tr("無法建立暫存資料夾：%1").arg(scratch.errorString()));
     }
     QProcessEnvironment index;
     index.insert(QStringLiteral("GIT_INDEX_FILE"), scratch.filePath(QStringLiteral("index")));

@@ -1,5 +1,7 @@
 #include "backup/HookRunner.h"
 
+#include "backup/PlantText.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <csignal>
@@ -33,7 +35,7 @@ public:
             EndLine();
         }
         if (skipped_ > 0) {
-            say_(prefix_ + QStringLiteral("（另有 %1 行沒有顯示）").arg(skipped_));
+            say_(prefix_ + PlantText::tr("（另有 %1 行沒有顯示）").arg(skipped_));
         }
     }
 
@@ -89,7 +91,7 @@ bool RunHook(const QString& command, const HookEvent& event,
     shell.setChildProcessModifier([] { ::setpgid(0, 0); });
     shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     if (!shell.waitForStarted(10000)) {
-        say(prefix + QStringLiteral("無法執行：%1").arg(shell.errorString()));
+        say(prefix + PlantText::tr("無法執行：%1").arg(shell.errorString()));
         return false;
     }
     shell.write(event.text.toUtf8());
@@ -109,13 +111,13 @@ bool RunHook(const QString& command, const HookEvent& event,
     output.Take(shell.readAll());
     output.Finish();
     if (timedOut) {
-        say(prefix + QStringLiteral("%1 秒內沒有結束，已終止").arg(limitMs / 1000.0));
+        say(prefix + PlantText::tr("%1 秒內沒有結束，已終止").arg(limitMs / 1000.0));
         return false;
     }
     if (shell.exitStatus() == QProcess::CrashExit) {
-        say(prefix + QStringLiteral("被訊號終止"));
+        say(prefix + PlantText::tr("被訊號終止"));
         return false;
     }
-    say(prefix + QStringLiteral("結束碼 %1").arg(shell.exitCode()));
+    say(prefix + PlantText::tr("結束碼 %1").arg(shell.exitCode()));
     return shell.exitCode() == 0;
 }

@@ -1,10 +1,11 @@
 #include "backup/PlantBackup.h"
 
 #include "backup/ParameterWords.h"
+#include "backup/PlantText.h"
 #include "backup/RunLog.h"
 #include "catalogue/SheetRanges.h"
-#include "files/TransferResult.h"
 #include "files/ParameterFile.h"
+#include "files/TransferResult.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ AxisOutcome StoreAxis(const QString& repoFolder, const PlantAxis& axis,
     } else {
         if (!existing.open(QIODevice::ReadOnly)) {
             throw EFileError(
-                QStringLiteral("無法開啟 %1：%2").arg(fileName, existing.errorString()));
+                PlantText::tr("無法開啟 %1：%2").arg(fileName, existing.errorString()));
         }
         if (existing.readAll() == ParameterFileBytes(values)) {
             outcome.state = AxisState::Same;
@@ -132,12 +133,12 @@ BackupCommit StoreAndCommitPaths(const PlantRepository& repo, const Plant& plant
 AxisReading AxisReadingOf(const ParameterValues& read) {
     const QList<quint16> withoutValue = ParametersWithoutValue(read);
     if (NothingAnswered(withoutValue)) {
-        return {std::nullopt, QStringLiteral("驅動器沒有回應，檔案未更新")};
+        return {std::nullopt, PlantText::tr("驅動器沒有回應，檔案未更新")};
     }
     if (!withoutValue.isEmpty()) {
         return {std::nullopt,
-                QStringLiteral("%1 個參數沒有讀到數值（第一個 %2），檔案未更新")
-                    .arg(withoutValue.size())
+                PlantText::tr("%n 個參數沒有讀到數值（第一個 %1），檔案未更新", nullptr,
+                              int(withoutValue.size()))
                     .arg(PnName(withoutValue.first())),
                 true};
     }
@@ -145,8 +146,8 @@ AxisReading AxisReadingOf(const ParameterValues& read) {
 }
 
 QString BackupCommit::Summary() const {
-    return commit.isEmpty() ? QStringLiteral("沒有變更，未提交（%1）").arg(Subject())
-                            : QStringLiteral("已提交 %1 %2").arg(commit.left(10), message);
+    return commit.isEmpty() ? PlantText::tr("沒有變更，未提交（%1）").arg(Subject())
+                            : PlantText::tr("已提交 %1 %2").arg(commit.left(10), message);
 }
 
 PlantBackup::PlantBackup(Plant plant, const QString& repoFolder,
@@ -167,7 +168,7 @@ BackupCommit PlantBackup::StoreAndCommit(const std::vector<AxisReading>& reading
     } catch (const TarnError& error) {
         // Nothing half done stays: the next run finds the files committed.
         repo_.RestoreCommitted(changedPaths);
-        throw GitError(QStringLiteral("提交失敗，檔案已還原為上次提交的內容：") + error.Text());
+        throw GitError(PlantText::tr("提交失敗，檔案已還原為上次提交的內容：%1").arg(error.Text()));
     }
     {
         std::vector<RunRecord> records;

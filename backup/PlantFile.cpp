@@ -1,5 +1,6 @@
 #include "backup/PlantFile.h"
 
+#include "backup/PlantText.h"
 #include "catalogue/SheetRanges.h"
 #include "core/TarnError.h"
 
@@ -154,7 +155,7 @@ public:
 
     Plant Read(const QJsonObject& root) {
         if (!lines_.DuplicateKey().isEmpty()) {
-            Refuse(lines_.DuplicateKey(), QStringLiteral("鍵重複"));
+            Refuse(lines_.DuplicateKey(), PlantText::tr("鍵重複"));
         }
         Keys(root, QString(),
              {QStringLiteral("plant"), QStringLiteral("machines"), QStringLiteral("ignore")});
@@ -162,7 +163,7 @@ public:
         Plant plant;
         plant.name = Text(root, QString(), QStringLiteral("plant"));
         if (plant.name.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")))) {
-            Refuse(QStringLiteral("plant"), QStringLiteral("廠名不能有控制字元"));
+            Refuse(QStringLiteral("plant"), PlantText::tr("廠名不能有控制字元"));
         }
         const QJsonArray machines = List(root, QString(), QStringLiteral("machines"));
         QSet<QString> machineNames;
@@ -171,7 +172,7 @@ public:
             const QJsonObject machine = Object(machines[m], path);
             Keys(machine, path,
                  {QStringLiteral("name"), QStringLiteral("axes"), QStringLiteral("ignore")});
-            const QString name = Name(machine, path, machineNames, QStringLiteral("機台"));
+            const QString name = Name(machine, path, machineNames, Named::Machine);
             const QList<quint16> machineIgnore = Ignore(machine, path, plantIgnore);
             const QJsonArray axes = List(machine, path, QStringLiteral("axes"));
             QSet<QString> axisNames;
@@ -188,10 +189,10 @@ public:
 
     [[noreturn]] void Refuse(const QString& path, const QString& what) const {
         throw EFileError(
-            QStringLiteral("%1 第 %2 行 %3：%4")
+            PlantText::tr("%1 第 %2 行 %3：%4")
                 .arg(fileName_)
                 .arg(lines_.LineOf(path))
-                .arg(path.isEmpty() ? QStringLiteral("（最外層）") : Visible(path), Visible(what)));
+                .arg(path.isEmpty() ? PlantText::tr("（最外層）") : Visible(path), Visible(what)));
     }
 
 private:
@@ -220,36 +221,36 @@ private:
             if (!known.contains(key)) {
                 Refuse(
                     Join(path, key),
-                    QStringLiteral("不認得的鍵（可用：%1）").arg(known.join(QStringLiteral("、"))));
+                    PlantText::tr("不認得的鍵（可用：%1）").arg(known.join(PlantText::tr("、"))));
             }
         }
     }
 
     QJsonObject Object(const QJsonValue& value, const QString& path) const {
         if (!value.isObject()) {
-            Refuse(path, QStringLiteral("要是一個物件 {…}"));
+            Refuse(path, PlantText::tr("要是一個物件 {…}"));
         }
         return value.toObject();
     }
 
     QString Text(const QJsonObject& object, const QString& path, const QString& key) const {
         if (!object.contains(key)) {
-            Refuse(path, QStringLiteral("少了 \"%1\"").arg(key));
+            Refuse(path, PlantText::tr("少了 \"%1\"").arg(key));
         }
         const QJsonValue value = object.value(key);
         if (!value.isString() || value.toString().isEmpty()) {
-            Refuse(Join(path, key), QStringLiteral("要是非空的字串"));
+            Refuse(Join(path, key), PlantText::tr("要是非空的字串"));
         }
         return value.toString();
     }
 
     QJsonArray List(const QJsonObject& object, const QString& path, const QString& key) const {
         if (!object.contains(key)) {
-            Refuse(path, QStringLiteral("少了 \"%1\"").arg(key));
+            Refuse(path, PlantText::tr("少了 \"%1\"").arg(key));
         }
         const QJsonValue value = object.value(key);
         if (!value.isArray() || value.toArray().isEmpty()) {
-            Refuse(Join(path, key), QStringLiteral("要是非空的陣列 […]"));
+            Refuse(Join(path, key), PlantText::tr("要是非空的陣列 […]"));
         }
         return value.toArray();
     }
@@ -264,7 +265,7 @@ private:
         }
         const QJsonValue value = object.value(QStringLiteral("ignore"));
         if (!value.isArray()) {
-            Refuse(key, QStringLiteral("要是參數編號的陣列（例如 [618, 700]）"));
+            Refuse(key, PlantText::tr("要是參數編號的陣列（例如 [618, 700]）"));
         }
         const QJsonArray numbers = value.toArray();
         for (int i = 0; i < numbers.size(); ++i) {
@@ -272,9 +273,9 @@ private:
             if (!numbers[i].isDouble() || number < 0 || number > 65535 ||
                 number != double(qint64(number)) || SlotOf(quint16(number)) < 0) {
                 Refuse(QStringLiteral("%1[%2]").arg(key).arg(i),
-                       QStringLiteral("不是驅動器的參數編號：%1")
-                           .arg(QString::fromUtf8(
-                               QJsonDocument(QJsonArray{numbers[i]}).toJson(QJsonDocument::Compact))
+                       PlantText::tr("不是驅動器的參數編號：%1")
+                           .arg(QString::fromUtf8(QJsonDocument(QJsonArray{numbers[i]})
+                                                      .toJson(QJsonDocument::Compact))
                                     .mid(1)
                                     .chopped(1)));
             }
@@ -286,20 +287,28 @@ private:
         return inherited;
     }
 
+    // Whose name: each refusal is one whole sentence in either language.
+    enum class Named { Machine, Axis };
+
     QString Name(const QJsonObject& object, const QString& path, QSet<QString>& seen,
-                 const QString& what) const {
+                 Named what) const {
         const QString name = Text(object, path, QStringLiteral("name"));
         const QString key = Join(path, QStringLiteral("name"));
         if (!IsSafePlantName(name)) {
-            Refuse(key, QStringLiteral("%1名稱只能有字母、數字、中日韓文字、- 和 _（最多 %2 字，"
-                                       "不能是 CON、NUL、COM1 之類的裝置名）：%3")
-                            .arg(what)
-                            .arg(kMaxPlantNameLength)
-                            .arg(name));
+            Refuse(key,
+                   (what == Named::Machine
+                        ? PlantText::tr("機台名稱只能有字母、數字、中日韓文字、- 和 _（最多 %1 "
+                                        "字，不能是 CON、NUL、COM1 之類的裝置名）：%2")
+                        : PlantText::tr("軸名稱只能有字母、數字、中日韓文字、- 和 _（最多 %1 "
+                                        "字，不能是 CON、NUL、COM1 之類的裝置名）：%2"))
+                       .arg(kMaxPlantNameLength)
+                       .arg(name));
         }
         const QString folded = name.toCaseFolded();
         if (seen.contains(folded)) {
-            Refuse(key, QStringLiteral("%1名稱重複：%2").arg(what, name));
+            Refuse(key, (what == Named::Machine ? PlantText::tr("機台名稱重複：%1")
+                                                : PlantText::tr("軸名稱重複：%1"))
+                            .arg(name));
         }
         seen.insert(folded);
         return name;
@@ -311,7 +320,7 @@ private:
              {QStringLiteral("name"), QStringLiteral("port"), QStringLiteral("timing"),
               QStringLiteral("timeout"), QStringLiteral("ignore")});
         PlantAxis axis;
-        axis.name = Name(object, path, seen, QStringLiteral("軸"));
+        axis.name = Name(object, path, seen, Named::Axis);
         axis.port = Text(object, path, QStringLiteral("port"));
         axis.line = lines_.LineOf(Join(path, QStringLiteral("port")));
         if (object.contains(QStringLiteral("timing"))) {
@@ -322,7 +331,7 @@ private:
                 axis.timing = LinkSettings::Timing::Reply;
             } else {
                 Refuse(Join(path, QStringLiteral("timing")),
-                       QStringLiteral("只能是 \"fixed\" 或 \"reply\""));
+                       PlantText::tr("只能是 \"fixed\" 或 \"reply\""));
             }
         }
         if (object.contains(QStringLiteral("timeout"))) {
@@ -331,7 +340,7 @@ private:
             if (!(ms >= LinkSettings::kMinTimeoutMs && ms <= LinkSettings::kMaxTimeoutMs) ||
                 ms != double(qint64(ms))) {
                 Refuse(Join(path, QStringLiteral("timeout")),
-                       QStringLiteral("要是 %1 到 %2 之間的整數（ms）")
+                       PlantText::tr("要是 %1 到 %2 之間的整數（ms）")
                            .arg(LinkSettings::kMinTimeoutMs)
                            .arg(LinkSettings::kMaxTimeoutMs));
             }
@@ -377,14 +386,14 @@ Plant ReadPlantText(const QByteArray& bytes, const QString& fileName) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        throw EFileError(QStringLiteral("%1 第 %2 行：不是正確的 JSON（%3）")
+        throw EFileError(PlantText::tr("%1 第 %2 行：不是正確的 JSON（%3）")
                              .arg(fileName)
                              .arg(LineAtOffset(bytes, error.offset))
                              .arg(error.errorString()));
     }
     PlantReader reader(bytes, fileName);
     if (!document.isObject()) {
-        reader.Refuse(QString(), QStringLiteral("要是一個物件 {\"plant\": …, \"machines\": […]}"));
+        reader.Refuse(QString(), PlantText::tr("要是一個物件 {\"plant\": …, \"machines\": […]}"));
     }
     return reader.Read(document.object());
 }
@@ -392,7 +401,7 @@ Plant ReadPlantText(const QByteArray& bytes, const QString& fileName) {
 Plant ReadPlantFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw EFileError(QStringLiteral("無法開啟廠區檔 %1：%2").arg(fileName, file.errorString()));
+        throw EFileError(PlantText::tr("無法開啟廠區檔 %1：%2").arg(fileName, file.errorString()));
     }
     return ReadPlantText(file.readAll(), fileName);
 }
@@ -418,5 +427,5 @@ const PlantAxis* FindAxis(const Plant& plant, const QString& path) {
 }
 
 QString NoSuchAxisMessage(const QString& where, const QString& axis) {
-    return QStringLiteral("%1 沒有 %2 這一軸").arg(where, axis);
+    return PlantText::tr("%1 沒有 %2 這一軸").arg(where, axis);
 }

@@ -92,9 +92,10 @@ QHash<QByteArray, ParameterValues> BlobValues(const GitRepository& repo,
 
 } // namespace
 
-QString ParameterChange::Line() const {
+QString ParameterChange::Line(Language language) const {
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(date, commit.left(10), axis, ChangeLine(number, before, after));
+        .arg(date, commit.left(10), axis,
+             ChangeLine(number, before, after, ChangeNaming::NumberAndDescription, language));
 }
 
 bool RepositoryHeldAxis(const GitRepository& repo, const QString& axis) {

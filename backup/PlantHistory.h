@@ -2,6 +2,7 @@
 
 #include "backup/GitRepository.h"
 #include "backup/PlantFile.h"
+#include "core/Language.h"
 #include "values/ParameterValues.h"
 
 #include <QString>
@@ -22,8 +23,9 @@ struct ParameterChange {
     QString after;
 
     // As `history` lists it: date, the commit's first ten digits, axis and
-    // the change in words ("… 1a2b3c4d5e M01/X Pn100 KVP1 400 → 500 0.1Hz").
-    QString Line() const;
+    // the change in words ("… 1a2b3c4d5e M01/X Pn100 KVP1 400 → 500 0.1Hz"),
+    // the change's words in `language`.
+    QString Line(Language language = Language::Chinese) const;
 };
 
 // True when some commit of the repository touched axis "M01/X"'s file;

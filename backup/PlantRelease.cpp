@@ -1,6 +1,7 @@
 #include "backup/PlantRelease.h"
 
 #include "backup/ParameterWords.h"
+#include "backup/PlantText.h"
 #include "catalogue/SheetRanges.h"
 #include "values/ValueWords.h"
 
@@ -31,11 +32,11 @@ std::vector<std::optional<ParameterValues>> ValuesAt(const GitRepository& repo, 
 
 std::optional<QString> PushBackups(const GitRepository& repo, const QString& remote) {
     if (const auto refused = repo.Push(remote)) {
-        return QStringLiteral("推送到 %1 失敗，本機的提交保留：\n%2").arg(remote, *refused);
+        return PlantText::tr("推送到 %1 失敗，本機的提交保留：\n%2").arg(remote, *refused);
     }
     if (repo.FindCommit(QStringLiteral("refs/heads/") + kReleasedBranch)) {
         if (const auto refused = repo.PushBranch(remote, kReleasedBranch)) {
-            return QStringLiteral("推送 %1 分支到 %2 失敗：\n%3")
+            return PlantText::tr("推送 %1 分支到 %2 失敗：\n%3")
                 .arg(kReleasedBranch, remote, *refused);
         }
     }
@@ -52,8 +53,8 @@ std::optional<QString> ReleasedTip(const GitRepository& repo) {
         repo.Run({QStringLiteral("log"), QStringLiteral("-1"), QStringLiteral("--format=%s"), *tip})
             .trimmed());
     if (!subject.startsWith(kReleaseSubject)) {
-        throw GitError(QStringLiteral("儲存庫 %1 的 %2 分支不在發行的提交上（被手動移動過？）："
-                                      "%3 %4")
+        throw GitError(PlantText::tr("儲存庫 %1 的 %2 分支不在發行的提交上（被手動移動過？）："
+                                     "%3 %4")
                            .arg(repo.Folder(), kReleasedBranch, tip->left(10), subject));
     }
     return tip;
@@ -64,7 +65,7 @@ QString ReleaseAxes(const GitRepository& repo, const Plant& plant, const QString
     const std::optional<QString> head = repo.FindCommit(QStringLiteral("HEAD"));
     const std::optional<QString> commit = repo.FindCommit(revision);
     if (!head || !commit || !repo.IsAncestor(*commit, *head)) {
-        throw GitError(QStringLiteral("%1 不是儲存庫 %2 的備份").arg(revision, repo.Folder()));
+        throw GitError(PlantText::tr("%1 不是儲存庫 %2 的備份").arg(revision, repo.Folder()));
     }
     const std::optional<QString> base = ReleasedTip(repo);
     QStringList named;
@@ -80,7 +81,7 @@ QString ReleaseAxes(const GitRepository& repo, const Plant& plant, const QString
     for (qsizetype i = 0; i < named.size(); ++i) {
         if (!files[size_t(i)]) {
             throw GitError(
-                QStringLiteral("備份 %1 沒有 %2 的檔案，沒有發行").arg(commit->left(10), named[i]));
+                PlantText::tr("備份 %1 沒有 %2 的檔案，沒有發行").arg(commit->left(10), named[i]));
         }
         // Checked as a load checks it: a release is what a drive can take.
         ParameterValuesOfBytes(*files[size_t(i)], revisionPaths[i]);
@@ -120,16 +121,18 @@ std::vector<Release> Releases(const GitRepository& repo) {
     return releases;
 }
 
-QStringList AxisDrift::Lines() const {
+QStringList AxisDrift::Lines(Language language) const {
     if (!released) {
-        return {axis + QStringLiteral(" 沒有發行版")};
+        return {
+            Translated(language, "backup", QT_TRANSLATE_NOOP("backup", "%1 沒有發行版")).arg(axis)};
     }
     if (!backedUp) {
-        return {axis + QStringLiteral(" 沒有備份")};
+        return {
+            Translated(language, "backup", QT_TRANSLATE_NOOP("backup", "%1 沒有備份")).arg(axis)};
     }
     QStringList lines;
     for (const Difference& d : differences) {
-        lines << axis + QLatin1Char(' ') + DriftLine(d.number, d.released, d.current);
+        lines << axis + QLatin1Char(' ') + DriftLine(d.number, d.released, d.current, language);
     }
     return lines;
 }
@@ -211,8 +214,8 @@ QJsonObject DriftJson(const std::vector<AxisDrift>& drift) {
     return QJsonObject{{QStringLiteral("axes"), axes}};
 }
 
-QString QueryRow::Line() const {
-    return axis + QLatin1Char(' ') + QueryLine(number, current, released);
+QString QueryRow::Line(Language language) const {
+    return axis + QLatin1Char(' ') + QueryLine(number, current, released, language);
 }
 
 std::vector<QueryRow> QueryAxes(const GitRepository& repo, const QList<quint16>& numbers,

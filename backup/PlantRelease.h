@@ -2,6 +2,7 @@
 
 #include "backup/GitRepository.h"
 #include "backup/PlantFile.h"
+#include "core/Language.h"
 #include "values/ParameterValues.h"
 
 #include <QJsonObject>
@@ -67,8 +68,8 @@ struct AxisDrift {
     std::vector<Difference> differences;
 
     // One line per difference ("M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz"),
-    // or "M01/X 沒有發行版", or "M01/X 沒有備份".
-    QStringList Lines() const;
+    // or "M01/X 沒有發行版", or "M01/X 沒有備份"; in `language`.
+    QStringList Lines(Language language = Language::Chinese) const;
 };
 
 // The differences between `released` and `current`, leaving out what the
@@ -108,8 +109,8 @@ struct QueryRow {
     QString current;                 // as the backup holds it
     std::optional<QString> released; // nullopt: the axis has no release
 
-    // "M01/X Pn100 KVP1 500 0.1Hz 發行 400 ≠"
-    QString Line() const;
+    // "M01/X Pn100 KVP1 500 0.1Hz 發行 400 ≠", in `language`.
+    QString Line(Language language = Language::Chinese) const;
 };
 
 // Parameters `numbers` of every axis file backup `revision` holds, axis by

@@ -1,5 +1,7 @@
 #include "backup/PlantRepository.h"
 
+#include "backup/PlantText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,7 @@ std::unique_ptr<RepositoryLock> PlantRepository::Prepare(const Plant& plant) {
     auto lock = std::make_unique<RepositoryLock>(Folder());
     for (const QString& file : git_.LockFiles()) {
         throw GitError(
-            QStringLiteral("儲存庫 %1 有 git 留下的鎖定檔 %2；沒有 git 程式在執行時請刪除它")
+            PlantText::tr("儲存庫 %1 有 git 留下的鎖定檔 %2；沒有 git 程式在執行時請刪除它")
                 .arg(Folder(), file));
     }
     git_.OpenOrCreate();
@@ -21,8 +23,8 @@ std::unique_ptr<RepositoryLock> PlantRepository::Prepare(const Plant& plant) {
     }
     const QStringList edited = git_.Uncommitted(paths);
     if (!edited.isEmpty()) {
-        throw GitError(QStringLiteral("儲存庫 %1 中有未提交的修改，先提交或還原它們：%2")
-                           .arg(Folder(), edited.join(QStringLiteral("、"))));
+        throw GitError(PlantText::tr("儲存庫 %1 中有未提交的修改，先提交或還原它們：%2")
+                           .arg(Folder(), edited.join(PlantText::tr("、"))));
     }
     git_.SetConfig(QStringLiteral("diff.tarn.textconv"), TextConversionCommand());
     return lock;
@@ -52,7 +54,7 @@ bool PlantRepository::WriteAttributes() const {
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly)) {
             throw GitError(
-                QStringLiteral("無法讀取 %1：%2").arg(file.fileName(), file.errorString()));
+                PlantText::tr("無法讀取 %1：%2").arg(file.fileName(), file.errorString()));
         }
         text = file.readAll();
         file.close();

@@ -1,6 +1,7 @@
 #include "backup/PlantStatus.h"
 
 #include "backup/PlantRelease.h"
+#include "backup/PlantText.h"
 #include "core/TarnError.h"
 
 #include <QHash>
@@ -28,24 +29,28 @@ bool AxisStatus::Unhealthy(std::optional<double> maxAgeHours) const {
            (maxAgeHours && *ageHours > *maxAgeHours);
 }
 
-QString AxisStatus::Line() const {
+QString AxisStatus::Line(Language language) const {
+    const auto words = [language](const char* text, int n = -1) {
+        return Translated(language, "backup", text, nullptr, n);
+    };
     QStringList parts;
     if (lastComplete) {
-        parts << QStringLiteral("上次完整備份 %1（%2 小時前，%3）")
+        parts << words(QT_TRANSLATE_NOOP("backup", "上次完整備份 %1（%2 小時前，%3）"))
                      .arg(TimeText(lastComplete->time))
                      .arg(*ageHours, 0, 'f', 1)
-                     .arg(lastComplete->commit.isEmpty() ? QStringLiteral("沒有提交")
-                                                         : lastComplete->commit.left(10));
+                     .arg(lastComplete->commit.isEmpty()
+                              ? words(QT_TRANSLATE_NOOP("backup", "沒有提交"))
+                              : lastComplete->commit.left(10));
     } else {
-        parts << QStringLiteral("從未完整備份");
+        parts << words(QT_TRANSLATE_NOOP("backup", "從未完整備份"));
     }
     if (lastFailure) {
-        parts << QStringLiteral("上次失敗 %1：%2")
+        parts << words(QT_TRANSLATE_NOOP("backup", "上次失敗 %1：%2"))
                      .arg(TimeText(lastFailure->time), lastFailure->reason);
     }
-    parts << (released ? QStringLiteral("發行版 有，%1 個參數不同").arg(drift)
-                       : QStringLiteral("沒有發行版"));
-    return axis->Path() + QLatin1Char(' ') + parts.join(QStringLiteral("；"));
+    parts << (released ? words(QT_TRANSLATE_N_NOOP("backup", "發行版 有，%n 個參數不同"), drift)
+                       : words(QT_TRANSLATE_NOOP("backup", "沒有發行版")));
+    return axis->Path() + QLatin1Char(' ') + parts.join(words(QT_TRANSLATE_NOOP("backup", "；")));
 }
 
 PlantStatus StatusOf(const GitRepository& repo, const Plant& plant, const QDateTime& now) {
@@ -64,7 +69,7 @@ PlantStatus StatusOf(const GitRepository& repo, const Plant& plant, const QDateT
     QString why;
     const std::optional<QByteArray> bytes = RunLogBytes(repo.Folder(), why);
     if (!bytes) {
-        status.logProblems << QStringLiteral("無法讀取執行紀錄 %1：%2").arg(path, why);
+        status.logProblems << PlantText::tr("無法讀取執行紀錄 %1：%2").arg(path, why);
     }
     const QList<QByteArray> lines = bytes ? bytes->split('\n') : QList<QByteArray>();
     // Newest first (a later line is a later run). Once every axis has its
@@ -105,7 +110,7 @@ PlantStatus StatusOf(const GitRepository& repo, const Plant& plant, const QDateT
     }
     for (auto it = bad.rbegin(); it != bad.rend(); ++it) {
         status.logProblems
-            << QStringLiteral("執行紀錄 %1 第 %2 行無法讀取，略過").arg(path).arg(*it);
+            << PlantText::tr("執行紀錄 %1 第 %2 行無法讀取，略過").arg(path).arg(*it);
     }
     for (AxisStatus& axis : status.axes) {
         if (axis.lastComplete) {
@@ -193,6 +198,6 @@ QByteArray MetricsText(const Plant& plant, const PlantStatus& status) {
 void WriteWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw EFileError(QStringLiteral("無法寫入 %1：%2").arg(path, file.errorString()));
+        throw EFileError(PlantText::tr("無法寫入 %1：%2").arg(path, file.errorString()));
     }
 }

@@ -29,8 +29,9 @@ struct AxisStatus {
     // complete backup is older than `maxAgeHours`.
     bool Unhealthy(std::optional<double> maxAgeHours) const;
     // "M01/X 上次完整備份 2026-12-10T02:00:03+08:00（1.5 小時前，1a2b3c4d5e）；
-    // 上次失敗 …：<reason>；發行版 有，2 個參數不同"
-    QString Line() const;
+    // 上次失敗 …：<reason>；發行版 有，2 個參數不同", in `language` (the
+    // reason as the run log holds it).
+    QString Line(Language language = Language::Chinese) const;
 };
 
 struct PlantStatus {

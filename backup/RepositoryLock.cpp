@@ -1,6 +1,7 @@
 #include "backup/RepositoryLock.h"
 
 #include "backup/GitRepository.h"
+#include "backup/PlantText.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,12 @@
 
 RepositoryLock::RepositoryLock(const QString& folder) {
     if (!QDir().mkpath(folder)) {
-        throw GitError(QStringLiteral("無法建立資料夾 %1").arg(folder));
+        throw GitError(PlantText::tr("無法建立資料夾 %1").arg(folder));
     }
     // Close-on-exec: the git programs a run starts must not hold it on.
     fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0) {
-        throw GitError(QStringLiteral("無法開啟資料夾 %1：%2")
+        throw GitError(PlantText::tr("無法開啟資料夾 %1：%2")
                            .arg(folder, QString::fromLocal8Bit(std::strerror(errno))));
     }
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
@@ -25,9 +26,9 @@ RepositoryLock::RepositoryLock(const QString& folder) {
         ::close(fd_);
         fd_ = -1;
         if (error == EWOULDBLOCK) {
-            throw GitError(QStringLiteral("儲存庫 %1 正由另一個 tarnctl 使用").arg(folder));
+            throw GitError(PlantText::tr("儲存庫 %1 正由另一個 tarnctl 使用").arg(folder));
         }
-        throw GitError(QStringLiteral("無法鎖定儲存庫 %1：%2")
+        throw GitError(PlantText::tr("無法鎖定儲存庫 %1：%2")
                            .arg(folder, QString::fromLocal8Bit(std::strerror(error))));
     }
 }

@@ -1,5 +1,6 @@
 #include "backup/RunLog.h"
 
+#include "backup/PlantText.h"
 #include "core/TarnError.h"
 
 #include <QDir>
@@ -71,7 +72,7 @@ void AppendRuns(const QString& repoFolder, const std::vector<RunRecord>& records
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::Append)) {
-        throw EFileError(QStringLiteral("無法寫入執行紀錄 %1：%2").arg(path, file.errorString()));
+        throw EFileError(PlantText::tr("無法寫入執行紀錄 %1：%2").arg(path, file.errorString()));
     }
     QByteArray lines;
     // A line left cut by a run that died ends here, so the next one starts whole.
@@ -85,7 +86,7 @@ void AppendRuns(const QString& repoFolder, const std::vector<RunRecord>& records
         lines += record.JsonLine() + '\n';
     }
     if (file.write(lines) != lines.size() || !file.flush()) {
-        throw EFileError(QStringLiteral("無法寫入執行紀錄 %1：%2").arg(path, file.errorString()));
+        throw EFileError(PlantText::tr("無法寫入執行紀錄 %1：%2").arg(path, file.errorString()));
     }
 }
 
@@ -125,14 +126,14 @@ RunLog ReadRunLog(const QString& repoFolder) {
     return log;
 }
 
-QString StateWords(RunRecord::State state) {
+QString StateWords(RunRecord::State state, Language language) {
     switch (state) {
     case RunRecord::State::Complete:
-        return QStringLiteral("完整");
+        return Translated(language, "backup", QT_TRANSLATE_NOOP("backup", "完整"));
     case RunRecord::State::Silent:
-        return QStringLiteral("無回應");
+        return Translated(language, "backup", QT_TRANSLATE_NOOP("backup", "無回應"));
     case RunRecord::State::Partial:
-        return QStringLiteral("部分");
+        return Translated(language, "backup", QT_TRANSLATE_NOOP("backup", "部分"));
     }
     return {};
 }

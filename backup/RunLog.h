@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -27,8 +29,9 @@ struct RunRecord {
     QByteArray JsonLine() const; // without the line break
 };
 
-// A run's state as a person reads it: 完整, 無回應 or 部分.
-QString StateWords(RunRecord::State state);
+// A run's state as a person reads it: 完整, 無回應 or 部分 (Chinese, as the
+// web view's JSON gives it), or in `language`.
+QString StateWords(RunRecord::State state, Language language = Language::Chinese);
 
 // The log's place in the repository whose work tree is `repoFolder`.
 QString RunLogPath(const QString& repoFolder);

@@ -77,6 +77,10 @@ QString LanguageCode(Language language) {
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
 }
 
+QString HtmlLanguageTag(Language language) {
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("zh-Hant");
+}
+
 void UseLanguage(Language language) {
     current = language;
     if (!QCoreApplication::instance() || installed == language)

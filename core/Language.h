@@ -15,6 +15,10 @@ std::optional<Language> LanguageNamed(const QString& code);
 // "zh" or "en".
 QString LanguageCode(Language language);
 
+// The language as a web page's lang attribute names it: "zh-Hant" (the
+// Traditional script) or "en".
+QString HtmlLanguageTag(Language language);
+
 // Makes `language` the one every tr() text reads in, on the running
 // application: English installs the program's own translations (every
 // built-in one); Chinese removes them and installs Qt's own Traditional

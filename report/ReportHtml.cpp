@@ -216,9 +216,7 @@ QString ReportHtml(const ReportModel& model) {
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>"
                        "<title>%1</title><style>%2</style></head>\n<body>\n")
             .arg(Esc(model.head.title + QLatin1Char(' ') + model.head.timestamp),
-                 QString::fromUtf8(kStyle),
-                 model.language == Language::English ? QStringLiteral("en")
-                                                     : QStringLiteral("zh-Hant"));
+                 QString::fromUtf8(kStyle), HtmlLanguageTag(model.language));
     html += Head(model.head);
     for (const ReportSheet& sheet : model.sheets)
         html += Sheet(sheet, model.language);

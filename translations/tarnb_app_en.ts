@@ -295,6 +295,19 @@
     </message>
 </context>
 <context>
+    <name>TPmDataForm</name>
+    <message>
+        <source>最小值</source>
+        <comment>the grid&apos;s narrow column</comment>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <comment>the grid&apos;s narrow column</comment>
+        <translation>Max</translation>
+    </message>
+</context>
+<context>
     <name>TProgressForm</name>
     <message>
         <source>燒錄參數中...</source>

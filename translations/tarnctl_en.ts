@@ -580,8 +580,8 @@ vendor:product, serial number, to find the USB adapter.</translation>
 結束碼：0 成功，2 用法錯誤，5 不是儲存庫或版本不存在。</source>
         <translation>From every axis&apos;s file in backup REV (default: the last), one line per axis and
 parameter: machine/axis, number, description, value and unit, then the released value,
-with ≠ at the end when they differ, for example &quot;M01/X Pn100 KVP1 500 0.1Hz 發行 400 ≠&quot;
-(released 400); an axis without released settings reads &quot;發行 —&quot;.
+with ≠ at the end when they differ, for example &quot;M01/X Pn100 KVP1 500 0.1Hz released 400 ≠&quot;;
+an axis without released settings reads &quot;released —&quot;.
 To find the axes whose parameter differs from the others&apos;.
 --json: {&quot;rows&quot;:[{&quot;axis&quot;,&quot;number&quot;,&quot;description&quot;,&quot;current&quot;,&quot;currentText&quot;,
 &quot;released&quot;,&quot;releasedText&quot;,&quot;unit&quot;,&quot;differs&quot;}]}.
@@ -1075,8 +1075,8 @@ with the commit message, or the failed axes and why, on standard input.
         <translation>One line per parameter whose value in each axis&apos;s last backup (--live: in the drive
 now, only read, with backup&apos;s reading and the plant file&apos;s link settings) differs from
 the released settings (tarnctl release), for example
-&quot;M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz&quot; (released 400, now 500); an axis without
-released settings reads &quot;M02/Z 沒有發行版&quot;, one without a backup &quot;M02/Z 沒有備份&quot;.
+&quot;M01/X Pn100 KVP1 released 400 → now 500 0.1Hz&quot;; an axis without released settings
+reads &quot;M02/Z not released&quot;, one without a backup &quot;M02/Z not backed up&quot;.
 The parameters the plant file&apos;s ignore lists are not compared.
 --json: {&quot;axes&quot;:[{&quot;axis&quot;,&quot;released&quot;,&quot;differences&quot;:[{&quot;number&quot;,&quot;description&quot;,
 &quot;released&quot;,&quot;current&quot;,&quot;releasedText&quot;,&quot;currentText&quot;,&quot;unit&quot;}]}]}.

@@ -1,6 +1,7 @@
 #include "web/GitObjects.h"
 
 #include "backup/GitRepository.h"
+#include "web/WebText.h"
 
 #include <cerrno>
 #include <csignal>
@@ -21,13 +22,13 @@ void GitObjects::Start() {
     int fromGit[2];
     if (pipe2(toGit, O_CLOEXEC) != 0) {
         throw GitError(
-            QStringLiteral("無法啟動 git：%1").arg(QString::fromLocal8Bit(strerror(errno))));
+            WebText::tr("無法啟動 git：%1").arg(QString::fromLocal8Bit(strerror(errno))));
     }
     if (pipe2(fromGit, O_CLOEXEC) != 0) {
         close(toGit[0]);
         close(toGit[1]);
         throw GitError(
-            QStringLiteral("無法啟動 git：%1").arg(QString::fromLocal8Bit(strerror(errno))));
+            WebText::tr("無法啟動 git：%1").arg(QString::fromLocal8Bit(strerror(errno))));
     }
     const pid_t pid = fork();
     if (pid == 0) {
@@ -52,7 +53,7 @@ void GitObjects::Start() {
     if (pid < 0) {
         close(toGit[1]);
         close(fromGit[0]);
-        throw GitError(QStringLiteral("無法啟動 git"));
+        throw GitError(WebText::tr("無法啟動 git"));
     }
     pid_ = pid;
     in_ = toGit[1];
@@ -146,5 +147,5 @@ std::optional<GitObjects::Object> GitObjects::Read(const QByteArray& name) {
         }
         Stop(); // a git that died: once more with a new one
     }
-    throw GitError(QStringLiteral("git cat-file 在 %1 停止回應").arg(folder_));
+    throw GitError(WebText::tr("git cat-file 在 %1 停止回應").arg(folder_));
 }

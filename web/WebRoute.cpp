@@ -1,6 +1,7 @@
 #include "web/WebRoute.h"
 
 #include "backup/PlantFile.h"
+#include "web/WebText.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -74,15 +75,15 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
     if (method == "HEAD") {
         route.head = true;
     } else if (method != "GET") {
-        return Refuse(405, QStringLiteral("只能讀取（GET、HEAD）"));
+        return Refuse(405, WebText::tr("只能讀取（GET、HEAD）"));
     }
     if (target.size() > kMaxTargetBytes) {
-        return Refuse(414, QStringLiteral("網址太長"));
+        return Refuse(414, WebText::tr("網址太長"));
     }
     const qsizetype mark = target.indexOf('?');
     const QByteArray rawPath = mark < 0 ? target : target.left(mark);
     if (!rawPath.startsWith('/')) {
-        return Refuse(400, QStringLiteral("網址不正確"));
+        return Refuse(400, WebText::tr("網址不正確"));
     }
 
     QStringList segments;
@@ -92,7 +93,7 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
         if (!DecodeComponent(raw, false, &segment) || segment.contains(QLatin1Char('\\')) ||
             segment.contains(QLatin1Char('/')) || segment == QLatin1String("..") ||
             segment == QLatin1String(".")) {
-            return Refuse(400, QStringLiteral("網址不正確"));
+            return Refuse(400, WebText::tr("網址不正確"));
         }
         segments << segment;
     }
@@ -107,7 +108,7 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
             if (!DecodeComponent(equals < 0 ? pair : pair.left(equals), true, &key) ||
                 (equals >= 0 && !DecodeComponent(pair.mid(equals + 1), true, &value)) ||
                 key.contains(QLatin1Char('\\')) || value.contains(QLatin1Char('\\'))) {
-                return Refuse(400, QStringLiteral("查詢文字不正確"));
+                return Refuse(400, WebText::tr("查詢文字不正確"));
             }
             route.query.insert(key, value);
         }
@@ -155,22 +156,22 @@ WebRouting RouteRequest(const QByteArray& method, const QByteArray& target) {
         known = false;
     }
     if (!known) {
-        return Refuse(404, QStringLiteral("沒有這一頁"));
+        return Refuse(404, WebText::tr("沒有這一頁"));
     }
     if (route.axis.isEmpty() && route.query.contains(QStringLiteral("axis"))) {
         route.axis = route.Query(QStringLiteral("axis"));
     }
     if (!route.axis.isEmpty() && !IsAxisPath(route.axis)) {
-        return Refuse(400, QStringLiteral("軸要寫成 機台/軸（例如 M01/X）"));
+        return Refuse(400, WebText::tr("軸要寫成 機台/軸（例如 M01/X）"));
     }
     for (const QString& revision :
          {route.revision, route.Query(QStringLiteral("a")), route.Query(QStringLiteral("b"))}) {
         if (!revision.isEmpty() && !IsRevisionText(revision)) {
-            return Refuse(400, QStringLiteral("版本不正確：%1").arg(revision));
+            return Refuse(400, WebText::tr("版本不正確：%1").arg(revision));
         }
     }
     if (route.page == WebPage::Commit && route.revision.isEmpty()) {
-        return Refuse(404, QStringLiteral("沒有這一頁"));
+        return Refuse(404, WebText::tr("沒有這一頁"));
     }
     routing.ok = true;
     return routing;

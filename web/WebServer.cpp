@@ -1,5 +1,7 @@
 #include "web/WebServer.h"
 
+#include "web/WebText.h"
+
 #include <QRegularExpression>
 #include <arpa/inet.h>
 #include <csignal>
@@ -60,7 +62,7 @@ MHD_Result Handle(void* context, MHD_Connection* connection, const char*, const 
     } catch (const TarnError& error) {
         answer = WebSite::ErrorPage(503, error.Text());
     } catch (const std::exception&) {
-        answer = WebSite::ErrorPage(500, QStringLiteral("伺服器內部錯誤"));
+        answer = WebSite::ErrorPage(500, WebText::tr("伺服器內部錯誤"));
     }
     return Send(connection, answer);
 }
@@ -85,7 +87,7 @@ ListenAddress ListenAddress::Parse(const QString& text) {
     if (!match.hasMatch() || port > 65535 ||
         inet_pton(family, address.host.toLatin1().constData(), &scratch) != 1) {
         throw WebServerError(
-            QStringLiteral("--listen 要寫成 位址:埠（例如 127.0.0.1:8080）：%1").arg(text));
+            WebText::tr("--listen 要寫成 位址:埠（例如 127.0.0.1:8080）：%1").arg(text));
     }
     return address;
 }
@@ -116,8 +118,8 @@ WebServer::WebServer(WebSite& site, const ListenAddress& address, const Limits& 
         MHD_OPTION_CONNECTION_MEMORY_LIMIT, size_t(32 * 1024), MHD_OPTION_URI_LOG_CALLBACK,
         &KeepTarget, nullptr, MHD_OPTION_NOTIFY_COMPLETED, &Forget, nullptr, MHD_OPTION_END);
     if (!daemon_) {
-        throw WebServerError(QStringLiteral("無法在 %1 接受連線（位址已被使用或不屬於這台電腦）")
-                                 .arg(address.Url()));
+        throw WebServerError(
+            WebText::tr("無法在 %1 接受連線（位址已被使用或不屬於這台電腦）").arg(address.Url()));
     }
     if (const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_BIND_PORT)) {
         address_.port = info->port;

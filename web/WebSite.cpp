@@ -2,11 +2,13 @@
 
 #include "backup/PlantRelease.h"
 #include "backup/PlantStatus.h"
+#include "catalogue/CatalogueTexts.h"
 #include "catalogue/ParameterRecord.h"
 #include "catalogue/ParameterSearch.h"
 #include "catalogue/SheetRanges.h"
 #include "editing/EditRules.h"
 #include "values/ValueWords.h"
+#include "web/WebText.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -83,13 +85,14 @@ QString CommitLink(const QByteArray& id) {
 WebAnswer Html(const QString& title, const QString& body, int status = 200) {
     const QString page =
         QStringLiteral(
-            "<!DOCTYPE html>\n<html lang=\"zh-Hant\"><head><meta charset=\"utf-8\">"
+            "<!DOCTYPE html>\n<html lang=\"%3\"><head><meta charset=\"utf-8\">"
             "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
             "<title>%1 · TARN/B</title><link rel=\"stylesheet\" href=\"/style.css\"></head><body>"
-            "<header><strong><a href=\"/\">TARN/B 備份</a></strong><a href=\"/\">廠區</a>"
-            "<a href=\"/history\">變更歷史</a><a href=\"/search\">搜尋參數</a></header>"
+            "<header><strong><a href=\"/\">%4</a></strong><a href=\"/\">%5</a>"
+            "<a href=\"/history\">%6</a><a href=\"/search\">%7</a></header>"
             "<main><h1>%1</h1>%2</main></body></html>\n")
-            .arg(Esc(title), body);
+            .arg(Esc(title), body, HtmlLanguageTag(CurrentLanguage()), WebText::tr("TARN/B 備份"),
+                 WebText::tr("廠區"), WebText::tr("變更歷史"), WebText::tr("搜尋參數"));
     return {status, kHtml, page.toUtf8(), {}};
 }
 
@@ -120,12 +123,12 @@ QString Row(const QStringList& cells) {
 // How long ago, in the largest whole unit: "5 分鐘", "3 小時", "12 天".
 QString AgeText(qint64 seconds) {
     if (seconds < 3600) {
-        return QStringLiteral("%1 分鐘").arg(qMax<qint64>(0, seconds / 60));
+        return WebText::tr("%n 分鐘", nullptr, int(qMax<qint64>(0, seconds / 60)));
     }
     if (seconds < 86400) {
-        return QStringLiteral("%1 小時").arg(seconds / 3600);
+        return WebText::tr("%n 小時", nullptr, int(seconds / 3600));
     }
-    return QStringLiteral("%1 天").arg(seconds / 86400);
+    return WebText::tr("%n 天", nullptr, int(seconds / 86400));
 }
 
 // What the repository's commits tell of one axis: the plant page's last
@@ -180,12 +183,24 @@ QHash<QString, AxisSummary> SummariesOf(const std::vector<CommitEntry>& commits,
 
 QString StateCell(const std::optional<RunRecord::State>& state) {
     if (!state) {
-        return QStringLiteral("<span class=\"muted\">尚未備份</span>");
+        return QStringLiteral("<span class=\"muted\">%1</span>").arg(WebText::tr("尚未備份"));
     }
     const QString kind = *state == RunRecord::State::Complete  ? QStringLiteral("ok")
                          : *state == RunRecord::State::Partial ? QStringLiteral("part")
                                                                : QStringLiteral("bad");
-    return QStringLiteral("<span class=\"%1\">%2</span>").arg(kind, StateWords(*state));
+    return QStringLiteral("<span class=\"%1\">%2</span>")
+        .arg(kind, StateWords(*state, CurrentLanguage()));
+}
+
+// A parameter's description as the axis page shows it: in the language
+// chosen, the other language's words as its title (the gloss in Chinese,
+// the Chinese description in English).
+QString DescriptionCell(const ParameterRecord& record) {
+    const Language language = CurrentLanguage();
+    return QStringLiteral("<td title=\"%1\">%2</td>")
+        .arg(Esc(QString::fromUtf8(language == Language::English ? record.description
+                                                                 : record.gloss)),
+             Esc(DescriptionIn(record, language)));
 }
 
 // A run log's time as git's ISO dates read ("2026-12-09 21:50:03 +0800"),
@@ -243,7 +258,7 @@ std::shared_ptr<const WebSite::Watch> WebSite::WatchOf(const RepositorySnapshot&
 }
 
 WebAnswer WebSite::ErrorPage(int status, const QString& why) {
-    return Html(QStringLiteral("錯誤 %1").arg(status), QStringLiteral("<p>%1</p>").arg(Esc(why)),
+    return Html(WebText::tr("錯誤 %1").arg(status), QStringLiteral("<p>%1</p>").arg(Esc(why)),
                 status);
 }
 
@@ -280,7 +295,7 @@ WebAnswer WebSite::Answer(const WebRoute& route) {
     case WebPage::Script:
         return {200, "text/javascript; charset=utf-8", QByteArray(kScript), {}};
     }
-    return ErrorPage(404, QStringLiteral("沒有這一頁"));
+    return ErrorPage(404, WebText::tr("沒有這一頁"));
 }
 
 WebAnswer WebSite::PlantPage(bool json) {
@@ -325,8 +340,7 @@ WebAnswer WebSite::PlantPage(bool json) {
                      lastDate ? QStringLiteral("<td class=\"nowrap\" title=\"%1\">%2</td>")
                                     .arg(Esc(*lastDate), AgeText(clock - lastTime))
                               : QStringLiteral("—"),
-                     StateCell(state),
-                     status.released ? QStringLiteral("有") : QStringLiteral("沒有"),
+                     StateCell(state), status.released ? WebText::tr("有") : WebText::tr("沒有"),
                      status.released ? QStringLiteral("<td class=\"num%1\">%2</td>")
                                            .arg(status.drift ? QStringLiteral(" mark") : QString())
                                            .arg(status.drift)
@@ -339,40 +353,43 @@ WebAnswer WebSite::PlantPage(bool json) {
                      {"head", QString::fromLatin1(now.head)},
                      {"axes", list}});
     }
-    const QString title = plant_ ? QStringLiteral("廠區 ") + name : QStringLiteral("備份儲存庫");
-    QString body = QStringLiteral("<p class=\"muted\">%1 · %2 軸 · %3 次備份提交</p>")
-                       .arg(Esc(index_.Folder()))
-                       .arg(watch->status.axes.size())
-                       .arg(now.commits->size());
+    const QString title = plant_ ? WebText::tr("廠區 %1").arg(name) : WebText::tr("備份儲存庫");
+    QString body = QStringLiteral("<p class=\"muted\">%1</p>")
+                       .arg(WebText::tr("%1 · %2 軸 · %3 次備份提交")
+                                .arg(Esc(index_.Folder()))
+                                .arg(watch->status.axes.size())
+                                .arg(now.commits->size()));
     for (const QString& problem : watch->status.logProblems) {
         body += QStringLiteral("<p class=\"part\">%1</p>").arg(Esc(problem));
     }
-    body += Table({QStringLiteral("<th class=\"wide\">機台</th>"), QStringLiteral("軸"),
-                   QStringLiteral("<th class=\"wide\">最後完整備份</th>"), QStringLiteral("距今"),
-                   QStringLiteral("上次執行"), QStringLiteral("發行版"),
-                   QStringLiteral("<th class=\"num\">和發行版不同</th>"),
-                   QStringLiteral("<th class=\"num\">30 天內變更</th>")},
+    body += Table({QStringLiteral("<th class=\"wide\">%1</th>").arg(WebText::tr("機台")),
+                   WebText::tr("軸"),
+                   QStringLiteral("<th class=\"wide\">%1</th>").arg(WebText::tr("最後完整備份")),
+                   WebText::tr("距今"), WebText::tr("上次執行"), WebText::tr("發行版"),
+                   QStringLiteral("<th class=\"num\">%1</th>").arg(WebText::tr("和發行版不同")),
+                   QStringLiteral("<th class=\"num\">%1</th>").arg(WebText::tr("30 天內變更"))},
                   rows, QStringLiteral("axes"));
     return Html(title, body);
 }
 
 WebAnswer WebSite::AxisPage(const WebRoute& route, bool json) {
     if (route.axis.isEmpty()) {
-        return ErrorPage(400, QStringLiteral("請給軸（axis=M01/X）"));
+        return ErrorPage(400, WebText::tr("請給軸（axis=M01/X）"));
     }
     const QString at = route.revision.isEmpty() ? QStringLiteral("HEAD") : route.revision;
     const std::optional<QByteArray> commit = index_.CommitOf(at);
     if (!commit) {
-        return ErrorPage(404, QStringLiteral("儲存庫沒有 %1 這個版本").arg(at));
+        return ErrorPage(404, WebText::tr("儲存庫沒有 %1 這個版本").arg(at));
     }
     const QByteArray blob = index_.AxesOf(*commit).value(route.axis);
     if (blob.isEmpty()) {
-        return ErrorPage(404, QStringLiteral("版本 %1 沒有 %2")
-                                  .arg(QString::fromLatin1(commit->left(10)), route.axis));
+        return ErrorPage(
+            404,
+            WebText::tr("版本 %1 沒有 %2").arg(QString::fromLatin1(commit->left(10)), route.axis));
     }
     const std::optional<ParameterValues> values = index_.ValuesOf(blob);
     if (!values) {
-        return ErrorPage(422, QStringLiteral("版本 %1 的 %2.tarn 無法讀取")
+        return ErrorPage(422, WebText::tr("版本 %1 的 %2.tarn 無法讀取")
                                   .arg(QString::fromLatin1(commit->left(10)), route.axis));
     }
     // The released values of the axis the plant names, and where these
@@ -410,18 +427,15 @@ WebAnswer WebSite::AxisPage(const WebRoute& route, bool json) {
             continue;
         }
         QStringList cells{
-            PnName(record.number),
-            QStringLiteral("<td title=\"%1\">%2</td>")
-                .arg(Esc(QString::fromUtf8(record.gloss)),
-                     Esc(QString::fromUtf8(record.description))),
+            PnName(record.number), DescriptionCell(record),
             Esc(ValueInWordsWithHex(record.number, text)) +
-                (outside
-                     ? QStringLiteral(" <span class=\"mark\" title=\"超出範圍\">⚠ 超出範圍</span>")
-                     : QString())};
+                (outside ? QStringLiteral(" <span class=\"mark\" title=\"%1\">⚠ %1</span>")
+                               .arg(Esc(WebText::tr("超出範圍")))
+                         : QString())};
         if (released) {
-            cells << Esc(ValueInWordsOrEmpty(record.number, releasedText)) +
-                         (differ ? QStringLiteral(
-                                       " <span class=\"mark\" title=\"和發行版不同\">≠</span>")
+            cells << Esc(ValueInWordsOrEmpty(record.number, releasedText, CurrentLanguage())) +
+                         (differ ? QStringLiteral(" <span class=\"mark\" title=\"%1\">≠</span>")
+                                       .arg(Esc(WebText::tr("和發行版不同")))
                                  : QString());
         }
         cells << Esc(QString::fromUtf8(record.unit)) << Esc(RangeText(record.number, pn904));
@@ -437,21 +451,24 @@ WebAnswer WebSite::AxisPage(const WebRoute& route, bool json) {
     }
     const QString machine = route.axis.section(QLatin1Char('/'), 0, 0);
     const QString name = route.axis.section(QLatin1Char('/'), 1);
-    QString body = QStringLiteral("<p class=\"muted\">版本 %1 · %2</p><div class=\"links\">")
-                       .arg(CommitLink(*commit),
-                            released ? QStringLiteral("%1 個參數和發行版不同").arg(differs.size())
-                                     : QStringLiteral("沒有發行版"));
-    body += QStringLiteral("<a href=\"/axis/%1/%2.tarn?at=%3\" download>下載 %4.tarn</a>")
-                .arg(Enc(machine), Enc(name), id, Esc(name));
-    body +=
-        QStringLiteral("<a href=\"/history?axis=%1\">這一軸的變更歷史</a>").arg(Enc(route.axis));
+    QString body =
+        QStringLiteral("<p class=\"muted\">%1</p><div class=\"links\">")
+            .arg(WebText::tr("版本 %1 · %2")
+                     .arg(CommitLink(*commit), released ? WebText::tr("%n 個參數和發行版不同",
+                                                                      nullptr, int(differs.size()))
+                                                        : WebText::tr("沒有發行版")));
+    body += QStringLiteral("<a href=\"/axis/%1/%2.tarn?at=%3\" download>%4</a>")
+                .arg(Enc(machine), Enc(name), id, Esc(WebText::tr("下載 %1.tarn").arg(name)));
+    body += QStringLiteral("<a href=\"/history?axis=%1\">%2</a>")
+                .arg(Enc(route.axis), WebText::tr("這一軸的變更歷史"));
     body += QStringLiteral("</div><input type=\"search\" id=\"filter\" data-filter=\"params\" "
-                           "placeholder=\"篩選（編號、說明、數值）\" aria-label=\"篩選\" hidden>");
-    QStringList heads{QStringLiteral("編號"), QStringLiteral("說明"), QStringLiteral("數值")};
+                           "placeholder=\"%1\" aria-label=\"%2\" hidden>")
+                .arg(Esc(WebText::tr("篩選（編號、說明、數值）")), Esc(WebText::tr("篩選")));
+    QStringList heads{WebText::tr("編號"), WebText::tr("說明"), WebText::tr("數值")};
     if (released) {
-        heads << QStringLiteral("發行值");
+        heads << WebText::tr("發行值");
     }
-    heads << QStringLiteral("單位") << QStringLiteral("範圍");
+    heads << WebText::tr("單位") << WebText::tr("範圍");
     body += Table(heads, rows, QStringLiteral("params"));
     body += QStringLiteral("<script src=\"/filter.js\"></script>");
     return Html(route.axis, body);
@@ -463,7 +480,7 @@ WebAnswer WebSite::AxisFile(const WebRoute& route) {
     const QByteArray blob = commit ? index_.AxesOf(*commit).value(route.axis) : QByteArray();
     const std::optional<QByteArray> bytes = blob.isEmpty() ? std::nullopt : index_.BlobBytes(blob);
     if (!bytes) {
-        return ErrorPage(404, QStringLiteral("版本 %1 沒有 %2").arg(at, route.axis));
+        return ErrorPage(404, WebText::tr("版本 %1 沒有 %2").arg(at, route.axis));
     }
     const QString file = route.axis.section(QLatin1Char('/'), 1) + QStringLiteral(".tarn");
     return {200, "application/octet-stream", *bytes,
@@ -476,15 +493,14 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
     if (!param.isEmpty()) {
         only = ParameterNumberOf(param);
         if (!only || SlotOf(*only) < 0) {
-            return ErrorPage(400,
-                             QStringLiteral("不是參數編號：%1（例如 100 或 Pn100）").arg(param));
+            return ErrorPage(400, WebText::tr("不是參數編號：%1（例如 100 或 Pn100）").arg(param));
         }
     }
     const QString pageText = route.Query(QStringLiteral("page"));
     bool number = true;
     const int page = pageText.isEmpty() ? 1 : pageText.toInt(&number);
     if (!number || page < 1 || page > 100000) {
-        return ErrorPage(400, QStringLiteral("頁數不正確：%1").arg(pageText));
+        return ErrorPage(400, WebText::tr("頁數不正確：%1").arg(pageText));
     }
     const RepositorySnapshot now = index_.Current();
     // A filter's changes are counted once per HEAD; a page after that
@@ -526,7 +542,7 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
         }
     }
     if (!held) {
-        return ErrorPage(404, NoSuchAxisMessage(QStringLiteral("儲存庫"), route.axis));
+        return ErrorPage(404, NoSuchAxisMessage(WebText::tr("儲存庫"), route.axis));
     }
     if (!known) {
         const std::lock_guard<std::mutex> hold(countMutex_);
@@ -537,7 +553,7 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
     const qsizetype total = known.value_or(seen);
     const int pages = int(qMax<qsizetype>(1, (total + kPageRows - 1) / kPageRows));
     if (page > pages) {
-        return ErrorPage(404, QStringLiteral("沒有第 %1 頁（共 %2 頁）").arg(page).arg(pages));
+        return ErrorPage(404, WebText::tr("沒有第 %1 頁（共 %2 頁）").arg(page).arg(pages));
     }
     const bool more = page < pages;
     if (json) {
@@ -557,17 +573,18 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
     for (const ParameterChange& change : shown) {
         rows << Row({Esc(change.date), CommitLink(change.commit.toLatin1()),
                      AxisLink(change.axis, change.commit),
-                     Esc(ChangeLine(change.number, change.before, change.after))});
+                     Esc(ChangeLine(change.number, change.before, change.after,
+                                    ChangeNaming::NumberAndDescription, CurrentLanguage()))});
     }
     QString body;
     if (!route.axis.isEmpty() || only) {
-        body += QStringLiteral("<p class=\"muted\">%1%2 · <a href=\"/history\">全部</a></p>")
+        body += QStringLiteral("<p class=\"muted\">%1%2 · <a href=\"/history\">%3</a></p>")
                     .arg(route.axis.isEmpty() ? QString() : Esc(route.axis) + QLatin1Char(' '),
-                         only ? PnName(*only) : QString());
+                         only ? PnName(*only) : QString(), WebText::tr("全部"));
     }
-    body += rows.isEmpty() ? QStringLiteral("<p>沒有變更。</p>")
-                           : Table({QStringLiteral("日期"), QStringLiteral("提交"),
-                                    QStringLiteral("軸"), QStringLiteral("變更")},
+    body += rows.isEmpty() ? QStringLiteral("<p>%1</p>").arg(WebText::tr("沒有變更。"))
+                           : Table({WebText::tr("日期"), WebText::tr("提交"), WebText::tr("軸"),
+                                    WebText::tr("變更")},
                                    rows, QStringLiteral("changes"));
     QString keep;
     if (!route.axis.isEmpty()) {
@@ -581,16 +598,15 @@ WebAnswer WebSite::HistoryPage(const WebRoute& route, bool json) {
     };
     body += QStringLiteral("<div class=\"links\" id=\"pages\">");
     if (page > 1) {
-        body +=
-            pageLink(1, QStringLiteral("« 最新")) + pageLink(page - 1, QStringLiteral("← 較新"));
+        body += pageLink(1, WebText::tr("« 最新")) + pageLink(page - 1, WebText::tr("← 較新"));
     }
-    body += QStringLiteral("<span>第 %1 頁，共 %2 頁</span>").arg(page).arg(pages);
+    body += QStringLiteral("<span>%1</span>")
+                .arg(WebText::tr("第 %1 頁，共 %2 頁").arg(page).arg(pages));
     if (more) {
-        body += pageLink(page + 1, QStringLiteral("較舊 →")) +
-                pageLink(pages, QStringLiteral("最舊 »"));
+        body += pageLink(page + 1, WebText::tr("較舊 →")) + pageLink(pages, WebText::tr("最舊 »"));
     }
     body += QStringLiteral("</div>");
-    return Html(QStringLiteral("變更歷史"), body);
+    return Html(WebText::tr("變更歷史"), body);
 }
 
 WebAnswer WebSite::CommitPage(const WebRoute& route) {
@@ -603,7 +619,7 @@ WebAnswer WebSite::CommitPage(const WebRoute& route) {
         }
     }
     if (!found) {
-        return ErrorPage(404, QStringLiteral("儲存庫沒有 %1 這個版本").arg(route.revision));
+        return ErrorPage(404, WebText::tr("儲存庫沒有 %1 這個版本").arg(route.revision));
     }
     QString body = QStringLiteral("<p class=\"muted\"><code>%1</code> · %2</p><pre>%3</pre>")
                        .arg(QString::fromLatin1(found->id), Esc(found->date), Esc(found->message));
@@ -611,13 +627,15 @@ WebAnswer WebSite::CommitPage(const WebRoute& route) {
         body +=
             QStringLiteral("<h2>%1</h2>").arg(AxisLink(file.axis, QString::fromLatin1(found->id)));
         if (file.before.isEmpty()) {
-            body += QStringLiteral("<p>首次備份</p>");
+            body += QStringLiteral("<p>%1</p>").arg(WebText::tr("首次備份"));
             continue;
         }
         QStringList lines;
         for (const ParameterChange& change : index_.ChangesOf(*found, file)) {
             lines << QStringLiteral("<li>%1</li>")
-                         .arg(Esc(ChangeLine(change.number, change.before, change.after)));
+                         .arg(Esc(ChangeLine(change.number, change.before, change.after,
+                                             ChangeNaming::NumberAndDescription,
+                                             CurrentLanguage())));
         }
         body += QStringLiteral("<ul>%1</ul>").arg(lines.join(QString()));
     }
@@ -628,8 +646,8 @@ WebAnswer WebSite::ComparePage(const WebRoute& route) {
     const QString a = route.Query(QStringLiteral("a"));
     const QString b = route.Query(QStringLiteral("b"));
     if (route.axis.isEmpty() || a.isEmpty() || b.isEmpty()) {
-        return ErrorPage(
-            400, QStringLiteral("比較需要 axis、a 和 b（例如 ?axis=M01/X&a=HEAD~1&b=HEAD）"));
+        return ErrorPage(400,
+                         WebText::tr("比較需要 axis、a 和 b（例如 ?axis=M01/X&a=HEAD~1&b=HEAD）"));
     }
     std::optional<ParameterValues> sides[2];
     QByteArray ids[2];
@@ -638,13 +656,13 @@ WebAnswer WebSite::ComparePage(const WebRoute& route) {
         const std::optional<QByteArray> commit = index_.CommitOf(revisions[i]);
         const QByteArray blob = commit ? index_.AxesOf(*commit).value(route.axis) : QByteArray();
         if (blob.isEmpty()) {
-            return ErrorPage(404, QStringLiteral("版本 %1 沒有 %2").arg(revisions[i], route.axis));
+            return ErrorPage(404, WebText::tr("版本 %1 沒有 %2").arg(revisions[i], route.axis));
         }
         ids[i] = *commit;
         sides[i] = index_.ValuesOf(blob);
         if (!sides[i]) {
             return ErrorPage(
-                422, QStringLiteral("版本 %1 的 %2.tarn 無法讀取").arg(revisions[i], route.axis));
+                422, WebText::tr("版本 %1 的 %2.tarn 無法讀取").arg(revisions[i], route.axis));
         }
     }
     QStringList rows;
@@ -655,26 +673,25 @@ WebAnswer WebSite::ComparePage(const WebRoute& route) {
             continue;
         }
         const ParameterRecord& record = *RecordOf(NumberOfSlot(slot));
-        rows << Row({PnName(record.number), Esc(QString::fromUtf8(record.description)),
+        rows << Row({PnName(record.number), Esc(DescriptionIn(record, CurrentLanguage())),
                      Esc(ValueInWordsWithHex(record.number, left)),
                      Esc(ValueInWordsWithHex(record.number, right)),
                      Esc(QString::fromUtf8(record.unit))});
     }
     QString body = QStringLiteral("<p class=\"muted\">%1 → %2</p>")
                        .arg(CommitLink(ids[0]), CommitLink(ids[1]));
-    body += rows.isEmpty()
-                ? QStringLiteral("<p>兩個版本相同。</p>")
-                : Table({QStringLiteral("編號"), QStringLiteral("說明"),
-                         Esc(QString::fromLatin1(ids[0].left(10))),
-                         Esc(QString::fromLatin1(ids[1].left(10))), QStringLiteral("單位")},
-                        rows, QStringLiteral("differences"));
-    return Html(QStringLiteral("比較 ") + route.axis, body);
+    body += rows.isEmpty() ? QStringLiteral("<p>%1</p>").arg(WebText::tr("兩個版本相同。"))
+                           : Table({WebText::tr("編號"), WebText::tr("說明"),
+                                    Esc(QString::fromLatin1(ids[0].left(10))),
+                                    Esc(QString::fromLatin1(ids[1].left(10))), WebText::tr("單位")},
+                                   rows, QStringLiteral("differences"));
+    return Html(WebText::tr("比較 %1").arg(route.axis), body);
 }
 
 WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
     const QString q = route.Query(QStringLiteral("q"));
     if (q.size() > 200) {
-        return ErrorPage(400, QStringLiteral("搜尋文字太長"));
+        return ErrorPage(400, WebText::tr("搜尋文字太長"));
     }
     const std::vector<SearchHit> hits = FindParameters(q);
     // A number asked for: its value on every axis, as HEAD holds it.
@@ -682,7 +699,15 @@ WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
     const bool values = number && SlotOf(*number) >= 0;
     QJsonArray found;
     QStringList rows;
+    const Language language = CurrentLanguage();
     for (const SearchHit& hit : hits) {
+        // In English the description is the gloss, and the other column
+        // the Chinese description (in Chinese: the gloss).
+        const ParameterRecord* record = RecordOf(hit.number);
+        const QString description = language == Language::English && record
+                                        ? DescriptionIn(*record, language)
+                                        : hit.description;
+        const QString other = language == Language::English ? hit.description : hit.gloss;
         found << QJsonObject{{"number", hit.number},
                              {"name", PnName(hit.number)},
                              {"description", hit.description},
@@ -691,7 +716,7 @@ WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
         rows << Row({QStringLiteral("<a href=\"/search?q=%1\">%2</a>")
                          .arg(hit.number)
                          .arg(PnName(hit.number)),
-                     Esc(hit.description), Esc(hit.gloss), Esc(SheetTextOf(hit))});
+                     Esc(description), Esc(other), Esc(SheetTextOf(hit, language))});
     }
     QJsonArray onAxes;
     QStringList valueRows;
@@ -704,8 +729,9 @@ WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
                 {"axis", axis.key()},
                 {"value", text},
                 {"display", held ? QJsonValue(ValueWithUnit(*number, text)) : QJsonValue()}};
-            valueRows << Row({AxisLink(axis.key()), held ? Esc(ValueWithUnit(*number, text))
-                                                         : QStringLiteral("無法讀取")});
+            valueRows << Row(
+                {AxisLink(axis.key()),
+                 held ? Esc(ValueWithUnit(*number, text, language)) : WebText::tr("無法讀取")});
         }
     }
     if (json) {
@@ -717,21 +743,24 @@ WebAnswer WebSite::SearchPage(const WebRoute& route, bool json) {
     }
     QString body =
         QStringLiteral("<form action=\"/search\"><input type=\"search\" name=\"q\" value=\"%1\" "
-                       "placeholder=\"編號、中文或英文說明\" aria-label=\"搜尋文字\">"
-                       "<button>搜尋</button></form>")
-            .arg(Esc(q));
+                       "placeholder=\"%2\" aria-label=\"%3\"><button>%4</button></form>")
+            .arg(Esc(q), Esc(WebText::tr("編號、中文或英文說明")), Esc(WebText::tr("搜尋文字")),
+                 WebText::tr("搜尋"));
     if (!q.trimmed().isEmpty()) {
-        body += hits.empty() ? QStringLiteral("<p>沒有相符的參數。</p>")
-                             : Table({QStringLiteral("編號"), QStringLiteral("說明"),
-                                      QStringLiteral("英文說明"), QStringLiteral("頁籤")},
+        body += hits.empty() ? QStringLiteral("<p>%1</p>").arg(WebText::tr("沒有相符的參數。"))
+                             : Table({WebText::tr("編號"), WebText::tr("說明"),
+                                      //: The other language's description (the gloss in
+                                      //: Chinese, the Chinese description in English).
+                                      WebText::tr("英文說明"), WebText::tr("頁籤")},
                                      rows, QStringLiteral("hits"));
     }
     if (values) {
-        body += QStringLiteral("<h2>%1 在每一軸的數值</h2>").arg(PnName(*number));
-        body += Table({QStringLiteral("軸"), QStringLiteral("數值")}, valueRows,
-                      QStringLiteral("values"));
+        body += QStringLiteral("<h2>%1</h2>")
+                    .arg(WebText::tr("%1 在每一軸的數值").arg(PnName(*number)));
+        body +=
+            Table({WebText::tr("軸"), WebText::tr("數值")}, valueRows, QStringLiteral("values"));
     }
-    return Html(QStringLiteral("搜尋參數"), body);
+    return Html(WebText::tr("搜尋參數"), body);
 }
 
 WebAnswer WebSite::MetricsPage() {

@@ -43,8 +43,12 @@ void TPmDataForm::InitSheetGrid(quint16 sheetIndex) {
     for (int col = 0; col < kColumns; ++col) {
         grid->SetColWidth(col, kWidths[col]);
     }
-    // The report's column titles are the grid's.
-    const QStringList headers = ReportWords(CurrentLanguage(), report_text::kGridColumns);
+    // The report's column titles are the grid's, but for the bounds: their
+    // 55-px columns hold the report's English words cut ("Minimu"), so the
+    // grid says them short.
+    QStringList headers = ReportWords(CurrentLanguage(), report_text::kGridColumns);
+    headers[5] = tr("最小值", "the grid's narrow column");
+    headers[6] = tr("最大值", "the grid's narrow column");
     for (int col = 0; col < kColumns; ++col) {
         grid->SetCell(col, 0, headers[col]);
     }

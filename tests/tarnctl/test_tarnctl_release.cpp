@@ -115,14 +115,68 @@ private slots:
         QCOMPARE(ignored.err, QString());
     }
 
+    // The lines for people in English: descriptions from the catalogue's
+    // gloss (KVP1 has none), units and values as they are.
+    void linesInEnglish() {
+        const QStringList english{"--lang", "en"};
+        const TarnctlResult drift = Drift(english + QStringList{"--on-drift", "exit 1"});
+        QCOMPARE(drift.code, 1);
+        QCOMPARE(drift.out, QStringLiteral("M01/X Pn100 KVP1 released 400 → now 500 0.1Hz\n"));
+        QCOMPARE(drift.err, QStringLiteral("hook drift: exit code 1\n"));
+        const TarnctlResult query =
+            RunTarnctl(english + QStringList{"query", "--repo", Repo(), "100", "106"});
+        QCOMPARE(query.out,
+                 QStringLiteral("M01/X Pn100 KVP1 500 0.1Hz released 400 ≠\n"
+                                "M01/X Pn106 position feed-forward gain 0 % released 0\n"
+                                "M01/Y Pn100 KVP1 1 0.1Hz released 1\n"
+                                "M01/Y Pn106 position feed-forward gain 0 % released 0\n"));
+        const TarnctlResult changes =
+            RunTarnctl(english + QStringList{"history", "--repo", Repo(), "--axis", "M01/X",
+                                             "--param", "100"});
+        QCOMPARE(changes.out, GitOut(Repo(), {"log", "-1", "--date=iso", "--format=%ad %h",
+                                              "--abbrev=10", "--", "M01/X.tarn"}) +
+                                  " M01/X Pn100 KVP1 400 → 500 0.1Hz\n");
+        // Each axis's last complete backup is the last commit; its age varies.
+        const TarnctlResult status =
+            RunTarnctl(english + QStringList{"status", Plant(), "--repo", Repo()});
+        QCOMPARE(status.code, 0);
+        const QString head = GitOut(Repo(), {"rev-parse", "--short=10", "HEAD"});
+        const QStringList shapes{
+            QStringLiteral("M01/X last complete backup \\S+ \\(\\d+\\.\\d hours ago, %1\\); "
+                           "released, 1 parameter differs")
+                .arg(head),
+            QStringLiteral("M01/Y last complete backup \\S+ \\(\\d+\\.\\d hours ago, %1\\); "
+                           "released, 0 parameters differ")
+                .arg(head)};
+        QCOMPARE(status.OutLines().size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(shapes[i]))
+                         .match(status.OutLines()[i])
+                         .hasMatch(),
+                     qPrintable(status.out));
+        }
+    }
+
     // Y goes silent: the failed hook is told, drift --live ends with 3,
     // status turns to 1.
     void silentAxisMakesStatusUnwell() {
         QCOMPARE(RunTarnctl({"status", Plant(), "--repo", Repo(), "--max-age", "1"}).code, 0);
         QVERIFY(y->Command("fault silent on"));
-        // In English too: the commit, the run log and so the hook's text stay
-        // in the repository's one language.
+        QVERIFY(x->Command("set 100 03E8"));
+        // In English the commit, the run log and so the hook's text stay in
+        // the repository's one language; tarnctl's own words follow --lang.
         const TarnctlResult backup = Backup({"--lang", "en", "--on-failed", "cat; exit 3"});
+        QVERIFY(x->Command("set 100 01F4"));
+        QCOMPARE(GitOut(Repo(), {"log", "-1", "--format=%B"}),
+                 QStringLiteral("備份 廠A：1 軸變更，1 軸無回應，0 軸相同\n\n"
+                                "M01/X Pn100 KVP1 500 → 1000 0.1Hz\n"
+                                "M01/Y 無回應：驅動器沒有回應"));
+        QFile log(Repo() + "/.git/tarn/runs.jsonl");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QJsonObject run =
+            QJsonDocument::fromJson(log.readAll().trimmed().split('\n').last()).object();
+        QCOMPARE(run.value("axis").toString(), QStringLiteral("M01/Y"));
+        QCOMPARE(run.value("reason").toString(), QStringLiteral("驅動器沒有回應"));
         // Read now, X answers with its drift and Y is told by its failure.
         const TarnctlResult live = Drift({"--live", "--timing", "reply", "--timeout", "200"});
         QVERIFY(y->Command("fault silent off"));
@@ -131,7 +185,7 @@ private slots:
         QCOMPARE(live.err, QStringLiteral("M01/Y：驅動器沒有回應\n"));
         QCOMPARE(backup.code, 3);
         QCOMPARE(backup.ErrLines().mid(1), (QStringList{"hook failed: M01/Y 無回應：驅動器沒有回應",
-                                                        "hook failed: 結束碼 3"}));
+                                                        "hook failed: exit code 3"}));
         const TarnctlResult status =
             RunTarnctl({"status", Plant(), "--repo", Repo(), "--max-age", "1"});
         QCOMPARE(status.code, 1);

@@ -7,6 +7,7 @@
 #include "backup/PlantRelease.h"
 #include "backup/RunLog.h"
 #include "catalogue/SheetRanges.h"
+#include "core/Language.h"
 #include "files/ParameterFileSamples.h"
 #include "web/WebServer.h"
 
@@ -234,6 +235,41 @@ private slots:
         QCOMPARE(StatusOf(reply), 200);
         QVERIFY2(BodyOf(reply).contains(shown), BodyOf(reply).left(4000).constData());
         QVERIFY(!reply.contains("text/html") || !reply.contains("<script>alert"));
+    }
+
+    // Started in English, the pages speak it; the JSON stays as it is.
+    void pagesFollowTheLanguage_data() {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::newRow("language of the page")
+            << QByteArray("/") << QByteArray("<html lang=\"en\"><head>");
+        QTest::newRow("plant: X complete, released, one drift")
+            << QByteArray("/")
+            << QByteArray("<td><span class=\"ok\">complete</span></td><td>yes</td><td class=\"num "
+                          "mark\">1</td><td class=\"num\">1</td></tr>");
+        QTest::newRow("axis: gloss as description, Chinese as its title")
+            << QByteArray("/axis/M01/X")
+            << QByteArray("<td>Pn106</td><td title=\"位置前饋增益\">position feed-forward "
+                          "gain</td><td>");
+        QTest::newRow("axis: head") << QByteArray("/axis/M01/X")
+                                    << QByteArray("<p class=\"muted\">Revision <a href=\"/commit/");
+        QTest::newRow("search columns")
+            << QByteArray("/search?q=106")
+            << QByteArray("<th>No.</th><th>Description</th><th>Chinese description</th><th>Sheet</"
+                          "th></tr></thead><tbody><tr><td><a href=\"/search?q=106\">Pn106</a></"
+                          "td><td>position feed-forward gain</td><td>位置前饋增益</td>");
+        QTest::newRow("refusal") << QByteArray("/history?page=x")
+                                 << QByteArray("<h1>Error 400</h1><p>Not a valid page: x</p>");
+        QTest::newRow("JSON as in Chinese")
+            << QByteArray("/api/axes") << QByteArray("\"state\": \"完整\"");
+    }
+    void pagesFollowTheLanguage() {
+        QFETCH(QByteArray, target);
+        QFETCH(QByteArray, shown);
+        UseLanguage(Language::English);
+        const QByteArray reply = Get(port, target);
+        UseLanguage(Language::Chinese);
+        QVERIFY2(BodyOf(reply).contains(shown), BodyOf(reply).left(4000).constData());
     }
 
     void downloadIsTheCommittedFileByteForByte() {

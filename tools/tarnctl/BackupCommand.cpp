@@ -44,7 +44,11 @@ std::unique_ptr<PlantBackup> Prepare(const Invocation& invocation, std::vector<D
 // that gave none or only some fails); returns the exit code so far.
 int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_t jobs,
            BackupCommit& done) {
-    const PlantRead read = ReadPlantDrives(ports, TarnctlText::tr("已中斷，沒有提交"), jobs);
+    const QString interrupted = TarnctlText::tr("已中斷，沒有提交");
+    const PlantRead read = [&] {
+        const RepositoryLanguageScope repositoryWords;
+        return ReadPlantDrives(ports, interrupted, jobs);
+    }();
     if (read.Interrupted()) {
         PrintErr(TarnctlText::tr("tarnctl: 已中斷，沒有提交"));
         return kExitInterrupted;
@@ -62,7 +66,6 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
 }
 
 int RunBackup(const Invocation& invocation) {
-    UseRepositoryLanguage(); // what it prints is the commit's words
     std::unique_ptr<PlantBackup> backup;
     int code = kExitSuccess;
     BackupCommit done;

@@ -72,7 +72,7 @@ int RunDrift(const Invocation& invocation) {
     for (const AxisDrift& axis : run.drift) {
         differs = differs || !axis.differences.empty();
         if (!invocation.IsSet(QStringLiteral("json"))) {
-            for (const QString& line : axis.Lines()) {
+            for (const QString& line : axis.Lines(CurrentLanguage())) {
                 PrintOut(line);
             }
         }

@@ -54,7 +54,7 @@ int RunHistory(const Invocation& invocation) {
             return kExitSuccess;
         }
         for (const ParameterChange& change : ParameterChanges(repo, axis, only)) {
-            PrintOut(change.Line());
+            PrintOut(change.Line(CurrentLanguage()));
         }
     } catch (const GitError& error) {
         PrintErr(QStringLiteral("tarnctl: ") + error.Text());

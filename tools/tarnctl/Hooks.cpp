@@ -47,7 +47,8 @@ void RunDriftHooks(const Invocation& invocation, const QString& plant, const QSt
     for (const AxisDrift& axis : drift) {
         if (!axis.differences.empty()) {
             differs.axes << axis.axis;
-            differs.text += axis.Lines().join(QLatin1Char('\n')) + QLatin1Char('\n');
+            differs.text +=
+                axis.Lines(CurrentLanguage()).join(QLatin1Char('\n')) + QLatin1Char('\n');
         }
     }
     if (!differs.axes.isEmpty()) {

@@ -33,7 +33,7 @@ int RunQuery(const Invocation& invocation) {
             PrintJson(QJsonDocument(QueryJson(rows)));
         } else {
             for (const QueryRow& row : rows) {
-                PrintOut(row.Line());
+                PrintOut(row.Line(CurrentLanguage()));
             }
         }
     } catch (const TarnError& error) {

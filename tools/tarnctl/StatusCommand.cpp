@@ -42,7 +42,7 @@ int RunStatus(const Invocation& invocation) {
         for (const AxisStatus& axis : status.axes) {
             unhealthy = unhealthy || axis.Unhealthy(maxAge);
             if (!invocation.IsSet(QStringLiteral("json"))) {
-                PrintOut(axis.Line());
+                PrintOut(axis.Line(CurrentLanguage()));
             }
         }
         if (invocation.IsSet(QStringLiteral("json"))) {

@@ -20,3 +20,18 @@ inline void UseRepositoryLanguage() {
         UseLanguage(Language::Chinese);
     }
 }
+
+// The repository's language while it lives, the language chosen again
+// after: around the part of a command whose words go into the repository
+// (a backup's reads, whose failures its commit and run log record), so
+// the rest of what it says follows the choice.
+class RepositoryLanguageScope {
+public:
+    RepositoryLanguageScope() : chosen_(CurrentLanguage()) { UseRepositoryLanguage(); }
+    ~RepositoryLanguageScope() { UseLanguage(chosen_); }
+    RepositoryLanguageScope(const RepositoryLanguageScope&) = delete;
+    RepositoryLanguageScope& operator=(const RepositoryLanguageScope&) = delete;
+
+private:
+    Language chosen_;
+};

@@ -23,9 +23,9 @@ function expect(what, actual, wanted) {
   ok(what);
 }
 
-function startServer(plantFile) {
-  const server = spawn(process.env.TARNCTL, ['serve', '--repo', path.join(work, 'repo'),
-    '--plant', path.join(work, plantFile), '--listen', '127.0.0.1:0'],
+function startServer(plantFile, language = 'zh') {
+  const server = spawn(process.env.TARNCTL, ['--lang', language, 'serve', '--repo',
+    path.join(work, 'repo'), '--plant', path.join(work, plantFile), '--listen', '127.0.0.1:0'],
     { stdio: ['ignore', 'ignore', 'pipe'] });
   return new Promise((resolve, reject) => {
     let said = '';
@@ -45,6 +45,7 @@ async function main() {
   const { server, url } = await startServer('plant.json');
   ok(`tarnctl serve listens at ${url}`);
   const escaping = await startServer('plant-escape.json');
+  const english = await startServer('plant.json', 'en');
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
@@ -102,6 +103,16 @@ async function main() {
     await page.screenshot({ path: path.join(shots, 'web-history-phone.png') });
     ok(`screenshots in ${shots}`);
 
+    await page.setViewport({ width: 1280, height: 800 });
+    await page.goto(english.url, { waitUntil: 'load' });
+    expect('started in English, the plant page speaks it',
+      await page.$$eval('#axes tbody tr', (rows) => rows.map((r) =>
+        [1, 4, 5, 6].map((i) => r.cells[i].textContent))),
+      [['M01/X', 'complete', 'yes', '1'], ['M01/Y', 'complete', 'no', '—']]);
+    await page.goto(`${english.url}axis/M01/X`, { waitUntil: 'load' });
+    await page.type('#filter', 'gain');
+    await page.screenshot({ path: path.join(shots, 'web-axis-desktop-en.png') });
+
     expect('no console errors, page errors or dialogs', problems, []);
 
     const statusFile = path.join(work, 'status.prom');
@@ -114,6 +125,7 @@ async function main() {
     await browser.close();
     server.kill('SIGTERM');
     escaping.server.kill('SIGTERM');
+    english.server.kill('SIGTERM');
   }
 }
 
