@@ -182,7 +182,7 @@ private slots:
         QVERIFY(y->Command("fault silent off"));
         QCOMPARE(live.code, 3);
         QCOMPARE(live.out, QStringLiteral("M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz\n"));
-        QCOMPARE(live.err, QStringLiteral("M01/Y：驅動器沒有回應\n"));
+        QCOMPARE(live.err, QStringLiteral("M01/Y: 驅動器沒有回應\n"));
         QCOMPARE(backup.code, 3);
         QCOMPARE(backup.ErrLines().mid(1), (QStringList{"hook failed: M01/Y 無回應：驅動器沒有回應",
                                                         "hook failed: exit code 3"}));

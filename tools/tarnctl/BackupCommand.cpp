@@ -56,7 +56,7 @@ int BackUp(const PlantBackup& backup, const std::vector<DrivePort>& ports, size_
     int code = kExitSuccess;
     for (size_t i = 0; i < read.reports.size(); ++i) {
         for (const QString& error : read.reports[i].errors) {
-            PrintErr(backup.ThePlant().axes[i].Path() + QStringLiteral(": ") + error);
+            PrintErr(LineOf(backup.ThePlant().axes[i].Path(), error));
         }
         code = std::max(code, read.reports[i].exitCode);
     }

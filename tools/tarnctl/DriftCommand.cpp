@@ -19,7 +19,7 @@ const QString kLive = QStringLiteral("live");
 struct DriftRun {
     QString plant;
     std::vector<AxisDrift> drift;
-    QStringList failures; // "M01/X：<why>", --live only
+    QStringList failures; // "M01/X: <why>", --live only
     QStringList failed;   // their axes
 };
 
@@ -33,7 +33,8 @@ std::vector<std::optional<ParameterValues>> ReadLive(const Invocation& invocatio
     std::vector<std::optional<ParameterValues>> live(read.readings.size());
     for (size_t i = 0; i < live.size(); ++i) {
         for (const QString& error : read.reports[i].errors) {
-            run.failures << TarnctlText::tr("%1：%2").arg(plant.axes[i].Path(), error);
+            // As backup and every command of several drives say it.
+            run.failures << LineOf(plant.axes[i].Path(), error);
         }
         if (read.reports[i].exitCode == kExitSuccess) {
             live[i] = read.readings[i].values;

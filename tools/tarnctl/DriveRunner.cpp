@@ -36,7 +36,7 @@ int HighestExitCode(const std::vector<DriveReport>& reports) {
 void PrintErrors(const std::vector<DrivePort>& ports, const std::vector<DriveReport>& reports) {
     for (size_t i = 0; i < reports.size(); ++i) {
         for (const QString& message : reports[i].errors) {
-            PrintErr(ports[i].Label() + QStringLiteral(": ") + message);
+            PrintErr(LineOf(ports[i].Label(), message));
         }
     }
 }
@@ -92,7 +92,7 @@ int PrintReports(const std::vector<DrivePort>& ports, const std::vector<DriveRep
     const bool prefix = ports.size() > 1;
     for (size_t i = 0; i < reports.size(); ++i) {
         for (const QString& line : reports[i].out) {
-            PrintOut(prefix ? ports[i].Label() + QStringLiteral(": ") + line : line);
+            PrintOut(prefix ? LineOf(ports[i].Label(), line) : line);
         }
     }
     PrintErrors(ports, reports);

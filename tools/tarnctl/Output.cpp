@@ -65,6 +65,10 @@ void PrintErr(const QString& text) {
     }
 }
 
+QString LineOf(const QString& who, const QString& text) {
+    return who + QStringLiteral(": ") + text;
+}
+
 void PrintJson(const QJsonDocument& document) {
     Write(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)));
 }

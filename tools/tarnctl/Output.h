@@ -10,6 +10,9 @@
 
 void PrintOut(const QString& text);
 void PrintErr(const QString& text);
+
+// A line of one of several drives: its port or axis, ": ", the text.
+QString LineOf(const QString& who, const QString& text);
 void PrintJson(const QJsonDocument& document);
 
 // Columns a text takes on a terminal: CJK characters take two.
