@@ -143,7 +143,8 @@ AxisDrift DriftOf(const PlantAxis& axis, const std::optional<ParameterValues>& r
     drift.axis = axis.Path();
     drift.released = released.has_value();
     drift.backedUp = current.has_value();
-    if (!released || !current) {
+    drift.compared = released && current;
+    if (!drift.compared) {
         return drift;
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -209,6 +210,7 @@ QJsonObject DriftJson(const std::vector<AxisDrift>& drift) {
         }
         axes.append(QJsonObject{{QStringLiteral("axis"), axis.axis},
                                 {QStringLiteral("released"), axis.released},
+                                {QStringLiteral("compared"), axis.compared},
                                 {QStringLiteral("differences"), differences}});
     }
     return QJsonObject{{QStringLiteral("axes"), axes}};
@@ -247,7 +249,8 @@ std::vector<QueryRow> QueryAxes(const GitRepository& repo, const QList<quint16>&
             ParameterValuesOfBytes(*blobs[size_t(i * step)], revisionPaths[i * step]);
         std::optional<ParameterValues> released;
         if (tip && blobs[size_t(i * step + 1)]) {
-            released = ParameterValuesOfBytes(*blobs[size_t(i * step + 1)], revisionPaths[i * step + 1]);
+            released =
+                ParameterValuesOfBytes(*blobs[size_t(i * step + 1)], revisionPaths[i * step + 1]);
         }
         for (const quint16 number : numbers) {
             const size_t slot = size_t(SlotOf(number));

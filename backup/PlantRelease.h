@@ -65,6 +65,7 @@ struct AxisDrift {
     QString axis;          // "M01/X"
     bool released = false; // a release holds its file
     bool backedUp = true;  // there is a value to compare (a backup, or a live read)
+    bool compared = false; // both were there: the differences are all there are
     std::vector<Difference> differences;
 
     // One line per difference ("M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz"),
@@ -98,8 +99,10 @@ std::vector<AxisDrift> LiveDrift(const Plant& plant,
                                  const std::vector<std::optional<ParameterValues>>& released,
                                  const std::vector<std::optional<ParameterValues>>& live);
 
-// {"axes":[{"axis","released","differences":[{"number","description",
-// "released","current","releasedText","currentText","unit"}]}]}
+// {"axes":[{"axis","released","compared","differences":[{"number",
+// "description","released","current","releasedText","currentText","unit"}]}]};
+// an axis not compared (no release, no values) has "compared": false, so
+// its empty differences are not read as none.
 QJsonObject DriftJson(const std::vector<AxisDrift>& drift);
 
 // One parameter of one axis across a repository, as `query` lists it.

@@ -1067,8 +1067,9 @@ with the commit message, or the failed axes and why, on standard input.
 的通訊設定）和發行版（tarnctl release）不同的參數，每個一行，例如
 「M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz」；沒有發行版的軸寫「M02/Z 沒有發行版」，
 沒有備份的軸寫「M02/Z 沒有備份」。廠區檔 ignore 列出的參數不比較。
---json：{&quot;axes&quot;:[{&quot;axis&quot;,&quot;released&quot;,&quot;differences&quot;:[{&quot;number&quot;,&quot;description&quot;,
-&quot;released&quot;,&quot;current&quot;,&quot;releasedText&quot;,&quot;currentText&quot;,&quot;unit&quot;}]}]}。
+--json：{&quot;axes&quot;:[{&quot;axis&quot;,&quot;released&quot;,&quot;compared&quot;,&quot;differences&quot;:[{&quot;number&quot;,
+&quot;description&quot;,&quot;released&quot;,&quot;current&quot;,&quot;releasedText&quot;,&quot;currentText&quot;,&quot;unit&quot;}]}]}；
+compared 是 false（沒有發行版、沒有備份或驅動器沒有回應）的軸沒有比較，differences 是空的。
 --on-drift CMD：有不同時，--on-failed CMD：有軸沒有回應時（--live），執行 CMD，
 標準輸入是不同的參數行或失敗的軸。
 </source>
@@ -1078,8 +1079,10 @@ the released settings (tarnctl release), for example
 &quot;M01/X Pn100 KVP1 released 400 → now 500 0.1Hz&quot;; an axis without released settings
 reads &quot;M02/Z not released&quot;, one without a backup &quot;M02/Z not backed up&quot;.
 The parameters the plant file&apos;s ignore lists are not compared.
---json: {&quot;axes&quot;:[{&quot;axis&quot;,&quot;released&quot;,&quot;differences&quot;:[{&quot;number&quot;,&quot;description&quot;,
-&quot;released&quot;,&quot;current&quot;,&quot;releasedText&quot;,&quot;currentText&quot;,&quot;unit&quot;}]}]}.
+--json: {&quot;axes&quot;:[{&quot;axis&quot;,&quot;released&quot;,&quot;compared&quot;,&quot;differences&quot;:[{&quot;number&quot;,
+&quot;description&quot;,&quot;released&quot;,&quot;current&quot;,&quot;releasedText&quot;,&quot;currentText&quot;,&quot;unit&quot;}]}]};
+an axis with &quot;compared&quot; false (no release, no backup, or its drive did not answer) was not
+compared, and its differences are empty.
 --on-drift CMD when something differs, --on-failed CMD when an axis did not answer
 (--live), run CMD with the differing lines or the failed axes on standard input.
 </translation>

@@ -100,10 +100,10 @@ private slots:
         QCOMPARE(json.code, 1);
         QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).object(),
                  QJsonDocument::fromJson(
-                     R"({"axes":[{"axis":"M01/X","released":true,"differences":[{"number":100,
-                     "description":"KVP1","released":"0190","current":"01F4","releasedText":"400",
-                     "currentText":"500","unit":"0.1Hz"}]},
-                     {"axis":"M01/Y","released":true,"differences":[]}]})")
+                     R"({"axes":[{"axis":"M01/X","released":true,"compared":true,"differences":[
+                     {"number":100,"description":"KVP1","released":"0190","current":"01F4",
+                     "releasedText":"400","currentText":"500","unit":"0.1Hz"}]},
+                     {"axis":"M01/Y","released":true,"compared":true,"differences":[]}]})")
                      .object());
         const TarnctlResult query = RunTarnctl({"query", "--repo", Repo(), "100"});
         QCOMPARE(query.out, QStringLiteral("M01/X Pn100 KVP1 500 0.1Hz 發行 400 ≠\n"
@@ -179,7 +179,16 @@ private slots:
         QCOMPARE(run.value("reason").toString(), QStringLiteral("驅動器沒有回應"));
         // Read now, X answers with its drift and Y is told by its failure.
         const TarnctlResult live = Drift({"--live", "--timing", "reply", "--timeout", "200"});
+        // A silent axis is not taken for one without drift.
+        const TarnctlResult liveJson =
+            Drift({"--live", "--json", "--timing", "reply", "--timeout", "200"});
         QVERIFY(y->Command("fault silent off"));
+        QCOMPARE(liveJson.code, 3);
+        QCOMPARE(QJsonDocument::fromJson(liveJson.out.toUtf8()).object()["axes"].toArray()[1],
+                 QJsonValue(QJsonObject{{"axis", "M01/Y"},
+                                        {"released", true},
+                                        {"compared", false},
+                                        {"differences", QJsonArray()}}));
         QCOMPARE(live.code, 3);
         QCOMPARE(live.out, QStringLiteral("M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz\n"));
         QCOMPARE(live.err, QStringLiteral("M01/Y: 驅動器沒有回應\n"));
