@@ -102,8 +102,7 @@ Command DriftCommand() {
         "的通訊設定）和發行版（tarnctl release）不同的參數，每個一行，例如\n"
         "「M01/X Pn100 KVP1 發行 400 → 目前 500 0.1Hz」；沒有發行版的軸寫「M02/Z 沒有發行版」，\n"
         "沒有備份的軸寫「M02/Z 沒有備份」。廠區檔 ignore 列出的參數不比較。\n"
-        "--json：{\"axes\":[{\"axis\",\"released\",\"compared\",\"differences\":[{\"number\",
-        "
+        "--json：{\"axes\":[{\"axis\",\"released\",\"compared\",\"differences\":[{\"number\",\n"
         "\"description\",\"released\",\"current\",\"releasedText\",\"currentText\",\"unit\"}]}]}"
         "；\n"
         "compared 是 false（沒有發行版、沒有備份或驅動器沒有回應）的軸沒有比較，differences "
