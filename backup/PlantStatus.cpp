@@ -184,7 +184,11 @@ QByteArray MetricsText(const Plant& plant, const PlantStatus& status) {
     }
     head(drift);
     for (const AxisStatus& axis : status.axes) {
-        sample(drift, axis, axis.drift);
+        // Without a release nothing was compared: no sample, rather than a 0
+        // that reads as "as released".
+        if (axis.released) {
+            sample(drift, axis, axis.drift);
+        }
     }
     head(duration);
     for (const AxisStatus& axis : status.axes) {

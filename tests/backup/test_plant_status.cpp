@@ -137,10 +137,7 @@ private slots:
                               QStringLiteral("tarn_axis_last_success_timestamp_seconds M01 Y %1")
                                   .arg(y, 0, 'f', 1),
                               "tarn_axis_up M01 X 1.0", "tarn_axis_up M01 Y 0.0",
-                              "tarn_axis_up M01 Z 0.0", "tarn_axis_drift_parameters M01 X 0.0",
-                              "tarn_axis_drift_parameters M01 Y 0.0",
-                              "tarn_axis_drift_parameters M01 Z 0.0",
-                              "tarn_backup_duration_seconds M01 X 2.5",
+                              "tarn_axis_up M01 Z 0.0", "tarn_backup_duration_seconds M01 X 2.5",
                               "tarn_backup_duration_seconds M01 Y 2.5"}));
     }
 };
