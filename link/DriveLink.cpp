@@ -206,9 +206,9 @@ namespace {
 // characters. A link alone on its thread sleeps through them rather than
 // waking for each one (a reply of 13 characters woke it 13 times, which is
 // what 64 drives read at once spent their CPU on); the port keeps what
-// arrives meanwhile. The line's pace is
-// believed only once two arrivals have shown it, so a line faster than its
-// settings say (a device server's, a virtual drive's) is never slowed.
+// arrives meanwhile. The line's pace is believed only once two arrivals
+// have shown it, so a line faster than its settings say (a device
+// server's, a virtual drive's) is never slowed.
 class LineLull {
 public:
     explicit LineLull(qint64 characterNs) : characterNs_(characterNs) {}
